@@ -1,0 +1,233 @@
+#include "engine/calculation.h"
+
+#include "engine/baseprice.h"
+#include "engine/feetables.h"
+#include "engine/numbers.h"
+
+#include <cmath>
+
+namespace varnel::engine {
+
+namespace {
+
+std::string textBox(int number) {
+    return "Text" + std::to_string(number);
+}
+
+std::optional<EngineeringType> typeOf(const std::string& text) {
+    for (std::size_t i = 0; i < engineeringTypeNames.size(); ++i)
+        if (text == engineeringTypeNames[i])
+            return static_cast<EngineeringType>(i);
+    return std::nullopt;
+}
+
+unsigned gradeBit(const std::string& grade) {
+    for (std::size_t i = 0; i < gradeNames.size(); ++i)
+        if (grade == gradeNames[i])
+            return 1u << i;
+    return 0;
+}
+
+class Run {
+  public:
+    Run(const Inputs& in, Variables& v) : m_in(in), m_v(v) {}
+
+    Outcome operator()() {
+        if (basePrice() && coefficients() && otherFees())
+            benchmark();
+        return std::move(m_out);
+    }
+
+  private:
+    bool stop(std::string_view message, std::string emptyBox = {}, std::string focusBox = {}) {
+        m_out.stop = Stop{std::string(message), std::move(emptyBox), std::move(focusBox)};
+        return false;
+    }
+
+    // Reads a box by the leading-number rule; a number beyond the double range stops the run.
+    bool read(int box, double& value) {
+        const NumberReading r = readNumber(m_in.text(box));
+        if (!r.fits)
+            return stop(outOfRangeMessage);
+        value = r.value;
+        return true;
+    }
+
+    // Stores a computed value, unless it has left the double range.
+    bool store(Variable& variable, double value) {
+        if (!std::isfinite(value))
+            return stop(outOfRangeMessage);
+        variable = value;
+        return true;
+    }
+
+    bool basePrice() {
+        const NumberReading amount = readNumber(m_in.amount);
+        if (!amount.fits)
+            return stop(outOfRangeMessage);
+        m_v.feeBase = amount.value;
+        if (!(amount.value > 0))
+            return stop("工程计费额不能小于或等于零！");
+        const BasePrice price = basePriceFor(amount.value);
+        if (price.low) {
+            m_v.lowAmount = price.low->amount;
+            m_v.lowPrice = price.low->price;
+            m_v.highAmount = price.high->amount;
+            m_v.highPrice = price.high->price;
+        }
+        if (!store(m_v.basePrice, price.price))
+            return false;
+        m_out.focusAmount = true;
+        return true;
+    }
+
+    bool coefficients() {
+        for (Variable Variables::*slot : {&Variables::addCoef1, &Variables::addCoef2, &Variables::addCoef3,
+                                          &Variables::addCoef4, &Variables::addCoef5})
+            m_v.*slot = 1;
+        if (m_in.type.empty())
+            return stop("你还没有选择工程类型！", {}, "Combo2");
+        if (const std::optional<EngineeringType> type = typeOf(m_in.type)) {
+            for (const ProfessionalCoefficient& p : professionalCoefficients)
+                if (p.type == *type)
+                    m_v.profCoef = p.coefficient;
+            if (*type == EngineeringType::Building && m_in.isTicked(civilDefenceBox))
+                m_v.profCoef = defenceCoefficient;
+            for (const GradeCoefficient& g : complexityCoefficients)
+                if (m_in.grade == g.grade)
+                    m_v.complexCoef = g.coefficient;
+            if (!additionalCoefficients(*type))
+                return false;
+        }
+        if (m_in.grade.empty())
+            return stop("你还没有选择工程复杂程度！");
+
+        const double addCoef = ((((numeric(m_v.addCoef2) + numeric(m_v.addCoef3)) + numeric(m_v.addCoef1)) +
+                                 numeric(m_v.addCoef4)) +
+                                numeric(m_v.addCoef5)) -
+                               5 + 1;
+        m_v.addCoef = addCoef;
+        const double basicFee =
+            ((numeric(m_v.basePrice) * numeric(m_v.profCoef)) * numeric(m_v.complexCoef)) * addCoef;
+        if (!store(m_v.basicFee, basicFee))
+            return false;
+        m_out.basicFee = resultBoxText(basicFee);
+        return true;
+    }
+
+    bool additionalCoefficients(EngineeringType type) {
+        for (const AdditionalCondition& c : additionalConditions) {
+            if (c.type != type)
+                continue;
+            const bool applies = c.box ? m_in.isTicked(c.box) : m_in.grade == c.grade;
+            if (!applies)
+                continue;
+            if (!c.entryBox) {
+                m_v.*c.slot = c.value;
+                continue;
+            }
+            double typed = 0;
+            if (!read(c.entryBox, typed))
+                return false;
+            m_v.*c.slot = typed;
+            if (typed > c.upper || typed < c.lower)
+                return stop(c.message, textBox(c.entryBox), textBox(c.entryBox));
+        }
+        return true;
+    }
+
+    bool otherFees() {
+        const double basicFee = numeric(m_v.basicFee);
+        for (const SimpleFee& f : simpleFees) {
+            double fee = 0;
+            if (m_in.isTicked(f.box)) {
+                if (f.entryBox == 0) {
+                    fee = basicFee * f.rate;
+                } else {
+                    if (m_in.text(f.entryBox).empty())
+                        return stop(f.message);
+                    if (!read(f.entryBox, fee))
+                        return false;
+                }
+            }
+            m_v.*f.fee = fee;
+        }
+
+        // 非标准设备设计费: amount × rate, the rate a fraction between 0.1 and 0.2.
+        double amount = 0;
+        double rate = 0;
+        if (m_in.isTicked(3)) {
+            if (m_in.text(7).empty())
+                return stop("请输入非标准设备设计额！");
+            if (m_in.text(9).empty())
+                return stop("请输入非标准设备计费率！");
+            if (!read(7, amount) || !read(9, rate))
+                return false;
+        }
+        m_v.nonstdEquipAmount = amount;
+        m_v.nonstdEquipRate = rate;
+        if (m_in.isTicked(3) && (rate < 0.1 || rate > 0.2))
+            return stop("非标准设备设计费率不得超标！");
+        if (!store(m_v.nonstdEquipFee, amount * rate))
+            return false;
+
+        // Standard or reused design (30 %) only without either refinement; redone foundations 40 %.
+        m_v.reuseFee = m_in.isTicked(18) && !m_in.isTicked(19) && !m_in.isTicked(21) ? basicFee * 0.3 : 0.0;
+        m_v.refoundationFee = m_in.isTicked(19) ? basicFee * 0.4 : 0.0;
+
+        // A partial change of an existing design, at a rate strictly between 0 and 1.
+        if (m_in.isTicked(21)) {
+            double changeRate = 0;
+            if (!read(3, changeRate))
+                return false;
+            m_v.localChangeRate = changeRate;
+            if (changeRate <= 0 || changeRate >= 1)
+                return stop("局部修改费率超标！");
+            m_v.localChangeFee = basicFee * changeRate;
+        } else {
+            m_v.localChangeFee = 0.0;
+        }
+
+        double sum = 0;
+        for (Variable Variables::*fee : otherFeeSumOrder)
+            sum += numeric(m_v.*fee);
+        if (!store(m_v.otherFee, sum))
+            return false;
+        m_out.otherFee = resultBoxText(sum);
+        return true;
+    }
+
+    void benchmark() {
+        const double benchmark = numeric(m_v.basicFee) + numeric(m_v.otherFee);
+        if (!store(m_v.benchmarkFee, benchmark))
+            return;
+        const std::optional<EngineeringType> type = typeOf(m_in.type);
+        const unsigned grade = gradeBit(m_in.grade);
+        if (type && m_in.option >= 1 && m_in.option <= 3) {
+            for (const PhaseRow& row : phaseRows) {
+                const bool applies = row.type == *type && row.option == m_in.option &&
+                                     (row.box == 0 || m_in.isTicked(row.box)) &&
+                                     (row.grades == everyGrade || (row.grades & grade) != 0);
+                if (!applies)
+                    continue;
+                const Phase& phase = phases[static_cast<std::size_t>(row.option)];
+                const double share = benchmark * row.proportion;
+                m_v.*phase.share = share;
+                m_out.phase = PhaseLine{std::string(phase.caption), resultBoxText(share)};
+            }
+        }
+        m_out.benchmarkFee = resultBoxText(benchmark);
+    }
+
+    const Inputs& m_in;
+    Variables& m_v;
+    Outcome m_out;
+};
+
+} // namespace
+
+Outcome calculate(const Inputs& inputs, Variables& variables) {
+    return Run(inputs, variables)();
+}
+
+} // namespace varnel::engine

@@ -1,0 +1,213 @@
+#include "forms/form.h"
+
+#include <stdexcept>
+
+namespace varnel::forms {
+
+Form::Form(const FormDef& definition) : m_def(definition) {
+    m_states.reserve(m_def.controls.size());
+    for (std::size_t i = 0; i < m_def.controls.size(); ++i) {
+        const ControlDef& c = m_def.controls[i];
+        ControlState s;
+        s.enabled = !c.disabled;
+        s.visible = !c.hidden;
+        if (c.kind == Kind::TextBox)
+            s.text = c.caption; // a text box's definition carries its starting text
+        else if (c.kind != Kind::ComboBox)
+            s.caption = c.caption;
+        m_states.push_back(std::move(s));
+        m_index.emplace(c.name, i);
+    }
+}
+
+std::size_t Form::indexOf(std::string_view control) const {
+    auto it = m_index.find(std::string(control));
+    if (it == m_index.end())
+        throw std::out_of_range(m_def.name + " has no control " + std::string(control));
+    return it->second;
+}
+
+const ControlState& Form::state(std::string_view control) const {
+    return m_states[indexOf(control)];
+}
+
+bool Form::shown(std::string_view control) const {
+    const ControlDef* c = &m_def.at(control);
+    while (c) {
+        if (!state(c->name).visible)
+            return false;
+        c = c->container.empty() ? nullptr : m_def.find(c->container);
+    }
+    return true;
+}
+
+void Form::notify(std::string_view control, Property property) {
+    const std::string name(control);
+    for (const Listener& listener : m_listeners)
+        listener(name, property);
+}
+
+void Form::setCaption(std::string_view control, std::string caption) {
+    ControlState& s = mutableState(control);
+    if (s.caption == caption)
+        return;
+    s.caption = std::move(caption);
+    notify(control, Property::Caption);
+}
+
+void Form::setText(std::string_view control, std::string text) {
+    ControlState& s = mutableState(control);
+    if (s.text == text)
+        return;
+    s.text = std::move(text);
+    notify(control, Property::Text);
+}
+
+void Form::setEnabled(std::string_view control, bool enabled) {
+    ControlState& s = mutableState(control);
+    if (s.enabled == enabled)
+        return;
+    s.enabled = enabled;
+    notify(control, Property::Enabled);
+}
+
+void Form::setVisible(std::string_view control, bool visible) {
+    ControlState& s = mutableState(control);
+    if (s.visible == visible)
+        return;
+    s.visible = visible;
+    notify(control, Property::Visible);
+}
+
+void Form::setValue(std::string_view control, int value) {
+    const ControlDef& def = m_def.at(control);
+    ControlState& s = mutableState(control);
+    if (def.kind == Kind::OptionButton) {
+        const int chosen = value ? 1 : 0;
+        if (chosen) {
+            // Choosing one option button clears the others of its container.
+            for (const ControlDef& other : m_def.controls)
+                if (other.kind == Kind::OptionButton && other.container == def.container &&
+                    other.name != def.name && state(other.name).value != 0) {
+                    mutableState(other.name).value = 0;
+                    notify(other.name, Property::Value);
+                }
+        }
+        if (s.value != chosen) {
+            s.value = chosen;
+            notify(control, Property::Value);
+        }
+        return;
+    }
+    if (def.kind != Kind::CheckBox)
+        throw std::logic_error(std::string(control) + " has no Value");
+    if (s.value == value)
+        return;
+    s.value = value;
+    notify(control, Property::Value);
+    runClick(control); // nested inside the write
+}
+
+void Form::setFocus(std::string_view control) {
+    if (m_focus == control)
+        return;
+    m_focus = std::string(control);
+    notify(control, Property::Focus);
+}
+
+void Form::onClick(std::string_view control, Handler handler) {
+    indexOf(control); // the control must exist
+    m_handlers[std::string(control)] = std::move(handler);
+}
+
+void Form::runClick(std::string_view control) {
+    auto it = m_handlers.find(std::string(control));
+    if (it != m_handlers.end()) {
+        Handler handler = it->second; // a copy: the handler may rebind handlers while it runs
+        handler();
+    }
+}
+
+std::string Form::unreachable(std::string_view control) const {
+    const ControlDef* def = m_def.find(control);
+    if (!def)
+        return "no control " + std::string(control) + " in " + m_def.name;
+    if (!shown(control))
+        return std::string(control) + " is hidden";
+    if (!enabled(control))
+        return std::string(control) + " is disabled";
+    return {};
+}
+
+Refusal Form::userClick(std::string_view control) {
+    if (std::string why = unreachable(control); !why.empty())
+        return {why};
+    const ControlDef& def = m_def.at(control);
+    if (takesFocus(def.kind))
+        setFocus(control);
+    switch (def.kind) {
+    case Kind::CheckBox: {
+        ControlState& s = mutableState(control);
+        s.value = s.value == 1 ? 0 : 1;
+        notify(control, Property::Value);
+        runClick(control);
+        break;
+    }
+    case Kind::OptionButton:
+        select(control);
+        break;
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::MenuItem:
+        runClick(control);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+Refusal Form::userChoose(std::string_view combo, std::string_view item) {
+    if (std::string why = unreachable(combo); !why.empty())
+        return {why};
+    const ControlDef& def = m_def.at(combo);
+    if (def.kind != Kind::ComboBox)
+        return {std::string(combo) + " is not a list"};
+    bool listed = false;
+    for (const std::string& candidate : def.items)
+        listed = listed || candidate == item;
+    if (!listed)
+        return {std::string(item).append(" is not an item of ").append(combo)};
+    setFocus(combo);
+    // The text takes the item even when it is already chosen, and the handler runs every time.
+    ControlState& s = mutableState(combo);
+    if (s.text != item) {
+        s.text = std::string(item);
+        notify(combo, Property::Text);
+    }
+    runClick(combo);
+    return {};
+}
+
+Refusal Form::userType(std::string_view control, std::string text) {
+    if (std::string why = unreachable(control); !why.empty())
+        return {why};
+    const ControlDef& def = m_def.at(control);
+    if (def.kind != Kind::TextBox)
+        return {std::string(control) + " is not a text box"};
+    if (def.readOnly)
+        return {std::string(control) + " is read-only"};
+    setText(control, std::move(text));
+    return {};
+}
+
+Refusal Form::userFocus(std::string_view control) {
+    if (std::string why = unreachable(control); !why.empty())
+        return {why};
+    if (!takesFocus(m_def.at(control).kind))
+        return {std::string(control) + " takes no focus"};
+    setFocus(control);
+    return {};
+}
+
+} // namespace varnel::forms

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "forms/formdef.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace varnel::forms {
+
+// The run-time properties the logic reads and writes. Which ones a control has depends on its kind.
+struct ControlState {
+    std::string caption; // Label
+    std::string text;    // TextBox, ComboBox
+    int value = 0;       // CheckBox: 0 unticked, 1 ticked; OptionButton: 0 false, 1 true
+    bool enabled = true;
+    bool visible = true; // the control's own Visible; a hidden container hides it without changing this
+};
+
+enum class Property { Caption, Text, Value, Enabled, Visible, Focus };
+
+// What a user action came to: done, or refused because a user could not do it.
+struct Refusal {
+    std::string reason; // empty when the action was carried out
+    explicit operator bool() const { return !reason.empty(); }
+};
+
+// A live window: its controls' run-time state, their Click handlers and the keyboard focus.
+//
+// Event delivery follows the window system the logic was written for:
+//  - a user's click on an enabled, visible check box toggles it and then runs its handler;
+//  - a write by code of a different Value to a check box runs its handler at once, nested inside the
+//    write, whether the box is enabled, disabled, visible or hidden; writing the same value runs nothing;
+//  - choosing a combo box item sets its Text and then runs its handler;
+//  - choosing an option button (by the user or by code) clears the other option buttons of its container;
+//  - clicks on disabled or hidden controls are refused.
+// Every change is reported to the listeners, which is how the widgets follow the model.
+class Form {
+  public:
+    using Handler = std::function<void()>;
+    using Listener = std::function<void(const std::string& control, Property property)>;
+
+    explicit Form(const FormDef& definition);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const FormDef& definition() const { return m_def; }
+    const std::string& name() const { return m_def.name; }
+    bool has(std::string_view control) const { return m_index.contains(std::string(control)); }
+
+    // Reading.
+    const ControlState& state(std::string_view control) const;
+    const std::string& caption(std::string_view control) const { return state(control).caption; }
+    const std::string& text(std::string_view control) const { return state(control).text; }
+    int value(std::string_view control) const { return state(control).value; }
+    bool ticked(std::string_view control) const { return state(control).value == 1; }
+    bool enabled(std::string_view control) const { return state(control).enabled; }
+    bool visible(std::string_view control) const { return state(control).visible; }
+    // Visible itself and inside containers that are all visible: what a user can see and reach.
+    bool shown(std::string_view control) const;
+    const std::string& focus() const { return m_focus; }
+
+    // Writes by code.
+    void setCaption(std::string_view control, std::string caption);
+    void setText(std::string_view control, std::string text);
+    void setEnabled(std::string_view control, bool enabled);
+    void setVisible(std::string_view control, bool visible);
+    void setValue(std::string_view control, int value);
+    void tick(std::string_view control) { setValue(control, 1); }
+    void untick(std::string_view control) { setValue(control, 0); }
+    void select(std::string_view option) { setValue(option, 1); }
+    void deselect(std::string_view option) { setValue(option, 0); }
+    void setFocus(std::string_view control);
+
+    // Binding: the Click handler of a control (or menu item).
+    void onClick(std::string_view control, Handler handler);
+    void addListener(Listener listener) { m_listeners.push_back(std::move(listener)); }
+
+    // What a user does. Each is refused when a user could not do it.
+    Refusal userClick(std::string_view control);
+    Refusal userChoose(std::string_view combo, std::string_view item);
+    Refusal userType(std::string_view control, std::string text);
+    Refusal userFocus(std::string_view control);
+    // Why a user could not act on the control now; empty when they can.
+    std::string unreachable(std::string_view control) const;
+
+  private:
+    std::size_t indexOf(std::string_view control) const;
+    ControlState& mutableState(std::string_view control) { return m_states[indexOf(control)]; }
+    void notify(std::string_view control, Property property);
+    void runClick(std::string_view control);
+
+    const FormDef& m_def;
+    std::vector<ControlState> m_states;
+    std::unordered_map<std::string, std::size_t> m_index;
+    std::unordered_map<std::string, Handler> m_handlers;
+    std::vector<Listener> m_listeners;
+    std::string m_focus;
+};
+
+} // namespace varnel::forms

@@ -1,0 +1,83 @@
+// The report, help, author and planning-fee windows (Form2 to Form5).
+#include "forms/definitionbuilder.h"
+#include "forms/formdef.h"
+#include "forms/helptext.h"
+
+namespace varnel::forms {
+
+using detail::control;
+
+namespace {
+
+// 宋体 is the face the windows were drawn with; where it is missing a serif CJK face stands in.
+FontDef songti(double points, bool bold) {
+    return FontDef{"宋体", "Noto Serif CJK SC", points, bold};
+}
+
+FormDef makeReportWindow() {
+    FormDef def{"Form2", "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
+    ControlDef text =
+        control(Kind::TextBox, "Text1", "", "", {0, 0, 9255, 8175}, 0).isMultiLine().isReadOnly();
+    text.scrollBars = ScrollBars::Vertical;
+    text.font = songti(12, false);
+    def.controls.push_back(text);
+    return def;
+}
+
+FormDef makeHelpWindow() {
+    FormDef def{"Form3", "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
+    ControlDef text =
+        control(Kind::TextBox, "Text1", "", helpText(), {0, 0, 10455, 7335}, 0).isMultiLine().isReadOnly();
+    text.scrollBars = ScrollBars::Both;
+    def.controls.push_back(text);
+    return def;
+}
+
+FormDef makeAuthorWindow() {
+    FormDef def{"Form4", "Varnel 的作者", 4635, 6690, Placement::SystemDefault, false, {}};
+    ControlDef image = control(Kind::Image, "Image1", "", "", {-120, 0, 4770, 6705}, 0);
+    image.picture = ":/varnel/author.jpg";
+    def.controls.push_back(image);
+    return def;
+}
+
+FormDef makePlanningWindow() {
+    FormDef def{"Form5", "建筑总平面布置及小区规划设计收费计算", 4155, 780, Placement::Centred, false, {}};
+    def.controls = {
+        control(Kind::Label, "Label1", "", "设计面积：", {120, 120, 975, 255}, 0),
+        control(Kind::TextBox, "Text1", "", "", {1080, 120, 975, 270}, 1),
+        control(Kind::Label, "Label2", "", "公顷", {2160, 120, 495, 255}, 2),
+        control(Kind::Label, "Label3", "", "单价：", {120, 480, 975, 255}, 3),
+        control(Kind::TextBox, "Text2", "", "", {1080, 480, 975, 270}, 4),
+        control(Kind::Label, "Label4", "", "元/公顷", {2160, 480, 735, 255}, 5),
+        control(Kind::CommandButton, "Command1", "", "计算", {3000, 120, 975, 495}, 6),
+    };
+    def.controls[3].tooltip =
+        "建筑总平面布置或者小区规划设计，根据工程的复杂程度,按照每10000～20000元/ha计算收费";
+    def.controls[6].font = songti(14.25, true);
+    return def;
+}
+
+} // namespace
+
+const FormDef& reportWindowDefinition() {
+    static const FormDef def = makeReportWindow();
+    return def;
+}
+
+const FormDef& helpWindowDefinition() {
+    static const FormDef def = makeHelpWindow();
+    return def;
+}
+
+const FormDef& authorWindowDefinition() {
+    static const FormDef def = makeAuthorWindow();
+    return def;
+}
+
+const FormDef& planningWindowDefinition() {
+    static const FormDef def = makePlanningWindow();
+    return def;
+}
+
+} // namespace varnel::forms

@@ -1,0 +1,232 @@
+#include "report/report.h"
+
+#include "engine/baseprice.h"
+#include "engine/numbers.h"
+
+#include <array>
+#include <string_view>
+
+namespace varnel::report {
+
+namespace {
+
+using engine::Variable;
+using engine::Variables;
+using V = Variables;
+
+// Builds the text a line at a time: the first line is set, every later one follows a CR LF.
+class Lines {
+  public:
+    void add(std::string_view line) {
+        if (!m_first)
+            m_text += "\r\n";
+        m_first = false;
+        m_text += line;
+    }
+    void empty() { add(""); }
+    void separator() { add(separatorLine); }
+    std::string take() { return std::move(m_text); }
+
+  private:
+    std::string m_text;
+    bool m_first = true;
+};
+
+// Joins pieces into one line; a variable writes by the joining rule (nothing when unset).
+class Line {
+  public:
+    Line& operator<<(std::string_view piece) {
+        m_text += piece;
+        return *this;
+    }
+    Line& operator<<(const Variable& value) {
+        m_text += engine::joinedText(value);
+        return *this;
+    }
+    operator std::string_view() const { return m_text; }
+
+  private:
+    std::string m_text;
+};
+
+// An other-fee line: written when its box was ticked in the calculation.
+struct FeeLine {
+    bool (*applies)(const engine::CalculationRecord&);
+    Line (*write)(const Variables&);
+};
+
+bool ticked(const engine::CalculationRecord& r, int box) {
+    return r.ticked.test(static_cast<std::size_t>(box));
+}
+
+Line shareLine(std::string_view label, const Variable& basic, std::string_view percent, const Variable& fee) {
+    Line l;
+    l << label << basic << "×" << percent << "=" << fee << "万元";
+    return l;
+}
+
+Line amountLine(std::string_view label, const Variable& fee) {
+    Line l;
+    l << label << fee << "万元";
+    return l;
+}
+
+const FeeLine feeLines[] = {
+    {[](const auto& r) { return ticked(r, 7); },
+     [](const V& v) { return shareLine("您的工程总体设计费为：", v.basicFee, "5% ", v.overallDesignFee); }},
+    {[](const auto& r) { return ticked(r, 8); },
+     [](const V& v) {
+         return shareLine("您的工程主体设计协调费为：", v.basicFee, "5% ", v.coordinationFee);
+     }},
+    {[](const auto& r) { return ticked(r, 10); },
+     [](const V& v) { return shareLine("您的工程预算编制费为：", v.basicFee, "10% ", v.budgetFee); }},
+    {[](const auto& r) { return ticked(r, 11); },
+     [](const V& v) { return shareLine("您的工程竣工图编制费为：", v.basicFee, "8% ", v.asBuiltFee); }},
+    {[](const auto& r) { return ticked(r, 13); },
+     [](const V& v) { return amountLine("您的自有专利技术收费为：", v.patentFee); }},
+    {[](const auto& r) { return ticked(r, 14); },
+     [](const V& v) { return amountLine("您的境外设计收费为：", v.foreignDesignFee); }},
+    {[](const auto& r) { return ticked(r, 15); },
+     [](const V& v) { return amountLine("您的境外审核确认费为：", v.foreignReviewFee); }},
+    {[](const auto& r) { return ticked(r, 16); },
+     [](const V& v) { return amountLine("您的另行印制设计文件工本费为：", v.printingFee); }},
+    {[](const auto& r) { return ticked(r, 17); },
+     [](const V& v) { return amountLine("您的购买标准设计图费为：", v.standardDrawingFee); }},
+    {[](const auto& r) { return ticked(r, 3); },
+     [](const V& v) {
+         Line l;
+         l << "您的非标准设备设计费为：" << v.nonstdEquipAmount << "万元"
+           << "×" << v.nonstdEquipRate << "=" << v.nonstdEquipFee << "万元";
+         return l;
+     }},
+    {[](const auto& r) { return ticked(r, 18) && !ticked(r, 19) && !ticked(r, 21); },
+     [](const V& v) {
+         Line l;
+         l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
+           << "×"
+           << "30%"
+           << "=" << v.reuseFee << "万元";
+         return l;
+     }},
+    {[](const auto& r) { return ticked(r, 19); },
+     [](const V& v) {
+         Line l;
+         l << "您采用标准设备和复用设计并重新进行基础设计费为：" << v.basicFee << "万元"
+           << "×"
+           << "40%"
+           << "=" << v.refoundationFee << "万元";
+         return l;
+     }},
+    {[](const auto& r) { return ticked(r, 21); },
+     [](const V& v) {
+         Line l;
+         l << "您采用标准设备和复用设计并做局部修改设计费为：" << v.basicFee << "万元"
+           << "×" << v.localChangeRate << "=" << v.localChangeFee << "万元";
+         return l;
+     }},
+};
+
+// The order in which the sum line lists the thirteen fees.
+constexpr std::array<Variable Variables::*, 13> sumLineOrder{
+    &V::overallDesignFee,   &V::coordinationFee,  &V::budgetFee,        &V::asBuiltFee,
+    &V::patentFee,          &V::foreignDesignFee, &V::foreignReviewFee, &V::printingFee,
+    &V::standardDrawingFee, &V::nonstdEquipFee,   &V::reuseFee,         &V::refoundationFee,
+    &V::localChangeFee,
+};
+
+void basePriceLines(Lines& out, const Variables& v) {
+    const double feeBase = engine::numeric(v.feeBase);
+    if (feeBase > engine::flatRateFrom) {
+        out.add(Line() << "计费额=" << v.feeBase << "×1.6%=" << v.basePrice << "万元");
+    } else if (feeBase < engine::basePriceTable.front().amount && feeBase > 0) {
+        // Below the table the line through its first two rows is continued.
+        out.add(Line() << "计费额:" << v.feeBase << "万元，收费基价=9-11.9×(200-" << v.feeBase
+                       << ")÷300=" << v.basePrice);
+    } else {
+        out.add(Line() << "计费额：" << v.lowAmount << "万元"
+                       << "  收费基价： " << v.lowPrice << "万元");
+        out.add(Line() << "计费额：" << v.highAmount << "万元"
+                       << "  收费基价： " << v.highPrice << "万元");
+        out.add("将计费额内插，计算得到工程设计收费基价为：");
+        out.add(Line() << "  (" << v.highPrice << "-" << v.lowPrice << ")"
+                       << "×"
+                       << "(" << v.feeBase << "-" << v.lowAmount << ")"
+                       << "÷"
+                       << "(" << v.highAmount << "-" << v.lowAmount << ")"
+                       << "+" << v.lowPrice << " 万元");
+        out.add(Line() << "=" << v.basePrice << "万元");
+    }
+}
+
+} // namespace
+
+std::string buildReport(const std::optional<engine::CalculationRecord>& record) {
+    const engine::CalculationRecord none;
+    const engine::CalculationRecord& r = record ? *record : none;
+    const Variables& v = r.variables;
+
+    Lines out;
+    out.add("欢迎使用本程序，下面是您的计算过程：");
+    out.separator();
+    out.add(Line() << "本工程设计收费计费额为:  " << v.feeBase << "万元");
+    out.add("经查《工程设计收费基价表》得");
+    basePriceLines(out, v);
+    out.empty();
+    out.add(Line() << "本工程专业调整系数为：" << v.profCoef);
+    out.empty();
+    out.add(Line() << "本工程复杂程度调整系数为：" << v.complexCoef);
+    out.empty();
+    out.add(Line() << "本工程附加调整系数为："
+                   << "(" << v.addCoef1 << "+" << v.addCoef2 << "+" << v.addCoef3 << "+" << v.addCoef4 << "+"
+                   << v.addCoef5 << ")"
+                   << "-"
+                   << "5"
+                   << "+"
+                   << "1"
+                   << "=" << v.addCoef);
+    out.empty();
+    out.add(Line() << "所以本工程基本设计收费为：" << v.basePrice << "×" << v.profCoef << "×" << v.complexCoef
+                   << "×" << v.addCoef << " = " << v.basicFee << " 万元");
+    out.separator();
+
+    for (const FeeLine& fee : feeLines) {
+        if (fee.applies(r)) {
+            out.add(fee.write(v));
+            out.empty();
+        }
+    }
+    Line sum;
+    sum << "所以本工程其他设计收费为：";
+    for (std::size_t i = 0; i < sumLineOrder.size(); ++i) {
+        if (i > 0)
+            sum << " + ";
+        sum << v.*sumLineOrder[i];
+    }
+    sum << " = " << v.otherFee << "万元";
+    out.add(sum);
+    out.separator();
+    out.add(Line() << "所以本工程设计收费基准价="
+                   << "基本设计收费"
+                   << "+"
+                   << "其他设计收费"
+                   << "=" << v.basicFee << "万元"
+                   << "+" << v.otherFee << "万元"
+                   << "=" << v.benchmarkFee << "万元");
+
+    if (ticked(r, 4)) {
+        out.separator();
+        if (r.option == 1)
+            out.add(Line() << "其中初步设计收费为：" << v.preliminaryPhaseFee << "万元");
+        if (r.option == 2)
+            out.add(Line() << "其中施工图设计收费为：" << v.drawingPhaseFee << "万元");
+        if (r.option == 3)
+            out.add(Line() << "其中方案设计收费为：" << v.schemePhaseFee << "万元");
+    }
+    out.separator();
+    out.add(
+        "计算完毕，请设计人与发包人在此基础上，根据《工程勘察设计收费标准》的规定，在上下浮动20%幅度范围内，"
+        "协商确定该项工程设计收费合同额。谢谢使用本软件！");
+    return out.take();
+}
+
+} // namespace varnel::report

@@ -1,0 +1,179 @@
+// The additional-adjustment boxes of the five groups: entry boxes, exclusive conditions, building kinds.
+#include "rules/rules.h"
+
+#include "forms/form.h"
+
+#include <array>
+#include <string_view>
+
+namespace varnel::rules {
+
+namespace {
+
+// 改扩建和技术改造建设项目 in each group, with the box its coefficient is typed into.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> rebuildBoxes{{
+    {"Check1", "Text2"},
+    {"Check20", "Text8"},
+    {"Check22", "Text19"},
+    {"Check27", "Text21"},
+    {"Check31", "Text22"},
+}};
+
+void showEntryBox(forms::Form& w, std::string_view entry, bool ticked) {
+    if (ticked) {
+        w.setVisible(entry, true);
+    } else {
+        w.setVisible(entry, false);
+        w.setText(entry, "");
+    }
+}
+
+void flipEnabled(forms::Form& w, std::string_view box) {
+    w.setEnabled(box, !w.enabled(box));
+}
+
+// Road group: 城市道路通过地下管网密集区 and 高速公路、一级公路 exclude each other.
+void excludePartner(forms::Form& w, std::string_view self, std::string_view partner) {
+    if (w.ticked(self)) {
+        w.setEnabled(partner, false);
+        w.untick(partner);
+    } else {
+        w.setEnabled(partner, true);
+    }
+}
+
+void check2Click(forms::Form& w) {
+    if (w.ticked("Check2")) {
+        w.setEnabled("Check5", false);
+        w.untick("Check5");
+        w.untick("Check6");
+        w.setEnabled("Check6", false);
+    } else {
+        w.setEnabled("Check5", true);
+        w.setEnabled("Check6", true);
+    }
+}
+
+// The eight building kinds: at most one is ticked, and while one is, the other seven are disabled.
+// Each kind treats the others in an order of its own and some take extra steps around that core.
+struct BuildingKind {
+    std::string_view box;
+    std::array<std::string_view, 7> others;
+    void (*before)(forms::Form&, bool ticked);
+    void (*after)(forms::Form&);
+};
+
+void ancientBefore(forms::Form& w, bool ticked) {
+    showEntryBox(w, "Text20", ticked);
+}
+
+void civilDefenceBefore(forms::Form& w, bool ticked) {
+    if (ticked) {
+        w.setEnabled("Check25", false);
+        w.setText("Text20", "");
+        w.setVisible("Text20", false);
+    } else {
+        w.setEnabled("Check25", true);
+        w.setVisible("Text20", false);
+    }
+}
+
+// 智能建筑弱电系统工程 has no 方案设计 phase.
+void intelligentAfter(forms::Form& w) {
+    w.setEnabled("Option3", false);
+    w.deselect("Option3");
+}
+
+// 室内装修工程 has 方案设计 but no 初步设计.
+void interiorAfter(forms::Form& w) {
+    if (w.ticked("Check4")) {
+        w.setEnabled("Option3", true);
+        w.setEnabled("Option1", false);
+        w.deselect("Option1");
+    }
+}
+
+void civilDefenceAfter(forms::Form& w) {
+    if (w.ticked("Check4")) {
+        w.setEnabled("Option1", true);
+        w.setEnabled("Option2", true);
+        w.setEnabled("Option3", true);
+    }
+}
+
+// 住宅工程 has no 初步设计 phase.
+void housingAfter(forms::Form& w) {
+    w.setEnabled("Option1", false);
+    w.deselect("Option1");
+}
+
+const BuildingKind buildingKinds[] = {
+    {"Check23",
+     {"Check24", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"},
+     nullptr,
+     intelligentAfter},
+    {"Check24",
+     {"Check23", "Check26", "Check25", "Check28", "Check29", "Check30", "Check32"},
+     nullptr,
+     interiorAfter},
+    {"Check25",
+     {"Check23", "Check24", "Check26", "Check28", "Check29", "Check30", "Check32"},
+     ancientBefore,
+     nullptr},
+    {"Check26",
+     {"Check23", "Check24", "Check25", "Check28", "Check29", "Check30", "Check32"},
+     nullptr,
+     nullptr},
+    {"Check28",
+     {"Check23", "Check24", "Check25", "Check26", "Check29", "Check30", "Check32"},
+     civilDefenceBefore,
+     civilDefenceAfter},
+    {"Check29",
+     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check30", "Check32"},
+     nullptr,
+     nullptr},
+    {"Check30",
+     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check29", "Check32"},
+     nullptr,
+     housingAfter},
+    {"Check32",
+     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check29", "Check30"},
+     nullptr,
+     nullptr},
+};
+
+void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
+    const bool ticked = w.ticked(kind.box);
+    if (kind.before)
+        kind.before(w, ticked);
+    for (std::string_view other : kind.others) {
+        if (ticked) {
+            w.untick(other);
+            w.setEnabled(other, false);
+        } else {
+            w.setEnabled(other, true);
+        }
+    }
+    if (kind.after)
+        kind.after(w);
+}
+
+} // namespace
+
+void installAdjustmentRules(forms::Form& w) {
+    for (const auto& [box, entry] : rebuildBoxes)
+        w.onClick(box, [&w, box = box, entry = entry] { showEntryBox(w, entry, w.ticked(box)); });
+
+    w.onClick("Check12", [&w] { excludePartner(w, "Check12", "Check9"); });
+    w.onClick("Check9", [&w] { excludePartner(w, "Check9", "Check12"); });
+
+    w.onClick("Check2", [&w] { check2Click(w); });
+    // 公路桥梁、隧道工程Ⅰ级 and Ⅲ级 flip each other's enabled state on every change of value.
+    w.onClick("Check5", [&w] { flipEnabled(w, "Check6"); });
+    w.onClick("Check6", [&w] { flipEnabled(w, "Check5"); });
+
+    for (const BuildingKind& kind : buildingKinds)
+        w.onClick(kind.box, [&w, &kind] { buildingKindClick(w, kind); });
+}
+
+} // namespace varnel::rules

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace varnel::rules {
+
+// The works of each complexity grade of one engineering type, written into Text4, Text5 and Text6.
+struct GradeDescriptions {
+    std::string_view type;
+    std::string_view gradeI;
+    std::string_view gradeII;
+    std::string_view gradeIII;
+};
+
+const GradeDescriptions& descriptionsOf(std::string_view type);
+
+} // namespace varnel::rules

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace varnel::forms {
+class Form;
+}
+
+namespace varnel::rules {
+
+// Binds every input rule of the main window to its control: the engineering type (Combo2), the grade
+// descriptions (Text4 to Text6), the additional-adjustment boxes, the other-fee boxes and 单独委托设计.
+// The rules only show, hide, enable, disable, tick, untick and empty controls; they compute nothing.
+void installMainWindowRules(forms::Form& mainWindow);
+
+// The families, each binding its own handlers.
+void installTypeRule(forms::Form& w);
+void installGradeRules(forms::Form& w);
+void installAdjustmentRules(forms::Form& w);
+void installOtherFeeRules(forms::Form& w);
+void installPhaseRule(forms::Form& w);
+
+} // namespace varnel::rules

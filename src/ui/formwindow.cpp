@@ -1,0 +1,322 @@
+#include "ui/formwindow.h"
+
+#include "ui/modelwidgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <climits>
+
+namespace varnel::ui {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Multi-line text keeps CR LF line breaks in the model; the text widget works with LF alone.
+QString toWidgetText(const std::string& text) {
+    return qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QFont fontOf(const forms::FontDef& def) {
+    QFont font;
+    font.setFamilies({qs(def.family), qs(def.fallback)});
+    font.setPointSizeF(def.points);
+    font.setBold(def.bold);
+    return font;
+}
+
+double screenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+} // namespace
+
+FormWindow::FormWindow(const forms::FormDef& definition, QWidget* parent)
+    : QMainWindow(parent), m_model(std::make_unique<forms::Form>(definition)), m_twips(screenDpi()) {
+    setObjectName(qs(definition.name));
+    build();
+    m_model->addListener(
+        [this](const std::string& control, forms::Property property) { mirror(control, property); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != this)
+            return;
+        const std::string name = now->objectName().toStdString();
+        if (m_widgets.contains(name))
+            m_model->setFocus(name);
+    });
+}
+
+FormWindow::~FormWindow() = default;
+
+QWidget* FormWindow::control(const std::string& name) const {
+    auto it = m_widgets.find(name);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+QAction* FormWindow::menuItem(const std::string& name) const {
+    auto it = m_menuItems.find(name);
+    return it == m_menuItems.end() ? nullptr : it->second;
+}
+
+void FormWindow::build() {
+    const forms::FormDef& def = m_model->definition();
+    setWindowTitle(qs(def.caption));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(m_twips.px(def.clientWidth), m_twips.px(def.clientHeight));
+    setCentralWidget(m_client);
+    if (def.hasMenuBar)
+        buildMenus();
+
+    // Containers come before their contents in every definition, so one pass finds each parent.
+    for (const forms::ControlDef& c : def.controls) {
+        if (c.kind == forms::Kind::MenuItem)
+            continue;
+        QWidget* parent = c.container.empty() ? m_client : control(c.container);
+        m_widgets[c.name] = create(c, parent);
+    }
+    // Stacked frames: the later ones lie on top.
+    for (const forms::ControlDef& c : def.controls)
+        if (c.kind == forms::Kind::Frame)
+            control(c.name)->raise();
+    applyTabOrder();
+    mirrorAll();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormWindow::buildMenus() {
+    const forms::FormDef& def = m_model->definition();
+    QMenuBar* bar = menuBar();
+    for (const forms::ControlDef& top : def.controls) {
+        if (top.kind != forms::Kind::MenuItem || !top.container.empty())
+            continue;
+        const bool hasItems =
+            std::any_of(def.controls.begin(), def.controls.end(), [&](const forms::ControlDef& c) {
+                return c.kind == forms::Kind::MenuItem && c.container == top.name;
+            });
+        QAction* action = nullptr;
+        if (hasItems) {
+            QMenu* menu = bar->addMenu(qs(top.caption));
+            menu->setObjectName(qs(top.name));
+            action = menu->menuAction();
+            for (const forms::ControlDef& item : def.controls) {
+                if (item.kind != forms::Kind::MenuItem || item.container != top.name)
+                    continue;
+                QAction* sub = menu->addAction(qs(item.caption));
+                sub->setObjectName(qs(item.name));
+                connect(sub, &QAction::triggered, this,
+                        [this, name = item.name] { m_model->userClick(name); });
+                m_menuItems[item.name] = sub;
+            }
+        } else {
+            action = bar->addAction(qs(top.caption));
+            connect(action, &QAction::triggered, this, [this, name = top.name] { m_model->userClick(name); });
+        }
+        action->setObjectName(qs(top.name));
+        m_menuItems[top.name] = action;
+    }
+}
+
+QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
+    using forms::Kind;
+    forms::Form& model = *m_model;
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case Kind::Frame:
+        w = new QGroupBox(qs(c.caption), parent);
+        break;
+    case Kind::Label: {
+        auto* label = new QLabel(qs(c.caption), parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        if (c.bordered)
+            label->setFrameShape(QFrame::Box);
+        w = label;
+        break;
+    }
+    case Kind::TextBox:
+        if (c.multiLine) {
+            auto* area = new ModelTextArea(model, parent);
+            area->setReadOnly(c.readOnly);
+            area->setLineWrapMode(c.scrollBars == forms::ScrollBars::Both ? QPlainTextEdit::NoWrap
+                                                                          : QPlainTextEdit::WidgetWidth);
+            area->setVerticalScrollBarPolicy(c.scrollBars == forms::ScrollBars::None ? Qt::ScrollBarAlwaysOff
+                                                                                     : Qt::ScrollBarAlwaysOn);
+            area->setHorizontalScrollBarPolicy(
+                c.scrollBars == forms::ScrollBars::Both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            connect(area, &QPlainTextEdit::textChanged, this, [this, area, name = c.name] {
+                // Only typing reaches here: read-only areas take no input and code writes are blocked.
+                m_model->userType(
+                    name,
+                    area->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString());
+            });
+            w = area;
+        } else {
+            auto* edit = new QLineEdit(parent);
+            edit->setReadOnly(c.readOnly);
+            edit->setMaxLength(INT_MAX); // no limit on what may be typed
+            connect(edit, &QLineEdit::textEdited, this, [this, name = c.name](const QString& text) {
+                m_model->userType(name, text.toStdString());
+            });
+            w = edit;
+        }
+        break;
+    case Kind::CheckBox:
+        w = new ModelCheckBox(model, qs(c.caption), parent);
+        break;
+    case Kind::OptionButton:
+        w = new ModelRadioButton(model, qs(c.caption), parent);
+        break;
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        for (const std::string& item : c.items)
+            combo->addItem(qs(item));
+        combo->setCurrentIndex(-1);
+        connect(combo, &QComboBox::activated, this, [this, combo, name = c.name](int index) {
+            m_model->userChoose(name, combo->itemText(index).toStdString());
+        });
+        w = combo;
+        break;
+    }
+    case Kind::CommandButton: {
+        const QRect r = m_twips.rect(c.geometry);
+        QPushButton* button = nullptr;
+        if (QFontMetrics(c.font ? fontOf(*c.font) : font()).horizontalAdvance(qs(c.caption)) > r.width() - 8)
+            button = new WrappingButton(qs(c.caption), parent);
+        else
+            button = new QPushButton(qs(c.caption), parent);
+        connect(button, &QPushButton::clicked, this, [this, name = c.name] { m_model->userClick(name); });
+        if (c.faceColour) {
+            QPalette palette = button->palette();
+            palette.setColor(QPalette::Button,
+                             QColor(c.faceColour->red, c.faceColour->green, c.faceColour->blue));
+            button->setPalette(palette);
+        }
+        w = button;
+        break;
+    }
+    case Kind::Image: {
+        auto* image = new QLabel(parent);
+        QPixmap picture(qs(c.picture));
+        image->setPixmap(picture);
+        image->setGeometry(QRect(m_twips.rect(c.geometry).topLeft(), picture.size()));
+        image->setObjectName(qs(c.name));
+        return image;
+    }
+    case Kind::MenuItem:
+        return nullptr;
+    }
+    w->setObjectName(qs(c.name));
+    if (c.font)
+        w->setFont(fontOf(*c.font));
+    if (!c.tooltip.empty())
+        w->setToolTip(qs(c.tooltip));
+    if (!forms::takesFocus(c.kind))
+        w->setFocusPolicy(Qt::NoFocus);
+    QRect r = m_twips.rect(c.geometry);
+    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::Label)
+        r.setHeight(std::max(r.height(), w->fontMetrics().height())); // room for the glyphs of one line
+    w->setGeometry(r);
+    return w;
+}
+
+void FormWindow::applyTabOrder() {
+    std::vector<const forms::ControlDef*> focusable;
+    for (const forms::ControlDef& c : m_model->definition().controls)
+        if (forms::takesFocus(c.kind))
+            focusable.push_back(&c);
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const forms::ControlDef* a, const forms::ControlDef* b) { return a->tab < b->tab; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
+}
+
+void FormWindow::focusFirstControl() {
+    const forms::ControlDef* first = nullptr;
+    for (const forms::ControlDef& c : m_model->definition().controls)
+        if (forms::takesFocus(c.kind) && (!first || c.tab < first->tab))
+            first = &c;
+    if (first)
+        m_model->setFocus(first->name);
+    if (first && control(first->name))
+        control(first->name)->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::mirrorAll() {
+    using forms::Property;
+    for (const forms::ControlDef& c : m_model->definition().controls) {
+        if (c.kind == forms::Kind::MenuItem || c.kind == forms::Kind::Image)
+            continue;
+        for (Property p :
+             {Property::Caption, Property::Text, Property::Value, Property::Enabled, Property::Visible})
+            mirror(c.name, p);
+    }
+}
+
+void FormWindow::mirror(const std::string& name, forms::Property property) {
+    using forms::Kind;
+    using forms::Property;
+    QWidget* w = control(name);
+    if (!w)
+        return;
+    const forms::ControlState& s = m_model->state(name);
+    const Kind kind = m_model->definition().at(name).kind;
+    const QSignalBlocker blocker(w);
+    switch (property) {
+    case Property::Caption:
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(qs(s.caption));
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            frame->setTitle(qs(s.caption));
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            button->setText(qs(s.caption));
+        break;
+    case Property::Text:
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text() != qs(s.text))
+                edit->setText(qs(s.text));
+        } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
+            const QString text = toWidgetText(s.text);
+            if (area->toPlainText() != text)
+                area->setPlainText(text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setCurrentIndex(combo->findText(qs(s.text)));
+        }
+        break;
+    case Property::Value:
+        if (kind == Kind::CheckBox || kind == Kind::OptionButton)
+            static_cast<QAbstractButton*>(w)->setChecked(s.value != 0);
+        break;
+    case Property::Enabled:
+        w->setEnabled(s.enabled);
+        break;
+    case Property::Visible:
+        w->setVisible(s.visible);
+        break;
+    case Property::Focus:
+        if (w->isVisible() && !w->hasFocus())
+            w->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace varnel::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "forms/form.h"
+#include "ui/twips.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+class QAction;
+
+namespace varnel::ui {
+
+// A top-level window built from a window definition, bound to its control model.
+//
+// The model is the one source of truth. The window creates one widget per control (objectName = control
+// name) and mirrors every change the model reports into that widget; what the user does to a widget
+// (a click, a choice, typed text, the focus) is handed to the model, never applied by the widget itself.
+class FormWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit FormWindow(const forms::FormDef& definition, QWidget* parent = nullptr);
+    ~FormWindow() override;
+
+    forms::Form& model() { return *m_model; }
+    const forms::Form& model() const { return *m_model; }
+    QWidget* control(const std::string& name) const;
+    QAction* menuItem(const std::string& name) const;
+    // The area the twip layout is drawn in (below the menu bar, if any).
+    QWidget* clientArea() const { return m_client; }
+    const Twips& twips() const { return m_twips; }
+
+    // Gives the focus to the focusable control with the lowest tab number.
+    void focusFirstControl();
+
+  Q_SIGNALS:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build();
+    void buildMenus();
+    QWidget* create(const forms::ControlDef& def, QWidget* parent);
+    void applyTabOrder();
+    void mirror(const std::string& control, forms::Property property);
+    void mirrorAll();
+
+    std::unique_ptr<forms::Form> m_model;
+    Twips m_twips;
+    QWidget* m_client = nullptr;
+    std::unordered_map<std::string, QWidget*> m_widgets;
+    std::unordered_map<std::string, QAction*> m_menuItems;
+};
+
+} // namespace varnel::ui

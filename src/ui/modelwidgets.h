@@ -1,0 +1,62 @@
+#pragma once
+
+// Widgets that never change their own state: a user's click or keystroke becomes an operation on the
+// control model, and the widget shows what the model then holds (see FormWindow::mirror).
+
+#include "forms/form.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace varnel::ui {
+
+// A check box whose toggling is the model's: a click asks the model, which ticks and runs the handler.
+class ModelCheckBox : public QCheckBox {
+  public:
+    ModelCheckBox(forms::Form& model, const QString& caption, QWidget* parent);
+
+  protected:
+    void nextCheckState() override;
+
+  private:
+    forms::Form& m_model;
+};
+
+// An option button whose choosing is the model's (it clears the others of its group there).
+class ModelRadioButton : public QRadioButton {
+  public:
+    ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent);
+
+  protected:
+    void nextCheckState() override;
+
+  private:
+    forms::Form& m_model;
+};
+
+// A multi-line text box; a mouse click on it is delivered to the model as a Click.
+class ModelTextArea : public QPlainTextEdit {
+  public:
+    ModelTextArea(forms::Form& model, QWidget* parent);
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    forms::Form& m_model;
+};
+
+// A command button whose caption may wrap over several lines, as a tall button's does.
+class WrappingButton : public QPushButton {
+  public:
+    WrappingButton(const QString& caption, QWidget* parent);
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace varnel::ui

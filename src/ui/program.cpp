@@ -1,0 +1,127 @@
+#include "ui/program.h"
+
+#include "planning/planning.h"
+#include "report/report.h"
+#include "rules/rules.h"
+#include "ui/notes.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace varnel::ui {
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+Program::Program() = default;
+
+Program::~Program() {
+    for (auto& [name, window] : m_windows)
+        delete window.data();
+}
+
+void Program::start() {
+    showWindow("Form1");
+}
+
+FormWindow* Program::window(const std::string& form) const {
+    auto it = m_windows.find(form);
+    return it == m_windows.end() ? nullptr : it->second.data();
+}
+
+FormWindow* Program::open(const std::string& form) {
+    auto* w = new FormWindow(forms::windowDefinition(form));
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowIcon(QApplication::windowIcon());
+    m_windows[form] = w;
+    connect(w, &FormWindow::closed, this, [this, form] { closed(form); });
+    bind(*w);
+    if (w->model().definition().placement == forms::Placement::Centred) {
+        w->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = w->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            w->move(frame.topLeft());
+        }
+    }
+    w->show();
+    w->focusFirstControl();
+    return w;
+}
+
+forms::Form& Program::showWindow(std::string_view name) {
+    const std::string form(name);
+    FormWindow* w = window(form);
+    if (!w)
+        return open(form)->model();
+    w->showNormal();
+    w->raise();
+    w->activateWindow();
+    return w->model();
+}
+
+void Program::showMessage(const forms::Message& message) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (message.icon == forms::MessageIcon::Stop)
+        icon = QMessageBox::Critical;
+    else if (message.icon == forms::MessageIcon::Exclamation)
+        icon = QMessageBox::Warning;
+    QMessageBox box(icon, qs(message.title), qs(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void Program::endProgram() {
+    // The handler that asked for the end is still running inside a window: windows go when it returns.
+    for (auto& [name, w] : m_windows) {
+        if (w) {
+            w->hide();
+            w->deleteLater();
+        }
+    }
+    m_windows.clear();
+    if (!m_ended) {
+        m_ended = true;
+        Q_EMIT finished();
+    }
+}
+
+void Program::closed(const std::string& form) {
+    m_windows.erase(form);
+    if (m_windows.empty() && !m_ended) {
+        m_ended = true;
+        Q_EMIT finished();
+    }
+}
+
+void Program::bind(FormWindow& window) {
+    forms::Form& w = window.model();
+    if (w.name() == "Form1")
+        bindMainWindow(w);
+    else if (w.name() == "Form5")
+        w.onClick("Command1", [this, &w] { planning::runPlanningCalculation(w, *this); });
+}
+
+void Program::bindMainWindow(forms::Form& w) {
+    rules::installMainWindowRules(w);
+    w.onClick("Command1", [this, &w] { engine::runCalculation(w, m_calculations, *this); });
+    w.onClick("Command2", [this] {
+        forms::Form& report = showWindow("Form2");
+        report.setText("Text1", report::buildReport(m_calculations.record));
+    });
+    w.onClick("Command3", [this] { showWindow("Form5"); });
+    w.onClick("exit", [this] { endProgram(); });
+    w.onClick("help", [this] { showWindow("Form3"); });
+    w.onClick("soft", [this] { showMessage(aboutNote()); });
+    w.onClick("writer", [this] {
+        showMessage(authorNote());
+        showWindow("Form4");
+    });
+}
+
+} // namespace varnel::ui

@@ -1,0 +1,298 @@
+#include "scriptrunner.h"
+
+#include "json.h"
+#include "snapshot.h"
+
+#include "ui/program.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <algorithm>
+
+namespace varnel::script {
+
+namespace {
+
+std::string iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Critical:
+        return "stop";
+    case QMessageBox::Warning:
+        return "exclamation";
+    default:
+        return "none";
+    }
+}
+
+// Where a user clicks a check box or option button: on its indicator.
+QPoint indicatorCentre(QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    return button->style()
+        ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+                         button)
+        .center();
+}
+
+bool isMenuItem(const std::string& name) {
+    return name == "exit" || name == "help" || name == "soft" || name == "writer";
+}
+
+} // namespace
+
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[i + 1];
+            if (next == 't' || next == 'n' || next == '\\') {
+                out += next == 't' ? '\t' : next == 'n' ? '\n' : '\\';
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+ScriptRunner::ScriptRunner(ui::Program& program, Output output)
+    : m_program(program), m_output(std::move(output)) {
+    // A message box runs an event loop of its own; the watch answers it from inside that loop.
+    m_messageWatch.setInterval(0);
+    connect(&m_messageWatch, &QTimer::timeout, this, [this] { answerMessageBox(); });
+}
+
+void ScriptRunner::answerMessageBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    m_output(JsonObject()
+                 .raw("message", JsonObject()
+                                     .text("title", box->windowTitle().toStdString())
+                                     .text("text", box->text().toStdString())
+                                     .text("icon", iconName(box->icon()))
+                                     .str())
+                 .str());
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+}
+
+void ScriptRunner::refuse(int line, const std::string& reason) {
+    m_output(
+        JsonObject().raw("refused", JsonObject().number("line", line).text("reason", reason).str()).str());
+}
+
+ScriptRunner::Target ScriptRunner::resolve(const std::string& reference, bool forUser) {
+    Target t;
+    std::string form = "Form1";
+    std::string control = reference;
+    if (const auto dot = reference.find('.'); dot != std::string::npos) {
+        form = reference.substr(0, dot);
+        control = reference.substr(dot + 1);
+    }
+    t.control = control;
+    bool known = false;
+    for (const std::string& name : forms::windowNames())
+        known = known || name == form;
+    if (!known) {
+        t.refusal = "no window " + form;
+        return t;
+    }
+    t.window = m_program.window(form);
+    if (!t.window) {
+        t.refusal = form + " is not open";
+        return t;
+    }
+    if (!forUser && control.empty())
+        return t;
+    t.widget = t.window->control(control);
+    if (!t.widget) {
+        t.refusal = "no control " + control + " in " + form;
+        return t;
+    }
+    if (forUser && !t.widget->isVisible())
+        t.refusal = control + " is hidden";
+    else if (forUser && !t.widget->isEnabled())
+        t.refusal = control + " is disabled";
+    return t;
+}
+
+void ScriptRunner::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
+    std::string line = rawLine;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#')
+        return true;
+
+    const auto space = line.find(' ');
+    const std::string command = line.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : line.substr(space + 1);
+
+    m_messageWatch.start();
+    if (command == "state") {
+        m_output(JsonObject().raw("state", windowsJson(m_program)).str());
+    } else if (command == "vars") {
+        m_output(JsonObject().raw("vars", variablesJson(m_program)).str());
+    } else if (command == "click") {
+        if (isMenuItem(rest))
+            clickMenuItem(rest, lineNumber);
+        else if (Target t = resolve(rest, true); !t.refusal.empty())
+            refuse(lineNumber, t.refusal);
+        else
+            click(t, lineNumber);
+    } else if (command == "choose") {
+        const auto gap = rest.find(' ');
+        Target t = resolve(rest.substr(0, gap), true);
+        if (!t.refusal.empty())
+            refuse(lineNumber, t.refusal);
+        else
+            choose(t, gap == std::string::npos ? std::string() : rest.substr(gap + 1), lineNumber);
+    } else if (command == "type") {
+        const auto gap = rest.find(' ');
+        Target t = resolve(rest.substr(0, gap), true);
+        if (!t.refusal.empty())
+            refuse(lineNumber, t.refusal);
+        else
+            type(t, gap == std::string::npos ? std::string() : unescape(rest.substr(gap + 1)), lineNumber);
+    } else if (command == "close") {
+        Target t = resolve(rest + ".", false);
+        if (!t.refusal.empty())
+            refuse(lineNumber, t.refusal);
+        else
+            t.window->close();
+    } else {
+        refuse(lineNumber, "unknown command " + command);
+    }
+    settle();
+    m_messageWatch.stop();
+    if (m_program.ended()) {
+        m_output(JsonObject().flag("exit", true).str());
+        return false;
+    }
+    return true;
+}
+
+void ScriptRunner::click(const Target& t, int line) {
+    QWidget* w = t.widget;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        const bool toggles = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+        QTest::mouseClick(w, Qt::LeftButton, {}, toggles ? indicatorCentre(button) : w->rect().center());
+    } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
+        QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, area->viewport()->rect().center());
+    } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            combo->hidePopup(); // a click opens the list; clicking again closes it unchosen
+    } else {
+        refuse(line, t.control + " takes no clicks");
+    }
+}
+
+void ScriptRunner::clickMenuItem(const std::string& name, int line) {
+    ui::FormWindow* main = m_program.window("Form1");
+    if (!main) {
+        refuse(line, "Form1 is not open");
+        return;
+    }
+    QMenuBar* bar = main->menuBar();
+    QAction* action = main->menuItem(name);
+    if (!action) {
+        refuse(line, "no menu item " + name);
+        return;
+    }
+    // A top-level item is clicked on the bar; an item of a sub-menu after opening that menu.
+    for (QAction* top : bar->actions()) {
+        if (top == action) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+            return;
+        }
+        QMenu* menu = top->menu();
+        if (!menu || !menu->actions().contains(action))
+            continue;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+        if (!menu->isVisible())
+            menu->popup(bar->mapToGlobal(bar->actionGeometry(top).bottomLeft()));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        return;
+    }
+    refuse(line, "no menu item " + name);
+}
+
+void ScriptRunner::choose(const Target& t, const std::string& item, int line) {
+    auto* combo = qobject_cast<QComboBox*>(t.widget);
+    if (!combo) {
+        refuse(line, t.control + " is not a list");
+        return;
+    }
+    const int index = combo->findText(QString::fromStdString(item));
+    if (index < 0) {
+        refuse(line, "\"" + item + "\" is not an item of " + t.control);
+        return;
+    }
+    // Open the list with a click, then click the item in it. The list takes the click that lands right
+    // after it opened as part of the opening click, so the item is then confirmed with Enter.
+    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
+    QAbstractItemView* view = combo->view();
+    if (!view->isVisible())
+        combo->showPopup();
+    const QRect itemRect = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, itemRect.center());
+    if (view->isVisible())
+        QTest::keyClick(view, Qt::Key_Return);
+    if (view->isVisible())
+        combo->hidePopup();
+}
+
+void ScriptRunner::type(const Target& t, const std::string& text, int line) {
+    QWidget* w = t.widget;
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    auto* area = qobject_cast<QPlainTextEdit*>(w);
+    if (!edit && !area) {
+        refuse(line, t.control + " is not a text box");
+        return;
+    }
+    if ((edit && edit->isReadOnly()) || (area && area->isReadOnly())) {
+        refuse(line, t.control + " is read-only");
+        return;
+    }
+    QWidget* target = area ? area->viewport() : w;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    const QString typed = QString::fromStdString(text);
+    if (typed.isEmpty()) {
+        QTest::keyClick(w, Qt::Key_Delete);
+        return;
+    }
+    // Long texts, and texts with characters no key types, arrive the way users bring them: pasted.
+    const bool plain = typed.size() <= 200 && std::all_of(typed.begin(), typed.end(), [](QChar c) {
+                           return c.unicode() >= 0x20 && !c.isSurrogate();
+                       });
+    if (plain) {
+        QTest::keyClicks(w, typed);
+    } else {
+        QApplication::clipboard()->setText(typed);
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    }
+}
+
+} // namespace varnel::script

@@ -1,0 +1,96 @@
+#include "snapshot.h"
+
+#include "json.h"
+
+#include "engine/numbers.h"
+#include "ui/program.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace varnel::script {
+
+namespace {
+
+std::string widgetText(const QWidget* w) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text().toStdString();
+    if (auto* area = qobject_cast<const QPlainTextEdit*>(w))
+        return area->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+    return {};
+}
+
+std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
+    using forms::Kind;
+    JsonObject o;
+    const bool visible = !w->isHidden();
+    switch (def.kind) {
+    case Kind::Frame:
+        o.flag("visible", visible);
+        break;
+    case Kind::Label:
+        o.text("caption", static_cast<const QLabel*>(w)->text().toStdString()).flag("visible", visible);
+        break;
+    case Kind::TextBox:
+        o.text("text", widgetText(w)).flag("enabled", w->isEnabled()).flag("visible", visible);
+        break;
+    case Kind::CheckBox:
+        o.number("value", static_cast<const QCheckBox*>(w)->isChecked() ? 1 : 0)
+            .flag("enabled", w->isEnabled())
+            .flag("visible", visible);
+        break;
+    case Kind::OptionButton:
+        o.flag("value", static_cast<const QRadioButton*>(w)->isChecked()).flag("enabled", w->isEnabled());
+        break;
+    case Kind::ComboBox:
+        o.text("text", static_cast<const QComboBox*>(w)->currentText().toStdString());
+        break;
+    default:
+        break;
+    }
+    return o.str();
+}
+
+std::string windowJson(const ui::FormWindow* window) {
+    JsonObject o;
+    o.flag("open", window != nullptr);
+    if (!window)
+        return o.str();
+    const QWidget* focused = window->focusWidget();
+    std::string focus = "null";
+    if (focused && window->control(focused->objectName().toStdString()))
+        focus = quoted(focused->objectName().toStdString());
+    o.raw("focus", focus);
+    JsonObject controls;
+    for (const forms::ControlDef& def : window->model().definition().controls)
+        if (const QWidget* w = window->control(def.name))
+            controls.raw(def.name, controlJson(def, w));
+    o.raw("controls", controls.str());
+    return o.str();
+}
+
+} // namespace
+
+std::string windowsJson(const ui::Program& program) {
+    JsonObject o;
+    for (const std::string& name : forms::windowNames())
+        o.raw(name, windowJson(program.window(name)));
+    return o.str();
+}
+
+std::string variablesJson(const ui::Program& program) {
+    JsonObject o;
+    const engine::Variables& v = program.calculations().variables;
+    for (const engine::VariableName& variable : engine::variableNames) {
+        const engine::Variable& value = v.*variable.member;
+        o.raw(variable.name, value ? engine::exactText(*value) : "null");
+    }
+    return o.str();
+}
+
+} // namespace varnel::script
