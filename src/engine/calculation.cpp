@@ -35,6 +35,13 @@ class Run {
     Outcome operator()() {
         if (basePrice() && coefficients() && otherFees())
             benchmark();
+        if (m_out.stop) {
+            // A stopped run shows none of its results.
+            m_out.basicFee.clear();
+            m_out.otherFee.clear();
+            m_out.benchmarkFee.clear();
+            m_out.phase.reset();
+        }
         return std::move(m_out);
     }
 

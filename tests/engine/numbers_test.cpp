@@ -1,0 +1,124 @@
+#include "engine/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+using varnel::engine::exactText;
+using varnel::engine::joinedText;
+using varnel::engine::readNumber;
+using varnel::engine::resultBoxText;
+
+namespace {
+
+struct Reading {
+    std::string text;
+    double value;
+};
+
+class LeadingNumber : public testing::TestWithParam<Reading> {};
+
+TEST_P(LeadingNumber, ReadsTheNumberAtTheStart) {
+    const auto r = readNumber(GetParam().text);
+    EXPECT_TRUE(r.fits);
+    EXPECT_EQ(r.value, GetParam().value) << "text: \"" << GetParam().text << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumber,
+    testing::Values(Reading{"", 0}, Reading{"abc", 0}, Reading{"500", 500}, Reading{"750", 750},
+                    Reading{"  1500", 1500}, Reading{"1,000", 1}, Reading{"2 00", 200},
+                    Reading{"1\t2\n3", 123}, Reading{"1.5", 1.5}, Reading{".5", 0.5}, Reading{"1.2.3", 1.2},
+                    Reading{"-2.5", -2.5}, Reading{"+7", 7}, Reading{"- 3", -3}, Reading{"--3", 0},
+                    Reading{"1e3", 1000}, Reading{"1E+3", 1000}, Reading{"2.5e-1", 0.25}, Reading{"1d2", 100},
+                    Reading{"1D-2", 0.01}, Reading{"1 e 2", 100}, Reading{"1e", 1}, Reading{"1e+", 1},
+                    Reading{"e5", 0}, Reading{".", 0}, Reading{"-0", 0}, Reading{"&H10", 16},
+                    Reading{"&hff", 255}, Reading{"&O17", 15}, Reading{"&o8", 0},
+                    Reading{"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0}, Reading{"&", 0},
+                    Reading{"2公顷", 2}, Reading{"１２", 0}, Reading{"\r5", 0},
+                    Reading{std::string("12\0"
+                                        "34",
+                                        5),
+                            12},
+                    Reading{"1e-400", 0}, Reading{"0.000001", 1e-6}, Reading{"1e308", 1e308},
+                    Reading{"007", 7}, Reading{"1.8899999999999997", 1.8899999999999997},
+                    Reading{"\u200f5", 0}, Reading{"5\u200f", 5}, Reading{"😀", 0}, Reading{"   ", 0}));
+
+TEST(LeadingNumberRange, NumbersBeyondTheDoubleRangeDoNotFit) {
+    const std::string texts[] = {"1e309",
+                                 "1e400",
+                                 "-1e400",
+                                 "1e99999999999999999999",
+                                 "&H" + std::string(300, 'F'),
+                                 std::string(400, '9')};
+    for (const std::string& text : texts) {
+        EXPECT_FALSE(readNumber(text).fits) << text.substr(0, 40);
+    }
+}
+
+TEST(LeadingNumberRange, AMegabyteOfDigitsIsReadWithoutHarm) {
+    const std::string digits(1 << 20, '7');
+    EXPECT_FALSE(readNumber(digits).fits);
+    const std::string fraction = "0." + digits;
+    const auto r = readNumber(fraction);
+    EXPECT_TRUE(r.fits);
+    EXPECT_DOUBLE_EQ(r.value, 7.0 / 9.0);
+}
+
+TEST(LeadingNumberRange, TheDecimalPointIsAlwaysAFullStop) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        EXPECT_EQ(readNumber("1.5").value, 1.5);
+        EXPECT_EQ(readNumber("1,5").value, 1);
+        EXPECT_EQ(joinedText(1.5), "1.5");
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+struct Written {
+    double value;
+    std::string resultBox;
+    std::string joined;
+};
+
+class NumberText : public testing::TestWithParam<Written> {};
+
+TEST_P(NumberText, WritesBothForms) {
+    EXPECT_EQ(resultBoxText(GetParam().value), GetParam().resultBox);
+    EXPECT_EQ(joinedText(GetParam().value), GetParam().joined);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberText,
+    testing::Values(Written{0.85, " .85", "0.85"}, Written{29.85, " 29.85", "29.85"},
+                    Written{29.849999999999998, " 29.85", "29.85"}, Written{-0.5, "-.5", "-0.5"},
+                    Written{0.5, " .5", "0.5"}, Written{1e15, " 1E+15", "1E+15"},
+                    Written{1.5e16, " 1.5E+16", "1.5E+16"}, Written{2e-5, " 2E-05", "2E-05"},
+                    Written{0.0001, " .0001", "0.0001"}, Written{0, " 0", "0"}, Written{-0.0, " 0", "0"},
+                    Written{100, " 100", "100"},
+                    Written{123456789012345, " 123456789012345", "123456789012345"},
+                    Written{999999999999999.9, " 1E+15", "1E+15"},
+                    Written{1.8899999999999997, " 1.89", "1.89"}, Written{55.05, " 55.05", "55.05"},
+                    Written{2.7525, " 2.7525", "2.7525"},
+                    Written{5.0333333333333333, " 5.03333333333333", "5.03333333333333"},
+                    Written{-1234.5, "-1234.5", "-1234.5"}, Written{1e100, " 1E+100", "1E+100"},
+                    Written{1.7976931348623157e308, " 1.79769313486232E+308", "1.79769313486232E+308"},
+                    Written{-3e-300, "-3E-300", "-3E-300"}));
+
+TEST(NumberText, UnsetJoinsAsNothing) {
+    EXPECT_EQ(joinedText(std::optional<double>{}), "");
+}
+
+TEST(NumberText, WrittenNumbersReadBackToFifteenDigits) {
+    for (double v : {1.0 / 3, 2.0 / 3, 1e-7 / 3, 12345.678901234567, 9.87654321e20, 0.1 + 0.2}) {
+        const double back = readNumber(joinedText(v)).value;
+        EXPECT_NEAR(back, v, std::fabs(v) * 1e-14) << exactText(v);
+        EXPECT_EQ(readNumber(exactText(v)).value, v);
+    }
+}
+
+} // namespace

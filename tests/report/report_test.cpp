@@ -1,0 +1,197 @@
+#include "report/report.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+using namespace varnel;
+using engine::CalculationRecord;
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// The record of 1500 万元, building type, coefficients 1, only 总体设计费.
+CalculationRecord typical() {
+    CalculationRecord r;
+    engine::Variables& v = r.variables;
+    v.feeBase = 1500;
+    v.lowAmount = 1000;
+    v.lowPrice = 38.8;
+    v.highAmount = 3000;
+    v.highPrice = 103.8;
+    v.basePrice = 55.05;
+    v.profCoef = v.complexCoef = v.addCoef1 = v.addCoef2 = v.addCoef3 = v.addCoef4 = v.addCoef5 = v.addCoef =
+        1;
+    v.basicFee = 55.05;
+    v.overallDesignFee = 2.7525;
+    for (auto fee : {&engine::Variables::coordinationFee, &engine::Variables::budgetFee,
+                     &engine::Variables::asBuiltFee, &engine::Variables::patentFee,
+                     &engine::Variables::foreignDesignFee, &engine::Variables::foreignReviewFee,
+                     &engine::Variables::printingFee, &engine::Variables::standardDrawingFee,
+                     &engine::Variables::nonstdEquipFee, &engine::Variables::reuseFee,
+                     &engine::Variables::refoundationFee, &engine::Variables::localChangeFee})
+        v.*fee = 0;
+    v.otherFee = 2.7525;
+    v.benchmarkFee = 57.8025;
+    r.ticked.set(7);
+    return r;
+}
+
+const std::string stars(73, '*');
+
+TEST(Report, TheTypicalReportLineByLine) {
+    const std::string text = report::buildReport(typical());
+    const std::vector<std::string> expected{
+        "欢迎使用本程序，下面是您的计算过程：",
+        stars,
+        "本工程设计收费计费额为:  1500万元",
+        "经查《工程设计收费基价表》得",
+        "计费额：1000万元  收费基价： 38.8万元",
+        "计费额：3000万元  收费基价： 103.8万元",
+        "将计费额内插，计算得到工程设计收费基价为：",
+        "  (103.8-38.8)×(1500-1000)÷(3000-1000)+38.8 万元",
+        "=55.05万元",
+        "",
+        "本工程专业调整系数为：1",
+        "",
+        "本工程复杂程度调整系数为：1",
+        "",
+        "本工程附加调整系数为：(1+1+1+1+1)-5+1=1",
+        "",
+        "所以本工程基本设计收费为：55.05×1×1×1 = 55.05 万元",
+        stars,
+        "您的工程总体设计费为：55.05×5% =2.7525万元",
+        "",
+        "所以本工程其他设计收费为：2.7525 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 = 2.7525万元",
+        stars,
+        "所以本工程设计收费基准价=基本设计收费+其他设计收费=55.05万元+2.7525万元=57.8025万元",
+        stars,
+        "计算完毕，请设计人与发包人在此基础上，根据《工程勘察设计收费标准》的规定，在上下浮动20%幅度范围内，"
+        "协商确定该项工程设计收费合同额。谢谢使用本软件！"};
+    EXPECT_EQ(linesOf(text), expected);
+    EXPECT_FALSE(text.ends_with("\r\n"));
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+}
+
+struct BaseCase {
+    std::string name;
+    double feeBase;
+    std::vector<std::string> lines; // the base-price lines, after 经查《工程设计收费基价表》得
+};
+
+class BasePriceLines : public testing::TestWithParam<BaseCase> {};
+
+TEST_P(BasePriceLines, FollowTheStoredAmount) {
+    CalculationRecord r = typical();
+    r.variables.feeBase = GetParam().feeBase;
+    r.variables.basePrice = 9;
+    const std::vector<std::string> lines = linesOf(report::buildReport(r));
+    const std::vector<std::string> got(lines.begin() + 4, lines.begin() + 4 + GetParam().lines.size());
+    EXPECT_EQ(got, GetParam().lines);
+    EXPECT_EQ(lines[4 + GetParam().lines.size()], "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Branches, BasePriceLines,
+    testing::Values(
+        BaseCase{"AboveTwoMillion", 2000001, {"计费额=2000001×1.6%=9万元"}},
+        BaseCase{"BelowTheTable", 100, {"计费额:100万元，收费基价=9-11.9×(200-100)÷300=9"}},
+        BaseCase{"TwoHundredInterpolates",
+                 200,
+                 {"计费额：1000万元  收费基价： 38.8万元", "计费额：3000万元  收费基价： 103.8万元",
+                  "将计费额内插，计算得到工程设计收费基价为：",
+                  "  (103.8-38.8)×(200-1000)÷(3000-1000)+38.8 万元", "=9万元"}},
+        BaseCase{"TwoMillionInterpolates",
+                 2000000,
+                 {"计费额：1000万元  收费基价： 38.8万元", "计费额：3000万元  收费基价： 103.8万元",
+                  "将计费额内插，计算得到工程设计收费基价为：",
+                  "  (103.8-38.8)×(2000000-1000)÷(3000-1000)+38.8 万元", "=9万元"}}),
+    [](const auto& info) { return info.param.name; });
+
+struct FeeCase {
+    std::string name;
+    std::vector<int> ticked;
+    std::vector<std::string> lines; // the other-fee lines, each followed by an empty line
+};
+
+class FeeLines : public testing::TestWithParam<FeeCase> {};
+
+TEST_P(FeeLines, KeepTheirExactSpacing) {
+    CalculationRecord r = typical();
+    r.ticked.reset();
+    for (int box : GetParam().ticked)
+        r.ticked.set(static_cast<std::size_t>(box));
+    r.variables.nonstdEquipAmount = 50;
+    r.variables.nonstdEquipRate = 0.15;
+    r.variables.localChangeRate = 0.2;
+    const std::vector<std::string> lines = linesOf(report::buildReport(r));
+    std::vector<std::string> expected;
+    for (const std::string& line : GetParam().lines) {
+        expected.push_back(line);
+        expected.push_back("");
+    }
+    const std::vector<std::string> got(lines.begin() + 18, lines.begin() + 18 + expected.size());
+    EXPECT_EQ(got, expected);
+    EXPECT_TRUE(lines[18 + expected.size()].starts_with("所以本工程其他设计收费为："));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FeeLines,
+    testing::Values(
+        FeeCase{"Percentages",
+                {7, 8, 10, 11},
+                {"您的工程总体设计费为：55.05×5% =2.7525万元", "您的工程主体设计协调费为：55.05×5% =0万元",
+                 "您的工程预算编制费为：55.05×10% =0万元", "您的工程竣工图编制费为：55.05×8% =0万元"}},
+        FeeCase{"Amounts",
+                {13, 14, 15, 16, 17},
+                {"您的自有专利技术收费为：0万元", "您的境外设计收费为：0万元", "您的境外审核确认费为：0万元",
+                 "您的另行印制设计文件工本费为：0万元", "您的购买标准设计图费为：0万元"}},
+        FeeCase{"NonStandard", {3}, {"您的非标准设备设计费为：50万元×0.15=0万元"}},
+        FeeCase{"Reuse", {18}, {"您采用标准设备和复用设计费为：55.05万元×30%=0万元"}},
+        FeeCase{"Refoundation",
+                {18, 19},
+                {"您采用标准设备和复用设计并重新进行基础设计费为：55.05万元×40%=0万元"}},
+        FeeCase{
+            "LocalChange", {18, 21}, {"您采用标准设备和复用设计并做局部修改设计费为：55.05万元×0.2=0万元"}},
+        FeeCase{"None", {}, {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Report, PhaseLinesFollowTheCommissionOfTheCalculation) {
+    CalculationRecord r = typical();
+    r.variables.drawingPhaseFee = 31.79;
+    r.ticked.set(4);
+    r.option = 2;
+    std::vector<std::string> lines = linesOf(report::buildReport(r));
+    ASSERT_EQ(lines.size(), 27u);
+    EXPECT_EQ(lines[23], stars);
+    EXPECT_EQ(lines[24], "其中施工图设计收费为：31.79万元");
+
+    r.option = 0; // commissioned with no phase chosen: two separators in a row
+    lines = linesOf(report::buildReport(r));
+    EXPECT_EQ(lines[23], stars);
+    EXPECT_EQ(lines[24], stars);
+
+    r.ticked.reset(4);
+    r.option = 2;
+    EXPECT_EQ(linesOf(report::buildReport(r)).size(), 25u);
+}
+
+TEST(Report, BeforeAnyCalculationNumbersWriteAsNothing) {
+    const std::vector<std::string> lines = linesOf(report::buildReport(std::nullopt));
+    EXPECT_EQ(lines[2], "本工程设计收费计费额为:  万元");
+    EXPECT_EQ(lines[4], "计费额：万元  收费基价： 万元");
+    EXPECT_EQ(lines[7], "  (-)×(-)÷(-)+ 万元");
+    EXPECT_EQ(lines[18], "所以本工程其他设计收费为： +  +  +  +  +  +  +  +  +  +  +  +  = 万元");
+    EXPECT_EQ(lines.size(), 23u);
+}
+
+} // namespace

@@ -1,0 +1,342 @@
+// The main window's input rules, driven as a user drives them.
+#include "rules/rules.h"
+
+#include "forms/form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace varnel;
+
+namespace {
+
+const char* const road = "公路和城市道路工程";
+const char* const bridge = "公路和城市桥梁、隧道工程";
+const char* const building = "建筑、人防工程";
+const char* const landscape = "园林绿化工程";
+const char* const municipal = "市政公用工程";
+
+class Rules : public testing::Test {
+  protected:
+    Rules() : w(forms::mainWindowDefinition()) { rules::installMainWindowRules(w); }
+
+    void choose(const char* type) { ASSERT_FALSE(w.userChoose("Combo2", type)) << type; }
+    void click(const char* control) {
+        ASSERT_FALSE(w.userClick(control)) << control << ": " << w.unreachable(control);
+    }
+    void type(const char* control, const char* text) { ASSERT_FALSE(w.userType(control, text)) << control; }
+
+    // "E" enabled, "D" disabled, then "*" when chosen.
+    std::string options() const {
+        std::string s;
+        for (const char* o : {"Option1", "Option2", "Option3"})
+            s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
+        return s;
+    }
+
+    forms::Form w;
+};
+
+TEST_F(Rules, FirstRoadChoiceShowsItsGroupAndDescriptions) {
+    EXPECT_TRUE(w.userClick("Check4")); // disabled before a type is chosen
+    choose(road);
+    EXPECT_TRUE(w.enabled("Check4"));
+    EXPECT_TRUE(w.visible("Frame4"));
+    for (const char* other : {"Frame2", "Frame5", "Frame7", "Frame8"})
+        EXPECT_FALSE(w.visible(other));
+    EXPECT_TRUE(w.shown("Check20") && w.shown("Check12"));
+    EXPECT_FALSE(w.shown("Check9"));
+    EXPECT_EQ(w.text("Text4"), "1．三级、四级公路及交通安全设施、道班房工程");
+    EXPECT_NE(w.text("Text6").find("2.  高速公路"), std::string::npos);
+}
+
+TEST_F(Rules, ATypeChangeUntickesTheOtherGroupsAndEmptiesTheirEntryBoxes) {
+    choose(bridge);
+    click("Check1");
+    type("Text2", "1.2");
+    choose(bridge); // again: nothing of its own group changes
+    EXPECT_TRUE(w.ticked("Check1"));
+    EXPECT_EQ(w.text("Text2"), "1.2");
+    choose(road);
+    EXPECT_FALSE(w.ticked("Check1"));
+    EXPECT_FALSE(w.visible("Text2"));
+    EXPECT_EQ(w.text("Text2"), "");
+}
+
+TEST_F(Rules, HousingKindsSurviveATypeChangeInTheHiddenGroup) {
+    choose(building);
+    click("Check30");
+    choose(road);
+    EXPECT_TRUE(w.ticked("Check30"));
+    EXPECT_FALSE(w.shown("Check30"));
+    EXPECT_FALSE(w.enabled("Check29"));
+}
+
+TEST_F(Rules, UntickingInsideATypeChangeCanChangeTheOptionsAfterTheBranch) {
+    choose(building);
+    click("Check24");
+    click("Check4");
+    choose(road); // road disables 方案设计, then unticking 室内装修工程 enables it again
+    EXPECT_EQ(options(), "D E E ");
+
+    choose(building);
+    click("Check28");
+    choose(municipal);
+    EXPECT_EQ(options(), "E E E ");
+
+    choose(building);
+    click("Check23");
+    click("Option2");
+    choose(landscape); // unticking 智能建筑 disables and deselects 方案设计
+    EXPECT_FALSE(w.enabled("Option3"));
+    EXPECT_TRUE(w.value("Option2"));
+}
+
+TEST_F(Rules, WithoutASchemePhaseTheOptionIsWithdrawn) {
+    choose(building);
+    click("Check4");
+    click("Option3");
+    choose(road);
+    EXPECT_EQ(options(), "E E D ");
+}
+
+TEST_F(Rules, LandscapeOffersTheSchemePhaseAtGradeThree) {
+    click("Text6");
+    click("Text5");
+    choose(landscape);
+    click("Check4");
+    EXPECT_EQ(options(), "D E E ");
+    click("Text6");
+    choose(landscape);
+    EXPECT_EQ(options(), "E E E ");
+}
+
+TEST_F(Rules, GradeBoundBoxesFollowTheGrade) {
+    choose(bridge);
+    click("Text4");
+    EXPECT_EQ(w.caption("Label7"), "Ⅰ级");
+    EXPECT_TRUE(w.visible("Check6"));
+    EXPECT_FALSE(w.visible("Check5"));
+    click("Text6");
+    EXPECT_TRUE(w.visible("Check5"));
+    EXPECT_FALSE(w.visible("Check6"));
+    EXPECT_TRUE(w.visible("Check9"));
+    click("Text5");
+    EXPECT_FALSE(w.visible("Check5") || w.visible("Check6") || w.visible("Check9"));
+}
+
+TEST_F(Rules, AGradeChangeUnticksTheBoxesItHides) {
+    choose(road);
+    click("Text6");
+    click("Check9");
+    EXPECT_FALSE(w.enabled("Check12"));
+    click("Text5");
+    EXPECT_FALSE(w.ticked("Check9") || w.visible("Check9"));
+    EXPECT_TRUE(w.enabled("Check12"));
+
+    choose(bridge);
+    click("Text6");
+    click("Check5");
+    EXPECT_FALSE(w.enabled("Check6"));
+    click("Text4");
+    EXPECT_FALSE(w.ticked("Check5") || w.visible("Check5"));
+    EXPECT_TRUE(w.enabled("Check6") && w.visible("Check6"));
+}
+
+TEST_F(Rules, GradeThreeAgainUnticksTheBridgeBoxButNotTheExpressway) {
+    choose(road);
+    click("Text6");
+    click("Check9");
+    click("Text6");
+    EXPECT_TRUE(w.ticked("Check9"));
+
+    choose(bridge); // unticks the road group's boxes
+    EXPECT_FALSE(w.ticked("Check9"));
+    click("Check5");
+    EXPECT_FALSE(w.enabled("Check6"));
+    click("Text6");
+    EXPECT_FALSE(w.ticked("Check5"));
+    EXPECT_TRUE(w.enabled("Check6"));
+}
+
+TEST_F(Rules, LandscapeGradesWithdrawAndOfferThePreliminaryPhase) {
+    choose(landscape);
+    click("Text6");
+    click("Check4");
+    EXPECT_EQ(options(), "E* E E ");
+    click("Text5");
+    EXPECT_EQ(options(), "D E E ");
+    click("Text6");
+    EXPECT_EQ(options(), "E E E ");
+}
+
+TEST_F(Rules, RebuildBoxesShowAnEmptyEntryBox) {
+    choose(bridge);
+    click("Check1");
+    EXPECT_TRUE(w.visible("Text2"));
+    type("Text2", "1.3");
+    click("Check1");
+    EXPECT_FALSE(w.visible("Text2"));
+    click("Check1");
+    EXPECT_EQ(w.text("Text2"), "");
+}
+
+TEST_F(Rules, RoadConditionsExcludeEachOther) {
+    choose(road);
+    click("Text6");
+    click("Check9");
+    EXPECT_TRUE(w.userClick("Check12")); // disabled by 高速公路
+    EXPECT_FALSE(w.ticked("Check12"));
+    click("Check9");
+    click("Check12");
+    EXPECT_FALSE(w.enabled("Check9"));
+    click("Check12");
+    EXPECT_TRUE(w.enabled("Check9"));
+    EXPECT_FALSE(w.ticked("Check9"));
+}
+
+TEST_F(Rules, BridgePipesWithdrawBothGradeBoxes) {
+    choose(bridge);
+    click("Text6");
+    click("Check5");
+    click("Check2");
+    EXPECT_FALSE(w.ticked("Check5") || w.ticked("Check6"));
+    EXPECT_FALSE(w.enabled("Check5") || w.enabled("Check6"));
+    click("Check2");
+    EXPECT_TRUE(w.enabled("Check5") && w.enabled("Check6"));
+}
+
+TEST_F(Rules, BuildingKindsExcludeEachOther) {
+    choose(building);
+    click("Check22");
+    click("Check24");
+    for (const char* other : {"Check23", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"})
+        EXPECT_FALSE(w.enabled(other)) << other;
+    EXPECT_TRUE(w.ticked("Check22") && w.visible("Text19"));
+    click("Check24");
+    for (const char* other : {"Check23", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"})
+        EXPECT_TRUE(w.enabled(other) && !w.ticked(other)) << other;
+
+    click("Check25");
+    EXPECT_TRUE(w.visible("Text20"));
+    EXPECT_FALSE(w.enabled("Check28"));
+    type("Text20", "1.5");
+    click("Check25");
+    EXPECT_FALSE(w.visible("Text20"));
+    EXPECT_EQ(w.text("Text20"), "");
+}
+
+TEST_F(Rules, BuildingKindsSetThePhasesTheyHave) {
+    choose(building);
+    click("Check4");
+    click("Check30");
+    EXPECT_EQ(options(), "D E E ");
+    click("Check30");
+    EXPECT_EQ(options(), "D E E ");
+    click("Check23");
+    EXPECT_EQ(options(), "D E D ");
+    click("Check23");
+    click("Check24");
+    click("Check24");
+    EXPECT_EQ(options(), "D E E ");
+    click("Check28");
+    EXPECT_EQ(options(), "E E E ");
+}
+
+TEST_F(Rules, OtherFeeBoxesOfferTheirEntries) {
+    click("Check13");
+    EXPECT_TRUE(w.enabled("Text10"));
+    type("Text10", "3");
+    click("Check13");
+    EXPECT_FALSE(w.enabled("Text10"));
+    EXPECT_EQ(w.text("Text10"), "");
+
+    click("Check3");
+    type("Text7", "50");
+    type("Text9", "0.15");
+    click("Check3");
+    EXPECT_FALSE(w.enabled("Text7") || w.enabled("Text9"));
+    EXPECT_EQ(w.text("Text7") + w.text("Text9"), "");
+
+    click("Check7"); // no rule
+    EXPECT_TRUE(w.ticked("Check7"));
+}
+
+TEST_F(Rules, StandardDesignRefinementsChainAndExcludeEachOther) {
+    EXPECT_TRUE(w.userClick("Check19"));
+    EXPECT_TRUE(w.userClick("Check21"));
+    click("Check18");
+    click("Check21");
+    EXPECT_TRUE(w.enabled("Text3"));
+    EXPECT_FALSE(w.enabled("Check19"));
+    type("Text3", "0.2");
+    click("Check21");
+    click("Check19");
+    EXPECT_FALSE(w.enabled("Check21") || w.enabled("Text3"));
+    click("Check19");
+    EXPECT_TRUE(w.enabled("Check21") && w.enabled("Text3"));
+    EXPECT_FALSE(w.ticked("Check21"));
+    EXPECT_EQ(w.text("Text3"), "");
+
+    click("Check19");
+    click("Check18");
+    EXPECT_FALSE(w.enabled("Check19") || w.enabled("Check21") || w.enabled("Text3"));
+    EXPECT_FALSE(w.ticked("Check19") || w.ticked("Check21"));
+}
+
+struct CommissionCase {
+    std::string name;
+    const char* type;
+    const char* grade; // the description box clicked, or null
+    const char* kind;  // a building kind ticked first, or null
+    std::string options;
+};
+
+class Commission : public testing::TestWithParam<CommissionCase> {};
+
+TEST_P(Commission, TickingOffersThePhasesOfTheProject) {
+    const CommissionCase& c = GetParam();
+    forms::Form w(forms::mainWindowDefinition());
+    rules::installMainWindowRules(w);
+    ASSERT_FALSE(w.userChoose("Combo2", c.type));
+    if (c.grade) {
+        ASSERT_FALSE(w.userClick(c.grade));
+    }
+    if (c.kind) {
+        ASSERT_FALSE(w.userClick(c.kind));
+    }
+    ASSERT_FALSE(w.userClick("Check4"));
+    std::string s;
+    for (const char* o : {"Option1", "Option2", "Option3"})
+        s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
+    EXPECT_EQ(s, c.options);
+
+    ASSERT_FALSE(w.userClick("Check4"));
+    for (const char* o : {"Option1", "Option2", "Option3"})
+        EXPECT_FALSE(w.enabled(o) || w.value(o)) << o;
+    EXPECT_FALSE(w.visible("Label28") || w.visible("Label27") || w.visible("Text18"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryProject, Commission,
+    testing::Values(CommissionCase{"LandscapeI", landscape, "Text4", nullptr, "D E E "},
+                    CommissionCase{"LandscapeII", landscape, "Text5", nullptr, "D E E "},
+                    CommissionCase{"LandscapeIII", landscape, "Text6", nullptr, "E* E E "},
+                    CommissionCase{"LandscapeNoGrade", landscape, nullptr, nullptr, "E* E E "},
+                    CommissionCase{"Road", road, "Text5", nullptr, "E* E D "},
+                    CommissionCase{"Bridge", bridge, "Text6", nullptr, "E* E D "},
+                    CommissionCase{"Municipal", municipal, "Text4", nullptr, "E* E D "},
+                    CommissionCase{"Interior", building, "Text5", "Check24", "D E E "},
+                    CommissionCase{"Intelligent", building, "Text5", "Check23", "E E D "},
+                    CommissionCase{"Housing", building, "Text5", "Check30", "D E E "},
+                    CommissionCase{"Outdoor", building, "Text5", "Check29", "E* E E "},
+                    CommissionCase{"GroupHousing", building, "Text5", "Check32", "E* E E "},
+                    CommissionCase{"Ancient", building, "Text5", "Check25", "E* E E "},
+                    CommissionCase{"Acoustics", building, "Text5", "Check26", "E* E E "},
+                    CommissionCase{"CivilDefence", building, "Text5", "Check28", "E* E E "},
+                    CommissionCase{"BuildingNoKind", building, nullptr, nullptr, "E* E E "}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
