@@ -288,7 +288,14 @@ void ScriptRunner::type(const Target& t, const std::string& text, int line) {
                            return c.unicode() >= 0x20 && !c.isSurrogate();
                        });
     if (plain) {
-        QTest::keyClicks(w, typed);
+        // ASCII goes key by key; other characters arrive as the text of a key event, as an input method
+        // delivers them.
+        for (QChar c : typed) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(w, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     } else {
         QApplication::clipboard()->setText(typed);
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);

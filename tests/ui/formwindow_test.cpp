@@ -1,0 +1,184 @@
+// The widgets built from the window definitions, and how they follow the control model.
+#include "ui/formwindow.h"
+#include "ui/program.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+using namespace varnel;
+
+class FormWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { ui::setUpApplication(); }
+
+    void aClickOnACheckBoxGoesThroughTheModel() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        int clicks = 0;
+        w.model().onClick("Check7", [&] { ++clicks; });
+        auto* box = qobject_cast<QCheckBox*>(w.control("Check7"));
+        QVERIFY(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QCOMPARE(w.model().value("Check7"), 1);
+        QCOMPARE(clicks, 1);
+        QVERIFY(box->isChecked());
+
+        // A disabled box takes no click; a write by code shows at once.
+        auto* commission = qobject_cast<QCheckBox*>(w.control("Check4"));
+        QTest::mouseClick(commission, Qt::LeftButton, {}, QPoint(6, commission->height() / 2));
+        QCOMPARE(w.model().value("Check4"), 0);
+        w.model().untick("Check7");
+        QVERIFY(!box->isChecked());
+        QCOMPARE(clicks, 2);
+    }
+
+    void aModelThatRefusesLeavesTheWidgetAlone() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Option buttons start disabled: a click changes neither the model nor the widget.
+        w.model().setEnabled("Option1", true);
+        auto* option = qobject_cast<QRadioButton*>(w.control("Option1"));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        QVERIFY(option->isChecked());
+        QCOMPARE(w.model().value("Option1"), 1);
+        w.model().setEnabled("Option2", true);
+        auto* other = qobject_cast<QRadioButton*>(w.control("Option2"));
+        QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(6, other->height() / 2));
+        QVERIFY(!option->isChecked());
+        QVERIFY(other->isChecked());
+    }
+
+    void typingAndChoosingBecomeModelOperations() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* amount = qobject_cast<QLineEdit*>(w.control("Text1"));
+        QTest::mouseClick(amount, Qt::LeftButton);
+        QTest::keyClicks(amount, QStringLiteral("1500"));
+        QCOMPARE(w.model().text("Text1"), std::string("1500"));
+        QCOMPARE(w.model().focus(), std::string("Text1"));
+
+        std::string chosen;
+        w.model().onClick("Combo2", [&] { chosen = w.model().text("Combo2"); });
+        auto* combo = qobject_cast<QComboBox*>(w.control("Combo2"));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(chosen, std::string("公路和城市道路工程"));
+
+        w.model().setText("Text4", "一\r\n二");
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(w.control("Text4"))->toPlainText(), QStringLiteral("一\n二"));
+    }
+
+    void everyControlIsLaidOutAsDefined_data() {
+        QTest::addColumn<QString>("form");
+        for (const std::string& name : forms::windowNames())
+            QTest::newRow(name.c_str()) << QString::fromStdString(name);
+    }
+
+    void everyControlIsLaidOutAsDefined() {
+        QFETCH(QString, form);
+        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        const forms::FormDef& def = w.model().definition();
+        QCOMPARE(w.clientArea()->size(), QSize(def.clientWidth / 15, def.clientHeight / 15));
+        for (const forms::ControlDef& c : def.controls) {
+            if (c.kind == forms::Kind::MenuItem) {
+                QVERIFY2(w.menuItem(c.name), c.name.c_str());
+                QCOMPARE(w.menuItem(c.name)->text().toStdString(), c.caption);
+                continue;
+            }
+            QWidget* widget = w.control(c.name);
+            QVERIFY2(widget, c.name.c_str());
+            QCOMPARE(widget->objectName().toStdString(), c.name);
+            const QRect r = widget->geometry();
+            QCOMPARE(r.x(), qRound(c.geometry.left / 15.0));
+            QCOMPARE(r.y(), qRound(c.geometry.top / 15.0));
+            if (c.kind != forms::Kind::Image) {
+                QVERIFY2(std::abs(r.width() - c.geometry.width / 15) <= 1, c.name.c_str());
+                QVERIFY2(r.height() >= c.geometry.height / 15 - 1, c.name.c_str());
+            }
+            QCOMPARE(widget->toolTip().toStdString(), c.tooltip);
+            QCOMPARE(widget->isHidden(), c.hidden);
+            QCOMPARE(widget->isEnabled(), !c.disabled);
+            if (auto* label = qobject_cast<QLabel*>(widget); label && c.kind == forms::Kind::Label)
+                QCOMPARE(label->text().toStdString(), c.caption);
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                QCOMPARE(button->text().toStdString(), c.caption);
+            if (auto* frame = qobject_cast<QGroupBox*>(widget))
+                QCOMPARE(frame->title().toStdString(), c.caption);
+            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                QCOMPARE(edit->isReadOnly(), c.readOnly);
+            if (auto* area = qobject_cast<QPlainTextEdit*>(widget))
+                QCOMPARE(area->isReadOnly(), c.readOnly);
+        }
+    }
+
+    void theTabOrderFollowsTheTabNumbers() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        std::vector<const forms::ControlDef*> focusable;
+        for (const forms::ControlDef& c : w.model().definition().controls)
+            if (forms::takesFocus(c.kind))
+                focusable.push_back(&c);
+        std::sort(focusable.begin(), focusable.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+        for (std::size_t i = 1; i < focusable.size(); ++i) {
+            QWidget* next = w.control(focusable[i - 1]->name)->nextInFocusChain();
+            while (next && (!w.control(next->objectName().toStdString()) || next->focusPolicy() == Qt::NoFocus))
+                next = next->nextInFocusChain();
+            QVERIFY(next);
+            QVERIFY2(next->objectName().toStdString() == focusable[i]->name,
+                     qPrintable(QStringLiteral("after %1 comes %2, not %3")
+                                    .arg(QString::fromStdString(focusable[i - 1]->name), next->objectName(),
+                                         QString::fromStdString(focusable[i]->name))));
+        }
+        QCOMPARE(focusable.front()->name, std::string("Combo2"));
+    }
+
+    // A caption wider than its control is clipped on screen; the layout was drawn for 12-pixel glyphs.
+    void everyCaptionFitsItsControl_data() { everyControlIsLaidOutAsDefined_data(); }
+
+    void everyCaptionFitsItsControl() {
+        QFETCH(QString, form);
+        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        for (const forms::ControlDef& c : w.model().definition().controls) {
+            QWidget* widget = w.control(c.name);
+            if (!widget || !forms::showsCaption(c.kind) || c.caption.empty())
+                continue;
+            // Trailing blanks are invisible and may run past the edge ("万元 ").
+            const QString caption = QString::fromStdString(c.caption).trimmed();
+            const QFontMetrics metrics = widget->fontMetrics();
+            int needed = metrics.horizontalAdvance(caption);
+            if (auto* box = qobject_cast<QAbstractButton*>(widget); box && box->isCheckable()) {
+                QStyleOptionButton option;
+                option.initFrom(box);
+                const bool radio = qobject_cast<QRadioButton*>(box) != nullptr;
+                needed += box->style()
+                              ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                                               &option, box)
+                              .left();
+            }
+            if (qobject_cast<QPushButton*>(widget)) {
+                const QRect room = widget->rect().adjusted(3, 3, -3, -3);
+                const QRect used = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, caption);
+                QVERIFY2(used.width() <= room.width() && used.height() <= widget->height(), c.name.c_str());
+                continue;
+            }
+            QVERIFY2(needed <= widget->width(),
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(caption).arg(needed).arg(widget->width())));
+            QVERIFY2(metrics.height() <= widget->height() + 1, c.name.c_str());
+        }
+    }
+};
+
+QTEST_MAIN(FormWindowTest)
+#include "formwindow_test.moc"
