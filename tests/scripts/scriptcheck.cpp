@@ -36,7 +36,7 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected) {
     return actual == expected;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
                 return 2;
             }
             expected.append({number, doc.object()});
-            input += '\n';  // a blank line keeps the tool's line numbers those of the scenario
+            input += '\n'; // a blank line keeps the tool's line numbers those of the scenario
         } else {
             input += line + '\n';
         }
@@ -100,9 +100,10 @@ int main(int argc, char* argv[]) {
         }
         const QJsonValue actual = QJsonDocument::fromJson(output[i]).object();
         if (!contains(actual, expected[i].second)) {
-            std::fprintf(stderr, "%s:%d: expected %s\n  got %s\n", argv[2], expected[i].first,
-                         QJsonDocument(expected[i].second.toObject()).toJson(QJsonDocument::Compact).constData(),
-                         output[i].left(4000).constData());
+            std::fprintf(
+                stderr, "%s:%d: expected %s\n  got %s\n", argv[2], expected[i].first,
+                QJsonDocument(expected[i].second.toObject()).toJson(QJsonDocument::Compact).constData(),
+                output[i].left(600).constData());
             ++failures;
         }
     }
