@@ -1,5 +1,6 @@
 #include "engine/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -78,8 +79,13 @@ NumberReading readNumber(std::string_view text) {
         in.next();
     }
 
-    // Digits are gathered without the point; `pointShift` counts the digits after it.
-    std::string digits;
+    // Digits are gathered without the point and without leading zeros; `pointShift` counts the digits
+    // after the point. Only so many digits can matter to a double: after the 800th the rest are dropped
+    // and one sticky digit stands for them, which keeps the rounding honest.
+    constexpr std::size_t kept = 800;
+    char digits[kept + 32];
+    std::size_t count = 0;
+    long dropped = 0;
     long pointShift = 0;
     bool seenPoint = false;
     bool seenDigit = false;
@@ -87,8 +93,13 @@ NumberReading readNumber(std::string_view text) {
         const char c = in.peek();
         if (c >= '0' && c <= '9') {
             seenDigit = true;
-            if (!(digits.empty() && c == '0'))
-                digits.push_back(c); // leading zeros carry no value
+            if (count < kept) {
+                if (count > 0 || c != '0')
+                    digits[count++] = c;
+            } else {
+                ++dropped;
+                digits[kept] = '1';
+            }
             if (seenPoint)
                 ++pointShift;
             in.next();
@@ -118,28 +129,28 @@ NumberReading readNumber(std::string_view text) {
         }
     }
 
-    if (digits.empty())
+    if (count == 0)
         return {0, true}; // zero, or no number at all
 
-    // Scale: value = 0.d1d2d3... × 10^(digits + exponent − pointShift).
-    const long magnitude = static_cast<long>(digits.size()) + exponent - pointShift;
+    // value = 0.d1d2d3... × 10^magnitude
+    const long magnitude = static_cast<long>(count) + dropped + exponent - pointShift;
     if (magnitude > 400)
         return {0, false};
     if (magnitude < -400)
         return {negative ? -0.0 : 0.0, true};
 
-    // Only so many digits can matter to a double; the rest are dropped after the 800th.
-    constexpr std::size_t kept = 800;
-    long scale = exponent - pointShift;
-    if (digits.size() > kept) {
-        scale += static_cast<long>(digits.size() - kept);
-        digits.resize(kept);
-        digits.push_back('1'); // a sticky digit keeps rounding honest for what was dropped
-        scale -= 1;
+    long scale = exponent - pointShift + dropped;
+    if (dropped > 0) {
+        ++count; // the sticky digit
+        --scale;
     }
-    std::string normal = digits + "e" + std::to_string(scale);
+    std::size_t length = count;
+    digits[length++] = 'e';
+    const auto written = std::to_chars(digits + length, digits + sizeof digits, scale);
+    length = static_cast<std::size_t>(written.ptr - digits);
+
     double value = 0;
-    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    const auto [end, error] = std::from_chars(digits, digits + length, value);
     (void)end;
     if (error == std::errc::result_out_of_range)
         return magnitude > 0 ? NumberReading{0, false} : NumberReading{negative ? -0.0 : 0.0, true};
@@ -150,69 +161,86 @@ NumberReading readNumber(std::string_view text) {
 
 namespace {
 
-// The decimal digits (at most 15, no trailing zeros) and the decimal exponent of a finite, non-zero value.
-struct Decimal {
-    std::string digits;
-    int exponent = 0; // value = d.ddd × 10^exponent
+// Writes a value's text into a small buffer: at most 15 significant digits, trailing zeros dropped,
+// exponent form below 1E-04 and from 1E+15; `leadingZero` chooses between "0.85" and ".85".
+class NumberWriter {
+  public:
+    NumberWriter(double value, bool leadingZero, const char* positiveSign) {
+        const bool negative = value < 0; // -0 writes as zero
+        append(negative ? "-" : positiveSign);
+        const double magnitude = std::fabs(value);
+        if (magnitude == 0) {
+            append("0");
+            return;
+        }
+        // d.dddddddddddddde±x: the 15 significant digits and the decimal exponent.
+        char scientific[32];
+        const auto r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                     std::chars_format::scientific, 14);
+        const char* e = std::find(scientific, r.ptr, 'e');
+        char digits[16];
+        int count = 0;
+        for (const char* p = scientific; p < e; ++p)
+            if (*p != '.')
+                digits[count++] = *p;
+        while (count > 1 && digits[count - 1] == '0')
+            --count;
+        int exponent = 0;
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exponent);
+
+        if (exponent < -4 || exponent >= 15) {
+            put(digits[0]);
+            if (count > 1) {
+                put('.');
+                append(digits + 1, count - 1);
+            }
+            append(exponent < 0 ? "E-" : "E+");
+            const int shown = std::abs(exponent);
+            if (shown < 10)
+                put('0');
+            m_end = std::to_chars(m_end, m_text + sizeof m_text, shown).ptr;
+        } else if (exponent < 0) {
+            append(leadingZero ? "0." : ".");
+            for (int i = -1; i > exponent; --i)
+                put('0');
+            append(digits, count);
+        } else {
+            const int integerDigits = exponent + 1;
+            append(digits, std::min(count, integerDigits));
+            for (int i = count; i < integerDigits; ++i)
+                put('0');
+            if (count > integerDigits) {
+                put('.');
+                append(digits + integerDigits, count - integerDigits);
+            }
+        }
+    }
+
+    std::string text() const { return std::string(m_text, static_cast<std::size_t>(m_end - m_text)); }
+
+  private:
+    void put(char c) { *m_end++ = c; }
+    void append(const char* s) {
+        while (*s)
+            put(*s++);
+    }
+    void append(const char* s, int n) {
+        for (int i = 0; i < n; ++i)
+            put(s[i]);
+    }
+
+    char m_text[40];
+    char* m_end = m_text;
 };
-
-Decimal decompose(double magnitude) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = text.find('e');
-    Decimal d;
-    for (char c : text.substr(0, e))
-        if (c != '.')
-            d.digits.push_back(c);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
-    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-    return d;
-}
-
-// The digits of a value written as the numeric conventions of both forms require; `leadingZero` chooses
-// between "0.85" and ".85".
-std::string unsignedText(double magnitude, bool leadingZero) {
-    if (magnitude == 0)
-        return "0";
-    const Decimal d = decompose(magnitude);
-    if (d.exponent < -4 || d.exponent >= 15) {
-        std::string s(1, d.digits[0]);
-        if (d.digits.size() > 1)
-            s.append(".").append(d.digits, 1);
-        const int e = std::abs(d.exponent);
-        s += d.exponent < 0 ? "E-" : "E+";
-        if (e < 10)
-            s += '0';
-        s += std::to_string(e);
-        return s;
-    }
-    if (d.exponent < 0) {
-        std::string s(leadingZero ? "0." : ".");
-        s.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        return s.append(d.digits);
-    }
-    const std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= integerDigits)
-        return d.digits + std::string(integerDigits - d.digits.size(), '0');
-    std::string s = d.digits.substr(0, integerDigits);
-    return s.append(".").append(d.digits, integerDigits);
-}
 
 } // namespace
 
 std::string resultBoxText(double value) {
-    const bool negative = value < 0; // -0 writes as zero
-    std::string s(negative ? "-" : " ");
-    return s.append(unsignedText(std::fabs(value), false));
+    return NumberWriter(value, false, " ").text();
 }
 
 std::string joinedText(double value) {
-    const bool negative = value < 0;
-    std::string s(negative ? "-" : "");
-    return s.append(unsignedText(std::fabs(value), true));
+    return NumberWriter(value, true, "").text();
 }
 
 std::string joinedText(std::optional<double> value) {
