@@ -2,6 +2,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "support/windowinvariants.h"
 
 #include <gtest/gtest.h>
 
@@ -12,47 +13,6 @@
 using namespace varnel;
 
 namespace {
-
-const std::vector<std::string> buildingKinds{"Check23", "Check24", "Check25", "Check26",
-                                             "Check28", "Check29", "Check30", "Check32"};
-
-// Entry boxes that are shown only while their box is ticked, and those enabled only while it is.
-const std::vector<std::pair<std::string, std::string>> shownWhileTicked{
-    {"Check1", "Text2"},   {"Check20", "Text8"},  {"Check22", "Text19"},
-    {"Check27", "Text21"}, {"Check31", "Text22"}, {"Check25", "Text20"}};
-// Text3 is left out: unticking 重新进行基础设计 enables it while 局部调整 is still unticked.
-const std::vector<std::pair<std::string, std::string>> enabledWhileTicked{
-    {"Check13", "Text10"}, {"Check14", "Text11"}, {"Check15", "Text12"}, {"Check16", "Text13"},
-    {"Check17", "Text14"}, {"Check3", "Text7"},   {"Check3", "Text9"}};
-
-std::string invariantBroken(const forms::Form& w) {
-    int kinds = 0;
-    std::string ticked;
-    for (const std::string& k : buildingKinds)
-        if (w.ticked(k)) {
-            ++kinds;
-            ticked = k;
-        }
-    if (kinds > 1)
-        return "two building kinds ticked";
-    if (kinds == 1)
-        for (const std::string& k : buildingKinds)
-            if (k != ticked && w.enabled(k))
-                return k + " enabled beside " + ticked;
-    for (const auto& [box, entry] : shownWhileTicked)
-        if (!w.ticked(box) && ((w.visible(entry) && w.enabled(entry)) || !w.text(entry).empty()))
-            return entry + " offered or filled while " + box + " is unticked";
-    for (const auto& [box, entry] : enabledWhileTicked)
-        if (!w.ticked(box) && (w.enabled(entry) || !w.text(entry).empty()))
-            return entry + " offered or filled while " + box + " is unticked";
-    if (w.ticked("Check19") && w.ticked("Check21"))
-        return "Check19 and Check21 both ticked";
-    if (w.value("Option1") + w.value("Option2") + w.value("Option3") > 1)
-        return "two options chosen";
-    if (!w.ticked("Check4") && (w.enabled("Option1") || w.enabled("Option2") || w.enabled("Option3")))
-        return "an option offered without 单独委托设计";
-    return {};
-}
 
 TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
     const unsigned seed = testing::UnitTest::GetInstance()->random_seed() + 20261209u;
@@ -94,7 +54,7 @@ TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
             ASSERT_NO_THROW(w.userClick(control));
         }
         history.push_back(action);
-        const std::string broken = invariantBroken(w);
+        const std::string broken = test::brokenInvariant(w);
         ASSERT_TRUE(broken.empty()) << broken << " after step " << step << " (" << action << "), seed "
                                     << seed << "; last actions: " <<
             [&] {
