@@ -49,6 +49,7 @@ struct ControlDef {
     bool bordered = false; // a label drawn with a single-line border
     ScrollBars scrollBars = ScrollBars::None;
     std::string tooltip;
+    std::string accessibleName; // what a screen reader announces, where the control has no caption of its own
     std::optional<Rgb> faceColour;
     std::optional<FontDef> font;
     std::vector<std::string> items; // the list of a combo box

@@ -179,6 +179,34 @@ const std::pair<const char*, const char*> tooltips[] = {
     {"Check21", "做局部修改的费率由发包人和设计人协商"},
 };
 
+// What a screen reader announces for the controls without a caption: the label beside a box, the
+// condition a coefficient belongs to, the result a box shows.
+const std::pair<const char*, const char*> accessibleNames[] = {
+    {"Text1", "工程设计收费计费额（万元）"},
+    {"Combo2", "工程类型"},
+    {"Text4", "Ⅰ级工程复杂程度"},
+    {"Text5", "Ⅱ级工程复杂程度"},
+    {"Text6", "Ⅲ级工程复杂程度"},
+    {"Text8", "改扩建和技术改造建设项目附加调整系数"},
+    {"Text2", "改扩建和技术改造建设项目附加调整系数"},
+    {"Text19", "改扩建和技术改造建设项目附加调整系数"},
+    {"Text20", "古建筑、仿古建筑、保护性建筑附加调整系数"},
+    {"Text21", "改扩建和技术改造建设项目附加调整系数"},
+    {"Text22", "改扩建和技术改造建设项目附加调整系数"},
+    {"Text10", "自有专利技术收费（万元）"},
+    {"Text11", "境外设计收费（万元）"},
+    {"Text12", "境外审核确认收费（万元）"},
+    {"Text13", "另行印制设计文件工本费（万元）"},
+    {"Text14", "购买标准图费（万元）"},
+    {"Text7", "非标准设备设计额（万元）"},
+    {"Text9", "非标准设备设计费率"},
+    {"Text3", "对原设计进行局部调整的费率"},
+    {"Text15", "基本设计收费（万元）"},
+    {"Text16", "其他设计收费（万元）"},
+    {"Text17", "设计收费基准价（万元）"},
+    {"Text18", "单独委托设计阶段的设计收费（万元）"},
+};
+
 FormDef makeMainWindow() {
     FormDef def;
     def.name = "Form1";
@@ -197,6 +225,10 @@ FormDef makeMainWindow() {
             c.items = {"公路和城市道路工程", "公路和城市桥梁、隧道工程", "建筑、人防工程", "园林绿化工程",
                        "市政公用工程"};
     }
+    for (const auto& [name, spoken] : accessibleNames)
+        for (ControlDef& c : def.controls)
+            if (c.name == name)
+                c.accessibleName = spoken;
     for (const auto& [name, tip] : tooltips)
         for (ControlDef& c : def.controls)
             if (c.name == name)

@@ -20,6 +20,7 @@ FormDef makeReportWindow() {
         control(Kind::TextBox, "Text1", "", "", {0, 0, 9255, 8175}, 0).isMultiLine().isReadOnly();
     text.scrollBars = ScrollBars::Vertical;
     text.font = songti(12, false);
+    text.accessibleName = "计算书";
     def.controls.push_back(text);
     return def;
 }
@@ -29,6 +30,7 @@ FormDef makeHelpWindow() {
     ControlDef text =
         control(Kind::TextBox, "Text1", "", helpText(), {0, 0, 10455, 7335}, 0).isMultiLine().isReadOnly();
     text.scrollBars = ScrollBars::Both;
+    text.accessibleName = "帮助";
     def.controls.push_back(text);
     return def;
 }
@@ -37,6 +39,7 @@ FormDef makeAuthorWindow() {
     FormDef def{"Form4", "Varnel 的作者", 4635, 6690, Placement::SystemDefault, false, {}};
     ControlDef image = control(Kind::Image, "Image1", "", "", {-120, 0, 4770, 6705}, 0);
     image.picture = ":/varnel/author.jpg";
+    image.accessibleName = "作者";
     def.controls.push_back(image);
     return def;
 }
@@ -55,6 +58,8 @@ FormDef makePlanningWindow() {
     def.controls[3].tooltip =
         "建筑总平面布置或者小区规划设计，根据工程的复杂程度,按照每10000～20000元/ha计算收费";
     def.controls[6].font = songti(14.25, true);
+    def.controls[1].accessibleName = "设计面积（公顷）";
+    def.controls[4].accessibleName = "单价（元/公顷）";
     return def;
 }
 

@@ -215,6 +215,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         image->setPixmap(picture);
         image->setGeometry(QRect(m_twips.rect(c.geometry).topLeft(), picture.size()));
         image->setObjectName(qs(c.name));
+        image->setAccessibleName(qs(c.accessibleName));
         return image;
     }
     case Kind::MenuItem:
@@ -225,6 +226,8 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         w->setFont(fontOf(*c.font));
     if (!c.tooltip.empty())
         w->setToolTip(qs(c.tooltip));
+    if (!c.accessibleName.empty())
+        w->setAccessibleName(qs(c.accessibleName));
     if (!forms::takesFocus(c.kind))
         w->setFocusPolicy(Qt::NoFocus);
     QRect r = m_twips.rect(c.geometry);

@@ -2,6 +2,7 @@
 #include "ui/formwindow.h"
 #include "ui/program.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,7 +19,7 @@ using namespace varnel;
 class FormWindowTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() { ui::setUpApplication(); }
 
     void aClickOnACheckBoxGoesThroughTheModel() {
@@ -133,7 +134,8 @@ private Q_SLOTS:
         std::sort(focusable.begin(), focusable.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
         for (std::size_t i = 1; i < focusable.size(); ++i) {
             QWidget* next = w.control(focusable[i - 1]->name)->nextInFocusChain();
-            while (next && (!w.control(next->objectName().toStdString()) || next->focusPolicy() == Qt::NoFocus))
+            while (next &&
+                   (!w.control(next->objectName().toStdString()) || next->focusPolicy() == Qt::NoFocus))
                 next = next->nextInFocusChain();
             QVERIFY(next);
             QVERIFY2(next->objectName().toStdString() == focusable[i]->name,
@@ -162,10 +164,11 @@ private Q_SLOTS:
                 QStyleOptionButton option;
                 option.initFrom(box);
                 const bool radio = qobject_cast<QRadioButton*>(box) != nullptr;
-                needed += box->style()
-                              ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
-                                               &option, box)
-                              .left();
+                needed +=
+                    box->style()
+                        ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                                         &option, box)
+                        .left();
             }
             if (qobject_cast<QPushButton*>(widget)) {
                 const QRect room = widget->rect().adjusted(3, 3, -3, -3);
@@ -177,6 +180,43 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("%1: %2 > %3").arg(caption).arg(needed).arg(widget->width())));
             QVERIFY2(metrics.height() <= widget->height() + 1, c.name.c_str());
         }
+    }
+
+    // A screen reader announces every control a user can focus: by its caption, or by the name it is given.
+    void everyFocusableControlHasAnAccessibleName_data() { everyControlIsLaidOutAsDefined_data(); }
+
+    void everyFocusableControlHasAnAccessibleName() {
+        QFETCH(QString, form);
+        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        w.show();
+        for (const forms::ControlDef& c : w.model().definition().controls) {
+            if (!forms::takesFocus(c.kind))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.control(c.name));
+            QVERIFY2(a, c.name.c_str());
+            QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), c.name.c_str());
+        }
+        if (form == QLatin1String("Form1")) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Text1"))->text(QAccessible::Name),
+                     QStringLiteral("工程设计收费计费额（万元）"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Check7"))->text(QAccessible::Name),
+                     QStringLiteral("总体设计费"));
+        }
+    }
+
+    // At any scale the window keeps its layout in logical pixels and grows in device pixels.
+    void theLayoutScalesWithTheScreen() {
+        const double scale =
+            qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.devicePixelRatio(), scale);
+        QCOMPARE(w.clientArea()->size(), QSize(515, 572));
+        const QSize device = w.clientArea()->size() * w.devicePixelRatio();
+        QCOMPARE(device, QSize(qRound(515 * scale), qRound(572 * scale)));
+        const QImage shot = w.grab().toImage();
+        QCOMPARE(shot.width(), qRound(w.width() * scale));
     }
 };
 

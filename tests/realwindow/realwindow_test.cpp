@@ -1,0 +1,115 @@
+// Starts the built program in a real X window, checks the window and its size at 96 dpi, takes a
+// screenshot, then closes the window as its close box does (WM_DELETE_WINDOW) and expects the program to
+// end with status 0. Runs under xvfb-run.
+// Usage: realwindow_test PROGRAM SCREENSHOT
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+int failures = 0;
+
+void check(bool condition, const std::string& what) {
+    std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
+    failures += condition ? 0 : 1;
+}
+
+// The mapped top-level window titled `title`, or 0.
+Window findWindow(Display* display, const char* title, XWindowAttributes& attributes) {
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count))
+        return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            if (std::strcmp(name, title) == 0 && XGetWindowAttributes(display, children[i], &attributes) &&
+                attributes.map_state == IsViewable && attributes.width > 1)
+                found = children[i];
+            XFree(name);
+        }
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: realwindow_test PROGRAM SCREENSHOT\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    const pid_t program = fork();
+    if (program == 0) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        execl(argv[1], argv[1], static_cast<char*>(nullptr));
+        _exit(127);
+    }
+
+    XWindowAttributes attributes{};
+    Window window = 0;
+    for (int i = 0; i < 300 && !window; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        window = findWindow(display, "Varnel", attributes);
+    }
+    check(window != 0, "a window titled Varnel appears");
+    if (!window) {
+        kill(program, SIGKILL);
+        return 1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // let it paint
+    XGetWindowAttributes(display, window, &attributes);
+    // The twip layout is 7725 × 8580 twips, 515 × 572 pixels at 96 dpi, below the menu bar.
+    const int menuBar = attributes.height - 572;
+    check(attributes.width == 515,
+          "the window is 515 pixels wide (" + std::to_string(attributes.width) + ")");
+    check(menuBar >= 16 && menuBar <= 40,
+          "below a menu bar of " + std::to_string(menuBar) + " pixels the client area is 572 pixels high");
+
+    const std::string shot = "import -window " + std::to_string(window) + " '" + argv[2] + "'";
+    check(std::system(shot.c_str()) == 0, std::string("screenshot saved to ") + argv[2]);
+
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &close);
+    XFlush(display);
+
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 200 && ended == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ended = waitpid(program, &status, WNOHANG);
+    }
+    check(ended == program, "the program ends when its window is closed");
+    if (ended != program) {
+        kill(program, SIGKILL);
+        waitpid(program, &status, 0);
+    }
+    check(ended == program && WIFEXITED(status) && WEXITSTATUS(status) == 0, "with status 0");
+    XCloseDisplay(display);
+    std::printf("%d passed, %d failed\n", 6 - failures, failures);
+    return failures == 0 ? 0 : 1;
+}
