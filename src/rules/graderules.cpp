@@ -18,11 +18,16 @@ void withdraw(forms::Form& w, std::string_view box) {
     w.untick(box);
 }
 
-void text4Click(forms::Form& w) {
+// Below grade Ⅲ landscaping has no 初步设计 phase.
+void withdrawLandscapePreliminary(forms::Form& w) {
     if (isLandscape(w)) {
         w.setEnabled("Option1", false);
         w.deselect("Option1");
     }
+}
+
+void text4Click(forms::Form& w) {
+    withdrawLandscapePreliminary(w);
     w.setCaption("Label7", std::string(gradeI));
     withdraw(w, "Check9");
     withdraw(w, "Check5");
@@ -30,10 +35,7 @@ void text4Click(forms::Form& w) {
 }
 
 void text5Click(forms::Form& w) {
-    if (isLandscape(w)) {
-        w.setEnabled("Option1", false);
-        w.deselect("Option1");
-    }
+    withdrawLandscapePreliminary(w);
     w.setCaption("Label7", std::string(gradeII));
     withdraw(w, "Check9");
     withdraw(w, "Check5");
