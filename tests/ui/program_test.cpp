@@ -19,12 +19,12 @@ void clickButton(ui::FormWindow* w, const char* name) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-}  // namespace
+} // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() { ui::setUpApplication(); }
 
     void theMainWindowOpensCentredWithTheFocusOnTheTypeList() {
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(helpWindows, 1);
         auto* text = qobject_cast<QPlainTextEdit*>(first->control("Text1"));
         QVERIFY(text->isReadOnly());
-        QCOMPARE(text->document()->blockCount(), 64);  // 63 lines, each ended by a line break
+        QCOMPARE(text->document()->blockCount(), 64); // 63 lines, each ended by a line break
     }
 
     void theReportWindowShowsTheReportAndAClosedWindowComesBackFresh() {
@@ -69,7 +69,7 @@ private Q_SLOTS:
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("欢迎使用本程序，下面是您的计算过程：\n")));
         QVERIFY(text->font().families().contains(QStringLiteral("Noto Serif CJK SC")));
 
-        program.window("Form1")->model().setVisible("Frame5", true);  // the building group holds the button
+        program.window("Form1")->model().setVisible("Frame5", true); // the building group holds the button
         clickButton(program.window("Form1"), "Command3");
         ui::FormWindow* planning = program.window("Form5");
         QVERIFY(planning);
@@ -109,7 +109,8 @@ private Q_SLOTS:
             QVERIFY(!program.window(form));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())
-            QVERIFY2(!w->isVisible() || !w->objectName().startsWith(QLatin1String("Form")), qPrintable(w->objectName()));
+            QVERIFY2(!w->isVisible() || !w->objectName().startsWith(QLatin1String("Form")),
+                     qPrintable(w->objectName()));
     }
 };
 
