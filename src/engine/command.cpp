@@ -2,6 +2,7 @@
 
 #include "forms/desktop.h"
 #include "forms/form.h"
+#include "forms/phaseline.h"
 
 #include <string>
 
@@ -22,11 +23,7 @@ void showPhaseLine(forms::Form& w, const std::optional<PhaseLine>& phase) {
         w.setText("Text18", phase->share);
     } else {
         // No phase row applies to this calculation: a share shown earlier would belong to another one.
-        w.setVisible("Label28", false);
-        w.setCaption("Label28", "");
-        w.setVisible("Label27", false);
-        w.setVisible("Text18", false);
-        w.setText("Text18", "");
+        forms::hidePhaseLine(w);
     }
 }
 

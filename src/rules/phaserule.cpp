@@ -3,6 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "forms/phaseline.h"
 
 namespace varnel::rules {
 
@@ -52,11 +53,7 @@ void withdrawPhases(forms::Form& w) {
     w.deselect("Option2");
     w.setEnabled("Option3", false);
     w.deselect("Option3");
-    w.setVisible("Label28", false);
-    w.setCaption("Label28", "");
-    w.setVisible("Label27", false);
-    w.setVisible("Text18", false);
-    w.setText("Text18", "");
+    forms::hidePhaseLine(w);
 }
 
 } // namespace
