@@ -42,6 +42,12 @@ class FormWindowTest : public QObject {
         w.model().untick("Check7");
         QVERIFY(!box->isChecked());
         QCOMPARE(clicks, 2);
+
+        // The space key on the focused box is a click too.
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(w.model().value("Check7"), 1);
+        QCOMPARE(clicks, 3);
     }
 
     void aModelThatRefusesLeavesTheWidgetAlone() {
