@@ -207,6 +207,15 @@ const std::pair<const char*, const char*> accessibleNames[] = {
     {"Text18", "单独委托设计阶段的设计收费（万元）"},
 };
 
+template <std::size_t N>
+void assignByName(std::vector<ControlDef>& controls, const std::pair<const char*, const char*> (&table)[N],
+                  std::string ControlDef::*field) {
+    for (const auto& [name, value] : table)
+        for (ControlDef& c : controls)
+            if (c.name == name)
+                c.*field = value;
+}
+
 FormDef makeMainWindow() {
     FormDef def;
     def.name = "Form1";
@@ -225,14 +234,8 @@ FormDef makeMainWindow() {
             c.items = {"公路和城市道路工程", "公路和城市桥梁、隧道工程", "建筑、人防工程", "园林绿化工程",
                        "市政公用工程"};
     }
-    for (const auto& [name, spoken] : accessibleNames)
-        for (ControlDef& c : def.controls)
-            if (c.name == name)
-                c.accessibleName = spoken;
-    for (const auto& [name, tip] : tooltips)
-        for (ControlDef& c : def.controls)
-            if (c.name == name)
-                c.tooltip = tip;
+    assignByName(def.controls, accessibleNames, &ControlDef::accessibleName);
+    assignByName(def.controls, tooltips, &ControlDef::tooltip);
     return def;
 }
 
