@@ -18,6 +18,14 @@ const char* const building = "建筑、人防工程";
 const char* const landscape = "园林绿化工程";
 const char* const municipal = "市政公用工程";
 
+// The phase options as "E" enabled or "D" disabled, then "*" when chosen: "E* E D ".
+std::string optionsOf(const forms::Form& w) {
+    std::string s;
+    for (const char* o : {"Option1", "Option2", "Option3"})
+        s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
+    return s;
+}
+
 class Rules : public testing::Test {
   protected:
     Rules() : w(forms::mainWindowDefinition()) { rules::installMainWindowRules(w); }
@@ -28,13 +36,7 @@ class Rules : public testing::Test {
     }
     void type(const char* control, const char* text) { ASSERT_FALSE(w.userType(control, text)) << control; }
 
-    // "E" enabled, "D" disabled, then "*" when chosen.
-    std::string options() const {
-        std::string s;
-        for (const char* o : {"Option1", "Option2", "Option3"})
-            s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
-        return s;
-    }
+    std::string options() const { return optionsOf(w); }
 
     forms::Form w;
 };
@@ -308,10 +310,7 @@ TEST_P(Commission, TickingOffersThePhasesOfTheProject) {
         ASSERT_FALSE(w.userClick(c.kind));
     }
     ASSERT_FALSE(w.userClick("Check4"));
-    std::string s;
-    for (const char* o : {"Option1", "Option2", "Option3"})
-        s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
-    EXPECT_EQ(s, c.options);
+    EXPECT_EQ(optionsOf(w), c.options);
 
     ASSERT_FALSE(w.userClick("Check4"));
     for (const char* o : {"Option1", "Option2", "Option3"})
