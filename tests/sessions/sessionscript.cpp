@@ -1,5 +1,7 @@
 #include "sessionscript.h"
 
+#include "support/windowinvariants.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -166,57 +168,36 @@ QString judgeMessage(const QJsonObject& m) {
     return QStringLiteral("unknown message: ") + text;
 }
 
-bool ticked(const QJsonObject& c, const QString& name) {
-    return c.value(name).toObject().value(QLatin1String("value")).toInt() == 1;
-}
-bool flag(const QJsonObject& c, const QString& name, const char* property) {
-    return c.value(name).toObject().value(QLatin1String(property)).toBool();
-}
-QString text(const QJsonObject& c, const QString& name) {
-    return c.value(name).toObject().value(QLatin1String("text")).toString();
-}
-
-// The input rules' invariants, as the widgets show them.
-QString judgeMainWindow(const QJsonObject& c) {
-    const QStringList kinds{QStringLiteral("Check23"), QStringLiteral("Check24"), QStringLiteral("Check25"),
-                            QStringLiteral("Check26"), QStringLiteral("Check28"), QStringLiteral("Check29"),
-                            QStringLiteral("Check30"), QStringLiteral("Check32")};
-    QString kind;
-    for (const QString& k : kinds) {
-        if (!ticked(c, k))
-            continue;
-        if (!kind.isEmpty())
-            return QStringLiteral("two building kinds ticked");
-        kind = k;
+// The main window's controls as a printed state shows them, read the way the control model is read.
+class PrintedWindow {
+  public:
+    explicit PrintedWindow(const QJsonObject& controls) : m_controls(controls) {}
+    bool ticked(std::string_view name) const { return value(name) == 1; }
+    bool enabled(std::string_view name) const { return property(name, "enabled").toBool(); }
+    bool visible(std::string_view name) const { return property(name, "visible").toBool(); }
+    int value(std::string_view name) const {
+        const QJsonValue v = property(name, "value");
+        return v.isBool() ? int(v.toBool()) : v.toInt();
     }
-    for (const QString& k : kinds)
-        if (!kind.isEmpty() && k != kind && flag(c, k, "enabled"))
-            return k + QStringLiteral(" enabled beside ") + kind;
-    const QList<QPair<const char*, const char*>> shown{{"Check1", "Text2"},   {"Check20", "Text8"},
-                                                       {"Check22", "Text19"}, {"Check27", "Text21"},
-                                                       {"Check31", "Text22"}, {"Check25", "Text20"}};
-    for (const auto& [box, entry] : shown)
-        if (!ticked(c, QLatin1String(box)) &&
-            (flag(c, QLatin1String(entry), "visible") || !text(c, QLatin1String(entry)).isEmpty()))
-            return QLatin1String(entry) + QStringLiteral(" offered while its box is unticked");
-    const QList<QPair<const char*, const char*>> enabled{
-        {"Check13", "Text10"}, {"Check14", "Text11"}, {"Check15", "Text12"}, {"Check16", "Text13"},
-        {"Check17", "Text14"}, {"Check3", "Text7"},   {"Check3", "Text9"}};
-    for (const auto& [box, entry] : enabled)
-        if (!ticked(c, QLatin1String(box)) &&
-            (flag(c, QLatin1String(entry), "enabled") || !text(c, QLatin1String(entry)).isEmpty()))
-            return QLatin1String(entry) + QStringLiteral(" offered while its box is unticked");
-    if (ticked(c, QStringLiteral("Check19")) && ticked(c, QStringLiteral("Check21")))
-        return QStringLiteral("Check19 and Check21 both ticked");
-    int chosen = 0;
-    for (const char* o : {"Option1", "Option2", "Option3"})
-        chosen += flag(c, QLatin1String(o), "value");
-    if (chosen > 1)
-        return QStringLiteral("two options chosen");
+    std::string text(std::string_view name) const { return property(name, "text").toString().toStdString(); }
+
+  private:
+    QJsonValue property(std::string_view name, const char* key) const {
+        return m_controls.value(QString::fromUtf8(name.data(), qsizetype(name.size())))
+            .toObject()
+            .value(QLatin1String(key));
+    }
+    QJsonObject m_controls;
+};
+
+QString judgeMainWindow(const QJsonObject& controls) {
+    const PrintedWindow w(controls);
+    if (const std::string broken = varnel::test::brokenInvariant(w); !broken.empty())
+        return QString::fromStdString(broken);
     for (const char* box : {"Text15", "Text16", "Text17", "Text18"}) {
-        const QString shownText = text(c, QLatin1String(box));
-        if (shownText.contains(QLatin1String("inf")) || shownText.contains(QLatin1String("nan")))
-            return QLatin1String(box) + QStringLiteral(" shows ") + shownText;
+        const QString shown = QString::fromStdString(w.text(box));
+        if (shown.contains(QLatin1String("inf")) || shown.contains(QLatin1String("nan")))
+            return QLatin1String(box) + QStringLiteral(" shows ") + shown;
     }
     return {};
 }

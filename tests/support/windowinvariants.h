@@ -1,8 +1,9 @@
 #pragma once
 
-#include "forms/form.h"
-
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace varnel::test {
 
@@ -12,7 +13,54 @@ namespace varnel::test {
 //    重新进行基础设计 enables it while 局部调整 is still unticked);
 //  - 重新进行基础设计 and 对原设计进行局部调整 are never both ticked;
 //  - at most one design phase is chosen, and none is offered without 单独委托设计.
-// Returns what is broken, or an empty string.
-std::string brokenInvariant(const forms::Form& mainWindow);
+// `Window` is anything that answers ticked, enabled, visible, value and text by control name: the control
+// model itself, or the widgets' state as a script printed it. Returns what is broken, or an empty string.
+template <typename Window>
+std::string brokenInvariant(const Window& w) {
+    constexpr std::array<std::string_view, 8> buildingKinds{"Check23", "Check24", "Check25", "Check26",
+                                                            "Check28", "Check29", "Check30", "Check32"};
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 6> shownWhileTicked{
+        {{"Check1", "Text2"},
+         {"Check20", "Text8"},
+         {"Check22", "Text19"},
+         {"Check27", "Text21"},
+         {"Check31", "Text22"},
+         {"Check25", "Text20"}}};
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> enabledWhileTicked{
+        {{"Check13", "Text10"},
+         {"Check14", "Text11"},
+         {"Check15", "Text12"},
+         {"Check16", "Text13"},
+         {"Check17", "Text14"},
+         {"Check3", "Text7"},
+         {"Check3", "Text9"}}};
+    auto str = [](std::string_view s) { return std::string(s); };
+
+    std::string_view ticked;
+    for (std::string_view k : buildingKinds) {
+        if (!w.ticked(k))
+            continue;
+        if (!ticked.empty())
+            return "two building kinds ticked: " + str(ticked) + " and " + str(k);
+        ticked = k;
+    }
+    if (!ticked.empty())
+        for (std::string_view k : buildingKinds)
+            if (k != ticked && w.enabled(k))
+                return str(k) + " enabled beside " + str(ticked);
+    for (const auto& [box, entry] : shownWhileTicked)
+        if (!w.ticked(box) && (w.visible(entry) || !w.text(entry).empty()))
+            return str(entry) + " offered or filled while " + str(box) + " is unticked";
+    for (const auto& [box, entry] : enabledWhileTicked)
+        if (!w.ticked(box) && (w.enabled(entry) || !w.text(entry).empty()))
+            return str(entry) + " offered or filled while " + str(box) + " is unticked";
+    if (w.ticked("Check19") && w.ticked("Check21"))
+        return "Check19 and Check21 both ticked";
+    if (w.value("Option1") + w.value("Option2") + w.value("Option3") > 1)
+        return "two options chosen";
+    if (!w.ticked("Check4") && (w.enabled("Option1") || w.enabled("Option2") || w.enabled("Option3")))
+        return "an option offered without 单独委托设计";
+    return {};
+}
 
 } // namespace varnel::test
