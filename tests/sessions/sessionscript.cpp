@@ -1,10 +1,10 @@
 #include "sessionscript.h"
 
+#include "support/knownmessages.h"
 #include "support/windowinvariants.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSet>
 #include <QStringList>
 
 namespace sessions {
@@ -132,24 +132,16 @@ QByteArray randomSession(std::mt19937& random, int actions) {
 
 namespace {
 
-const QSet<QString> knownMessages{QStringLiteral("工程计费额不能小于或等于零！"),
-                                  QStringLiteral("你还没有选择工程类型！"),
-                                  QStringLiteral("改扩建和技术改造建设项目附加调整系数超标！"),
-                                  QStringLiteral("改扩建和技术改造建设项目附加调整系数超标!！"),
-                                  QStringLiteral("古建筑、仿古建筑、保护性建筑附加调整系数超标!！"),
-                                  QStringLiteral("你还没有选择工程复杂程度！"),
-                                  QStringLiteral("请输入自有专利技术收费金额！"),
-                                  QStringLiteral("请输入境外设计收费金额！"),
-                                  QStringLiteral("请输入境外审核确认收费金额！"),
-                                  QStringLiteral("请输入工本费收费金额！"),
-                                  QStringLiteral("请输入购买标准图所用金额！"),
-                                  QStringLiteral("请输入非标准设备设计额！"),
-                                  QStringLiteral("请输入非标准设备计费率！"),
-                                  QStringLiteral("非标准设备设计费率不得超标！"),
-                                  QStringLiteral("局部修改费率超标！"),
-                                  QStringLiteral("输入的数值超出计算范围！"),
-                                  QStringLiteral("设计面积不能小于等于零！"),
-                                  QStringLiteral("收费单价超标！")};
+bool isKnownMessage(const QString& text) {
+    const std::string utf8 = text.toStdString();
+    for (std::string_view known : varnel::test::calculationMessages)
+        if (utf8 == known)
+            return true;
+    for (std::string_view known : varnel::test::planningMessages)
+        if (utf8 == known)
+            return true;
+    return false;
+}
 
 QString judgeMessage(const QJsonObject& m) {
     const QString text = m.value(QLatin1String("text")).toString();
@@ -160,7 +152,7 @@ QString judgeMessage(const QJsonObject& m) {
                    : QStringLiteral("unknown icon");
     if (m.value(QLatin1String("title")).toString() != QLatin1String("Varnel"))
         return QStringLiteral("a message without the application title");
-    if (knownMessages.contains(text))
+    if (isKnownMessage(text))
         return {};
     if (text.startsWith(QStringLiteral("您的设计收费为")) && text.endsWith(QStringLiteral("万元")) &&
         !text.contains(QLatin1String("inf")) && !text.contains(QLatin1String("nan")))
