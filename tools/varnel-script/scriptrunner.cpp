@@ -47,8 +47,10 @@ QPoint indicatorCentre(QAbstractButton* button) {
         .center();
 }
 
+// The main window's menu entries, from its definition (文件, 退出, 帮助, 关于, 本软件, 作者).
 bool isMenuItem(const std::string& name) {
-    return name == "exit" || name == "help" || name == "soft" || name == "writer";
+    const forms::ControlDef* c = forms::mainWindowDefinition().find(name);
+    return c && c->kind == forms::Kind::MenuItem;
 }
 
 } // namespace
@@ -224,6 +226,8 @@ void ScriptRunner::clickMenuItem(const std::string& name, int line) {
     for (QAction* top : bar->actions()) {
         if (top == action) {
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+            if (top->menu())
+                top->menu()->hide(); // a menu title only opens its menu; nothing was picked from it
             return;
         }
         QMenu* menu = top->menu();
