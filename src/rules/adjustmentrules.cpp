@@ -42,11 +42,13 @@ void excludePartner(forms::Form& w, std::string_view self, std::string_view part
     }
 }
 
+// 城市桥梁 in a dense pipe network and 公路桥梁 of grade Ⅰ or Ⅲ exclude each other. Both highway boxes are
+// unticked before either is disabled: unticking one runs its toggle, which would enable the other again.
 void check2Click(forms::Form& w) {
     if (w.ticked("Check2")) {
-        w.setEnabled("Check5", false);
         w.untick("Check5");
         w.untick("Check6");
+        w.setEnabled("Check5", false);
         w.setEnabled("Check6", false);
     } else {
         w.setEnabled("Check5", true);

@@ -40,15 +40,17 @@ void check3Click(forms::Form& w) {
     }
 }
 
+// The two refinements exist only with 采用标准设计和复用设计. They are unticked before they are disabled:
+// unticking one runs its own rule, which enables the other again.
 void check18Click(forms::Form& w) {
     if (w.ticked("Check18")) {
         w.setEnabled("Check19", true);
         w.setEnabled("Check21", true);
     } else {
-        w.setEnabled("Check19", false);
         w.untick("Check19");
-        w.setEnabled("Check21", false);
         w.untick("Check21");
+        w.setEnabled("Check19", false);
+        w.setEnabled("Check21", false);
         w.setEnabled("Text3", false);
         w.setText("Text3", "");
     }

@@ -39,3 +39,31 @@ click Check19
 click Check18
 state
 > {"state":{"Form1":{"controls":{"Check19":{"value":0,"enabled":false},"Check21":{"value":0,"enabled":false},"Text3":{"text":"","enabled":false}}}}}
+
+# A bridge cannot be urban and highway at once: ticking the urban condition after 公路桥梁Ⅰ级 leaves both
+# highway boxes unticked and disabled, at every grade, until it is unticked again.
+choose Combo2 公路和城市桥梁、隧道工程
+click Text4
+click Check6
+click Check2
+click Text6
+state
+> {"state":{"Form1":{"controls":{"Check2":{"value":1},"Check5":{"value":0,"enabled":false,"visible":true},"Check6":{"value":0,"enabled":false,"visible":false}}}}}
+click Check5
+> {"refused":{"line":52,"reason":"Check5 is disabled"}}
+click Check2
+click Text4
+click Check6
+state
+> {"state":{"Form1":{"controls":{"Check2":{"value":0},"Check6":{"value":1,"enabled":true,"visible":true}}}}}
+
+# The refinements of 采用标准设计和复用设计 go with it: unticking it after 局部调整 leaves neither available.
+choose Combo2 建筑、人防工程
+click Check18
+click Check21
+type Text3 0.2
+click Check18
+state
+> {"state":{"Form1":{"controls":{"Check18":{"value":0},"Check19":{"value":0,"enabled":false},"Check21":{"value":0,"enabled":false},"Text3":{"text":"","enabled":false}}}}}
+click Check19
+> {"refused":{"line":68,"reason":"Check19 is disabled"}}
