@@ -68,7 +68,8 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     w.setText("Text16", outcome.otherFee);
     showPhaseLine(w, outcome.phase);
     w.setText("Text17", outcome.benchmarkFee);
-    state.record = CalculationRecord{state.variables, inputs.ticked, inputs.option};
+    state.record =
+        CalculationRecord{state.variables, inputs.ticked, inputs.option, outcome.phase.has_value()};
 }
 
 } // namespace varnel::engine

@@ -13,11 +13,14 @@ class Form;
 
 namespace varnel::engine {
 
-// A complete calculation as it stood: its variables, and the boxes and options as they were at its click.
+// A complete calculation as it stood: its variables, the boxes and options as they were at its click, and
+// whether a phase row applied (the run wrote the chosen phase's share; otherwise the share variables hold
+// an earlier run's value or none).
 struct CalculationRecord {
     Variables variables;
     std::bitset<33> ticked;
     int option = 0;
+    bool phaseShareWritten = false;
 };
 
 // What the main window keeps of its calculations for as long as it lives.

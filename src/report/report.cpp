@@ -215,12 +215,15 @@ std::string buildReport(const std::optional<engine::CalculationRecord>& record) 
 
     if (ticked(r, 4)) {
         out.separator();
-        if (r.option == 1)
-            out.add(Line() << "其中初步设计收费为：" << v.preliminaryPhaseFee << "万元");
-        if (r.option == 2)
-            out.add(Line() << "其中施工图设计收费为：" << v.drawingPhaseFee << "万元");
-        if (r.option == 3)
-            out.add(Line() << "其中方案设计收费为：" << v.schemePhaseFee << "万元");
+        // Only the share this calculation wrote: a share variable no phase row wrote belongs to another run.
+        if (r.phaseShareWritten) {
+            if (r.option == 1)
+                out.add(Line() << "其中初步设计收费为：" << v.preliminaryPhaseFee << "万元");
+            if (r.option == 2)
+                out.add(Line() << "其中施工图设计收费为：" << v.drawingPhaseFee << "万元");
+            if (r.option == 3)
+                out.add(Line() << "其中方案设计收费为：" << v.schemePhaseFee << "万元");
+        }
     }
     out.separator();
     out.add(

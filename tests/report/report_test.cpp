@@ -165,25 +165,40 @@ INSTANTIATE_TEST_SUITE_P(
         FeeCase{"None", {}, {}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Report, PhaseLinesFollowTheCommissionOfTheCalculation) {
+struct PhaseCase {
+    const char* name;
+    bool commissioned; // 单独委托设计 ticked in the calculation
+    int option;
+    bool shareWritten;             // a phase row of that calculation applied
+    std::vector<std::string> tail; // the lines between the benchmark line and the closing text
+};
+
+class PhaseLines : public testing::TestWithParam<PhaseCase> {};
+
+TEST_P(PhaseLines, FollowTheRunThatWroteTheShare) {
     CalculationRecord r = typical();
+    r.variables.preliminaryPhaseFee = 17.34;
     r.variables.drawingPhaseFee = 31.79;
-    r.ticked.set(4);
-    r.option = 2;
-    std::vector<std::string> lines = linesOf(report::buildReport(r));
-    ASSERT_EQ(lines.size(), 27u);
-    EXPECT_EQ(lines[23], stars);
-    EXPECT_EQ(lines[24], "其中施工图设计收费为：31.79万元");
-
-    r.option = 0; // commissioned with no phase chosen: two separators in a row
-    lines = linesOf(report::buildReport(r));
-    EXPECT_EQ(lines[23], stars);
-    EXPECT_EQ(lines[24], stars);
-
-    r.ticked.reset(4);
-    r.option = 2;
-    EXPECT_EQ(linesOf(report::buildReport(r)).size(), 25u);
+    r.variables.schemePhaseFee = 5.78;
+    r.ticked.set(4, GetParam().commissioned);
+    r.option = GetParam().option;
+    r.phaseShareWritten = GetParam().shareWritten;
+    const std::vector<std::string> lines = linesOf(report::buildReport(r));
+    ASSERT_GE(lines.size(), 24u);
+    const std::vector<std::string> tail(lines.begin() + 23, lines.end() - 1);
+    EXPECT_EQ(tail, GetParam().tail);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PhaseLines,
+    testing::Values(PhaseCase{"Preliminary", true, 1, true, {stars, "其中初步设计收费为：17.34万元", stars}},
+                    PhaseCase{"Drawing", true, 2, true, {stars, "其中施工图设计收费为：31.79万元", stars}},
+                    PhaseCase{"Scheme", true, 3, true, {stars, "其中方案设计收费为：5.78万元", stars}},
+                    // Chosen, but no row of the run applied: the share variable is another run's.
+                    PhaseCase{"NoRowApplied", true, 1, false, {stars, stars}},
+                    PhaseCase{"NoPhaseChosen", true, 0, false, {stars, stars}},
+                    PhaseCase{"NotCommissioned", false, 2, true, {stars}}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(Report, BeforeAnyCalculationNumbersWriteAsNothing) {
     const std::vector<std::string> lines = linesOf(report::buildReport(std::nullopt));

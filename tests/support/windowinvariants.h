@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -12,7 +13,10 @@ namespace varnel::test {
 //  - an entry box is hidden, or disabled, and empty while its box is unticked (Text3 aside: unticking
 //    重新进行基础设计 enables it while 局部调整 is still unticked);
 //  - 重新进行基础设计 and 对原设计进行局部调整 are never both ticked;
-//  - at most one design phase is chosen, and none is offered without 单独委托设计.
+//  - at most one design phase is chosen, and none is offered without 单独委托设计;
+//  - no box the user cannot see is ticked: neither a grade-bound box of another grade nor a box of another
+//    type's group. 建筑与室外工程, 住宅工程 and 住宅工程(组团) are the exception: a type change keeps them
+//    ticked, they return with the building group and only the building type reads them.
 // `Window` is anything that answers ticked, enabled, visible, value and text by control name: the control
 // model itself, or the widgets' state as a script printed it. Returns what is broken, or an empty string.
 template <typename Window>
@@ -34,6 +38,26 @@ std::string brokenInvariant(const Window& w) {
          {"Check17", "Text14"},
          {"Check3", "Text7"},
          {"Check3", "Text9"}}};
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 18> groupBoxes{
+        {{"Frame4", "Check20"},
+         {"Frame4", "Check12"},
+         {"Frame4", "Check9"},
+         {"Frame2", "Check1"},
+         {"Frame2", "Check2"},
+         {"Frame2", "Check5"},
+         {"Frame2", "Check6"},
+         {"Frame5", "Check22"},
+         {"Frame5", "Check23"},
+         {"Frame5", "Check24"},
+         {"Frame5", "Check25"},
+         {"Frame5", "Check26"},
+         {"Frame5", "Check28"},
+         {"Frame5", "Check29"},
+         {"Frame5", "Check30"},
+         {"Frame5", "Check32"},
+         {"Frame8", "Check27"},
+         {"Frame7", "Check31"}}};
+    constexpr std::array<std::string_view, 3> keptByTypeChange{"Check29", "Check30", "Check32"};
     auto str = [](std::string_view s) { return std::string(s); };
 
     std::string_view ticked;
@@ -54,6 +78,16 @@ std::string brokenInvariant(const Window& w) {
     for (const auto& [box, entry] : enabledWhileTicked)
         if (!w.ticked(box) && (w.enabled(entry) || !w.text(entry).empty()))
             return str(entry) + " offered or filled while " + str(box) + " is unticked";
+    for (const auto& [frame, box] : groupBoxes) {
+        if (!w.ticked(box))
+            continue;
+        if (!w.visible(box))
+            return str(box) + " ticked while hidden";
+        const bool kept =
+            std::find(keptByTypeChange.begin(), keptByTypeChange.end(), box) != keptByTypeChange.end();
+        if (!w.visible(frame) && !kept)
+            return str(box) + " ticked inside the hidden " + str(frame);
+    }
     if (w.ticked("Check19") && w.ticked("Check21"))
         return "Check19 and Check21 both ticked";
     if (w.value("Option1") + w.value("Option2") + w.value("Option3") > 1)
