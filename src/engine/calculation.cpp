@@ -109,6 +109,7 @@ class Run {
         if (m_in.grade.empty())
             return stop("你还没有选择工程复杂程度！");
 
+        // The standard's sum of the five slots, in this order: another order can change the last bit.
         const double addCoef = ((((numeric(m_v.addCoef2) + numeric(m_v.addCoef3)) + numeric(m_v.addCoef1)) +
                                  numeric(m_v.addCoef4)) +
                                 numeric(m_v.addCoef5)) -

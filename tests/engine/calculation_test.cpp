@@ -88,6 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Σ − 5 + 1 in double arithmetic: road grade Ⅰ is 1.8899999999999997, not 1.89.
         CoefficientCase{"RoadI", {.type = road, .grade = "Ⅰ级"}, 0.9, 0.85, 1.8899999999999997},
         CoefficientCase{"RoadII", {.type = road, .grade = "Ⅱ级"}, 0.9, 1, 1},
+        // The slots are added 2, 3, 1, 4, 5: in the order 1..5 this would be 2.1000000000000005.
+        CoefficientCase{"RoadIPipesRebuildSumOrder",
+                        {.type = road, .grade = "Ⅰ级", .ticked = {12, 20}, .texts = {{8, "1.11"}}},
+                        0.9,
+                        0.85,
+                        2.0999999999999996},
         CoefficientCase{"RoadIIIExpresswayAndPipes",
                         {.type = road, .grade = "Ⅲ级", .ticked = {9, 12}},
                         0.9,

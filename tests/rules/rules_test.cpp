@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,46 @@ TEST_F(Rules, ATypeChangeUntickesTheOtherGroupsAndEmptiesTheirEntryBoxes) {
     EXPECT_FALSE(w.visible("Text2"));
     EXPECT_EQ(w.text("Text2"), "");
 }
+
+// Which ticked boxes a type choice unticks: every box of the other groups except the three housing and
+// outdoor kinds, which a type change keeps. A box of the chosen type's own group stays as it is.
+struct TypeGroup {
+    const char* name;
+    const char* type;
+    std::vector<std::string> ownBoxes;
+};
+
+class TypeChoice : public testing::TestWithParam<TypeGroup> {};
+
+TEST_P(TypeChoice, UnticksExactlyTheOtherGroupsBoxes) {
+    const std::vector<std::string> groupBoxes{
+        "Check20", "Check12", "Check9",  "Check1",  "Check2",  "Check5",  "Check6",  "Check22", "Check23",
+        "Check24", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32", "Check27", "Check31"};
+    const std::vector<std::string> kept{"Check29", "Check30", "Check32"};
+    auto contains = [](const std::vector<std::string>& list, const std::string& box) {
+        return std::find(list.begin(), list.end(), box) != list.end();
+    };
+    for (const std::string& box : groupBoxes) {
+        forms::Form w(forms::mainWindowDefinition());
+        rules::installMainWindowRules(w);
+        w.tick(box);
+        ASSERT_FALSE(w.userChoose("Combo2", GetParam().type));
+        const bool stays = contains(GetParam().ownBoxes, box) || contains(kept, box);
+        EXPECT_EQ(w.ticked(box), stays) << box;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, TypeChoice,
+                         testing::Values(TypeGroup{"Road", road, {"Check20", "Check12", "Check9"}},
+                                         TypeGroup{
+                                             "Bridge", bridge, {"Check1", "Check2", "Check5", "Check6"}},
+                                         TypeGroup{"Building",
+                                                   building,
+                                                   {"Check22", "Check23", "Check24", "Check25", "Check26",
+                                                    "Check28", "Check29", "Check30", "Check32"}},
+                                         TypeGroup{"Landscape", landscape, {"Check31"}},
+                                         TypeGroup{"Municipal", municipal, {"Check27"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Rules, HousingKindsSurviveATypeChangeInTheHiddenGroup) {
     choose(building);
