@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BaseCase{"AboveTwoMillion", 2000001, {"计费额=2000001×1.6%=9万元"}},
         BaseCase{"BelowTheTable", 100, {"计费额:100万元，收费基价=9-11.9×(200-100)÷300=9"}},
+        BaseCase{"BelowOne", 0.5, {"计费额:0.5万元，收费基价=9-11.9×(200-0.5)÷300=9"}},
         BaseCase{"TwoHundredInterpolates",
                  200,
                  {"计费额：1000万元  收费基价： 38.8万元", "计费额：3000万元  收费基价： 103.8万元",

@@ -55,6 +55,45 @@ TEST_F(Rules, FirstRoadChoiceShowsItsGroupAndDescriptions) {
     EXPECT_NE(w.text("Text6").find("2.  高速公路"), std::string::npos);
 }
 
+// What choosing each type shows: its own group only, its three descriptions, and (with 单独委托设计 ticked)
+// the phases it has.
+struct TypeView {
+    const char* name;
+    const char* type;
+    const char* frame;
+    const char* gradeII; // how the grade Ⅱ description begins
+    std::string options; // coming from a building project commissioned for its 方案设计
+};
+
+class TypeViews : public testing::TestWithParam<TypeView> {};
+
+TEST_P(TypeViews, ShowTheTypesGroupDescriptionsAndPhases) {
+    const TypeView& t = GetParam();
+    forms::Form w(forms::mainWindowDefinition());
+    rules::installMainWindowRules(w);
+    ASSERT_FALSE(w.userChoose("Combo2", t.type));
+    for (const char* frame : {"Frame4", "Frame2", "Frame5", "Frame7", "Frame8"})
+        EXPECT_EQ(w.visible(frame), std::string(frame) == t.frame) << frame;
+    EXPECT_EQ(w.text("Text5").rfind(t.gradeII, 0), 0u) << w.text("Text5");
+    EXPECT_NE(w.text("Text4"), w.text("Text5"));
+    EXPECT_NE(w.text("Text5"), w.text("Text6"));
+    // From a building project commissioned for its 方案设计: what the type keeps of the phases.
+    ASSERT_FALSE(w.userChoose("Combo2", building));
+    ASSERT_FALSE(w.userClick("Check4"));
+    ASSERT_FALSE(w.userClick("Option3"));
+    ASSERT_FALSE(w.userChoose("Combo2", t.type));
+    EXPECT_EQ(optionsOf(w), t.options);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, TypeViews,
+    testing::Values(TypeView{"Road", road, "Frame4", "1．二级公路", "E E D "},
+                    TypeView{"Bridge", bridge, "Frame2", "1．总长＞1000m", "E E D "},
+                    TypeView{"Building", building, "Frame5", "1．大中型公共建筑", "E E E* "},
+                    TypeView{"Landscape", landscape, "Frame7", "1．标准较高", "E E E* "},
+                    TypeView{"Municipal", municipal, "Frame8", "1．城市调压站", "E E D "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Rules, ATypeChangeUntickesTheOtherGroupsAndEmptiesTheirEntryBoxes) {
     choose(bridge);
     click("Check1");
@@ -281,11 +320,13 @@ TEST_F(Rules, BuildingKindsSetThePhasesTheyHave) {
     click("Check23");
     EXPECT_EQ(options(), "D E D ");
     click("Check23");
+    click("Option2");
+    click("Check24"); // 室内装修工程 withdraws 初步设计 only: the chosen 施工图设计 stays
+    EXPECT_EQ(options(), "D E* E ");
     click("Check24");
-    click("Check24");
-    EXPECT_EQ(options(), "D E E ");
+    EXPECT_EQ(options(), "D E* E ");
     click("Check28");
-    EXPECT_EQ(options(), "E E E ");
+    EXPECT_EQ(options(), "E E* E ");
 }
 
 TEST_F(Rules, OtherFeeBoxesOfferTheirEntries) {
@@ -323,10 +364,20 @@ TEST_F(Rules, StandardDesignRefinementsChainAndExcludeEachOther) {
     EXPECT_FALSE(w.ticked("Check21"));
     EXPECT_EQ(w.text("Text3"), "");
 
-    click("Check19");
+    click("Check19"); // Text3 was left enabled by unticking it: ticking it again withdraws Text3
+    EXPECT_FALSE(w.enabled("Text3"));
     click("Check18");
     EXPECT_FALSE(w.enabled("Check19") || w.enabled("Check21") || w.enabled("Text3"));
     EXPECT_FALSE(w.ticked("Check19") || w.ticked("Check21"));
+
+    click("Check18");
+    EXPECT_TRUE(w.enabled("Check19") && w.enabled("Check21"));
+    click("Check21");
+    type("Text3", "0.3");
+    click("Check21");
+    EXPECT_FALSE(w.enabled("Text3"));
+    EXPECT_EQ(w.text("Text3"), "");
+    EXPECT_TRUE(w.enabled("Check19"));
 }
 
 struct CommissionCase {
