@@ -14,7 +14,7 @@
 namespace {
 
 // The boxes the calculation reads, besides the amount.
-constexpr std::array<int, 13> typedBoxes{2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 19, 20, 21};
+constexpr std::array<int, 14> typedBoxes{2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 19, 20, 21, 22};
 
 void require(bool condition) {
     if (!condition)
