@@ -168,12 +168,8 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
             });
             w = area;
         } else {
-            auto* edit = new QLineEdit(parent);
+            auto* edit = new ModelLineEdit(model, parent);
             edit->setReadOnly(c.readOnly);
-            edit->setMaxLength(INT_MAX); // no limit on what may be typed
-            connect(edit, &QLineEdit::textEdited, this, [this, name = c.name](const QString& text) {
-                m_model->userType(name, text.toStdString());
-            });
             w = edit;
         }
         break;

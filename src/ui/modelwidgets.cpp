@@ -1,6 +1,10 @@
 #include "ui/modelwidgets.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -26,6 +30,40 @@ ModelRadioButton::ModelRadioButton(forms::Form& model, const QString& caption, Q
 
 void ModelRadioButton::nextCheckState() {
     m_model.userClick(nameOf(this));
+}
+
+ModelLineEdit::ModelLineEdit(forms::Form& model, QWidget* parent) : QLineEdit(parent), m_model(model) {
+    setMaxLength(INT_MAX); // no limit on what may be typed
+    connect(this, &QLineEdit::textEdited, this, &ModelLineEdit::edited);
+}
+
+void ModelLineEdit::edited(const QString& text) {
+    const std::string name = nameOf(this);
+    const QString before = QString::fromStdString(m_model.text(name));
+    // The edit replaced the characters between a common prefix and a common suffix.
+    const qsizetype shorter = std::min(before.size(), text.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == text[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+        ++suffix;
+    const qsizetype removed = before.size() - prefix - suffix;
+    const qsizetype inserted = text.size() - prefix - suffix;
+    m_recorded += removed + inserted;
+    if (m_recorded > undoLimit) {
+        const int cursor = cursorPosition();
+        const QSignalBlocker blocker(this);
+        setText(before); // forgets the whole history
+        if (removed > 0)
+            setSelection(static_cast<int>(prefix), static_cast<int>(removed));
+        else
+            setCursorPosition(static_cast<int>(prefix));
+        insert(text.mid(prefix, inserted));
+        setCursorPosition(cursor);
+        m_recorded = removed + inserted;
+    }
+    m_model.userType(name, text.toStdString());
 }
 
 ModelTextArea::ModelTextArea(forms::Form& model, QWidget* parent) : QPlainTextEdit(parent), m_model(model) {}

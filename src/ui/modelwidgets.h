@@ -37,6 +37,23 @@ class ModelRadioButton : public QRadioButton {
     forms::Form& m_model;
 };
 
+// A one-line text box whose typing goes to the model, with an undo history that stays bounded however long
+// the user types: Qt's line edit records every character typed or removed and never forgets one. Once the
+// recorded edits pass `undoLimit` characters the history starts again from the text before the latest
+// edit, with that edit recorded anew, so Ctrl+Z still takes back the latest edit.
+class ModelLineEdit : public QLineEdit {
+  public:
+    static constexpr qsizetype undoLimit = 20000;
+
+    ModelLineEdit(forms::Form& model, QWidget* parent);
+
+  private:
+    void edited(const QString& text);
+
+    forms::Form& m_model;
+    qsizetype m_recorded = 0; // characters the history holds, at most: inserted and removed ones
+};
+
 // A multi-line text box; a mouse click on it is delivered to the model as a Click.
 class ModelTextArea : public QPlainTextEdit {
   public:

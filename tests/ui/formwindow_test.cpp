@@ -4,8 +4,10 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,6 +67,31 @@ class FormWindowTest : public QObject {
         QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(6, other->height() / 2));
         QVERIFY(!option->isChecked());
         QVERIFY(other->isChecked());
+    }
+
+    void undoTakesBackTheLatestEditEvenWhenTheHistoryIsTrimmed() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* amount = qobject_cast<QLineEdit*>(w.control("Text1"));
+        QTest::mouseClick(amount, Qt::LeftButton);
+        QTest::keyClicks(amount, QStringLiteral("12"));
+        QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier); // typing in a row is one step
+        QCOMPARE(w.model().text("Text1"), std::string());
+        QTest::keyClick(amount, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.model().text("Text1"), std::string("12"));
+
+        // A paste longer than the history keeps: the history starts again, with the paste in it.
+        const QString digits(25000, QLatin1Char('7'));
+        QGuiApplication::clipboard()->setText(digits);
+        QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.model().text("Text1"), "12" + digits.toStdString());
+        QCOMPARE(amount->cursorPosition(), 2 + digits.size());
+        QTest::keyClicks(amount, QStringLiteral("5"));
+        QCOMPARE(amount->text(), QStringLiteral("12") + digits + QStringLiteral("5"));
+        QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.model().text("Text1"), "12" + digits.toStdString());
+        QCOMPARE(amount->text(), QStringLiteral("12") + digits);
     }
 
     void typingAndChoosingBecomeModelOperations() {
