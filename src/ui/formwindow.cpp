@@ -152,7 +152,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         if (c.multiLine) {
             auto* area = new ModelTextArea(model, parent);
             area->setReadOnly(c.readOnly);
-            if (c.readOnly)  // read, scrolled, selected and copied, with the mouse or the keyboard
+            if (c.readOnly) // read, scrolled, selected and copied, with the mouse or the keyboard
                 area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             area->setLineWrapMode(c.scrollBars == forms::ScrollBars::Both ? QPlainTextEdit::NoWrap
                                                                           : QPlainTextEdit::WidgetWidth);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
@@ -73,6 +74,17 @@ void ModelTextArea::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton &&
         rect().contains(mapFromGlobal(event->globalPosition().toPoint())))
         m_model.userClick(nameOf(this));
+}
+
+void ModelTextArea::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (isReadOnly() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        m_model.userClick(nameOf(this));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}

@@ -54,13 +54,15 @@ class ModelLineEdit : public QLineEdit {
     qsizetype m_recorded = 0; // characters the history holds, at most: inserted and removed ones
 };
 
-// A multi-line text box; a mouse click on it is delivered to the model as a Click.
+// A multi-line text box; a mouse click on it is delivered to the model as a Click. So are Space and Enter
+// while it has the focus and is read-only: a grade's description is chosen from the keyboard that way.
 class ModelTextArea : public QPlainTextEdit {
   public:
     ModelTextArea(forms::Form& model, QWidget* parent);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     forms::Form& m_model;

@@ -4,6 +4,7 @@
 #include "report/report.h"
 #include "rules/rules.h"
 #include "ui/notes.h"
+#include "ui/reportcommands.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -41,6 +42,8 @@ FormWindow* Program::open(const std::string& form) {
     m_windows[form] = w;
     connect(w, &FormWindow::closed, this, [this, form] { closed(form); });
     bind(*w);
+    if (form == "Form2")
+        new ReportCommands(*w, *this); // owned by the window
     if (w->model().definition().placement == forms::Placement::Centred) {
         w->adjustSize();
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {

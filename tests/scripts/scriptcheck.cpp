@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -68,7 +69,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    // Each scenario runs in a fresh working folder: the files it saves start from nothing.
+    QTemporaryDir folder;
     QProcess tool;
+    tool.setWorkingDirectory(folder.path());
     tool.start(QString::fromLocal8Bit(argv[1]), {});
     tool.write(input);
     tool.closeWriteChannel();

@@ -10,16 +10,22 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 namespace varnel::script {
 
@@ -53,6 +59,20 @@ bool isMenuItem(const std::string& name) {
     return c && c->kind == forms::Kind::MenuItem;
 }
 
+// A message box's buttons as they read, in the order they stand.
+std::string buttonsJson(const QMessageBox* box) {
+    QList<QAbstractButton*> buttons = box->buttons();
+    std::sort(buttons.begin(), buttons.end(),
+              [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+    std::string json = "[";
+    for (const QAbstractButton* b : buttons) {
+        if (json.size() > 1)
+            json += ",";
+        json += script::quoted(b->text().remove(QLatin1Char('&')).toStdString());
+    }
+    return json + "]";
+}
+
 } // namespace
 
 std::string unescape(const std::string& text) {
@@ -75,22 +95,78 @@ ScriptRunner::ScriptRunner(ui::Program& program, Output output)
     : m_program(program), m_output(std::move(output)) {
     // A message box runs an event loop of its own; the watch answers it from inside that loop.
     m_messageWatch.setInterval(0);
-    connect(&m_messageWatch, &QTimer::timeout, this, [this] { answerMessageBox(); });
+    connect(&m_messageWatch, &QTimer::timeout, this, [this] { answerModalWindow(); });
 }
 
-void ScriptRunner::answerMessageBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
+void ScriptRunner::answerModalWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
         return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        answerMessageBox(box);
+    else if (qobject_cast<QFileDialog*>(modal) || qobject_cast<QPrintDialog*>(modal))
+        answerFileDialog(modal);
+}
+
+// A file dialog is answered with the path prepared by answer-file, typed as its file name; a print
+// dialog prints into that file (as PDF). Without a prepared answer the dialog is cancelled.
+void ScriptRunner::answerFileDialog(QWidget* dialog) {
+    if (dialog == m_answering)
+        return; // its answer is on its way
+    const std::optional<std::string> answer = std::exchange(m_fileAnswer, std::nullopt);
+    m_output(JsonObject()
+                 .raw("file", JsonObject()
+                                  .text("title", dialog->windowTitle().toStdString())
+                                  .raw("answer", answer ? script::quoted(*answer) : std::string("null"))
+                                  .str())
+                 .str());
+    if (!answer) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return;
+    }
+    // A relative answer names a file in the script's working folder, wherever the dialog starts.
+    const QString path = QDir::current().absoluteFilePath(QString::fromStdString(*answer));
+    if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(path);
+        print->done(QDialog::Accepted);
+        return;
+    }
+    // Answered from a timer of its own: a question the dialog then asks (replace the file?) runs a modal
+    // loop in which this watch must fire again.
+    m_answering = dialog;
+    QTimer::singleShot(0, dialog, [dialog, path] {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            static_cast<QFileDialog*>(dialog)->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+            return;
+        }
+        name->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(path);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+void ScriptRunner::answerMessageBox(QMessageBox* box) {
     m_output(JsonObject()
                  .raw("message", JsonObject()
                                      .text("title", box->windowTitle().toStdString())
                                      .text("text", box->text().toStdString())
                                      .text("icon", iconName(box->icon()))
+                                     .raw("buttons", buttonsJson(box))
                                      .str())
                  .str());
-    QAbstractButton* ok = box->button(QMessageBox::Ok);
-    QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+    // OK where there is one; a question (such as replacing the file the script chose) with Yes.
+    QAbstractButton* answer = box->button(QMessageBox::Ok);
+    if (!answer)
+        answer = box->button(QMessageBox::Yes);
+    if (!answer && !box->buttons().isEmpty())
+        answer = box->buttons().first();
+    if (answer)
+        QTest::mouseClick(answer, Qt::LeftButton, {}, answer->rect().center());
 }
 
 void ScriptRunner::refuse(int line, const std::string& reason) {
@@ -176,6 +252,15 @@ bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
             refuse(lineNumber, t.refusal);
         else
             type(t, gap == std::string::npos ? std::string() : unescape(rest.substr(gap + 1)), lineNumber);
+    } else if (command == "key") {
+        const auto gap = rest.find(' ');
+        Target t = resolve(rest.substr(0, gap), true);
+        if (!t.refusal.empty())
+            refuse(lineNumber, t.refusal);
+        else
+            key(t, gap == std::string::npos ? std::string() : rest.substr(gap + 1), lineNumber);
+    } else if (command == "answer-file") {
+        m_fileAnswer = rest;
     } else if (command == "close") {
         Target t = resolve(rest + ".", false);
         if (!t.refusal.empty())
@@ -265,6 +350,35 @@ void ScriptRunner::choose(const Target& t, const std::string& item, int line) {
         QTest::keyClick(view, Qt::Key_Return);
     if (view->isVisible())
         combo->hidePopup();
+}
+
+// Gives the control the focus as Tab would, then presses the keys: names as Qt writes them ("Space",
+// "Return", "Down", "Ctrl+S"), separated by blanks; each goes to the widget that has the focus then.
+void ScriptRunner::key(const Target& t, const std::string& keys, int line) {
+    if (t.widget->focusPolicy() == Qt::NoFocus) {
+        refuse(line, t.control + " takes no focus");
+        return;
+    }
+    QList<QKeyCombination> presses;
+    for (const QString& name : QString::fromStdString(keys).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+        if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown) {
+            refuse(line, "unknown key " + name.toStdString());
+            return;
+        }
+        presses.append(sequence[0]);
+    }
+    // Keys go to the active window, as a user's do: bring it to the front first.
+    t.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(t.window, 1000)) {
+        refuse(line, t.window->model().name() + " cannot be made the active window");
+        return;
+    }
+    t.widget->setFocus(Qt::TabFocusReason);
+    for (const QKeyCombination& press : presses) {
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : t.widget;
+        QTest::keyClick(focused, press.key(), press.keyboardModifiers());
+    }
 }
 
 void ScriptRunner::type(const Target& t, const std::string& text, int line) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QMessageBox;
@@ -41,12 +43,17 @@ class ScriptRunner : public QObject {
     void clickMenuItem(const std::string& name, int line);
     void choose(const Target& target, const std::string& item, int line);
     void type(const Target& target, const std::string& text, int line);
+    void key(const Target& target, const std::string& keys, int line);
     void settle();
-    void answerMessageBox();
+    void answerModalWindow();
+    void answerMessageBox(QMessageBox* box);
+    void answerFileDialog(QWidget* dialog);
 
     ui::Program& m_program;
     Output m_output;
     QTimer m_messageWatch;
+    std::optional<std::string> m_fileAnswer; // for the next file or print dialog
+    QPointer<QWidget> m_answering;           // the file dialog being answered
 };
 
 // Undoes the escapes of a typed text: \t, \n and \\.

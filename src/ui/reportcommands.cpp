@@ -1,0 +1,129 @@
+#include "ui/reportcommands.h"
+
+#include "ui/formwindow.h"
+#include "ui/reportpages.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace varnel::ui {
+
+namespace {
+
+const QString pdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+const QString textFilter = QStringLiteral("文本文件 (*.txt)");
+
+bool isPdf(const QString& path) {
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+bool isText(const QString& path) {
+    return path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+SavedReport saveReport(const QString& path, const std::string& report, const QFont& font) {
+    // The file is written beside its final name and takes that name only once it is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {path, QStringLiteral("无法在这个文件夹中写入文件")};
+    if (isPdf(path)) {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Varnel"));
+        pdf.setTitle(QStringLiteral("计算书"));
+        pdf.setResolution(300);
+        setUpReportPage(pdf);
+        if (paintReport(pdf, QString::fromStdString(report), font) == 0) {
+            file.cancelWriting();
+            return {path, QStringLiteral("无法生成 PDF 文件")};
+        }
+    } else if (file.write(report.data(), static_cast<qint64>(report.size())) !=
+               static_cast<qint64>(report.size())) {
+        file.cancelWriting();
+    }
+    if (!file.commit())
+        return {path, QStringLiteral("写入文件时出错，磁盘可能已满")};
+    return {path, {}};
+}
+
+ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
+    : QObject(&window), m_window(window), m_desktop(desktop),
+      m_print(new QAction(QStringLiteral("打印…"), this)),
+      m_save(new QAction(QStringLiteral("另存为…"), this)) {
+    m_print->setShortcut(QKeySequence::Print);
+    m_save->setShortcut(QKeySequence::Save);
+    for (QAction* action : {m_print, m_save}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_window.addAction(action);
+    }
+    connect(m_print, &QAction::triggered, this, [this] { print(); });
+    connect(m_save, &QAction::triggered, this, [this] { save(); });
+
+    if (auto* text = qobject_cast<QPlainTextEdit*>(m_window.control("Text1"))) {
+        text->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(text, &QWidget::customContextMenuRequested, this, [this, text](const QPoint& at) {
+            QMenu* menu = text->createStandardContextMenu(at);
+            menu->addSeparator();
+            menu->addAction(m_print);
+            menu->addAction(m_save);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(text->viewport()->mapToGlobal(at));
+        });
+    }
+}
+
+std::string ReportCommands::report() const {
+    return m_window.model().text("Text1");
+}
+
+QFont ReportCommands::reportFont() const {
+    const QWidget* text = m_window.control("Text1");
+    return text ? text->font() : m_window.font();
+}
+
+void ReportCommands::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("计算书"));
+    printer.setCreator(QStringLiteral("Varnel"));
+    setUpReportPage(printer);
+    QPrintDialog dialog(&printer, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (paintReport(printer, QString::fromStdString(report()), reportFont()) == 0)
+        m_desktop.showMessage({"计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状"
+                               "态，然后再打印一次。",
+                               std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+}
+
+void ReportCommands::save() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString filter = pdfFilter;
+    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("另存为"),
+                                                QDir(folder).filePath(QStringLiteral("计算书.pdf")),
+                                                pdfFilter + QStringLiteral(";;") + textFilter, &filter);
+    if (path.isEmpty())
+        return; // cancelled
+    // The type follows the name's extension; a name without one takes the type chosen in the dialog.
+    if (!isPdf(path) && !isText(path))
+        path += filter == textFilter ? QStringLiteral(".txt") : QStringLiteral(".pdf");
+    const SavedReport saved = saveReport(path, report(), reportFont());
+    if (saved.error.isEmpty())
+        return;
+    const QString text =
+        QStringLiteral("计算书未能保存为“%1”：%2。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。")
+            .arg(QFileInfo(path).fileName(), saved.error);
+    m_desktop.showMessage(
+        {text.toStdString(), std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+}
+
+} // namespace varnel::ui

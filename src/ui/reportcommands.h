@@ -1,0 +1,46 @@
+#pragma once
+
+#include "forms/desktop.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+class QAction;
+class QFont;
+
+namespace varnel::ui {
+
+class FormWindow;
+
+// Where a report is written, and what became of it: an empty error means it was saved.
+struct SavedReport {
+    QString path;
+    QString error;
+};
+
+// Writes the report under `path`: as PDF when the name ends in .pdf, otherwise as its text (UTF-8, lines
+// ended by CR LF, exactly as the window holds it). Nothing half-written is ever left under that name.
+SavedReport saveReport(const QString& path, const std::string& report, const QFont& font);
+
+// 打印 (Ctrl+P) and 另存为 (Ctrl+S) in the report window, also in its text's context menu beside Qt's own
+// entries. A save that fails says so, and what to do, in a message.
+class ReportCommands : public QObject {
+  public:
+    ReportCommands(FormWindow& window, forms::Desktop& desktop);
+
+    void print();
+    void save();
+
+  private:
+    std::string report() const;
+    QFont reportFont() const;
+
+    FormWindow& m_window;
+    forms::Desktop& m_desktop;
+    QAction* m_print;
+    QAction* m_save;
+};
+
+} // namespace varnel::ui
