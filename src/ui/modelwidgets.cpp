@@ -40,6 +40,11 @@ ModelLineEdit::ModelLineEdit(forms::Form& model, QWidget* parent) : QLineEdit(pa
 
 void ModelLineEdit::edited(const QString& text) {
     const std::string name = nameOf(this);
+    // An undo adds nothing to the history, and trimming now would lose what can be redone.
+    if (isRedoAvailable()) {
+        m_model.userType(name, text.toStdString());
+        return;
+    }
     const QString before = QString::fromStdString(m_model.text(name));
     // The edit replaced the characters between a common prefix and a common suffix.
     const qsizetype shorter = std::min(before.size(), text.size());
@@ -51,8 +56,9 @@ void ModelLineEdit::edited(const QString& text) {
         ++suffix;
     const qsizetype removed = before.size() - prefix - suffix;
     const qsizetype inserted = text.size() - prefix - suffix;
-    m_recorded += removed + inserted;
-    if (m_recorded > undoLimit) {
+    const qsizetype latest = removed + inserted;
+    m_recorded += latest;
+    if (m_recorded - latest > undoLimit) {
         const int cursor = cursorPosition();
         const QSignalBlocker blocker(this);
         setText(before); // forgets the whole history
@@ -62,7 +68,7 @@ void ModelLineEdit::edited(const QString& text) {
             setCursorPosition(static_cast<int>(prefix));
         insert(text.mid(prefix, inserted));
         setCursorPosition(cursor);
-        m_recorded = removed + inserted;
+        m_recorded = latest;
     }
     m_model.userType(name, text.toStdString());
 }

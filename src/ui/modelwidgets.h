@@ -39,8 +39,8 @@ class ModelRadioButton : public QRadioButton {
 
 // A one-line text box whose typing goes to the model, with an undo history that stays bounded however long
 // the user types: Qt's line edit records every character typed or removed and never forgets one. Once the
-// recorded edits pass `undoLimit` characters the history starts again from the text before the latest
-// edit, with that edit recorded anew, so Ctrl+Z still takes back the latest edit.
+// edits recorded before the latest one pass `undoLimit` characters the history starts again from the text
+// before the latest edit, with that edit recorded anew, so Ctrl+Z still takes back the latest edit.
 class ModelLineEdit : public QLineEdit {
   public:
     static constexpr qsizetype undoLimit = 20000;

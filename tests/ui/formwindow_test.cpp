@@ -1,5 +1,6 @@
 // The widgets built from the window definitions, and how they follow the control model.
 #include "ui/formwindow.h"
+#include "ui/modelwidgets.h"
 #include "ui/program.h"
 
 #include <QAccessible>
@@ -81,17 +82,25 @@ class FormWindowTest : public QObject {
         QTest::keyClick(amount, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(w.model().text("Text1"), std::string("12"));
 
-        // A paste longer than the history keeps: the history starts again, with the paste in it.
-        const QString digits(25000, QLatin1Char('7'));
+        // Past the limit the history starts again with the latest edit in it: here a long paste between
+        // the two digits, then a digit after it.
+        const QString digits(ui::ModelLineEdit::undoLimit + 5000, QLatin1Char('7'));
         QGuiApplication::clipboard()->setText(digits);
+        QTest::keyClick(amount, Qt::Key_Left);
         QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w.model().text("Text1"), "12" + digits.toStdString());
-        QCOMPARE(amount->cursorPosition(), 2 + digits.size());
-        QTest::keyClicks(amount, QStringLiteral("5"));
-        QCOMPARE(amount->text(), QStringLiteral("12") + digits + QStringLiteral("5"));
+        QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(amount->text(), QStringLiteral("1") + digits + digits + QStringLiteral("2"));
+        QCOMPARE(amount->cursorPosition(), 1 + 2 * digits.size());
         QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.model().text("Text1"), "12" + digits.toStdString());
-        QCOMPARE(amount->text(), QStringLiteral("12") + digits);
+        QCOMPARE(amount->text(), QStringLiteral("1") + digits + QStringLiteral("2"));
+        QCOMPARE(w.model().text("Text1"), amount->text().toStdString());
+        QTest::keyClick(amount, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(amount, Qt::Key_End);
+        QTest::keyClicks(amount, QStringLiteral("5"));
+        QCOMPARE(amount->cursorPosition(), 3 + 2 * digits.size());
+        QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(amount->text(), QStringLiteral("1") + digits + digits + QStringLiteral("2"));
+        QCOMPARE(w.model().text("Text1"), amount->text().toStdString());
     }
 
     void typingAndChoosingBecomeModelOperations() {
