@@ -4,7 +4,12 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace varnel::ui {
 
@@ -33,21 +38,32 @@ int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& fon
     document.setPageSize(body);
     const int pages = document.pageCount();
 
+    // Each line is drawn on the one page it was laid out on; drawing whole blocks under a clip would put
+    // the text of a line cut by the clip onto two pages.
+    struct PlacedLine {
+        QTextLine line;
+        QPointF blockOrigin;
+    };
+    std::vector<std::vector<PlacedLine>> pageLines(static_cast<std::size_t>(pages));
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QPointF origin = document.documentLayout()->blockBoundingRect(block).topLeft();
+        QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const int page =
+                std::clamp(static_cast<int>((origin.y() + line.y()) / body.height()), 0, pages - 1);
+            pageLines[static_cast<std::size_t>(page)].push_back({line, origin});
+        }
+    }
+
+    painter.setPen(Qt::black);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
-        painter.save();
-        const QRectF shown(0, page * body.height(), body.width(), body.height());
-        painter.translate(0, -shown.top());
-        painter.setClipRect(shown);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = shown;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-
+        const qreal top = page * body.height();
+        for (const PlacedLine& placed : pageLines[static_cast<std::size_t>(page)])
+            placed.line.draw(&painter, placed.blockOrigin - QPointF(0, top));
         painter.setFont(footerFont);
-        painter.setPen(Qt::black);
         painter.drawText(QRectF(0, body.height(), body.width(), footerHeight),
                          Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(pages));
