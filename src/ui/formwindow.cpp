@@ -1,5 +1,7 @@
 #include "ui/formwindow.h"
 
+#include "ui/captionedframe.h"
+
 #include "ui/modelwidgets.h"
 
 #include <QAction>
@@ -137,7 +139,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
     QWidget* w = nullptr;
     switch (c.kind) {
     case Kind::Frame:
-        w = new QGroupBox(qs(c.caption), parent);
+        w = new CaptionedFrame(qs(c.caption), parent);
         break;
     case Kind::Label: {
         auto* label = new QLabel(qs(c.caption), parent);
@@ -229,8 +231,11 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
     if (!forms::takesFocus(c.kind))
         w->setFocusPolicy(Qt::NoFocus);
     QRect r = m_twips.rect(c.geometry);
-    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::Label)
-        r.setHeight(std::max(r.height(), w->fontMetrics().height())); // room for the glyphs of one line
+    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::Label) {
+        // Room for the glyphs of one line, inside the border where the label has one.
+        const int border = c.kind == Kind::Label ? 2 * static_cast<QLabel*>(w)->frameWidth() : 0;
+        r.setHeight(std::max(r.height(), w->fontMetrics().height() + border));
+    }
     w->setGeometry(r);
     return w;
 }

@@ -1,4 +1,5 @@
 // The widgets built from the window definitions, and how they follow the control model.
+#include "ui/captionedframe.h"
 #include "ui/formwindow.h"
 #include "ui/modelwidgets.h"
 #include "ui/program.h"
@@ -218,9 +219,32 @@ class FormWindowTest : public QObject {
                 QVERIFY2(used.width() <= room.width() && used.height() <= widget->height(), c.name.c_str());
                 continue;
             }
-            QVERIFY2(needed <= widget->width(),
-                     qPrintable(QStringLiteral("%1: %2 > %3").arg(caption).arg(needed).arg(widget->width())));
-            QVERIFY2(metrics.height() <= widget->height() + 1, c.name.c_str());
+            // Inside the border, where the control has one (the chosen grade's label).
+            const QRect room = widget->contentsRect();
+            QVERIFY2(needed <= room.width(),
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(caption).arg(needed).arg(room.width())));
+            QVERIFY2(
+                metrics.height() <= room.height(),
+                qPrintable(
+                    QStringLiteral("%1: %2 > %3").arg(caption).arg(metrics.height()).arg(room.height())));
+        }
+    }
+
+    // A frame's top line runs through none of its controls.
+    void noControlMeetsItsFramesTopLine_data() { everyControlIsLaidOutAsDefined_data(); }
+
+    void noControlMeetsItsFramesTopLine() {
+        QFETCH(QString, form);
+        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        for (const forms::ControlDef& c : w.model().definition().controls) {
+            auto* frame = dynamic_cast<ui::CaptionedFrame*>(w.control(c.container));
+            if (!frame || !w.control(c.name))
+                continue;
+            const QRect r = w.control(c.name)->geometry();
+            QVERIFY2(r.top() > frame->topLineY() || r.bottom() < frame->topLineY(),
+                     qPrintable(QStringLiteral("%1 meets the top line of %2 at %3")
+                                    .arg(QString::fromStdString(c.name), frame->objectName())
+                                    .arg(frame->topLineY())));
         }
     }
 
