@@ -1,5 +1,7 @@
 #include "report/report.h"
 
+#include "support/typicalrecord.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -19,37 +21,10 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-// The record of 1500 万元, building type, coefficients 1, only 总体设计费.
-CalculationRecord typical() {
-    CalculationRecord r;
-    engine::Variables& v = r.variables;
-    v.feeBase = 1500;
-    v.lowAmount = 1000;
-    v.lowPrice = 38.8;
-    v.highAmount = 3000;
-    v.highPrice = 103.8;
-    v.basePrice = 55.05;
-    v.profCoef = v.complexCoef = v.addCoef1 = v.addCoef2 = v.addCoef3 = v.addCoef4 = v.addCoef5 = v.addCoef =
-        1;
-    v.basicFee = 55.05;
-    v.overallDesignFee = 2.7525;
-    for (auto fee : {&engine::Variables::coordinationFee, &engine::Variables::budgetFee,
-                     &engine::Variables::asBuiltFee, &engine::Variables::patentFee,
-                     &engine::Variables::foreignDesignFee, &engine::Variables::foreignReviewFee,
-                     &engine::Variables::printingFee, &engine::Variables::standardDrawingFee,
-                     &engine::Variables::nonstdEquipFee, &engine::Variables::reuseFee,
-                     &engine::Variables::refoundationFee, &engine::Variables::localChangeFee})
-        v.*fee = 0;
-    v.otherFee = 2.7525;
-    v.benchmarkFee = 57.8025;
-    r.ticked.set(7);
-    return r;
-}
-
 const std::string stars(73, '*');
 
 TEST(Report, TheTypicalReportLineByLine) {
-    const std::string text = report::buildReport(typical());
+    const std::string text = report::buildReport(test::typicalRecord());
     const std::vector<std::string> expected{
         "欢迎使用本程序，下面是您的计算过程：",
         stars,
@@ -91,7 +66,7 @@ struct BaseCase {
 class BasePriceLines : public testing::TestWithParam<BaseCase> {};
 
 TEST_P(BasePriceLines, FollowTheStoredAmount) {
-    CalculationRecord r = typical();
+    CalculationRecord r = test::typicalRecord();
     r.variables.feeBase = GetParam().feeBase;
     r.variables.basePrice = 9;
     const std::vector<std::string> lines = linesOf(report::buildReport(r));
@@ -127,7 +102,7 @@ struct FeeCase {
 class FeeLines : public testing::TestWithParam<FeeCase> {};
 
 TEST_P(FeeLines, KeepTheirExactSpacing) {
-    CalculationRecord r = typical();
+    CalculationRecord r = test::typicalRecord();
     r.ticked.reset();
     for (int box : GetParam().ticked)
         r.ticked.set(static_cast<std::size_t>(box));
@@ -177,7 +152,7 @@ struct PhaseCase {
 class PhaseLines : public testing::TestWithParam<PhaseCase> {};
 
 TEST_P(PhaseLines, FollowTheRunThatWroteTheShare) {
-    CalculationRecord r = typical();
+    CalculationRecord r = test::typicalRecord();
     r.variables.preliminaryPhaseFee = 17.34;
     r.variables.drawingPhaseFee = 31.79;
     r.variables.schemePhaseFee = 5.78;

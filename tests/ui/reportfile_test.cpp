@@ -1,6 +1,7 @@
 // The report on paper and in files: the saved text, the PDF's text and pages, the print layout, and a save
 // that fails.
 #include "report/report.h"
+#include "support/typicalrecord.h"
 #include "ui/program.h"
 #include "ui/reportcommands.h"
 #include "ui/reportpages.h"
@@ -21,22 +22,7 @@ namespace {
 
 // The report of a typical calculation, as the report window holds it (CR LF line ends).
 std::string typicalReport() {
-    engine::CalculationRecord r;
-    engine::Variables& v = r.variables;
-    v.feeBase = 1500;
-    v.lowAmount = 1000;
-    v.lowPrice = 38.8;
-    v.highAmount = 3000;
-    v.highPrice = 103.8;
-    v.basePrice = 55.05;
-    v.profCoef = v.complexCoef = v.addCoef = 1;
-    v.addCoef1 = v.addCoef2 = v.addCoef3 = v.addCoef4 = v.addCoef5 = 1;
-    v.basicFee = 55.05;
-    v.overallDesignFee = 2.7525;
-    v.otherFee = 2.7525;
-    v.benchmarkFee = 57.8025;
-    r.ticked.set(7);
-    return report::buildReport(r);
+    return report::buildReport(test::typicalRecord());
 }
 
 QFont reportFont() {

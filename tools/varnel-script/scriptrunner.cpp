@@ -215,6 +215,17 @@ void ScriptRunner::settle() {
     QCoreApplication::processEvents();
 }
 
+// A command on a control a user must reach, with the rest of the line after the control's name.
+template <typename Action>
+void ScriptRunner::onControl(const std::string& rest, int line, Action action) {
+    const auto gap = rest.find(' ');
+    const Target t = resolve(rest.substr(0, gap), true);
+    if (!t.refusal.empty())
+        refuse(line, t.refusal);
+    else
+        action(t, gap == std::string::npos ? std::string() : rest.substr(gap + 1));
+}
+
 bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
     std::string line = rawLine;
     if (!line.empty() && line.back() == '\r')
@@ -239,26 +250,15 @@ bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
         else
             click(t, lineNumber);
     } else if (command == "choose") {
-        const auto gap = rest.find(' ');
-        Target t = resolve(rest.substr(0, gap), true);
-        if (!t.refusal.empty())
-            refuse(lineNumber, t.refusal);
-        else
-            choose(t, gap == std::string::npos ? std::string() : rest.substr(gap + 1), lineNumber);
+        onControl(rest, lineNumber,
+                  [&](const Target& t, const std::string& argument) { choose(t, argument, lineNumber); });
     } else if (command == "type") {
-        const auto gap = rest.find(' ');
-        Target t = resolve(rest.substr(0, gap), true);
-        if (!t.refusal.empty())
-            refuse(lineNumber, t.refusal);
-        else
-            type(t, gap == std::string::npos ? std::string() : unescape(rest.substr(gap + 1)), lineNumber);
+        onControl(rest, lineNumber, [&](const Target& t, const std::string& argument) {
+            type(t, unescape(argument), lineNumber);
+        });
     } else if (command == "key") {
-        const auto gap = rest.find(' ');
-        Target t = resolve(rest.substr(0, gap), true);
-        if (!t.refusal.empty())
-            refuse(lineNumber, t.refusal);
-        else
-            key(t, gap == std::string::npos ? std::string() : rest.substr(gap + 1), lineNumber);
+        onControl(rest, lineNumber,
+                  [&](const Target& t, const std::string& argument) { key(t, argument, lineNumber); });
     } else if (command == "answer-file") {
         m_fileAnswer = rest;
     } else if (command == "close") {

@@ -38,6 +38,8 @@ class ScriptRunner : public QObject {
     };
 
     Target resolve(const std::string& reference, bool forUser);
+    template <typename Action>
+    void onControl(const std::string& rest, int line, Action action);
     void refuse(int line, const std::string& reason);
     void click(const Target& target, int line);
     void clickMenuItem(const std::string& name, int line);
