@@ -32,6 +32,12 @@ bool isText(const QString& path) {
 
 } // namespace
 
+QString reportPath(const QString& chosen, bool textChosen) {
+    if (isPdf(chosen) || isText(chosen))
+        return chosen;
+    return chosen + (textChosen ? QStringLiteral(".txt") : QStringLiteral(".pdf"));
+}
+
 SavedReport saveReport(const QString& path, const std::string& report, const QFont& font) {
     // The file is written beside its final name and takes that name only once it is complete.
     QSaveFile file(path);
@@ -41,12 +47,9 @@ SavedReport saveReport(const QString& path, const std::string& report, const QFo
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Varnel"));
         pdf.setTitle(QStringLiteral("计算书"));
-        pdf.setResolution(300);
         setUpReportPage(pdf);
-        if (paintReport(pdf, QString::fromStdString(report), font) == 0) {
-            file.cancelWriting();
-            return {path, QStringLiteral("无法生成 PDF 文件")};
-        }
+        if (paintReport(pdf, QString::fromStdString(report), font) == 0)
+            return {path, QStringLiteral("无法生成 PDF 文件")}; // never committed: nothing takes the name
     } else if (file.write(report.data(), static_cast<qint64>(report.size())) !=
                static_cast<qint64>(report.size())) {
         file.cancelWriting();
@@ -108,14 +111,12 @@ void ReportCommands::print() {
 void ReportCommands::save() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString filter = pdfFilter;
-    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("另存为"),
-                                                QDir(folder).filePath(QStringLiteral("计算书.pdf")),
-                                                pdfFilter + QStringLiteral(";;") + textFilter, &filter);
-    if (path.isEmpty())
+    const QString chosen = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("另存为"), QDir(folder).filePath(QStringLiteral("计算书.pdf")),
+        pdfFilter + QStringLiteral(";;") + textFilter, &filter);
+    if (chosen.isEmpty())
         return; // cancelled
-    // The type follows the name's extension; a name without one takes the type chosen in the dialog.
-    if (!isPdf(path) && !isText(path))
-        path += filter == textFilter ? QStringLiteral(".txt") : QStringLiteral(".pdf");
+    const QString path = reportPath(chosen, filter == textFilter);
     const SavedReport saved = saveReport(path, report(), reportFont());
     if (saved.error.isEmpty())
         return;

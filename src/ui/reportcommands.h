@@ -20,6 +20,10 @@ struct SavedReport {
     QString error;
 };
 
+// The file a save writes: the name as chosen when it ends in .pdf or .txt, otherwise with the extension of
+// the type chosen in the dialog (`textChosen`: 文本文件, else PDF).
+QString reportPath(const QString& chosen, bool textChosen);
+
 // Writes the report under `path`: as PDF when the name ends in .pdf, otherwise as its text (UTF-8, lines
 // ended by CR LF, exactly as the window holds it). Nothing half-written is ever left under that name.
 SavedReport saveReport(const QString& path, const std::string& report, const QFont& font);

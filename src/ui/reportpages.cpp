@@ -56,7 +56,6 @@ int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& fon
         }
     }
 
-    painter.setPen(Qt::black);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();

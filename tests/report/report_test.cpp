@@ -131,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {13, 14, 15, 16, 17},
                 {"您的自有专利技术收费为：0万元", "您的境外设计收费为：0万元", "您的境外审核确认费为：0万元",
                  "您的另行印制设计文件工本费为：0万元", "您的购买标准设计图费为：0万元"}},
+        // One box alone writes its own line only.
+        FeeCase{"ForeignDesignAlone", {14}, {"您的境外设计收费为：0万元"}},
+        FeeCase{"BudgetAlone", {10}, {"您的工程预算编制费为：55.05×10% =0万元"}},
         FeeCase{"NonStandard", {3}, {"您的非标准设备设计费为：50万元×0.15=0万元"}},
         FeeCase{"Reuse", {18}, {"您采用标准设备和复用设计费为：55.05万元×30%=0万元"}},
         FeeCase{"Refoundation",

@@ -160,6 +160,13 @@ class ReportFileTest : public QObject {
         QCOMPARE(bodyOf(layer, pdfText(path), 1), layer.characters(QString::fromStdString(report)));
     }
 
+    void theFileTypeFollowsTheNameOrElseTheChosenType() {
+        QCOMPARE(ui::reportPath(QStringLiteral("a.PDF"), true), QStringLiteral("a.PDF"));
+        QCOMPARE(ui::reportPath(QStringLiteral("a.txt"), false), QStringLiteral("a.txt"));
+        QCOMPARE(ui::reportPath(QStringLiteral("a"), true), QStringLiteral("a.txt"));
+        QCOMPARE(ui::reportPath(QStringLiteral("a.doc"), false), QStringLiteral("a.doc.pdf"));
+    }
+
     void aSaveThatFailsSaysSoAndLeavesNothing() {
         for (const QString& name :
              {QStringLiteral("没有的文件夹/计算书.txt"), QStringLiteral("没有的文件夹/计算书.pdf")}) {
