@@ -35,8 +35,8 @@ build_windows_qt() {
     add_source_entries
     # An interrupted build is taken up again where it stopped.
     local work="$cache/qt-$qt_version-build"
-    local src
-    src="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n 1)"
+    local src=""
+    [ -d "$work" ] && src="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
     if [ -z "$src" ]; then
         rm -rf "$work"
         mkdir -p "$work"

@@ -17,6 +17,13 @@ for needed in libqt6widgets6 fonts-noto-cjk; do
     grep -q "$needed" <<<"$depends" || { echo "missing dependency $needed"; exit 1; }
 done
 
+# Debian's own checker finds nothing to warn about, let alone an error.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then
+    grep -v 'running with root privileges' "$work/lintian"
+    echo "lintian found errors or warnings"
+    exit 1
+fi
+
 root="$work/root"
 dpkg -x "$deb" "$root"
 test -x "$root/usr/bin/varnel"
@@ -30,6 +37,9 @@ for size in 16 24 32 48 64 128 256; do
     test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/varnel.png"
 done
 test -s "$root/usr/share/icons/hicolor/scalable/apps/varnel.svg"
+grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/varnel/copyright"
+zcat "$root/usr/share/doc/varnel/changelog.gz" | head -n 1 | grep -q "^varnel ($(dpkg-deb -f "$deb" Version))"
+zcat "$root/usr/share/man/man1/varnel.1.gz" | grep -q '^\.SH KEYBOARD'
 
 # The installed program starts and keeps running until it is ended.
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnel" 2>"$work/stderr" &
