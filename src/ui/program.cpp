@@ -3,6 +3,7 @@
 #include "planning/planning.h"
 #include "report/report.h"
 #include "rules/rules.h"
+#include "ui/centring.h"
 #include "ui/notes.h"
 #include "ui/reportcommands.h"
 
@@ -44,14 +45,8 @@ FormWindow* Program::open(const std::string& form) {
     bind(*w);
     if (form == "Form2")
         new ReportCommands(*w, *this); // owned by the window
-    if (w->model().definition().placement == forms::Placement::Centred) {
-        w->adjustSize();
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = w->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            w->move(frame.topLeft());
-        }
-    }
+    if (w->model().definition().placement == forms::Placement::Centred)
+        centreOnScreen(*w);
     w->show();
     w->focusFirstControl();
     return w;
