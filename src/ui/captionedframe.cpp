@@ -9,7 +9,10 @@ constexpr int captionIndent = 6;  // pixels from the frame's left edge to the ca
 constexpr int captionPadding = 2; // room between the caption and the line on either side
 } // namespace
 
-CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {
+    // Said by name: unnamed, Qt would announce a frame inside another by the outer frame's caption.
+    setAccessibleName(caption);
+}
 
 int CaptionedFrame::topLineY() const {
     return fontMetrics().height() / 2;

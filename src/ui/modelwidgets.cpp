@@ -1,8 +1,11 @@
 #include "ui/modelwidgets.h"
 
+#include "ui/optionaccessible.h"
+
 #include <algorithm>
 #include <climits>
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -27,6 +30,8 @@ void ModelCheckBox::nextCheckState() {
 ModelRadioButton::ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent), m_model(model) {
     setAutoExclusive(false); // the model keeps the group exclusive
+    static const bool presented = (QAccessible::installFactory(optionButtonAccessible), true);
+    (void)presented;
 }
 
 void ModelRadioButton::nextCheckState() {

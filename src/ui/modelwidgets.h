@@ -27,8 +27,9 @@ class ModelCheckBox : public QCheckBox {
 
 // An option button whose choosing is the model's (it clears the others of its group there).
 class ModelRadioButton : public QRadioButton {
-  public:
-    ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent);
+    Q_OBJECT // its own class name, by which a screen reader is told it is an option button
+
+        public : ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent);
 
   protected:
     void nextCheckState() override;

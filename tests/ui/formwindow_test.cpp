@@ -71,6 +71,34 @@ class FormWindowTest : public QObject {
         QVERIFY(other->isChecked());
     }
 
+    // A screen reader hears the phases as option buttons, sees which is chosen, and can choose one;
+    // a disabled one cannot be chosen that way either.
+    void optionButtonsAreRadioButtonsToAScreenReader() {
+        ui::FormWindow w(forms::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QAccessibleInterface* first = QAccessible::queryAccessibleInterface(w.control("Option1"));
+        QAccessibleInterface* second = QAccessible::queryAccessibleInterface(w.control("Option2"));
+        QCOMPARE(first->role(), QAccessible::RadioButton);
+        QCOMPARE(first->text(QAccessible::Name), QStringLiteral("初步设计"));
+        QVERIFY(first->state().checkable);
+        QVERIFY(first->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w.model().value("Option1"), 0);
+        w.model().setEnabled("Option1", true);
+        w.model().setEnabled("Option2", true);
+        first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w.model().value("Option1"), 1);
+        QVERIFY(first->state().checked);
+        second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(w.model().value("Option2"), 1);
+        QVERIFY(!first->state().checked);
+        QVERIFY(second->state().checked);
+        // A frame is heard by its own caption, not by the caption of the frame around it.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Frame6"))->text(QAccessible::Name),
+                 QStringLiteral("工程复杂程度"));
+    }
+
     void undoTakesBackTheLatestEditEvenWhenTheHistoryIsTrimmed() {
         ui::FormWindow w(forms::mainWindowDefinition());
         w.show();
