@@ -1,5 +1,8 @@
 // Runs a scenario through varnel-script and compares what it prints with what the scenario expects.
 //
+// Usage: scriptcheck VARNEL-SCRIPT SCENARIO [LAUNCHER [ARGUMENTS...]]
+// With a launcher (wine, say), the tool is started through it: LAUNCHER ARGUMENTS... VARNEL-SCRIPT.
+//
 // A scenario is a varnel-script input in which lines beginning with "> " are expectations: every output
 // line must be met, in order, by one expectation that it contains (objects by their keys, recursively;
 // arrays and scalars exactly). Output without an expectation, or an expectation without output, fails.
@@ -41,8 +44,8 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: scriptcheck VARNEL-SCRIPT SCENARIO\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: scriptcheck VARNEL-SCRIPT SCENARIO [LAUNCHER [ARGUMENTS...]]\n");
         return 2;
     }
     QFile file(QString::fromLocal8Bit(argv[2]));
@@ -73,7 +76,15 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     QProcess tool;
     tool.setWorkingDirectory(folder.path());
-    tool.start(QString::fromLocal8Bit(argv[1]), {});
+    QString program = QString::fromLocal8Bit(argv[1]);
+    QStringList arguments;
+    if (argc > 3) {
+        for (int i = 4; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << program;
+        program = QString::fromLocal8Bit(argv[3]);
+    }
+    tool.start(program, arguments);
     tool.write(input);
     tool.closeWriteChannel();
     if (!tool.waitForFinished(280000)) {
