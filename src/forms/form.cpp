@@ -201,13 +201,4 @@ Refusal Form::userType(std::string_view control, std::string text) {
     return {};
 }
 
-Refusal Form::userFocus(std::string_view control) {
-    if (std::string why = unreachable(control); !why.empty())
-        return {why};
-    if (!takesFocus(m_def.at(control).kind))
-        return {std::string(control) + " takes no focus"};
-    setFocus(control);
-    return {};
-}
-
 } // namespace varnel::forms

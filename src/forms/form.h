@@ -42,7 +42,10 @@ class Form {
     using Handler = std::function<void()>;
     using Listener = std::function<void(const std::string& control, Property property)>;
 
+    // The form keeps a reference to its definition, which must outlive it (the window definitions are
+    // static); a temporary one would be gone at once.
     explicit Form(const FormDef& definition);
+    explicit Form(FormDef&&) = delete;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -82,7 +85,6 @@ class Form {
     Refusal userClick(std::string_view control);
     Refusal userChoose(std::string_view combo, std::string_view item);
     Refusal userType(std::string_view control, std::string text);
-    Refusal userFocus(std::string_view control);
     // Why a user could not act on the control now; empty when they can.
     std::string unreachable(std::string_view control) const;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/command.h"
+#include "engine/record.h"
 
 #include <optional>
 #include <string>

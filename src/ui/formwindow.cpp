@@ -152,22 +152,17 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
     }
     case Kind::TextBox:
         if (c.multiLine) {
+            // Every multi-line box holds text to read (the grade descriptions, the report, the help):
+            // scrolled, selected and copied with the mouse or the keyboard, never typed into.
             auto* area = new ModelTextArea(model, parent);
-            area->setReadOnly(c.readOnly);
-            if (c.readOnly) // read, scrolled, selected and copied, with the mouse or the keyboard
-                area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            area->setReadOnly(true);
+            area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             area->setLineWrapMode(c.scrollBars == forms::ScrollBars::Both ? QPlainTextEdit::NoWrap
                                                                           : QPlainTextEdit::WidgetWidth);
             area->setVerticalScrollBarPolicy(c.scrollBars == forms::ScrollBars::None ? Qt::ScrollBarAlwaysOff
                                                                                      : Qt::ScrollBarAlwaysOn);
             area->setHorizontalScrollBarPolicy(
                 c.scrollBars == forms::ScrollBars::Both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-            connect(area, &QPlainTextEdit::textChanged, this, [this, area, name = c.name] {
-                // Only typing reaches here: read-only areas take no input and code writes are blocked.
-                m_model->userType(
-                    name,
-                    area->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString());
-            });
             w = area;
         } else {
             auto* edit = new ModelLineEdit(model, parent);

@@ -31,7 +31,6 @@ class FormWindow : public QMainWindow {
     QAction* menuItem(const std::string& name) const;
     // The area the twip layout is drawn in (below the menu bar, if any).
     QWidget* clientArea() const { return m_client; }
-    const Twips& twips() const { return m_twips; }
 
     // Gives the focus to the focusable control with the lowest tab number.
     void focusFirstControl();

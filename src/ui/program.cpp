@@ -107,7 +107,7 @@ void Program::bind(FormWindow& window) {
 
 void Program::bindMainWindow(forms::Form& w) {
     rules::installMainWindowRules(w);
-    w.onClick("Command1", [this, &w] { engine::runCalculation(w, m_calculations, *this); });
+    w.onClick("Command1", [this, &w] { session::runCalculation(w, m_calculations, *this); });
     w.onClick("Command2", [this] {
         forms::Form& report = showWindow("Form2");
         report.setText("Text1", report::buildReport(m_calculations.record));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/command.h"
+#include "engine/record.h"
+#include "session/calculationcommand.h"
 #include "forms/desktop.h"
 #include "ui/formwindow.h"
 

@@ -41,6 +41,13 @@ TEST_P(EveryWindow, ControlsLieInsideTheirContainer) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(windowNames()));
 
+// The windows show every multi-line box as text to read; none is typed into.
+TEST_P(EveryWindow, MultiLineBoxesAreReadOnly) {
+    for (const ControlDef& c : windowDefinition(GetParam()).controls)
+        if (c.multiLine)
+            EXPECT_TRUE(c.readOnly) << c.name;
+}
+
 TEST(MainWindow, StartsAsDefined) {
     Form w(mainWindowDefinition());
     EXPECT_EQ(w.definition().caption, "Varnel");

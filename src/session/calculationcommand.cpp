@@ -1,4 +1,4 @@
-#include "engine/command.h"
+#include "session/calculationcommand.h"
 
 #include "forms/desktop.h"
 #include "forms/form.h"
@@ -6,7 +6,13 @@
 
 #include <string>
 
-namespace varnel::engine {
+namespace varnel::session {
+
+using engine::CalculationRecord;
+using engine::CalculationState;
+using engine::Inputs;
+using engine::Outcome;
+using engine::PhaseLine;
 
 namespace {
 
@@ -52,7 +58,7 @@ Inputs readInputs(const forms::Form& w) {
 
 void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {
     const Inputs inputs = readInputs(w);
-    const Outcome outcome = calculate(inputs, state.variables);
+    const Outcome outcome = engine::calculate(inputs, state.variables);
     if (outcome.focusAmount)
         w.setFocus("Text1");
     if (outcome.stop) {
@@ -72,4 +78,4 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
         CalculationRecord{state.variables, inputs.ticked, inputs.option, outcome.phase.has_value()};
 }
 
-} // namespace varnel::engine
+} // namespace varnel::session

@@ -1,5 +1,5 @@
 // The 计算 command on the main window's model, with the input rules bound as the program binds them.
-#include "engine/command.h"
+#include "session/calculationcommand.h"
 
 #include "rules/rules.h"
 #include "support/recordingdesktop.h"
@@ -14,7 +14,7 @@ class CalculateCommand : public ::testing::Test {
   protected:
     CalculateCommand() : w(forms::mainWindowDefinition()) {
         rules::installMainWindowRules(w);
-        w.onClick("Command1", [this] { engine::runCalculation(w, state, desktop); });
+        w.onClick("Command1", [this] { session::runCalculation(w, state, desktop); });
     }
 
     void choose(const char* type) { ASSERT_FALSE(w.userChoose("Combo2", type)); }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/calculation.h"
+#include "engine/record.h"
+
+namespace varnel::forms {
+class Desktop;
+class Form;
+} // namespace varnel::forms
+
+namespace varnel::session {
+
+// The main window's inputs as the calculation reads them.
+engine::Inputs readInputs(const forms::Form& mainWindow);
+
+// 计算: reads the main window, calculates, and shows the outcome. A run that stops at a check shows its
+// message (and empties and focuses the offending box) but leaves the result row showing the last complete
+// calculation.
+void runCalculation(forms::Form& mainWindow, engine::CalculationState& state, forms::Desktop& desktop);
+
+} // namespace varnel::session
