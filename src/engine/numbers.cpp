@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -51,6 +52,9 @@ NumberReading readRadixInteger(Cursor& in, int base) {
     }
     return {value, true};
 }
+
+constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Exponents beyond this say nothing more: every such number is out of range or zero.
 constexpr long exponentLimit = 1'000'000'000;
@@ -140,6 +144,17 @@ NumberReading readNumber(std::string_view text) {
         return {negative ? -0.0 : 0.0, true};
 
     long scale = exponent - pointShift + dropped;
+    // Up to 15 digits are an exact integer, and powers of ten up to 10^22 are exact doubles: one product
+    // or quotient of the two rounds once, correctly, and gives what from_chars would.
+    if (dropped == 0 && count <= 15 && scale >= -22 && scale <= 22) {
+        std::uint64_t integer = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            integer = integer * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+        const double mantissa = static_cast<double>(integer);
+        const double value =
+            scale >= 0 ? mantissa * exactPowersOfTen[scale] : mantissa / exactPowersOfTen[-scale];
+        return {negative ? -value : value, true};
+    }
     if (dropped > 0) {
         ++count; // the sticky digit
         --scale;
@@ -173,10 +188,15 @@ class NumberWriter {
             append("0");
             return;
         }
-        // d.dddddddddddddde±x: the 15 significant digits and the decimal exponent.
-        char scientific[32];
-        const auto r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
-                                     std::chars_format::scientific, 14);
+        // d.dddddddddddddde±x: the 15 significant digits and the decimal exponent. The shortest text
+        // that reads back is those digits already when it has no more than 15 (it lies closer to the value
+        // than half a unit of the 15th digit); only longer ones need rounding to 15.
+        char scientific[40];
+        auto r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                               std::chars_format::scientific);
+        if (std::find(scientific, r.ptr, 'e') - scientific > 16)
+            r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                              std::chars_format::scientific, 14);
         const char* e = std::find(scientific, r.ptr, 'e');
         char digits[16];
         int count = 0;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 using varnel::engine::exactText;
@@ -118,6 +120,35 @@ TEST(NumberText, WrittenNumbersReadBackToFifteenDigits) {
         const double back = readNumber(joinedText(v)).value;
         EXPECT_NEAR(back, v, std::fabs(v) * 1e-14) << exactText(v);
         EXPECT_EQ(readNumber(exactText(v)).value, v);
+    }
+}
+
+// Short decimals take a quicker way than long ones; both must give the correctly rounded double, as the
+// standard library's reading does, and the result-box text must be the 15-digit rounding either way.
+TEST(NumberReadingAndWriting, AgreeWithTheStandardLibraryOnRandomDecimals) {
+    std::mt19937_64 random(20021);
+    for (int i = 0; i < 200000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 19);
+        const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
+        std::string text;
+        for (int d = 0; d <= digits; ++d) {
+            if (d == point)
+                text += '.';
+            if (d < digits)
+                text += static_cast<char>('0' + random() % 10);
+        }
+        text += 'e';
+        text += std::to_string(static_cast<int>(random() % 61) - 30);
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(readNumber(text).value, expected) << text;
+
+        char rounded[40];
+        const auto r =
+            std::to_chars(rounded, rounded + sizeof rounded, expected, std::chars_format::scientific, 14);
+        double fifteen = 0;
+        std::from_chars(rounded, r.ptr, fifteen);
+        ASSERT_EQ(readNumber(resultBoxText(expected)).value, fifteen) << text;
     }
 }
 
