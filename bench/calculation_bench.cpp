@@ -5,46 +5,48 @@
 
 namespace {
 
-using varnel::engine::Inputs;
-using varnel::engine::Variables;
+using namespace varnel::engine;
 
 // The hand-worked building project with an independent phase: every step of the command runs.
-Inputs buildingProject() {
-    Inputs in;
-    in.amount = "1500";
-    in.type = "建筑、人防工程";
-    in.grade = "Ⅱ级";
-    for (int box : {28, 7, 8, 10, 11, 22, 13, 3, 18, 21, 4})
-        in.ticked.set(static_cast<std::size_t>(box));
-    in.texts[19] = "1.2";
-    in.texts[10] = "3.5";
-    in.texts[7] = "50";
-    in.texts[9] = "0.15";
-    in.texts[3] = "0.2";
-    in.option = 2;
-    return in;
+Project buildingProject() {
+    Project p;
+    p.amount = "1500";
+    p.type = EngineeringType::Building;
+    p.grade = Grade::II;
+    p.conditions = {Condition::CivilDefence, Condition::Renovation};
+    p.services = {Service::OverallDesign,       Service::DesignCoordination, Service::ConstructionBudget,
+                  Service::AsBuiltDrawings,     Service::OwnPatents,         Service::NonstandardEquipment,
+                  Service::StandardDesignReuse, Service::PartialChange};
+    p.text(Entry::RenovationCoefficient) = "1.2";
+    p.text(Entry::OwnPatentsAmount) = "3.5";
+    p.text(Entry::NonstandardEquipmentBase) = "50";
+    p.text(Entry::NonstandardEquipmentRate) = "0.15";
+    p.text(Entry::PartialChangeRate) = "0.2";
+    p.independentPhase = true;
+    p.phase = DesignPhase::Drawing;
+    return p;
 }
 
 void wholeCalculation(benchmark::State& state) {
-    const Inputs in = buildingProject();
+    const Project project = buildingProject();
     Variables variables;
     for (auto _ : state) {
-        auto outcome = varnel::engine::calculate(in, variables);
+        auto outcome = calculate(project, variables);
         benchmark::DoNotOptimize(outcome);
     }
 }
 BENCHMARK(wholeCalculation);
 
 void roadProjectStoppingAtACheck(benchmark::State& state) {
-    Inputs in;
-    in.amount = "2000000";
-    in.type = "公路和城市道路工程";
-    in.grade = "Ⅰ级";
-    in.ticked.set(20);
-    in.texts[8] = "1.5";
+    Project project;
+    project.amount = "2000000";
+    project.type = EngineeringType::Road;
+    project.grade = Grade::I;
+    project.conditions = {Condition::Renovation};
+    project.text(Entry::RenovationCoefficient) = "1.5";
     Variables variables;
     for (auto _ : state) {
-        auto outcome = varnel::engine::calculate(in, variables);
+        auto outcome = calculate(project, variables);
         benchmark::DoNotOptimize(outcome);
     }
 }

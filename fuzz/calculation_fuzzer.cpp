@@ -1,20 +1,16 @@
-// Random input snapshots through the whole calculation: no crash, no infinity or NaN in any text shown,
+// Random projects through the whole calculation: no crash, no infinity or NaN in any text shown,
 // and every outcome is a result or one of the calculation's own messages.
 #include "engine/calculation.h"
 #include "engine/numbers.h"
 #include "support/knownmessages.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-// The boxes the calculation reads, besides the amount.
-constexpr std::array<int, 14> typedBoxes{2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 19, 20, 21, 22};
 
 void require(bool condition) {
     if (!condition)
@@ -26,8 +22,8 @@ void requireShowable(const std::string& text) {
     require(std::isfinite(varnel::engine::readNumber(text).value));
 }
 
-// Reads the snapshot from the input: a byte each for type, grade and option, four for the boxes, then
-// texts separated by NUL bytes (the amount first).
+// Reads the project from the input: a byte each for type, grade and phase, four for the conditions, the
+// services and 单独委托设计, then texts separated by NUL bytes (the amount first, then each entry).
 class Bytes {
   public:
     Bytes(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
@@ -51,22 +47,27 @@ class Bytes {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel::engine;
     Bytes bytes(data, size);
-    Inputs in;
-    const std::uint8_t type = bytes.byte(), grade = bytes.byte(), option = bytes.byte();
-    in.type = type % 6 == 5 ? std::string() : std::string(engineeringTypeNames[type % 6 % 5]);
-    in.grade = grade % 4 == 3 ? std::string() : std::string(gradeNames[grade % 4 % 3]);
-    in.option = option % 4;
+    Project project;
+    const std::uint8_t type = bytes.byte(), grade = bytes.byte(), phase = bytes.byte();
+    if (type % 6 != 5)
+        project.type = static_cast<EngineeringType>(type % 6);
+    if (grade % 4 != 3)
+        project.grade = static_cast<Grade>(grade % 4);
+    project.phase = static_cast<DesignPhase>(phase % 4);
     std::uint32_t ticks = 0;
     for (int i = 0; i < 4; ++i)
         ticks = (ticks << 8) | bytes.byte();
-    for (std::size_t box = 1; box < in.ticked.size(); ++box)
-        in.ticked.set(box, (ticks >> (box - 1)) & 1u);
-    in.amount = bytes.text();
-    for (int box : typedBoxes)
-        in.texts[static_cast<std::size_t>(box)] = bytes.text();
+    for (std::size_t c = 0; c < conditionCount; ++c)
+        project.conditions.set(static_cast<Condition>(c), (ticks >> c) & 1u);
+    for (std::size_t s = 0; s < serviceCount; ++s)
+        project.services.set(static_cast<Service>(s), (ticks >> (conditionCount + s)) & 1u);
+    project.independentPhase = (ticks >> (conditionCount + serviceCount)) & 1u;
+    project.amount = bytes.text();
+    for (std::string& entry : project.entries)
+        entry = bytes.text();
 
     Variables variables;
-    const Outcome out = calculate(in, variables);
+    const Outcome out = calculate(project, variables);
     if (out.stop) {
         require(std::find(varnel::test::calculationMessages.begin(), varnel::test::calculationMessages.end(),
                           out.stop->message) != varnel::test::calculationMessages.end());

@@ -10,27 +10,13 @@ namespace varnel::engine {
 
 namespace {
 
-std::string textBox(int number) {
-    return "Text" + std::to_string(number);
-}
-
-std::optional<EngineeringType> typeOf(const std::string& text) {
-    for (std::size_t i = 0; i < engineeringTypeNames.size(); ++i)
-        if (text == engineeringTypeNames[i])
-            return static_cast<EngineeringType>(i);
-    return std::nullopt;
-}
-
-unsigned gradeBit(const std::string& grade) {
-    for (std::size_t i = 0; i < gradeNames.size(); ++i)
-        if (grade == gradeNames[i])
-            return 1u << i;
-    return 0;
+unsigned gradeBit(std::optional<Grade> grade) {
+    return grade ? 1u << static_cast<unsigned>(*grade) : 0;
 }
 
 class Run {
   public:
-    Run(const Inputs& in, Variables& v) : m_in(in), m_v(v) {}
+    Run(const Project& project, Variables& v) : m_in(project), m_v(v) {}
 
     Outcome operator()() {
         if (basePrice() && coefficients() && otherFees())
@@ -46,14 +32,14 @@ class Run {
     }
 
   private:
-    bool stop(std::string_view message, std::string emptyBox = {}, std::string focusBox = {}) {
-        m_out.stop = Stop{std::string(message), std::move(emptyBox), std::move(focusBox)};
+    bool stop(std::string_view message, std::optional<Entry> wrongEntry = {}, bool chooseType = false) {
+        m_out.stop = Stop{std::string(message), wrongEntry, chooseType};
         return false;
     }
 
-    // Reads a box by the leading-number rule; a number beyond the double range stops the run.
-    bool read(int box, double& value) {
-        const NumberReading r = readNumber(m_in.text(box));
+    // Reads a typed number by the leading-number rule; a number beyond the double range stops the run.
+    bool read(Entry entry, double& value) {
+        const NumberReading r = readNumber(m_in.text(entry));
         if (!r.fits)
             return stop(outOfRangeMessage);
         value = r.value;
@@ -84,7 +70,7 @@ class Run {
         }
         if (!store(m_v.basePrice, price.price))
             return false;
-        m_out.focusAmount = true;
+        m_out.amountAccepted = true;
         return true;
     }
 
@@ -92,21 +78,19 @@ class Run {
         for (Variable Variables::*slot : {&Variables::addCoef1, &Variables::addCoef2, &Variables::addCoef3,
                                           &Variables::addCoef4, &Variables::addCoef5})
             m_v.*slot = 1;
-        if (m_in.type.empty())
-            return stop("你还没有选择工程类型！", {}, "Combo2");
-        if (const std::optional<EngineeringType> type = typeOf(m_in.type)) {
-            for (const ProfessionalCoefficient& p : professionalCoefficients)
-                if (p.type == *type)
-                    m_v.profCoef = p.coefficient;
-            if (*type == EngineeringType::Building && m_in.isTicked(civilDefenceBox))
-                m_v.profCoef = defenceCoefficient;
-            for (const GradeCoefficient& g : complexityCoefficients)
-                if (m_in.grade == g.grade)
-                    m_v.complexCoef = g.coefficient;
-            if (!additionalCoefficients(*type))
-                return false;
-        }
-        if (m_in.grade.empty())
+        if (!m_in.type)
+            return stop("你还没有选择工程类型！", {}, true);
+        for (const ProfessionalCoefficient& p : professionalCoefficients)
+            if (p.type == *m_in.type)
+                m_v.profCoef = p.coefficient;
+        if (*m_in.type == EngineeringType::Building && m_in.has(Condition::CivilDefence))
+            m_v.profCoef = defenceCoefficient;
+        for (const GradeCoefficient& g : complexityCoefficients)
+            if (m_in.grade == g.grade)
+                m_v.complexCoef = g.coefficient;
+        if (!additionalCoefficients(*m_in.type))
+            return false;
+        if (!m_in.grade)
             return stop("你还没有选择工程复杂程度！");
 
         // The standard's sum of the five slots, in this order: another order can change the last bit.
@@ -127,19 +111,19 @@ class Run {
         for (const AdditionalCondition& c : additionalConditions) {
             if (c.type != type)
                 continue;
-            const bool applies = c.box ? m_in.isTicked(c.box) : m_in.grade == c.grade;
+            const bool applies = c.condition ? m_in.has(*c.condition) : m_in.grade == c.grade;
             if (!applies)
                 continue;
-            if (!c.entryBox) {
+            if (!c.entry) {
                 m_v.*c.slot = c.value;
                 continue;
             }
             double typed = 0;
-            if (!read(c.entryBox, typed))
+            if (!read(*c.entry, typed))
                 return false;
             m_v.*c.slot = typed;
             if (typed > c.upper || typed < c.lower)
-                return stop(c.message, textBox(c.entryBox), textBox(c.entryBox));
+                return stop(c.message, c.entry);
         }
         return true;
     }
@@ -148,45 +132,50 @@ class Run {
         const double basicFee = numeric(m_v.basicFee);
         for (const SimpleFee& f : simpleFees) {
             double fee = 0;
-            if (m_in.isTicked(f.box)) {
-                if (f.entryBox == 0) {
+            if (m_in.has(f.service)) {
+                if (!f.entry) {
                     fee = basicFee * f.rate;
                 } else {
-                    if (m_in.text(f.entryBox).empty())
+                    if (m_in.text(*f.entry).empty())
                         return stop(f.message);
-                    if (!read(f.entryBox, fee))
+                    if (!read(*f.entry, fee))
                         return false;
                 }
             }
             m_v.*f.fee = fee;
         }
 
-        // 非标准设备设计费: amount × rate, the rate a fraction between 0.1 and 0.2.
+        // 非标准设备设计费: the equipment's amount × a rate, a fraction between 0.1 and 0.2.
+        const bool nonstandard = m_in.has(Service::NonstandardEquipment);
         double amount = 0;
         double rate = 0;
-        if (m_in.isTicked(3)) {
-            if (m_in.text(7).empty())
+        if (nonstandard) {
+            if (m_in.text(Entry::NonstandardEquipmentBase).empty())
                 return stop("请输入非标准设备设计额！");
-            if (m_in.text(9).empty())
+            if (m_in.text(Entry::NonstandardEquipmentRate).empty())
                 return stop("请输入非标准设备计费率！");
-            if (!read(7, amount) || !read(9, rate))
+            if (!read(Entry::NonstandardEquipmentBase, amount) ||
+                !read(Entry::NonstandardEquipmentRate, rate))
                 return false;
         }
         m_v.nonstdEquipAmount = amount;
         m_v.nonstdEquipRate = rate;
-        if (m_in.isTicked(3) && (rate < 0.1 || rate > 0.2))
+        if (nonstandard && (rate < nonstandardRateLower || rate > nonstandardRateUpper))
             return stop("非标准设备设计费率不得超标！");
         if (!store(m_v.nonstdEquipFee, amount * rate))
             return false;
 
-        // Standard or reused design (30 %) only without either refinement; redone foundations 40 %.
-        m_v.reuseFee = m_in.isTicked(18) && !m_in.isTicked(19) && !m_in.isTicked(21) ? basicFee * 0.3 : 0.0;
-        m_v.refoundationFee = m_in.isTicked(19) ? basicFee * 0.4 : 0.0;
+        // A standard or reused design counts only without either refinement; redone foundations count
+        // whenever they are commissioned.
+        const bool reuseOnly = m_in.has(Service::StandardDesignReuse) &&
+                               !m_in.has(Service::FoundationRedesign) && !m_in.has(Service::PartialChange);
+        m_v.reuseFee = reuseOnly ? basicFee * reuseRate : 0.0;
+        m_v.refoundationFee = m_in.has(Service::FoundationRedesign) ? basicFee * refoundationRate : 0.0;
 
         // A partial change of an existing design, at a rate strictly between 0 and 1.
-        if (m_in.isTicked(21)) {
+        if (m_in.has(Service::PartialChange)) {
             double changeRate = 0;
-            if (!read(3, changeRate))
+            if (!read(Entry::PartialChangeRate, changeRate))
                 return false;
             m_v.localChangeRate = changeRate;
             if (changeRate <= 0 || changeRate >= 1)
@@ -209,16 +198,15 @@ class Run {
         const double benchmark = numeric(m_v.basicFee) + numeric(m_v.otherFee);
         if (!store(m_v.benchmarkFee, benchmark))
             return;
-        const std::optional<EngineeringType> type = typeOf(m_in.type);
         const unsigned grade = gradeBit(m_in.grade);
-        if (type && m_in.option >= 1 && m_in.option <= 3) {
+        if (m_in.type && m_in.phase != DesignPhase::None) {
             for (const PhaseRow& row : phaseRows) {
-                const bool applies = row.type == *type && row.option == m_in.option &&
-                                     (row.box == 0 || m_in.isTicked(row.box)) &&
+                const bool applies = row.type == *m_in.type && row.phase == m_in.phase &&
+                                     (!row.kind || m_in.has(*row.kind)) &&
                                      (row.grades == everyGrade || (row.grades & grade) != 0);
                 if (!applies)
                     continue;
-                const Phase& phase = phases[static_cast<std::size_t>(row.option)];
+                const Phase& phase = phases[static_cast<std::size_t>(row.phase)];
                 const double share = benchmark * row.proportion;
                 m_v.*phase.share = share;
                 m_out.phase = PhaseLine{std::string(phase.caption), resultBoxText(share)};
@@ -227,15 +215,15 @@ class Run {
         m_out.benchmarkFee = resultBoxText(benchmark);
     }
 
-    const Inputs& m_in;
+    const Project& m_in;
     Variables& m_v;
     Outcome m_out;
 };
 
 } // namespace
 
-Outcome calculate(const Inputs& inputs, Variables& variables) {
-    return Run(inputs, variables)();
+Outcome calculate(const Project& project, Variables& variables) {
+    return Run(project, variables)();
 }
 
 } // namespace varnel::engine

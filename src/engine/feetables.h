@@ -1,56 +1,61 @@
 #pragma once
 
-#include "engine/inputs.h"
+#include "engine/project.h"
 #include "engine/variables.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace varnel::engine {
 
 // Complexity adjustment coefficient by grade, the same for every type.
 struct GradeCoefficient {
-    std::string_view grade;
+    Grade grade;
     double coefficient;
 };
 extern const std::array<GradeCoefficient, 3> complexityCoefficients;
 
-// Professional adjustment coefficient by type; the building type takes `defenceCoefficient` instead while
-// 人防工程 (Check28) is ticked.
+// Professional adjustment coefficient by type; a building project that is also 人防工程 takes
+// `defenceCoefficient` instead.
 struct ProfessionalCoefficient {
     EngineeringType type;
     double coefficient;
 };
 extern const std::array<ProfessionalCoefficient, 5> professionalCoefficients;
-inline constexpr int civilDefenceBox = 28;
 inline constexpr double defenceCoefficient = 1.1;
 
-// One condition of the additional adjustment, in the order the calculation reads them. The condition is
-// a ticked box, or (box 0) the grade `grade`. The slot gets `value`, or the number typed into
-// `entryBox`, which must lie within [lower, upper] or the calculation stops with `message`.
+// One condition of the additional adjustment, in the order the calculation reads them. It applies when
+// the project has `condition`, or (no condition) when its grade is `grade`. The slot gets `value`, or the
+// number typed as `entry`, which must lie within [lower, upper] or the calculation stops with `message`.
 struct AdditionalCondition {
     EngineeringType type;
-    int box;
-    std::string_view grade;
+    std::optional<Condition> condition;
+    std::optional<Grade> grade;
     Variable Variables::*slot;
     double value;
-    int entryBox;
+    std::optional<Entry> entry;
     double lower;
     double upper;
     std::string_view message;
 };
 extern const std::array<AdditionalCondition, 15> additionalConditions;
 
-// The other design fees that are a share of the basic fee (`rate`) or an amount typed into `entryBox`,
-// which must not be empty (`message`). The remaining four fees have rules of their own.
+// The other design fees that are a share of the basic fee (`rate`) or an amount typed as `entry`, which
+// must not be empty (`message`). The remaining four fees have rules of their own.
 struct SimpleFee {
-    int box;
+    Service service;
     Variable Variables::*fee;
     double rate;
-    int entryBox;
+    std::optional<Entry> entry;
     std::string_view message;
 };
 extern const std::array<SimpleFee, 9> simpleFees;
+
+// 非标准设备设计费: its rate must lie within [lower, upper].
+inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
+// 采用标准设计和复用设计 and 重新进行基础设计 as shares of the basic fee.
+inline constexpr double reuseRate = 0.3, refoundationRate = 0.4;
 
 // The order in which the thirteen other fees are added into 其他设计收费.
 extern const std::array<Variable Variables::*, 13> otherFeeSumOrder;
@@ -60,18 +65,18 @@ struct Phase {
     Variable Variables::*share;
     std::string_view caption;
 };
-extern const std::array<Phase, 4> phases; // by option number; [0] is unused
+extern const std::array<Phase, 4> phases; // by DesignPhase; [None] is unused
 
 // Grade sets for the phase rows.
 inline constexpr unsigned gradeI = 1, gradeII = 2, gradeIII = 4;
 inline constexpr unsigned everyGrade = 0; // the row does not depend on the grade
 
-// One row of the standard's phase proportions. It applies when the type is `type`, the chosen option is
-// `option`, the box `box` is ticked (0: no box needed) and the grade is in `grades`.
+// One row of the standard's phase proportions. It applies when the type is `type`, the phase is `phase`,
+// the project has the building kind `kind` (none: no kind needed) and the grade is in `grades`.
 struct PhaseRow {
     EngineeringType type;
-    int option;
-    int box;
+    DesignPhase phase;
+    std::optional<Condition> kind;
     unsigned grades;
     double proportion;
 };

@@ -13,6 +13,7 @@ namespace {
 using engine::Variable;
 using engine::Variables;
 using V = Variables;
+using S = engine::Service;
 
 // Builds the text a line at a time: the first line is set, every later one follows a CR LF.
 class Lines {
@@ -49,14 +50,14 @@ class Line {
     std::string m_text;
 };
 
-// An other-fee line: written when its box was ticked in the calculation.
+// An other-fee line: written when the service was commissioned in the calculation.
 struct FeeLine {
     bool (*applies)(const engine::CalculationRecord&);
     Line (*write)(const Variables&);
 };
 
-bool ticked(const engine::CalculationRecord& r, int box) {
-    return r.ticked.test(static_cast<std::size_t>(box));
+bool has(const engine::CalculationRecord& r, engine::Service service) {
+    return r.project.has(service);
 }
 
 Line shareLine(std::string_view label, const Variable& basic, std::string_view percent, const Variable& fee) {
@@ -72,34 +73,36 @@ Line amountLine(std::string_view label, const Variable& fee) {
 }
 
 const FeeLine feeLines[] = {
-    {[](const auto& r) { return ticked(r, 7); },
+    {[](const auto& r) { return has(r, S::OverallDesign); },
      [](const V& v) { return shareLine("您的工程总体设计费为：", v.basicFee, "5% ", v.overallDesignFee); }},
-    {[](const auto& r) { return ticked(r, 8); },
+    {[](const auto& r) { return has(r, S::DesignCoordination); },
      [](const V& v) {
          return shareLine("您的工程主体设计协调费为：", v.basicFee, "5% ", v.coordinationFee);
      }},
-    {[](const auto& r) { return ticked(r, 10); },
+    {[](const auto& r) { return has(r, S::ConstructionBudget); },
      [](const V& v) { return shareLine("您的工程预算编制费为：", v.basicFee, "10% ", v.budgetFee); }},
-    {[](const auto& r) { return ticked(r, 11); },
+    {[](const auto& r) { return has(r, S::AsBuiltDrawings); },
      [](const V& v) { return shareLine("您的工程竣工图编制费为：", v.basicFee, "8% ", v.asBuiltFee); }},
-    {[](const auto& r) { return ticked(r, 13); },
+    {[](const auto& r) { return has(r, S::OwnPatents); },
      [](const V& v) { return amountLine("您的自有专利技术收费为：", v.patentFee); }},
-    {[](const auto& r) { return ticked(r, 14); },
+    {[](const auto& r) { return has(r, S::ForeignDesign); },
      [](const V& v) { return amountLine("您的境外设计收费为：", v.foreignDesignFee); }},
-    {[](const auto& r) { return ticked(r, 15); },
+    {[](const auto& r) { return has(r, S::ForeignReview); },
      [](const V& v) { return amountLine("您的境外审核确认费为：", v.foreignReviewFee); }},
-    {[](const auto& r) { return ticked(r, 16); },
+    {[](const auto& r) { return has(r, S::ExtraPrinting); },
      [](const V& v) { return amountLine("您的另行印制设计文件工本费为：", v.printingFee); }},
-    {[](const auto& r) { return ticked(r, 17); },
+    {[](const auto& r) { return has(r, S::StandardDrawings); },
      [](const V& v) { return amountLine("您的购买标准设计图费为：", v.standardDrawingFee); }},
-    {[](const auto& r) { return ticked(r, 3); },
+    {[](const auto& r) { return has(r, S::NonstandardEquipment); },
      [](const V& v) {
          Line l;
          l << "您的非标准设备设计费为：" << v.nonstdEquipAmount << "万元"
            << "×" << v.nonstdEquipRate << "=" << v.nonstdEquipFee << "万元";
          return l;
      }},
-    {[](const auto& r) { return ticked(r, 18) && !ticked(r, 19) && !ticked(r, 21); },
+    {[](const auto& r) {
+         return has(r, S::StandardDesignReuse) && !has(r, S::FoundationRedesign) && !has(r, S::PartialChange);
+     },
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
@@ -108,7 +111,7 @@ const FeeLine feeLines[] = {
            << "=" << v.reuseFee << "万元";
          return l;
      }},
-    {[](const auto& r) { return ticked(r, 19); },
+    {[](const auto& r) { return has(r, S::FoundationRedesign); },
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计并重新进行基础设计费为：" << v.basicFee << "万元"
@@ -117,7 +120,7 @@ const FeeLine feeLines[] = {
            << "=" << v.refoundationFee << "万元";
          return l;
      }},
-    {[](const auto& r) { return ticked(r, 21); },
+    {[](const auto& r) { return has(r, S::PartialChange); },
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计并做局部修改设计费为：" << v.basicFee << "万元"
@@ -213,15 +216,15 @@ std::string buildReport(const std::optional<engine::CalculationRecord>& record) 
                    << "+" << v.otherFee << "万元"
                    << "=" << v.benchmarkFee << "万元");
 
-    if (ticked(r, 4)) {
+    if (r.project.independentPhase) {
         out.separator();
         // Only the share this calculation wrote: a share variable no phase row wrote belongs to another run.
         if (r.phaseShareWritten) {
-            if (r.option == 1)
+            if (r.project.phase == engine::DesignPhase::Preliminary)
                 out.add(Line() << "其中初步设计收费为：" << v.preliminaryPhaseFee << "万元");
-            if (r.option == 2)
+            if (r.project.phase == engine::DesignPhase::Drawing)
                 out.add(Line() << "其中施工图设计收费为：" << v.drawingPhaseFee << "万元");
-            if (r.option == 3)
+            if (r.project.phase == engine::DesignPhase::Scheme)
                 out.add(Line() << "其中方案设计收费为：" << v.schemePhaseFee << "万元");
         }
     }

@@ -2,6 +2,7 @@
 
 #include "engine/calculation.h"
 #include "engine/record.h"
+#include "session/projectbinding.h"
 
 namespace varnel::forms {
 class Desktop;
@@ -9,9 +10,6 @@ class Form;
 } // namespace varnel::forms
 
 namespace varnel::session {
-
-// The main window's inputs as the calculation reads them.
-engine::Inputs readInputs(const forms::Form& mainWindow);
 
 // 计算: reads the main window, calculates, and shows the outcome. A run that stops at a check shows its
 // message (and empties and focuses the offending box) but leaves the result row showing the last complete

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,41 +14,50 @@ using namespace varnel::engine;
 
 namespace {
 
-const std::string road = "公路和城市道路工程";
-const std::string bridge = "公路和城市桥梁、隧道工程";
-const std::string building = "建筑、人防工程";
-const std::string landscape = "园林绿化工程";
-const std::string municipal = "市政公用工程";
+using enum Condition;
+using enum Service;
+using enum Entry;
+using enum DesignPhase;
 
+constexpr EngineeringType road = EngineeringType::Road, bridge = EngineeringType::Bridge,
+                          building = EngineeringType::Building, landscape = EngineeringType::Landscape,
+                          municipal = EngineeringType::Municipal;
+
+// A project as each case needs it: by default 1000 万元 of building, grade Ⅱ, nothing else.
 struct Setup {
     std::string amount = "1000";
-    std::string type = building;
-    std::string grade = "Ⅱ级";
-    std::vector<int> ticked;
-    std::vector<std::pair<int, std::string>> texts;
-    int option = 0;
+    std::optional<EngineeringType> type = building;
+    std::optional<Grade> grade = Grade::II;
+    bool independentPhase = false;
+    std::vector<Condition> conditions;
+    std::vector<Service> services;
+    std::vector<std::pair<Entry, std::string>> entries;
+    DesignPhase phase = None;
 
-    Inputs inputs() const {
-        Inputs in;
-        in.amount = amount;
-        in.type = type;
-        in.grade = grade;
-        for (int box : ticked)
-            in.ticked.set(static_cast<std::size_t>(box));
-        for (const auto& [box, text] : texts)
-            in.texts[static_cast<std::size_t>(box)] = text;
-        in.option = option;
-        return in;
+    Project project() const {
+        Project p;
+        p.amount = amount;
+        p.type = type;
+        p.grade = grade;
+        p.independentPhase = independentPhase;
+        for (Condition c : conditions)
+            p.conditions.insert(c);
+        for (Service service : services)
+            p.services.insert(service);
+        for (const auto& [entry, text] : entries)
+            p.text(entry) = text;
+        p.phase = phase;
+        return p;
     }
 };
 
 Outcome run(const Setup& s, Variables& v) {
-    return calculate(s.inputs(), v);
+    return calculate(s.project(), v);
 }
 
 TEST(Calculation, HandWorkedBuildingExample) {
     Variables v;
-    const Outcome out = run({.amount = "1500", .ticked = {28, 7}}, v);
+    const Outcome out = run({.amount = "1500", .conditions = {CivilDefence}, .services = {OverallDesign}}, v);
     ASSERT_TRUE(out.complete());
     EXPECT_DOUBLE_EQ(*v.basePrice, 55.05);
     EXPECT_EQ(*v.profCoef, 1.1);
@@ -57,7 +67,7 @@ TEST(Calculation, HandWorkedBuildingExample) {
     EXPECT_EQ(out.basicFee, " 60.555");
     EXPECT_EQ(out.otherFee, " 3.02775");
     EXPECT_EQ(out.benchmarkFee, " 63.58275");
-    EXPECT_TRUE(out.focusAmount);
+    EXPECT_TRUE(out.amountAccepted);
     EXPECT_FALSE(out.phase.has_value());
 }
 
@@ -86,63 +96,89 @@ INSTANTIATE_TEST_SUITE_P(
     ByTypeAndGrade, Coefficients,
     testing::Values(
         // Σ − 5 + 1 in double arithmetic: road grade Ⅰ is 1.8899999999999997, not 1.89.
-        CoefficientCase{"RoadI", {.type = road, .grade = "Ⅰ级"}, 0.9, 0.85, 1.8899999999999997},
-        CoefficientCase{"RoadII", {.type = road, .grade = "Ⅱ级"}, 0.9, 1, 1},
+        CoefficientCase{"RoadI", {.type = road, .grade = Grade::I}, 0.9, 0.85, 1.8899999999999997},
+        CoefficientCase{"RoadII", {.type = road, .grade = Grade::II}, 0.9, 1, 1},
         // The slots are added 2, 3, 1, 4, 5: in the order 1..5 this would be 2.1000000000000005.
         CoefficientCase{"RoadIPipesRebuildSumOrder",
-                        {.type = road, .grade = "Ⅰ级", .ticked = {12, 20}, .texts = {{8, "1.11"}}},
+                        {.type = road,
+                         .grade = Grade::I,
+                         .conditions = {UrbanRoadUnderPipes, Renovation},
+                         .entries = {{RenovationCoefficient, "1.11"}}},
                         0.9,
                         0.85,
                         2.0999999999999996},
         CoefficientCase{"RoadIIIExpresswayAndPipes",
-                        {.type = road, .grade = "Ⅲ级", .ticked = {9, 12}},
+                        {.type = road, .grade = Grade::III, .conditions = {Expressway, UrbanRoadUnderPipes}},
                         0.9,
                         1.15,
                         ((((1.1 + 1.0) + 1.0) + 0.61) + 1.0) - 5 + 1},
-        CoefficientCase{"RoadRebuild",
-                        {.type = road, .ticked = {20}, .texts = {{8, "1.2"}}},
-                        0.9,
-                        1,
-                        ((((1.0 + 1.2) + 1.0) + 1.0) + 1.0) - 5 + 1},
-        CoefficientCase{"BridgeI", {.type = bridge, .grade = "Ⅰ级", .ticked = {6}}, 1.1, 0.85, 2},
+        CoefficientCase{
+            "RoadRebuild",
+            {.type = road, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.2"}}},
+            0.9,
+            1,
+            ((((1.0 + 1.2) + 1.0) + 1.0) + 1.0) - 5 + 1},
+        CoefficientCase{"BridgeI",
+                        {.type = bridge, .grade = Grade::I, .conditions = {HighwayBridgeGradeI}},
+                        1.1,
+                        0.85,
+                        2},
         CoefficientCase{"BridgeIII",
-                        {.type = bridge, .grade = "Ⅲ级", .ticked = {5}},
+                        {.type = bridge, .grade = Grade::III, .conditions = {HighwayBridgeGradeIII}},
                         1.1,
                         1.15,
                         ((((1.0 + 1.0) + 0.7) + 1.0) + 1.0) - 5 + 1},
         CoefficientCase{"BridgeBothGradeBoxesFifthWins",
-                        {.type = bridge, .ticked = {5, 6}},
+                        {.type = bridge, .conditions = {HighwayBridgeGradeIII, HighwayBridgeGradeI}},
                         1.1,
                         1,
                         ((((1.0 + 1.0) + 0.7) + 1.0) + 1.0) - 5 + 1},
         CoefficientCase{"BridgePipesRebuild",
-                        {.type = bridge, .ticked = {2, 1}, .texts = {{2, "1.4"}}},
+                        {.type = bridge,
+                         .conditions = {UrbanBridgeUnderPipes, Renovation},
+                         .entries = {{RenovationCoefficient, "1.4"}}},
                         1.1,
                         1,
                         ((((1.1 + 1.4) + 1.0) + 1.0) + 1.0) - 5 + 1},
-        CoefficientCase{"BuildingCivilDefence", {.ticked = {28}}, 1.1, 1, 1},
+        CoefficientCase{"BuildingCivilDefence", {.conditions = {CivilDefence}}, 1.1, 1, 1},
         CoefficientCase{"BuildingAcousticsRebuild",
-                        {.grade = "Ⅲ级", .ticked = {26, 22}, .texts = {{19, "1.2"}}},
+                        {.grade = Grade::III,
+                         .conditions = {AcousticDecoration, Renovation},
+                         .entries = {{RenovationCoefficient, "1.2"}}},
                         1,
                         1.15,
                         ((((1.0 + 1.0) + 1.2) + 2.0) + 1.0) - 5 + 1},
         CoefficientCase{"BuildingAncient",
-                        {.ticked = {25}, .texts = {{20, "1.6"}}},
+                        {.conditions = {HistoricBuilding}, .entries = {{HistoricCoefficient, "1.6"}}},
                         1,
                         1,
                         ((((1.6 + 1.0) + 1.0) + 1.0) + 1.0) - 5 + 1},
-        CoefficientCase{
-            "BuildingIntelligent", {.ticked = {23}}, 1, 1, ((((1.0 + 1.3) + 1.0) + 1.0) + 1.0) - 5 + 1},
-        CoefficientCase{
-            "BuildingInterior", {.ticked = {24}}, 1, 1, ((((1.0 + 1.0) + 1.0) + 1.0) + 1.5) - 5 + 1},
-        CoefficientCase{"BuildingOtherGroupsBoxesNotRead", {.ticked = {9, 12, 6, 31}}, 1, 1, 1},
-        CoefficientCase{"LandscapeRebuild",
-                        {.type = landscape, .ticked = {31}, .texts = {{22, "1.1"}}},
-                        1.1,
+        CoefficientCase{"BuildingIntelligent",
+                        {.conditions = {IntelligentBuilding}},
                         1,
-                        ((((1.0 + 1.0) + 1.1) + 1.0) + 1.0) - 5 + 1},
+                        1,
+                        ((((1.0 + 1.3) + 1.0) + 1.0) + 1.0) - 5 + 1},
+        CoefficientCase{"BuildingInterior",
+                        {.conditions = {InteriorDecoration}},
+                        1,
+                        1,
+                        ((((1.0 + 1.0) + 1.0) + 1.0) + 1.5) - 5 + 1},
+        CoefficientCase{"BuildingOtherGroupsBoxesNotRead",
+                        {.conditions = {Expressway, UrbanRoadUnderPipes, HighwayBridgeGradeI}},
+                        1,
+                        1,
+                        1},
+        CoefficientCase{
+            "LandscapeRebuild",
+            {.type = landscape, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.1"}}},
+            1.1,
+            1,
+            ((((1.0 + 1.0) + 1.1) + 1.0) + 1.0) - 5 + 1},
         CoefficientCase{"MunicipalRebuild",
-                        {.type = municipal, .grade = "Ⅲ级", .ticked = {27}, .texts = {{21, "1.3"}}},
+                        {.type = municipal,
+                         .grade = Grade::III,
+                         .conditions = {Renovation},
+                         .entries = {{RenovationCoefficient, "1.3"}}},
                         1,
                         1.15,
                         ((((1.0 + 1.0) + 1.3) + 1.0) + 1.0) - 5 + 1}),
@@ -152,9 +188,9 @@ struct StopCase {
     std::string name;
     Setup setup;
     std::string message;
-    std::string emptyBox;
-    std::string focusBox;
-    bool focusAmount;
+    std::optional<Entry> wrongEntry;
+    bool chooseType;
+    bool amountAccepted;
 };
 
 class Checks : public testing::TestWithParam<StopCase> {};
@@ -165,9 +201,9 @@ TEST_P(Checks, StopWithTheirMessage) {
     const Outcome out = run(c.setup, v);
     ASSERT_FALSE(out.complete());
     EXPECT_EQ(out.stop->message, c.message);
-    EXPECT_EQ(out.stop->emptyBox, c.emptyBox);
-    EXPECT_EQ(out.stop->focusBox, c.focusBox);
-    EXPECT_EQ(out.focusAmount, c.focusAmount);
+    EXPECT_EQ(out.stop->wrongEntry, c.wrongEntry);
+    EXPECT_EQ(out.stop->chooseType, c.chooseType);
+    EXPECT_EQ(out.amountAccepted, c.amountAccepted);
     EXPECT_TRUE(out.basicFee.empty() && out.otherFee.empty() && out.benchmarkFee.empty());
 }
 
@@ -176,110 +212,161 @@ const std::string rebuildMessage = "改扩建和技术改造建设项目附加�
 INSTANTIATE_TEST_SUITE_P(
     InOrder, Checks,
     testing::Values(
-        StopCase{"EmptyAmount", {.amount = ""}, "工程计费额不能小于或等于零！", "", "", false},
-        StopCase{"ZeroAmount", {.amount = "0"}, "工程计费额不能小于或等于零！", "", "", false},
-        StopCase{"NegativeAmount", {.amount = "-5"}, "工程计费额不能小于或等于零！", "", "", false},
-        StopCase{"LettersOnly", {.amount = "abc"}, "工程计费额不能小于或等于零！", "", "", false},
-        StopCase{"AmountBeyondRange", {.amount = "1e400"}, std::string(outOfRangeMessage), "", "", false},
+        StopCase{"EmptyAmount", {.amount = ""}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
+        StopCase{"ZeroAmount", {.amount = "0"}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
+        StopCase{
+            "NegativeAmount", {.amount = "-5"}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
+        StopCase{
+            "LettersOnly", {.amount = "abc"}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
+        StopCase{"AmountBeyondRange",
+                 {.amount = "1e400"},
+                 std::string(outOfRangeMessage),
+                 std::nullopt,
+                 false,
+                 false},
         StopCase{"NoTypeEvenWithoutGrade",
-                 {.type = "", .grade = ""},
+                 {.type = std::nullopt, .grade = std::nullopt},
                  "你还没有选择工程类型！",
-                 "",
-                 "Combo2",
+                 std::nullopt,
+                 true,
                  true},
         StopCase{"RoadRebuildHasItsOwnMessage",
-                 {.type = road, .ticked = {20}, .texts = {{8, "1.5"}}},
+                 {.type = road, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.5"}}},
                  "改扩建和技术改造建设项目附加调整系数超标！",
-                 "Text8",
-                 "Text8",
+                 RenovationCoefficient,
+                 false,
                  true},
         StopCase{"BridgeRebuild",
-                 {.type = bridge, .ticked = {1}, .texts = {{2, "1.09"}}},
+                 {.type = bridge, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.09"}}},
                  rebuildMessage,
-                 "Text2",
-                 "Text2",
+                 RenovationCoefficient,
+                 false,
                  true},
         StopCase{"BuildingRebuildAbove",
-                 {.ticked = {22}, .texts = {{19, "1.41"}}},
+                 {.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.41"}}},
                  rebuildMessage,
-                 "Text19",
-                 "Text19",
+                 RenovationCoefficient,
+                 false,
                  true},
         StopCase{"AncientEmptyReadsZero",
-                 {.ticked = {25}},
+                 {.conditions = {HistoricBuilding}},
                  "古建筑、仿古建筑、保护性建筑附加调整系数超标!！",
-                 "Text20",
-                 "Text20",
+                 HistoricCoefficient,
+                 false,
                  true},
         StopCase{"LandscapeRebuild",
-                 {.type = landscape, .ticked = {31}, .texts = {{22, "2"}}},
+                 {.type = landscape, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "2"}}},
                  rebuildMessage,
-                 "Text22",
-                 "Text22",
+                 RenovationCoefficient,
+                 false,
                  true},
         StopCase{"MunicipalRebuild",
-                 {.type = municipal, .ticked = {27}},
+                 {.type = municipal, .conditions = {Renovation}},
                  rebuildMessage,
-                 "Text21",
-                 "Text21",
-                 true},
-        StopCase{"RangeBeforeMissingGrade",
-                 {.grade = "", .ticked = {22}, .texts = {{19, "2"}}},
-                 rebuildMessage,
-                 "Text19",
-                 "Text19",
-                 true},
-        StopCase{"MissingGrade",
-                 {.grade = "", .ticked = {22}, .texts = {{19, "1.2"}}},
-                 "你还没有选择工程复杂程度！",
-                 "",
-                 "",
-                 true},
-        StopCase{"PatentBeforeForeign", {.ticked = {13, 14}}, "请输入自有专利技术收费金额！", "", "", true},
-        StopCase{"Foreign", {.ticked = {14}}, "请输入境外设计收费金额！", "", "", true},
-        StopCase{"Review", {.ticked = {15}}, "请输入境外审核确认收费金额！", "", "", true},
-        StopCase{"Printing", {.ticked = {16}}, "请输入工本费收费金额！", "", "", true},
-        StopCase{"Drawings", {.ticked = {17}}, "请输入购买标准图所用金额！", "", "", true},
-        StopCase{"NonStandardBothEmpty", {.ticked = {3}}, "请输入非标准设备设计额！", "", "", true},
-        StopCase{"NonStandardRateEmpty",
-                 {.ticked = {3}, .texts = {{7, "50"}}},
-                 "请输入非标准设备计费率！",
-                 "",
-                 "",
-                 true},
-        StopCase{"NonStandardRateAsPercentage",
-                 {.ticked = {3}, .texts = {{7, "50"}, {9, "15"}}},
-                 "非标准设备设计费率不得超标！",
-                 "",
-                 "",
+                 RenovationCoefficient,
+                 false,
                  true},
         StopCase{
-            "LocalChangeZero", {.ticked = {18, 21}, .texts = {{3, "0"}}}, "局部修改费率超标！", "", "", true},
-        StopCase{"LocalChangeOne", {.ticked = {21}, .texts = {{3, "1"}}}, "局部修改费率超标！", "", "", true},
-        StopCase{"LocalChangeEmpty", {.ticked = {21}}, "局部修改费率超标！", "", "", true},
+            "RangeBeforeMissingGrade",
+            {.grade = std::nullopt, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "2"}}},
+            rebuildMessage,
+            RenovationCoefficient,
+            false,
+            true},
+        StopCase{
+            "MissingGrade",
+            {.grade = std::nullopt, .conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.2"}}},
+            "你还没有选择工程复杂程度！",
+            std::nullopt,
+            false,
+            true},
+        StopCase{"PatentBeforeForeign",
+                 {.services = {OwnPatents, ForeignDesign}},
+                 "请输入自有专利技术收费金额！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{
+            "Foreign", {.services = {ForeignDesign}}, "请输入境外设计收费金额！", std::nullopt, false, true},
+        StopCase{"Review",
+                 {.services = {ForeignReview}},
+                 "请输入境外审核确认收费金额！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{
+            "Printing", {.services = {ExtraPrinting}}, "请输入工本费收费金额！", std::nullopt, false, true},
+        StopCase{"Drawings",
+                 {.services = {StandardDrawings}},
+                 "请输入购买标准图所用金额！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"NonStandardBothEmpty",
+                 {.services = {NonstandardEquipment}},
+                 "请输入非标准设备设计额！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"NonStandardRateEmpty",
+                 {.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentBase, "50"}}},
+                 "请输入非标准设备计费率！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"NonStandardRateAsPercentage",
+                 {.services = {NonstandardEquipment},
+                  .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "15"}}},
+                 "非标准设备设计费率不得超标！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"LocalChangeZero",
+                 {.services = {StandardDesignReuse, PartialChange}, .entries = {{PartialChangeRate, "0"}}},
+                 "局部修改费率超标！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"LocalChangeOne",
+                 {.services = {PartialChange}, .entries = {{PartialChangeRate, "1"}}},
+                 "局部修改费率超标！",
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"LocalChangeEmpty",
+                 {.services = {PartialChange}},
+                 "局部修改费率超标！",
+                 std::nullopt,
+                 false,
+                 true},
         StopCase{"TypedFeeBeyondRange",
-                 {.ticked = {13}, .texts = {{10, "1e999"}}},
+                 {.services = {OwnPatents}, .entries = {{OwnPatentsAmount, "1e999"}}},
                  std::string(outOfRangeMessage),
-                 "",
-                 "",
+                 std::nullopt,
+                 false,
                  true},
         StopCase{"SumBeyondRange",
-                 {.ticked = {13, 14}, .texts = {{10, "1.7e308"}, {11, "1.7e308"}}},
+                 {.services = {OwnPatents, ForeignDesign},
+                  .entries = {{OwnPatentsAmount, "1.7e308"}, {ForeignDesignAmount, "1.7e308"}}},
                  std::string(outOfRangeMessage),
-                 "",
-                 "",
+                 std::nullopt,
+                 false,
                  true},
         StopCase{"BenchmarkBeyondRange",
-                 {.amount = "1.7e308", .grade = "Ⅲ级", .ticked = {26, 13}, .texts = {{10, "1.797e308"}}},
+                 {.amount = "1.7e308",
+                  .grade = Grade::III,
+                  .conditions = {AcousticDecoration},
+                  .services = {OwnPatents},
+                  .entries = {{OwnPatentsAmount, "1.797e308"}}},
                  std::string(outOfRangeMessage),
-                 "",
-                 "",
+                 std::nullopt,
+                 false,
                  true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     Variables v;
-    run({.ticked = {22}, .texts = {{19, "1.41"}}}, v);
+    run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.41"}}}, v);
     EXPECT_EQ(*v.addCoef1, 1.41); // stored before the range check
     EXPECT_FALSE(v.basicFee.has_value());
 
@@ -289,7 +376,9 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     EXPECT_FALSE(w.basePrice.has_value());
 
     Variables x;
-    run({.ticked = {3}, .texts = {{7, "50"}, {9, "15"}}}, x);
+    run({.services = {NonstandardEquipment},
+         .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "15"}}},
+        x);
     EXPECT_EQ(*x.nonstdEquipAmount, 50);
     EXPECT_EQ(*x.nonstdEquipRate, 15);
     EXPECT_FALSE(x.nonstdEquipFee.has_value());
@@ -299,14 +388,17 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
 TEST(Calculation, BoundsOfTypedCoefficientsAreAllowed) {
     for (const char* text : {"1.1", "1.4"}) {
         Variables v;
-        EXPECT_TRUE(run({.ticked = {22}, .texts = {{19, text}}}, v).complete()) << text;
+        EXPECT_TRUE(run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, text}}}, v).complete()) << text;
     }
 }
 
 TEST(OtherFees, PercentagesOfTheBasicFee) {
     // 6,250,000 万元 is above the table: base price 100,000, and with coefficients of 1 so is the basic fee.
     Variables v;
-    const Outcome out = run({.amount = "6250000", .ticked = {7, 8, 10, 11}}, v);
+    const Outcome out =
+        run({.amount = "6250000",
+             .services = {OverallDesign, DesignCoordination, ConstructionBudget, AsBuiltDrawings}},
+            v);
     ASSERT_TRUE(out.complete());
     EXPECT_EQ(*v.basicFee, 100000);
     EXPECT_EQ(*v.overallDesignFee, 5000);
@@ -331,8 +423,12 @@ TEST(OtherFees, NothingTickedIsZero) {
 
 TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     Variables v;
-    const Outcome out =
-        run({.ticked = {13, 14, 3}, .texts = {{10, " "}, {11, "-2"}, {7, "50"}, {9, "0.15"}}}, v);
+    const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
+                             .entries = {{OwnPatentsAmount, " "},
+                                         {ForeignDesignAmount, "-2"},
+                                         {NonstandardEquipmentBase, "50"},
+                                         {NonstandardEquipmentRate, "0.15"}}},
+                            v);
     ASSERT_TRUE(out.complete());
     EXPECT_EQ(*v.patentFee, 0); // a blank is not empty and reads as 0
     EXPECT_EQ(*v.foreignDesignFee, -2);
@@ -340,20 +436,24 @@ TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     EXPECT_EQ(*v.otherFee, 5.5);
     for (const char* rate : {"0.1", "0.2"}) {
         Variables w;
-        EXPECT_TRUE(run({.ticked = {3}, .texts = {{7, "1"}, {9, rate}}}, w).complete()) << rate;
+        EXPECT_TRUE(run({.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentBase, "1"}, {NonstandardEquipmentRate, rate}}}, w).complete())
+            << rate;
     }
 }
 
 TEST(OtherFees, StandardDesignAndItsRefinements) {
     Variables v;
-    run({.amount = "6250000", .ticked = {18}}, v);
+    run({.amount = "6250000", .services = {StandardDesignReuse}}, v);
     EXPECT_EQ(*v.reuseFee, 30000);
 
-    run({.amount = "6250000", .ticked = {18, 19}}, v);
+    run({.amount = "6250000", .services = {StandardDesignReuse, FoundationRedesign}}, v);
     EXPECT_EQ(*v.reuseFee, 0);
     EXPECT_EQ(*v.refoundationFee, 40000);
 
-    run({.amount = "6250000", .ticked = {18, 21}, .texts = {{3, "0.2"}}}, v);
+    run({.amount = "6250000",
+         .services = {StandardDesignReuse, PartialChange},
+         .entries = {{PartialChangeRate, "0.2"}}},
+        v);
     EXPECT_EQ(*v.reuseFee, 0);
     EXPECT_EQ(*v.localChangeFee, 20000);
     EXPECT_EQ(*v.localChangeRate, 0.2);
@@ -384,7 +484,7 @@ TEST_P(Phases, ShareOfTheBenchmark) {
     }
     ASSERT_TRUE(out.phase.has_value());
     EXPECT_EQ(out.phase->caption, c.caption);
-    const Variable& share = v.*phases[static_cast<std::size_t>(c.setup.option)].share;
+    const Variable& share = v.*phases[static_cast<std::size_t>(c.setup.phase)].share;
     EXPECT_EQ(*share, *v.benchmarkFee * c.proportion);
     EXPECT_EQ(out.phase->share, resultBoxText(*share));
 }
@@ -394,31 +494,55 @@ const std::string first = "其中初步设计费", drawing = "其中施工图设
 INSTANTIATE_TEST_SUITE_P(
     Rows, Phases,
     testing::Values(
-        PhaseCase{"RoadPreliminary", {.type = road, .option = 1}, first, 0.45},
-        PhaseCase{"RoadDrawing", {.type = road, .option = 2}, drawing, 0.55},
-        PhaseCase{"RoadSchemeHasNone", {.type = road, .option = 3}, "", 0},
-        PhaseCase{"BridgeDrawing", {.type = bridge, .grade = "Ⅲ级", .option = 2}, drawing, 0.55},
-        PhaseCase{"OutdoorI", {.grade = "Ⅰ级", .ticked = {29}, .option = 2}, drawing, 0.6},
-        PhaseCase{"OutdoorII", {.ticked = {29}, .option = 2}, drawing, 0.55},
-        PhaseCase{"OutdoorIII", {.grade = "Ⅲ级", .ticked = {29}, .option = 3}, scheme, 0.2},
-        PhaseCase{"OutdoorPreliminary", {.ticked = {29}, .option = 1}, first, 0.3},
-        PhaseCase{"GroupHousing", {.ticked = {32}, .option = 2}, drawing, 0.45},
-        PhaseCase{"HousingHasNoPreliminary", {.ticked = {30}, .option = 1}, "", 0},
-        PhaseCase{"HousingScheme", {.ticked = {30}, .option = 3}, scheme, 0.25},
-        PhaseCase{"AncientScheme", {.ticked = {25}, .texts = {{20, "1.3"}}, .option = 3}, scheme, 0.3},
-        PhaseCase{"IntelligentPreliminary", {.ticked = {23}, .option = 1}, first, 0.4},
-        PhaseCase{"IntelligentHasNoScheme", {.ticked = {23}, .option = 3}, "", 0},
-        PhaseCase{"InteriorScheme", {.ticked = {24}, .option = 3}, scheme, 0.5},
-        PhaseCase{"CivilDefenceScheme", {.ticked = {28}, .option = 3}, scheme, 0.1},
-        PhaseCase{"AcousticsHasNoRow", {.ticked = {26}, .option = 2}, "", 0},
-        PhaseCase{"BuildingWithoutKind", {.option = 1}, "", 0},
-        PhaseCase{"LandscapeIIDrawing", {.type = landscape, .option = 2}, drawing, 0.7},
-        PhaseCase{"LandscapeIIIPreliminary", {.type = landscape, .grade = "Ⅲ级", .option = 1}, first, 0.2},
-        PhaseCase{"LandscapeIPreliminaryHasNone", {.type = landscape, .grade = "Ⅰ级", .option = 1}, "", 0},
-        PhaseCase{"LandscapeIScheme", {.type = landscape, .grade = "Ⅰ级", .option = 3}, scheme, 0.3},
-        PhaseCase{"MunicipalIIIPreliminary", {.type = municipal, .grade = "Ⅲ级", .option = 1}, first, 0.5},
-        PhaseCase{"MunicipalIDrawing", {.type = municipal, .grade = "Ⅰ级", .option = 2}, drawing, 0.6},
-        PhaseCase{"MunicipalSchemeHasNone", {.type = municipal, .option = 3}, "", 0},
+        PhaseCase{"RoadPreliminary", {.type = road, .phase = Preliminary}, first, 0.45},
+        PhaseCase{"RoadDrawing", {.type = road, .phase = Drawing}, drawing, 0.55},
+        PhaseCase{"RoadSchemeHasNone", {.type = road, .phase = Scheme}, "", 0},
+        PhaseCase{"BridgeDrawing", {.type = bridge, .grade = Grade::III, .phase = Drawing}, drawing, 0.55},
+        PhaseCase{"OutdoorI",
+                  {.grade = Grade::I, .conditions = {BuildingWithOutdoor}, .phase = Drawing},
+                  drawing,
+                  0.6},
+        PhaseCase{"OutdoorII", {.conditions = {BuildingWithOutdoor}, .phase = Drawing}, drawing, 0.55},
+        PhaseCase{"OutdoorIII",
+                  {.grade = Grade::III, .conditions = {BuildingWithOutdoor}, .phase = Scheme},
+                  scheme,
+                  0.2},
+        PhaseCase{
+            "OutdoorPreliminary", {.conditions = {BuildingWithOutdoor}, .phase = Preliminary}, first, 0.3},
+        PhaseCase{"GroupHousing", {.conditions = {HousingCluster}, .phase = Drawing}, drawing, 0.45},
+        PhaseCase{"HousingHasNoPreliminary", {.conditions = {Housing}, .phase = Preliminary}, "", 0},
+        PhaseCase{"HousingScheme", {.conditions = {Housing}, .phase = Scheme}, scheme, 0.25},
+        PhaseCase{
+            "AncientScheme",
+            {.conditions = {HistoricBuilding}, .entries = {{HistoricCoefficient, "1.3"}}, .phase = Scheme},
+            scheme,
+            0.3},
+        PhaseCase{"IntelligentPreliminary",
+                  {.conditions = {IntelligentBuilding}, .phase = Preliminary},
+                  first,
+                  0.4},
+        PhaseCase{"IntelligentHasNoScheme", {.conditions = {IntelligentBuilding}, .phase = Scheme}, "", 0},
+        PhaseCase{"InteriorScheme", {.conditions = {InteriorDecoration}, .phase = Scheme}, scheme, 0.5},
+        PhaseCase{"CivilDefenceScheme", {.conditions = {CivilDefence}, .phase = Scheme}, scheme, 0.1},
+        PhaseCase{"AcousticsHasNoRow", {.conditions = {AcousticDecoration}, .phase = Drawing}, "", 0},
+        PhaseCase{"BuildingWithoutKind", {.phase = Preliminary}, "", 0},
+        PhaseCase{"LandscapeIIDrawing", {.type = landscape, .phase = Drawing}, drawing, 0.7},
+        PhaseCase{"LandscapeIIIPreliminary",
+                  {.type = landscape, .grade = Grade::III, .phase = Preliminary},
+                  first,
+                  0.2},
+        PhaseCase{"LandscapeIPreliminaryHasNone",
+                  {.type = landscape, .grade = Grade::I, .phase = Preliminary},
+                  "",
+                  0},
+        PhaseCase{"LandscapeIScheme", {.type = landscape, .grade = Grade::I, .phase = Scheme}, scheme, 0.3},
+        PhaseCase{"MunicipalIIIPreliminary",
+                  {.type = municipal, .grade = Grade::III, .phase = Preliminary},
+                  first,
+                  0.5},
+        PhaseCase{
+            "MunicipalIDrawing", {.type = municipal, .grade = Grade::I, .phase = Drawing}, drawing, 0.6},
+        PhaseCase{"MunicipalSchemeHasNone", {.type = municipal, .phase = Scheme}, "", 0},
         PhaseCase{"NoOption", {.type = road}, "", 0}),
     [](const auto& info) { return info.param.name; });
 
@@ -433,14 +557,15 @@ TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
             EXPECT_NEAR(sum, 1.0, 1e-12) << static_cast<int>(type) << " grade " << grade;
         }
     }
-    for (int box : {23, 24, 25, 28, 29, 30, 32}) {
+    for (Condition kind : {IntelligentBuilding, InteriorDecoration, HistoricBuilding, CivilDefence,
+                           BuildingWithOutdoor, Housing, HousingCluster}) {
         for (unsigned grade : {gradeI, gradeII, gradeIII}) {
             double sum = 0;
             for (const PhaseRow& row : phaseRows)
-                if (row.type == EngineeringType::Building && row.box == box &&
+                if (row.type == EngineeringType::Building && row.kind == kind &&
                     (row.grades == everyGrade || (row.grades & grade)))
                     sum += row.proportion;
-            EXPECT_NEAR(sum, 1.0, 1e-12) << "Check" << box;
+            EXPECT_NEAR(sum, 1.0, 1e-12) << static_cast<int>(kind);
         }
     }
 }
@@ -448,7 +573,7 @@ TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
 TEST(Phases, ABenchmarkJustUnderAHundredthShowsFifteenDigits) {
     // 750 万元 interpolates to 29.849999999999998, shown as 29.85.
     Variables v;
-    const Outcome out = run({.amount = "750", .type = municipal, .grade = "Ⅱ级", .option = 2}, v);
+    const Outcome out = run({.amount = "750", .type = municipal, .grade = Grade::II, .phase = Drawing}, v);
     EXPECT_EQ(*v.basicFee, 20.9 + (250 * 17.9) / 500);
     EXPECT_EQ(out.basicFee, " 29.85");
     EXPECT_EQ(out.benchmarkFee, " 29.85");

@@ -9,6 +9,9 @@
 
 using namespace varnel;
 using engine::CalculationRecord;
+using engine::DesignPhase;
+using engine::Service;
+using S = engine::Service;
 
 namespace {
 
@@ -95,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FeeCase {
     std::string name;
-    std::vector<int> ticked;
+    std::vector<Service> services;
     std::vector<std::string> lines; // the other-fee lines, each followed by an empty line
 };
 
@@ -103,9 +106,9 @@ class FeeLines : public testing::TestWithParam<FeeCase> {};
 
 TEST_P(FeeLines, KeepTheirExactSpacing) {
     CalculationRecord r = test::typicalRecord();
-    r.ticked.reset();
-    for (int box : GetParam().ticked)
-        r.ticked.set(static_cast<std::size_t>(box));
+    r.project.services = {};
+    for (Service service : GetParam().services)
+        r.project.services.insert(service);
     r.variables.nonstdEquipAmount = 50;
     r.variables.nonstdEquipRate = 0.15;
     r.variables.localChangeRate = 0.2;
@@ -124,30 +127,31 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, FeeLines,
     testing::Values(
         FeeCase{"Percentages",
-                {7, 8, 10, 11},
+                {S::OverallDesign, S::DesignCoordination, S::ConstructionBudget, S::AsBuiltDrawings},
                 {"您的工程总体设计费为：55.05×5% =2.7525万元", "您的工程主体设计协调费为：55.05×5% =0万元",
                  "您的工程预算编制费为：55.05×10% =0万元", "您的工程竣工图编制费为：55.05×8% =0万元"}},
         FeeCase{"Amounts",
-                {13, 14, 15, 16, 17},
+                {S::OwnPatents, S::ForeignDesign, S::ForeignReview, S::ExtraPrinting, S::StandardDrawings},
                 {"您的自有专利技术收费为：0万元", "您的境外设计收费为：0万元", "您的境外审核确认费为：0万元",
                  "您的另行印制设计文件工本费为：0万元", "您的购买标准设计图费为：0万元"}},
         // One box alone writes its own line only.
-        FeeCase{"ForeignDesignAlone", {14}, {"您的境外设计收费为：0万元"}},
-        FeeCase{"BudgetAlone", {10}, {"您的工程预算编制费为：55.05×10% =0万元"}},
-        FeeCase{"NonStandard", {3}, {"您的非标准设备设计费为：50万元×0.15=0万元"}},
-        FeeCase{"Reuse", {18}, {"您采用标准设备和复用设计费为：55.05万元×30%=0万元"}},
+        FeeCase{"ForeignDesignAlone", {S::ForeignDesign}, {"您的境外设计收费为：0万元"}},
+        FeeCase{"BudgetAlone", {S::ConstructionBudget}, {"您的工程预算编制费为：55.05×10% =0万元"}},
+        FeeCase{"NonStandard", {S::NonstandardEquipment}, {"您的非标准设备设计费为：50万元×0.15=0万元"}},
+        FeeCase{"Reuse", {S::StandardDesignReuse}, {"您采用标准设备和复用设计费为：55.05万元×30%=0万元"}},
         FeeCase{"Refoundation",
-                {18, 19},
+                {S::StandardDesignReuse, S::FoundationRedesign},
                 {"您采用标准设备和复用设计并重新进行基础设计费为：55.05万元×40%=0万元"}},
-        FeeCase{
-            "LocalChange", {18, 21}, {"您采用标准设备和复用设计并做局部修改设计费为：55.05万元×0.2=0万元"}},
+        FeeCase{"LocalChange",
+                {S::StandardDesignReuse, S::PartialChange},
+                {"您采用标准设备和复用设计并做局部修改设计费为：55.05万元×0.2=0万元"}},
         FeeCase{"None", {}, {}}),
     [](const auto& info) { return info.param.name; });
 
 struct PhaseCase {
     const char* name;
     bool commissioned; // 单独委托设计 ticked in the calculation
-    int option;
+    DesignPhase phase;
     bool shareWritten;             // a phase row of that calculation applied
     std::vector<std::string> tail; // the lines between the benchmark line and the closing text
 };
@@ -159,8 +163,8 @@ TEST_P(PhaseLines, FollowTheRunThatWroteTheShare) {
     r.variables.preliminaryPhaseFee = 17.34;
     r.variables.drawingPhaseFee = 31.79;
     r.variables.schemePhaseFee = 5.78;
-    r.ticked.set(4, GetParam().commissioned);
-    r.option = GetParam().option;
+    r.project.independentPhase = GetParam().commissioned;
+    r.project.phase = GetParam().phase;
     r.phaseShareWritten = GetParam().shareWritten;
     const std::vector<std::string> lines = linesOf(report::buildReport(r));
     ASSERT_GE(lines.size(), 24u);
@@ -170,13 +174,19 @@ TEST_P(PhaseLines, FollowTheRunThatWroteTheShare) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PhaseLines,
-    testing::Values(PhaseCase{"Preliminary", true, 1, true, {stars, "其中初步设计收费为：17.34万元", stars}},
-                    PhaseCase{"Drawing", true, 2, true, {stars, "其中施工图设计收费为：31.79万元", stars}},
-                    PhaseCase{"Scheme", true, 3, true, {stars, "其中方案设计收费为：5.78万元", stars}},
-                    // Chosen, but no row of the run applied: the share variable is another run's.
-                    PhaseCase{"NoRowApplied", true, 1, false, {stars, stars}},
-                    PhaseCase{"NoPhaseChosen", true, 0, false, {stars, stars}},
-                    PhaseCase{"NotCommissioned", false, 2, true, {stars}}),
+    testing::Values(
+        PhaseCase{"Preliminary",
+                  true,
+                  DesignPhase::Preliminary,
+                  true,
+                  {stars, "其中初步设计收费为：17.34万元", stars}},
+        PhaseCase{
+            "Drawing", true, DesignPhase::Drawing, true, {stars, "其中施工图设计收费为：31.79万元", stars}},
+        PhaseCase{"Scheme", true, DesignPhase::Scheme, true, {stars, "其中方案设计收费为：5.78万元", stars}},
+        // Chosen, but no row of the run applied: the share variable is another run's.
+        PhaseCase{"NoRowApplied", true, DesignPhase::Preliminary, false, {stars, stars}},
+        PhaseCase{"NoPhaseChosen", true, DesignPhase::None, false, {stars, stars}},
+        PhaseCase{"NotCommissioned", false, DesignPhase::Drawing, true, {stars}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Report, BeforeAnyCalculationNumbersWriteAsNothing) {

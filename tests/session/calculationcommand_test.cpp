@@ -39,7 +39,7 @@ TEST_F(CalculateCommand, ShowsTheResultRowAndMovesTheFocusToTheAmount) {
     EXPECT_EQ(w.text("Text17"), " 63.58275");
     EXPECT_EQ(w.focus(), "Text1");
     ASSERT_TRUE(state.record.has_value());
-    EXPECT_TRUE(state.record->ticked.test(7));
+    EXPECT_TRUE(state.record->project.has(engine::Service::OverallDesign));
 }
 
 TEST_F(CalculateCommand, MessagesCarryTheApplicationTitleAndNoIcon) {

@@ -27,7 +27,7 @@ inline engine::CalculationRecord typicalRecord() {
         v.*fee = 0;
     v.otherFee = 2.7525;
     v.benchmarkFee = 57.8025;
-    r.ticked.set(7);
+    r.project.services.insert(engine::Service::OverallDesign);
     return r;
 }
 

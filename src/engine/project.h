@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnel::engine {
+
+// The five engineering types, in the order of the type list.
+enum class EngineeringType { Road, Bridge, Building, Landscape, Municipal };
+
+inline constexpr std::array<std::string_view, 5> engineeringTypeNames{
+    "公路和城市道路工程", "公路和城市桥梁、隧道工程", "建筑、人防工程", "园林绿化工程", "市政公用工程"};
+
+// The three complexity grades, and how the chosen one is written.
+enum class Grade { I, II, III };
+
+inline constexpr std::array<std::string_view, 3> gradeNames{"Ⅰ级", "Ⅱ级", "Ⅲ级"};
+
+std::optional<EngineeringType> engineeringTypeNamed(std::string_view name);
+std::optional<Grade> gradeNamed(std::string_view name);
+
+// The additional adjustment conditions (工程附加调整). Each belongs to one or more types; a condition that
+// does not belong to the project's type is not read.
+enum class Condition {
+    Renovation,            // 改扩建和技术改造建设项目, every type, with its typed coefficient
+    UrbanRoadUnderPipes,   // 城市道路通过地下管网密集区的工程
+    Expressway,            // 高速公路、一级公路工程
+    UrbanBridgeUnderPipes, // 城市桥梁、隧道通过地下管网密集区的工程
+    HighwayBridgeGradeI,   // 公路桥梁、隧道工程Ⅰ级
+    HighwayBridgeGradeIII, // 公路桥梁、隧道工程Ⅲ级
+    HistoricBuilding,      // 古建筑、仿古建筑、保护性建筑, with its typed coefficient
+    IntelligentBuilding,   // 智能建筑弱电系统工程
+    CivilDefence,          // 人防工程
+    InteriorDecoration,    // 室内装修工程
+    AcousticDecoration,    // 特殊声学装修工程
+    Housing,               // 住宅工程
+    HousingCluster,        // 住宅工程(组团)
+    BuildingWithOutdoor,   // 建筑与室外工程
+};
+inline constexpr std::size_t conditionCount = static_cast<std::size_t>(Condition::BuildingWithOutdoor) + 1;
+
+// The other design services (其他设计收费) the client commissions.
+enum class Service {
+    OverallDesign,        // 总体设计费
+    DesignCoordination,   // 主体设计协调费
+    ConstructionBudget,   // 施工图预算编制费
+    AsBuiltDrawings,      // 竣工图编制费
+    OwnPatents,           // 自有专利技术收费, a typed amount
+    ForeignDesign,        // 境外设计收费, a typed amount
+    ForeignReview,        // 境外审核确认收费, a typed amount
+    ExtraPrinting,        // 另行印制设计文件工本费, a typed amount
+    StandardDrawings,     // 购买标准图费, a typed amount
+    NonstandardEquipment, // 非标准设备设计费, a typed amount and rate
+    StandardDesignReuse,  // 采用标准设计和复用设计
+    FoundationRedesign,   // 重新进行基础设计 (with reuse)
+    PartialChange,        // 对原设计进行局部调整 (with reuse), a typed rate
+};
+inline constexpr std::size_t serviceCount = static_cast<std::size_t>(Service::PartialChange) + 1;
+
+// The numbers the user types for the project, as typed.
+enum class Entry {
+    RenovationCoefficient,    // 改扩建和技术改造建设项目附加调整系数
+    HistoricCoefficient,      // 古建筑、仿古建筑、保护性建筑附加调整系数
+    OwnPatentsAmount,         // 自有专利技术收费（万元）
+    ForeignDesignAmount,      // 境外设计收费（万元）
+    ForeignReviewAmount,      // 境外审核确认收费（万元）
+    ExtraPrintingAmount,      // 另行印制设计文件工本费（万元）
+    StandardDrawingsAmount,   // 购买标准图费（万元）
+    NonstandardEquipmentBase, // 非标准设备设计额（万元）
+    NonstandardEquipmentRate, // 非标准设备设计费率
+    PartialChangeRate,        // 对原设计进行局部调整的费率
+};
+inline constexpr std::size_t entryCount = static_cast<std::size_t>(Entry::PartialChangeRate) + 1;
+
+// The design phase commissioned on its own (单独委托设计), if any.
+enum class DesignPhase { None, Preliminary, Drawing, Scheme };
+
+// A set of the members of an enumeration of `size` members.
+template <typename E, std::size_t size>
+class EnumSet {
+  public:
+    EnumSet() = default;
+    EnumSet(std::initializer_list<E> members) {
+        for (E e : members)
+            insert(e);
+    }
+    void insert(E e) { m_bits.set(static_cast<std::size_t>(e)); }
+    void set(E e, bool member) { m_bits.set(static_cast<std::size_t>(e), member); }
+    bool contains(E e) const { return m_bits.test(static_cast<std::size_t>(e)); }
+    bool operator==(const EnumSet&) const = default;
+
+  private:
+    std::bitset<size> m_bits;
+};
+
+// A project as the standard describes it, as the user has entered it at the moment of 计算.
+struct Project {
+    std::string amount; // 工程设计收费计费额, in 万元, as typed
+    std::optional<EngineeringType> type;
+    std::optional<Grade> grade;
+    EnumSet<Condition, conditionCount> conditions;
+    EnumSet<Service, serviceCount> services;
+    std::array<std::string, entryCount> entries;
+    bool independentPhase = false; // 单独委托设计 ticked
+    DesignPhase phase = DesignPhase::None;
+
+    bool has(Condition c) const { return conditions.contains(c); }
+    bool has(Service s) const { return services.contains(s); }
+    const std::string& text(Entry e) const { return entries[static_cast<std::size_t>(e)]; }
+    std::string& text(Entry e) { return entries[static_cast<std::size_t>(e)]; }
+};
+
+} // namespace varnel::engine

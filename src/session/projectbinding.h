@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/calculation.h"
+#include "engine/project.h"
+
+#include <optional>
+#include <string_view>
+
+namespace varnel::forms {
+class Form;
+} // namespace varnel::forms
+
+namespace varnel::session {
+
+// Where the main window holds the project and shows the results: the one place that ties the project's
+// fields to control names.
+namespace boxes {
+inline constexpr std::string_view amount = "Text1";
+inline constexpr std::string_view typeList = "Combo2";
+inline constexpr std::string_view chosenGrade = "Label7";
+inline constexpr std::string_view independentPhase = "Check4";
+inline constexpr std::string_view basicFee = "Text15";
+inline constexpr std::string_view otherFee = "Text16";
+inline constexpr std::string_view benchmarkFee = "Text17";
+inline constexpr std::string_view phaseShare = "Text18";
+inline constexpr std::string_view phaseLabel = "Label27";
+inline constexpr std::string_view phaseCaption = "Label28";
+} // namespace boxes
+
+// The check box of a condition. 改扩建和技术改造建设项目 has a box in each type's group: the one of the
+// project's type is read (no type: none).
+std::optional<std::string_view> conditionBox(engine::Condition condition,
+                                             std::optional<engine::EngineeringType> type);
+std::string_view serviceBox(engine::Service service);
+// The text box a number is typed into; the renovation coefficient's, like its box, by type.
+std::optional<std::string_view> entryBox(engine::Entry entry, std::optional<engine::EngineeringType> type);
+// The option button of a design phase.
+std::string_view phaseOption(engine::DesignPhase phase);
+
+// The project as the main window holds it now.
+engine::Project readProject(const forms::Form& mainWindow);
+
+} // namespace varnel::session
