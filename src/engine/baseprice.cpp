@@ -4,9 +4,10 @@ namespace varnel::engine {
 
 BasePrice basePriceFor(double feeBase) {
     if (feeBase > flatRateFrom)
-        return {feeBase * 0.016, std::nullopt, std::nullopt};
+        return {feeBase * flatRate, std::nullopt, std::nullopt};
     if (feeBase < basePriceTable.front().amount)
-        return {9 - ((200 - feeBase) * 11.9) / 300, std::nullopt, std::nullopt};
+        return {belowTable.price - ((belowTable.from - feeBase) * belowTable.rise) / belowTable.run,
+                std::nullopt, std::nullopt};
     for (std::size_t i = 0; i + 1 < basePriceTable.size(); ++i) {
         const BasePriceRow& low = basePriceTable[i];
         const BasePriceRow& high = basePriceTable[i + 1];

@@ -34,6 +34,17 @@ inline constexpr std::array<BasePriceRow, 18> basePriceTable{{
 
 // Above the table's last amount the base price is 1.6 % of the amount.
 inline constexpr double flatRateFrom = 2000000;
+inline constexpr double flatRate = 0.016;
+
+// Below the table the line through its first two rows goes on: price − rise × (from − amount) ÷ run,
+// that is 9 − 11.9 × (200 − amount) ÷ 300, with the rise as the standard writes it.
+struct BelowTableLine {
+    double price;
+    double rise;
+    double from;
+    double run;
+};
+inline constexpr BelowTableLine belowTable{9, 11.9, 200, 300};
 
 struct BasePrice {
     double price = 0;
@@ -43,8 +54,8 @@ struct BasePrice {
 };
 
 // The base price of a positive fee base amount:
-//  - above 2,000,000: amount × 0.016;
-//  - below 200: the line through the first two rows, continued;
+//  - above 2,000,000: amount × flatRate;
+//  - below 200: belowTable;
 //  - otherwise linear interpolation between the rows around it. Each interval includes its lower end and
 //    excludes its upper one, except the last, which includes 2,000,000 itself (the table's last row).
 BasePrice basePriceFor(double feeBase);

@@ -59,6 +59,17 @@ const std::array<SimpleFee, 9> simpleFees{{
     {StandardDrawings, &V::standardDrawingFee, 0, StandardDrawingsAmount, "请输入购买标准图所用金额！"},
 }};
 
+double shareOfBasicFee(Service service) {
+    for (const SimpleFee& f : simpleFees)
+        if (f.service == service)
+            return f.rate;
+    if (service == StandardDesignReuse)
+        return reuseRate;
+    if (service == FoundationRedesign)
+        return refoundationRate;
+    return 0;
+}
+
 const std::array<Variable Variables::*, 13> otherFeeSumOrder{
     &V::nonstdEquipFee,   &V::overallDesignFee, &V::coordinationFee,    &V::reuseFee,  &V::refoundationFee,
     &V::budgetFee,        &V::asBuiltFee,       &V::localChangeFee,     &V::patentFee, &V::foreignDesignFee,

@@ -52,6 +52,9 @@ struct SimpleFee {
 };
 extern const std::array<SimpleFee, 9> simpleFees;
 
+// The share of the basic fee a service is charged at, for the services charged so (0 otherwise).
+double shareOfBasicFee(Service service);
+
 // 非标准设备设计费: its rate must lie within [lower, upper].
 inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
 // 采用标准设计和复用设计 and 重新进行基础设计 as shares of the basic fee.

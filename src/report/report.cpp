@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "engine/baseprice.h"
+#include "engine/feetables.h"
 #include "engine/numbers.h"
 
 #include <array>
@@ -60,9 +61,15 @@ bool has(const engine::CalculationRecord& r, engine::Service service) {
     return r.project.has(service);
 }
 
-Line shareLine(std::string_view label, const Variable& basic, std::string_view percent, const Variable& fee) {
+// A rate as the report writes it: 0.05 as "5%".
+std::string percent(double rate) {
+    return engine::joinedText(rate * 100) + "%";
+}
+
+// A fee charged as a share of the basic fee; its percentage stands with a blank after it.
+Line shareLine(std::string_view label, const Variable& basic, S service, const Variable& fee) {
     Line l;
-    l << label << basic << "×" << percent << "=" << fee << "万元";
+    l << label << basic << "×" << percent(engine::shareOfBasicFee(service)) << " =" << fee << "万元";
     return l;
 }
 
@@ -74,15 +81,21 @@ Line amountLine(std::string_view label, const Variable& fee) {
 
 const FeeLine feeLines[] = {
     {[](const auto& r) { return has(r, S::OverallDesign); },
-     [](const V& v) { return shareLine("您的工程总体设计费为：", v.basicFee, "5% ", v.overallDesignFee); }},
+     [](const V& v) {
+         return shareLine("您的工程总体设计费为：", v.basicFee, S::OverallDesign, v.overallDesignFee);
+     }},
     {[](const auto& r) { return has(r, S::DesignCoordination); },
      [](const V& v) {
-         return shareLine("您的工程主体设计协调费为：", v.basicFee, "5% ", v.coordinationFee);
+         return shareLine("您的工程主体设计协调费为：", v.basicFee, S::DesignCoordination, v.coordinationFee);
      }},
     {[](const auto& r) { return has(r, S::ConstructionBudget); },
-     [](const V& v) { return shareLine("您的工程预算编制费为：", v.basicFee, "10% ", v.budgetFee); }},
+     [](const V& v) {
+         return shareLine("您的工程预算编制费为：", v.basicFee, S::ConstructionBudget, v.budgetFee);
+     }},
     {[](const auto& r) { return has(r, S::AsBuiltDrawings); },
-     [](const V& v) { return shareLine("您的工程竣工图编制费为：", v.basicFee, "8% ", v.asBuiltFee); }},
+     [](const V& v) {
+         return shareLine("您的工程竣工图编制费为：", v.basicFee, S::AsBuiltDrawings, v.asBuiltFee);
+     }},
     {[](const auto& r) { return has(r, S::OwnPatents); },
      [](const V& v) { return amountLine("您的自有专利技术收费为：", v.patentFee); }},
     {[](const auto& r) { return has(r, S::ForeignDesign); },
@@ -106,18 +119,14 @@ const FeeLine feeLines[] = {
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
-           << "×"
-           << "30%"
-           << "=" << v.reuseFee << "万元";
+           << "×" << percent(engine::reuseRate) << "=" << v.reuseFee << "万元";
          return l;
      }},
     {[](const auto& r) { return has(r, S::FoundationRedesign); },
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计并重新进行基础设计费为：" << v.basicFee << "万元"
-           << "×"
-           << "40%"
-           << "=" << v.refoundationFee << "万元";
+           << "×" << percent(engine::refoundationRate) << "=" << v.refoundationFee << "万元";
          return l;
      }},
     {[](const auto& r) { return has(r, S::PartialChange); },
@@ -140,11 +149,13 @@ constexpr std::array<Variable Variables::*, 13> sumLineOrder{
 void basePriceLines(Lines& out, const Variables& v) {
     const double feeBase = engine::numeric(v.feeBase);
     if (feeBase > engine::flatRateFrom) {
-        out.add(Line() << "计费额=" << v.feeBase << "×1.6%=" << v.basePrice << "万元");
+        out.add(Line() << "计费额=" << v.feeBase << "×" << percent(engine::flatRate) << "=" << v.basePrice
+                       << "万元");
     } else if (feeBase < engine::basePriceTable.front().amount && feeBase > 0) {
         // Below the table the line through its first two rows is continued.
-        out.add(Line() << "计费额:" << v.feeBase << "万元，收费基价=9-11.9×(200-" << v.feeBase
-                       << ")÷300=" << v.basePrice);
+        const engine::BelowTableLine& line = engine::belowTable;
+        out.add(Line() << "计费额:" << v.feeBase << "万元，收费基价=" << line.price << "-" << line.rise
+                       << "×(" << line.from << "-" << v.feeBase << ")÷" << line.run << "=" << v.basePrice);
     } else {
         out.add(Line() << "计费额：" << v.lowAmount << "万元"
                        << "  收费基价： " << v.lowPrice << "万元");
