@@ -218,6 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
             "NegativeAmount", {.amount = "-5"}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
         StopCase{
             "LettersOnly", {.amount = "abc"}, "工程计费额不能小于或等于零！", std::nullopt, false, false},
+        StopCase{"CoefficientBeyondRange",
+                 {.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1e400"}}},
+                 std::string(outOfRangeMessage),
+                 std::nullopt,
+                 false,
+                 true},
         StopCase{"AmountBeyondRange",
                  {.amount = "1e400"},
                  std::string(outOfRangeMessage),
@@ -388,7 +394,9 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
 TEST(Calculation, BoundsOfTypedCoefficientsAreAllowed) {
     for (const char* text : {"1.1", "1.4"}) {
         Variables v;
-        EXPECT_TRUE(run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, text}}}, v).complete()) << text;
+        EXPECT_TRUE(
+            run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, text}}}, v).complete())
+            << text;
     }
 }
 
@@ -436,7 +444,10 @@ TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     EXPECT_EQ(*v.otherFee, 5.5);
     for (const char* rate : {"0.1", "0.2"}) {
         Variables w;
-        EXPECT_TRUE(run({.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentBase, "1"}, {NonstandardEquipmentRate, rate}}}, w).complete())
+        EXPECT_TRUE(run({.services = {NonstandardEquipment},
+                         .entries = {{NonstandardEquipmentBase, "1"}, {NonstandardEquipmentRate, rate}}},
+                        w)
+                        .complete())
             << rate;
     }
 }
