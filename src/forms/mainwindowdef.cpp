@@ -1,5 +1,7 @@
 // The main window, Form1: every control with its caption, place in twips, tab number and initial state.
 #include "forms/definitionbuilder.h"
+
+#include "engine/project.h"
 #include "forms/formdef.h"
 
 #include <utility>
@@ -231,8 +233,7 @@ FormDef makeMainWindow() {
         else if (c.name == "Command2")
             c.faceColour = Rgb{0, 192, 0};
         else if (c.name == "Combo2")
-            c.items = {"公路和城市道路工程", "公路和城市桥梁、隧道工程", "建筑、人防工程", "园林绿化工程",
-                       "市政公用工程"};
+            c.items.assign(engine::engineeringTypeNames.begin(), engine::engineeringTypeNames.end());
     }
     assignByName(def.controls, accessibleNames, &ControlDef::accessibleName);
     assignByName(def.controls, tooltips, &ControlDef::tooltip);
