@@ -82,6 +82,8 @@ class FormWindowTest : public QObject {
         QCOMPARE(first->role(), QAccessible::RadioButton);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("初步设计"));
         QVERIFY(first->state().checkable);
+        // Only the name falls back on the caption; a description stays what the widget says.
+        QCOMPARE(first->text(QAccessible::Description), w.control("Option1")->toolTip());
         QVERIFY(first->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(w.model().value("Option1"), 0);
