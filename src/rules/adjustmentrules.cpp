@@ -56,11 +56,27 @@ void check2Click(forms::Form& w) {
     }
 }
 
-// The eight building kinds: at most one is ticked, and while one is, the other seven are disabled.
-// Each kind treats the others in an order of its own and some take extra steps around that core.
+// The eight kinds of building work (建筑、人防工程): at most one is ticked, and while one is, the others
+// are disabled. Only one can be ticked when another is clicked, so the order they are unticked in makes no
+// difference.
+namespace kind {
+constexpr std::string_view intelligent = "Check23";    // 智能建筑弱电系统工程
+constexpr std::string_view interior = "Check24";       // 室内装修工程
+constexpr std::string_view historic = "Check25";       // 古建筑、仿古建筑、保护性建筑
+constexpr std::string_view acoustic = "Check26";       // 特殊声学装修工程
+constexpr std::string_view civilDefence = "Check28";   // 人防工程
+constexpr std::string_view withOutdoor = "Check29";    // 建筑与室外工程
+constexpr std::string_view housing = "Check30";        // 住宅工程
+constexpr std::string_view housingCluster = "Check32"; // 住宅工程(组团)
+} // namespace kind
+
+constexpr std::array<std::string_view, 8> everyKind{kind::intelligent, kind::interior,      kind::historic,
+                                                    kind::acoustic,    kind::civilDefence,  kind::withOutdoor,
+                                                    kind::housing,     kind::housingCluster};
+
+// What a kind does besides excluding the others: before they change, and after.
 struct BuildingKind {
     std::string_view box;
-    std::array<std::string_view, 7> others;
     void (*before)(forms::Form&, bool ticked);
     void (*after)(forms::Form&);
 };
@@ -110,45 +126,23 @@ void housingAfter(forms::Form& w) {
 }
 
 const BuildingKind buildingKinds[] = {
-    {"Check23",
-     {"Check24", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"},
-     nullptr,
-     intelligentAfter},
-    {"Check24",
-     {"Check23", "Check26", "Check25", "Check28", "Check29", "Check30", "Check32"},
-     nullptr,
-     interiorAfter},
-    {"Check25",
-     {"Check23", "Check24", "Check26", "Check28", "Check29", "Check30", "Check32"},
-     ancientBefore,
-     nullptr},
-    {"Check26",
-     {"Check23", "Check24", "Check25", "Check28", "Check29", "Check30", "Check32"},
-     nullptr,
-     nullptr},
-    {"Check28",
-     {"Check23", "Check24", "Check25", "Check26", "Check29", "Check30", "Check32"},
-     civilDefenceBefore,
-     civilDefenceAfter},
-    {"Check29",
-     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check30", "Check32"},
-     nullptr,
-     nullptr},
-    {"Check30",
-     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check29", "Check32"},
-     nullptr,
-     housingAfter},
-    {"Check32",
-     {"Check23", "Check24", "Check25", "Check26", "Check28", "Check29", "Check30"},
-     nullptr,
-     nullptr},
+    {kind::intelligent, nullptr, intelligentAfter},
+    {kind::interior, nullptr, interiorAfter},
+    {kind::historic, ancientBefore, nullptr},
+    {kind::acoustic, nullptr, nullptr},
+    {kind::civilDefence, civilDefenceBefore, civilDefenceAfter},
+    {kind::withOutdoor, nullptr, nullptr},
+    {kind::housing, nullptr, housingAfter},
+    {kind::housingCluster, nullptr, nullptr},
 };
 
 void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
     const bool ticked = w.ticked(kind.box);
     if (kind.before)
         kind.before(w, ticked);
-    for (std::string_view other : kind.others) {
+    for (std::string_view other : everyKind) {
+        if (other == kind.box)
+            continue;
         if (ticked) {
             w.untick(other);
             w.setEnabled(other, false);
