@@ -43,9 +43,11 @@ INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(windowNames()))
 
 // The windows show every multi-line box as text to read; none is typed into.
 TEST_P(EveryWindow, MultiLineBoxesAreReadOnly) {
-    for (const ControlDef& c : windowDefinition(GetParam()).controls)
-        if (c.multiLine)
+    for (const ControlDef& c : windowDefinition(GetParam()).controls) {
+        if (c.multiLine) {
             EXPECT_TRUE(c.readOnly) << c.name;
+        }
+    }
 }
 
 TEST(MainWindow, StartsAsDefined) {
