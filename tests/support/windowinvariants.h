@@ -1,10 +1,13 @@
 #pragma once
 
+#include "session/projectbinding.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace varnel::test {
 
@@ -23,21 +26,30 @@ template <typename Window>
 std::string brokenInvariant(const Window& w) {
     constexpr std::array<std::string_view, 8> buildingKinds{"Check23", "Check24", "Check25", "Check26",
                                                             "Check28", "Check29", "Check30", "Check32"};
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 6> shownWhileTicked{
-        {{"Check1", "Text2"},
-         {"Check20", "Text8"},
-         {"Check22", "Text19"},
-         {"Check27", "Text21"},
-         {"Check31", "Text22"},
-         {"Check25", "Text20"}}};
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> enabledWhileTicked{
-        {{"Check13", "Text10"},
-         {"Check14", "Text11"},
-         {"Check15", "Text12"},
-         {"Check16", "Text13"},
-         {"Check17", "Text14"},
-         {"Check3", "Text7"},
-         {"Check3", "Text9"}}};
+    // Coefficient boxes appear with their condition's box, amount boxes are enabled with their service's.
+    using engine::Condition;
+    using engine::EngineeringType;
+    using engine::Entry;
+    using engine::Service;
+    std::vector<std::pair<std::string_view, std::string_view>> shownWhileTicked{
+        {*session::conditionBox(Condition::HistoricBuilding, EngineeringType::Building),
+         *session::entryBox(Entry::HistoricCoefficient, EngineeringType::Building)}};
+    for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building,
+                                 EngineeringType::Landscape, EngineeringType::Municipal})
+        shownWhileTicked.emplace_back(*session::conditionBox(Condition::Renovation, type),
+                                      *session::entryBox(Entry::RenovationCoefficient, type));
+    const std::pair<Service, Entry> amounts[] = {
+        {Service::OwnPatents, Entry::OwnPatentsAmount},
+        {Service::ForeignDesign, Entry::ForeignDesignAmount},
+        {Service::ForeignReview, Entry::ForeignReviewAmount},
+        {Service::ExtraPrinting, Entry::ExtraPrintingAmount},
+        {Service::StandardDrawings, Entry::StandardDrawingsAmount},
+        {Service::NonstandardEquipment, Entry::NonstandardEquipmentBase},
+        {Service::NonstandardEquipment, Entry::NonstandardEquipmentRate}};
+    std::vector<std::pair<std::string_view, std::string_view>> enabledWhileTicked;
+    for (const auto& [service, entry] : amounts)
+        enabledWhileTicked.emplace_back(session::serviceBox(service),
+                                        *session::entryBox(entry, std::nullopt));
     constexpr std::array<std::pair<std::string_view, std::string_view>, 18> groupBoxes{
         {{"Frame4", "Check20"},
          {"Frame4", "Check12"},
