@@ -27,6 +27,14 @@ void check(bool condition, const std::string& what) {
     failures += condition ? 0 : 1;
 }
 
+// Windows come and go while the tree is walked (a program starting up makes and drops helper windows):
+// asking about one that has just gone is no failure, and the search goes on.
+int ignoreVanishedWindows(Display*, XErrorEvent* error) {
+    if (error->error_code != BadWindow && error->error_code != BadDrawable)
+        std::fprintf(stderr, "X error %d\n", error->error_code);
+    return 0;
+}
+
 // The mapped window titled `title` at or below `parent`, or 0. A window manager puts the program's
 // window inside its frame, so the search goes down the whole tree.
 Window findWindow(Display* display, Window parent, const char* title, XWindowAttributes& attributes) {
@@ -82,6 +90,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no X display\n");
         return 2;
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     pid_t manager = 0;
     if (managed) {
         manager = fork();
