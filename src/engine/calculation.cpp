@@ -10,10 +10,6 @@ namespace varnel::engine {
 
 namespace {
 
-unsigned gradeBit(std::optional<Grade> grade) {
-    return grade ? 1u << static_cast<unsigned>(*grade) : 0;
-}
-
 class Run {
   public:
     Run(const Project& project, Variables& v) : m_in(project), m_v(v) {}
@@ -198,7 +194,7 @@ class Run {
         const double benchmark = numeric(m_v.basicFee) + numeric(m_v.otherFee);
         if (!store(m_v.benchmarkFee, benchmark))
             return;
-        const unsigned grade = gradeBit(m_in.grade);
+        const unsigned grade = m_in.grade ? gradeSet(*m_in.grade) : 0;
         if (m_in.type && m_in.phase != DesignPhase::None) {
             for (const PhaseRow& row : phaseRows) {
                 const bool applies = row.type == *m_in.type && row.phase == m_in.phase &&

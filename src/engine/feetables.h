@@ -70,8 +70,12 @@ struct Phase {
 };
 extern const std::array<Phase, 4> phases; // by DesignPhase; [None] is unused
 
-// Grade sets for the phase rows.
-inline constexpr unsigned gradeI = 1, gradeII = 2, gradeIII = 4;
+// Grade sets for the phase rows: a bit for each grade.
+constexpr unsigned gradeSet(Grade grade) {
+    return 1u << static_cast<unsigned>(grade);
+}
+inline constexpr unsigned gradeI = gradeSet(Grade::I), gradeII = gradeSet(Grade::II),
+                          gradeIII = gradeSet(Grade::III);
 inline constexpr unsigned everyGrade = 0; // the row does not depend on the grade
 
 // One row of the standard's phase proportions. It applies when the type is `type`, the phase is `phase`,

@@ -3,7 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/phaseline.h"
+#include "rules/phaseline.h"
 
 namespace varnel::rules {
 
@@ -53,7 +53,7 @@ void withdrawPhases(forms::Form& w) {
     w.deselect("Option2");
     w.setEnabled("Option3", false);
     w.deselect("Option3");
-    forms::hidePhaseLine(w);
+    hidePhaseLine(w);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "forms/desktop.h"
 #include "forms/form.h"
-#include "forms/phaseline.h"
+#include "rules/phaseline.h"
 
 #include <string>
 
@@ -11,24 +11,6 @@ namespace varnel::session {
 using engine::CalculationRecord;
 using engine::CalculationState;
 using engine::Outcome;
-using engine::PhaseLine;
-
-namespace {
-
-void showPhaseLine(forms::Form& w, const std::optional<PhaseLine>& phase) {
-    if (phase) {
-        w.setVisible(boxes::phaseShare, true);
-        w.setVisible(boxes::phaseLabel, true);
-        w.setVisible(boxes::phaseCaption, true);
-        w.setCaption(boxes::phaseCaption, phase->caption);
-        w.setText(boxes::phaseShare, phase->share);
-    } else {
-        // No phase row applies to this calculation: a share shown earlier would belong to another one.
-        forms::hidePhaseLine(w);
-    }
-}
-
-} // namespace
 
 void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {
     const engine::Project project = readProject(w);
@@ -49,7 +31,12 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     }
     w.setText(boxes::basicFee, outcome.basicFee);
     w.setText(boxes::otherFee, outcome.otherFee);
-    showPhaseLine(w, outcome.phase);
+    // Without a phase row for this calculation the line is hidden: a share shown earlier would belong to
+    // another one.
+    if (outcome.phase)
+        rules::showPhaseLine(w, outcome.phase->caption, outcome.phase->share);
+    else
+        rules::hidePhaseLine(w);
     w.setText(boxes::benchmarkFee, outcome.benchmarkFee);
     state.record = CalculationRecord{state.variables, project, outcome.phase.has_value()};
 }

@@ -22,9 +22,6 @@ inline constexpr std::string_view independentPhase = "Check4";
 inline constexpr std::string_view basicFee = "Text15";
 inline constexpr std::string_view otherFee = "Text16";
 inline constexpr std::string_view benchmarkFee = "Text17";
-inline constexpr std::string_view phaseShare = "Text18";
-inline constexpr std::string_view phaseLabel = "Label27";
-inline constexpr std::string_view phaseCaption = "Label28";
 } // namespace boxes
 
 // The check box of a condition. 改扩建和技术改造建设项目 has a box in each type's group: the one of the
