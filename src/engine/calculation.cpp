@@ -161,11 +161,8 @@ class Run {
         if (!store(m_v.nonstdEquipFee, amount * rate))
             return false;
 
-        // A standard or reused design counts only without either refinement; redone foundations count
-        // whenever they are commissioned.
-        const bool reuseOnly = m_in.has(Service::StandardDesignReuse) &&
-                               !m_in.has(Service::FoundationRedesign) && !m_in.has(Service::PartialChange);
-        m_v.reuseFee = reuseOnly ? basicFee * reuseRate : 0.0;
+        // Redone foundations count whenever they are commissioned.
+        m_v.reuseFee = chargesReuseAlone(m_in) ? basicFee * reuseRate : 0.0;
         m_v.refoundationFee = m_in.has(Service::FoundationRedesign) ? basicFee * refoundationRate : 0.0;
 
         // A partial change of an existing design, at a rate strictly between 0 and 1.

@@ -59,6 +59,11 @@ const std::array<SimpleFee, 9> simpleFees{{
     {StandardDrawings, &V::standardDrawingFee, 0, StandardDrawingsAmount, "请输入购买标准图所用金额！"},
 }};
 
+bool chargesReuseAlone(const Project& project) {
+    return project.has(StandardDesignReuse) && !project.has(FoundationRedesign) &&
+           !project.has(PartialChange);
+}
+
 double shareOfBasicFee(Service service) {
     for (const SimpleFee& f : simpleFees)
         if (f.service == service)

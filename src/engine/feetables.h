@@ -59,6 +59,9 @@ double shareOfBasicFee(Service service);
 inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
 // 采用标准设计和复用设计 and 重新进行基础设计 as shares of the basic fee.
 inline constexpr double reuseRate = 0.3, refoundationRate = 0.4;
+// Whether a standard or reused design is charged at reuseRate: only without either refinement, each of
+// which is charged on its own.
+bool chargesReuseAlone(const Project& project);
 
 // The order in which the thirteen other fees are added into 其他设计收费.
 extern const std::array<Variable Variables::*, 13> otherFeeSumOrder;

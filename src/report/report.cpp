@@ -113,9 +113,7 @@ const FeeLine feeLines[] = {
            << "×" << v.nonstdEquipRate << "=" << v.nonstdEquipFee << "万元";
          return l;
      }},
-    {[](const auto& r) {
-         return has(r, S::StandardDesignReuse) && !has(r, S::FoundationRedesign) && !has(r, S::PartialChange);
-     },
+    {[](const auto& r) { return engine::chargesReuseAlone(r.project); },
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
