@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -28,24 +27,18 @@ class FrameWatch : public QObject {
   public:
     explicit FrameWatch(QWidget& window) : QObject(&window), m_window(window) {
         window.installEventFilter(this);
+        QTimer::singleShot(3000, this, [this] { deleteLater(); });
     }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &m_window)
-            return false;
-        if (event->type() == QEvent::Show && !m_timing) {
-            m_timing = true;
-            QTimer::singleShot(3000, this, [this] { deleteLater(); });
-        }
+    bool eventFilter(QObject*, QEvent* event) override {
         const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
         if (moved && m_window.isVisible() && m_window.frameGeometry().size() != m_window.size()) {
             m_window.removeEventFilter(this);
-            QPointer<QWidget> window(&m_window);
-            // Move after the event that brought the frame has been handled, not inside it.
-            QTimer::singleShot(0, this, [this, window] {
-                if (window)
-                    moveFrameToCentre(*window);
+            // Move after the event that brought the frame has been handled, not inside it. The watch is
+            // the window's child: if the window goes first, so does this.
+            QTimer::singleShot(0, this, [this] {
+                moveFrameToCentre(m_window);
                 deleteLater();
             });
         }
@@ -54,7 +47,6 @@ class FrameWatch : public QObject {
 
   private:
     QWidget& m_window;
-    bool m_timing = false;
 };
 
 } // namespace

@@ -8,9 +8,7 @@
 #include "ui/reportcommands.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 namespace varnel::ui {
 
