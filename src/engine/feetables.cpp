@@ -68,10 +68,6 @@ double shareOfBasicFee(Service service) {
     for (const SimpleFee& f : simpleFees)
         if (f.service == service)
             return f.rate;
-    if (service == StandardDesignReuse)
-        return reuseRate;
-    if (service == FoundationRedesign)
-        return refoundationRate;
     return 0;
 }
 

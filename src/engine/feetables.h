@@ -52,7 +52,7 @@ struct SimpleFee {
 };
 extern const std::array<SimpleFee, 9> simpleFees;
 
-// The share of the basic fee a service is charged at, for the services charged so (0 otherwise).
+// The share of the basic fee a simple fee is charged at (0 for a typed amount or another service).
 double shareOfBasicFee(Service service);
 
 // 非标准设备设计费: its rate must lie within [lower, upper].
