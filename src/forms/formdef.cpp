@@ -44,20 +44,22 @@ const ControlDef& FormDef::at(std::string_view control) const {
 }
 
 const std::vector<std::string>& windowNames() {
-    static const std::vector<std::string> names{"Form1", "Form2", "Form3", "Form4", "Form5"};
+    static const std::vector<std::string> names{std::string(windows::main), std::string(windows::report),
+                                                std::string(windows::help), std::string(windows::author),
+                                                std::string(windows::planning)};
     return names;
 }
 
 const FormDef& windowDefinition(std::string_view form) {
-    if (form == "Form1")
+    if (form == windows::main)
         return mainWindowDefinition();
-    if (form == "Form2")
+    if (form == windows::report)
         return reportWindowDefinition();
-    if (form == "Form3")
+    if (form == windows::help)
         return helpWindowDefinition();
-    if (form == "Form4")
+    if (form == windows::author)
         return authorWindowDefinition();
-    if (form == "Form5")
+    if (form == windows::planning)
         return planningWindowDefinition();
     throw std::out_of_range("no window " + std::string(form));
 }

@@ -24,7 +24,16 @@ struct FormDef {
     const ControlDef& at(std::string_view control) const; // throws std::out_of_range for an unknown name
 };
 
-// The program's windows, Form1 (main) to Form5, by name; throws std::out_of_range for another name.
+// The program's five windows by name.
+namespace windows {
+inline constexpr std::string_view main = "Form1";     // the fee calculator
+inline constexpr std::string_view report = "Form2";   // 计算书
+inline constexpr std::string_view help = "Form3";     // 帮助
+inline constexpr std::string_view author = "Form4";   // Varnel 的作者
+inline constexpr std::string_view planning = "Form5"; // 建筑总平面布置及小区规划设计收费计算
+} // namespace windows
+
+// A window's definition by name; throws std::out_of_range for a name that is none of the five.
 const FormDef& windowDefinition(std::string_view form);
 const std::vector<std::string>& windowNames();
 

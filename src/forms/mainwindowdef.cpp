@@ -220,7 +220,7 @@ void assignByName(std::vector<ControlDef>& controls, const std::pair<const char*
 
 FormDef makeMainWindow() {
     FormDef def;
-    def.name = "Form1";
+    def.name = windows::main;
     def.caption = "Varnel";
     def.clientWidth = 7725;
     def.clientHeight = 8580;

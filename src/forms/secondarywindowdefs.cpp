@@ -15,7 +15,7 @@ FontDef songti(double points, bool bold) {
 }
 
 FormDef makeReportWindow() {
-    FormDef def{"Form2", "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(windows::report), "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
     ControlDef text =
         control(Kind::TextBox, "Text1", "", "", {0, 0, 9255, 8175}, 0).isMultiLine().isReadOnly();
     text.scrollBars = ScrollBars::Vertical;
@@ -26,7 +26,7 @@ FormDef makeReportWindow() {
 }
 
 FormDef makeHelpWindow() {
-    FormDef def{"Form3", "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(windows::help), "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
     ControlDef text =
         control(Kind::TextBox, "Text1", "", helpText(), {0, 0, 10455, 7335}, 0).isMultiLine().isReadOnly();
     text.scrollBars = ScrollBars::Both;
@@ -36,7 +36,8 @@ FormDef makeHelpWindow() {
 }
 
 FormDef makeAuthorWindow() {
-    FormDef def{"Form4", "Varnel 的作者", 4635, 6690, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(windows::author), "Varnel 的作者", 4635, 6690,
+                Placement::SystemDefault,     false,           {}};
     ControlDef image = control(Kind::Image, "Image1", "", "", {-120, 0, 4770, 6705}, 0);
     image.picture = ":/varnel/author.jpg";
     image.accessibleName = "作者";
@@ -45,7 +46,13 @@ FormDef makeAuthorWindow() {
 }
 
 FormDef makePlanningWindow() {
-    FormDef def{"Form5", "建筑总平面布置及小区规划设计收费计算", 4155, 780, Placement::Centred, false, {}};
+    FormDef def{std::string(windows::planning),
+                "建筑总平面布置及小区规划设计收费计算",
+                4155,
+                780,
+                Placement::Centred,
+                false,
+                {}};
     def.controls = {
         control(Kind::Label, "Label1", "", "设计面积：", {120, 120, 975, 255}, 0),
         control(Kind::TextBox, "Text1", "", "", {1080, 120, 975, 270}, 1),

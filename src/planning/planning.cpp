@@ -2,8 +2,6 @@
 
 #include "engine/calculation.h"
 #include "engine/numbers.h"
-#include "forms/desktop.h"
-#include "forms/form.h"
 
 #include <cmath>
 
@@ -24,11 +22,6 @@ std::string planningFeeMessage(std::string_view areaText, std::string_view unitP
     if (!std::isfinite(fee))
         return std::string(engine::outOfRangeMessage);
     return "您的设计收费为" + engine::joinedText(fee) + "万元";
-}
-
-void runPlanningCalculation(const forms::Form& w, forms::Desktop& desktop) {
-    desktop.showMessage({planningFeeMessage(w.text("Text1"), w.text("Text2")),
-                         std::string(forms::applicationTitle), forms::MessageIcon::None});
 }
 
 } // namespace varnel::planning

@@ -3,11 +3,6 @@
 #include <string>
 #include <string_view>
 
-namespace varnel::forms {
-class Form;
-class Desktop;
-} // namespace varnel::forms
-
 namespace varnel::planning {
 
 // The unit price of site-plan layout and residential-district planning, 元 per hectare, both ends allowed.
@@ -17,8 +12,5 @@ inline constexpr double highestUnitPrice = 20000;
 // The planning fee for a design area (公顷) and a unit price (元/公顷), as the message that reports it:
 // the fee in 万元, or why it cannot be computed.
 std::string planningFeeMessage(std::string_view areaText, std::string_view unitPriceText);
-
-// The planning window's 计算: reads Text1 and Text2 and shows the message.
-void runPlanningCalculation(const forms::Form& planningWindow, forms::Desktop& desktop);
 
 } // namespace varnel::planning

@@ -1,10 +1,6 @@
 #include "ui/program.h"
 
-#include "planning/planning.h"
-#include "report/report.h"
-#include "rules/rules.h"
 #include "ui/centring.h"
-#include "ui/notes.h"
 #include "ui/reportcommands.h"
 
 #include <QApplication>
@@ -26,7 +22,7 @@ Program::~Program() {
 }
 
 void Program::start() {
-    showWindow("Form1");
+    m_session.start();
 }
 
 FormWindow* Program::window(const std::string& form) const {
@@ -40,8 +36,8 @@ FormWindow* Program::open(const std::string& form) {
     w->setWindowIcon(QApplication::windowIcon());
     m_windows[form] = w;
     connect(w, &FormWindow::closed, this, [this, form] { closed(form); });
-    bind(*w);
-    if (form == "Form2")
+    m_session.bind(w->model());
+    if (form == forms::windows::report)
         new ReportCommands(*w, *this); // owned by the window
     if (w->model().definition().placement == forms::Placement::Centred)
         centreOnScreen(*w);
@@ -93,31 +89,6 @@ void Program::closed(const std::string& form) {
         m_ended = true;
         Q_EMIT finished();
     }
-}
-
-void Program::bind(FormWindow& window) {
-    forms::Form& w = window.model();
-    if (w.name() == "Form1")
-        bindMainWindow(w);
-    else if (w.name() == "Form5")
-        w.onClick("Command1", [this, &w] { planning::runPlanningCalculation(w, *this); });
-}
-
-void Program::bindMainWindow(forms::Form& w) {
-    rules::installMainWindowRules(w);
-    w.onClick("Command1", [this, &w] { session::runCalculation(w, m_calculations, *this); });
-    w.onClick("Command2", [this] {
-        forms::Form& report = showWindow("Form2");
-        report.setText("Text1", report::buildReport(m_calculations.record));
-    });
-    w.onClick("Command3", [this] { showWindow("Form5"); });
-    w.onClick("exit", [this] { endProgram(); });
-    w.onClick("help", [this] { showWindow("Form3"); });
-    w.onClick("soft", [this] { showMessage(aboutNote()); });
-    w.onClick("writer", [this] {
-        showMessage(authorNote());
-        showWindow("Form4");
-    });
 }
 
 } // namespace varnel::ui

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/record.h"
-#include "session/calculationcommand.h"
 #include "forms/desktop.h"
+#include "session/session.h"
 #include "ui/formwindow.h"
 
 #include <QObject>
@@ -13,7 +12,7 @@
 
 namespace varnel::ui {
 
-// The running program: its windows, the handlers bound to their controls, message boxes, and its end.
+// The desktop the session runs on: Qt windows built from the definitions, message boxes, and the end.
 // The main window opens at start; the other four are single instances, created when first shown and
 // again after the user closed them. The program ends with 退出, or when its last window closes.
 class Program : public QObject, public forms::Desktop {
@@ -32,7 +31,7 @@ class Program : public QObject, public forms::Desktop {
 
     // The window of that name while it is open, else null.
     FormWindow* window(const std::string& form) const;
-    const engine::CalculationState& calculations() const { return m_calculations; }
+    const engine::CalculationState& calculations() const { return m_session.calculations(); }
     bool ended() const { return m_ended; }
 
   Q_SIGNALS:
@@ -41,12 +40,10 @@ class Program : public QObject, public forms::Desktop {
 
   private:
     FormWindow* open(const std::string& form);
-    void bind(FormWindow& window);
-    void bindMainWindow(forms::Form& w);
     void closed(const std::string& form);
 
     std::map<std::string, QPointer<FormWindow>> m_windows;
-    engine::CalculationState m_calculations;
+    session::Session m_session{*this};
     bool m_ended = false;
 };
 

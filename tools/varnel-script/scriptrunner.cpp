@@ -296,7 +296,7 @@ void ScriptRunner::click(const Target& t, int line) {
 }
 
 void ScriptRunner::clickMenuItem(const std::string& name, int line) {
-    ui::FormWindow* main = m_program.window("Form1");
+    ui::FormWindow* main = m_program.window(std::string(forms::windows::main));
     if (!main) {
         refuse(line, "Form1 is not open");
         return;

@@ -1,6 +1,6 @@
-#include "ui/notes.h"
+#include "session/notes.h"
 
-namespace varnel::ui {
+namespace varnel::session {
 
 forms::Message aboutNote() {
     return {
@@ -17,4 +17,4 @@ forms::Message authorNote() {
             "关于作者", forms::MessageIcon::Stop};
 }
 
-} // namespace varnel::ui
+} // namespace varnel::session
