@@ -202,7 +202,7 @@ class Run {
                 const Phase& phase = phases[static_cast<std::size_t>(row.phase)];
                 const double share = benchmark * row.proportion;
                 m_v.*phase.share = share;
-                m_out.phase = PhaseLine{std::string(phase.caption), resultBoxText(share)};
+                m_out.phase = PhaseLine{phase.caption, resultBoxText(share)};
             }
         }
         m_out.benchmarkFee = resultBoxText(benchmark);

@@ -19,9 +19,9 @@ struct Stop {
     bool chooseType = false;
 };
 
-// The phase line under the results: its caption and the share it shows.
+// The phase line under the results: its caption (one of the phases' own) and the share it shows.
 struct PhaseLine {
-    std::string caption;
+    std::string_view caption;
     std::string share;
 };
 

@@ -1,6 +1,7 @@
 #include "engine/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -61,7 +62,39 @@ constexpr long exponentLimit = 1'000'000'000;
 
 } // namespace
 
+namespace {
+
+// The plain decimals users type most ("1500", "0.15"): up to 15 digits and at most one point, nothing
+// else. Their digits make an exact integer and the power of ten is exact, so one division rounds
+// correctly. Anything else is left to the full rule.
+std::optional<double> readPlainDecimal(std::string_view text) {
+    if (text.empty() || text.size() > 16)
+        return std::nullopt;
+    std::uint64_t integer = 0;
+    int digits = 0;
+    int fraction = -1; // digits after the point; -1 while no point was seen
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            if (fraction >= 0)
+                ++fraction;
+        } else if (c == '.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 15)
+        return std::nullopt;
+    return static_cast<double>(integer) / exactPowersOfTen[std::max(fraction, 0)];
+}
+
+} // namespace
+
 NumberReading readNumber(std::string_view text) {
+    if (const std::optional<double> plain = readPlainDecimal(text))
+        return {*plain, true};
     Cursor in(text);
     if (in.peek() == '&') {
         in.next();
@@ -176,6 +209,59 @@ NumberReading readNumber(std::string_view text) {
 
 namespace {
 
+// The 15 significant digits of a positive value, correctly rounded, and its decimal exponent, for the
+// values written without an exponent (1E-04 up to 1E+15). value × 10^(14 - exponent) is one product
+// with an exact power of ten: it lies in [10^14, 10^15) and is off the exact product by at most 1/16,
+// so its nearest integer is the rounding unless it falls within that much of a half. Then, and for
+// every other value, it returns false.
+bool roundQuickly(double value, char (&digits)[16], int& count, int& exponent) {
+    if (!(value >= 1e-4 && value < 1e15))
+        return false;
+    // floor(log10(value)) from the binary exponent: exact or one too small.
+    const int binary = static_cast<int>(std::bit_cast<std::uint64_t>(value) >> 52) - 1023;
+    int e = (binary * 1233) >> 12;
+    double scaled = value * exactPowersOfTen[14 - e];
+    if (scaled >= 1e15 && e < 14)
+        scaled = value * exactPowersOfTen[14 - ++e];
+    if (scaled < 1e14 || scaled >= 1e15)
+        return false; // at the edge of a power of ten
+    const double whole = static_cast<double>(static_cast<std::uint64_t>(scaled));
+    if (std::fabs(scaled - whole - 0.5) <= 0.0625)
+        return false;
+    std::uint64_t rounded = static_cast<std::uint64_t>(whole) + (scaled - whole > 0.5 ? 1 : 0);
+    if (rounded == 1'000'000'000'000'000) {
+        rounded /= 10;
+        ++e;
+    }
+    // Two digits at a time, from the last.
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (int at = 13; at >= 1; at -= 2, rounded /= 100) {
+        const std::size_t pair = static_cast<std::size_t>(rounded % 100) * 2;
+        digits[at] = pairs[pair];
+        digits[at + 1] = pairs[pair + 1];
+    }
+    digits[0] = static_cast<char>('0' + rounded);
+    count = 15;
+    exponent = e;
+    return true;
+}
+
+// The same by the standard library, for every positive finite value: d.dddddddddddddde±x.
+void roundByTheLibrary(double value, char (&digits)[16], int& count, int& exponent) {
+    char scientific[40];
+    const auto r =
+        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 14);
+    const char* e = std::find(scientific, r.ptr, 'e');
+    count = 0;
+    for (const char* p = scientific; p < e; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exponent);
+}
+
 // Writes a value's text into a small buffer: at most 15 significant digits, trailing zeros dropped,
 // exponent form below 1E-04 and from 1E+15; `leadingZero` chooses between "0.85" and ".85".
 class NumberWriter {
@@ -188,25 +274,13 @@ class NumberWriter {
             append("0");
             return;
         }
-        // d.dddddddddddddde±x: the 15 significant digits and the decimal exponent. The shortest text
-        // that reads back is those digits already when it has no more than 15 (it lies closer to the value
-        // than half a unit of the 15th digit); only longer ones need rounding to 15.
-        char scientific[40];
-        auto r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
-                               std::chars_format::scientific);
-        if (std::find(scientific, r.ptr, 'e') - scientific > 16)
-            r = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
-                              std::chars_format::scientific, 14);
-        const char* e = std::find(scientific, r.ptr, 'e');
         char digits[16];
         int count = 0;
-        for (const char* p = scientific; p < e; ++p)
-            if (*p != '.')
-                digits[count++] = *p;
+        int exponent = 0;
+        if (!roundQuickly(magnitude, digits, count, exponent))
+            roundByTheLibrary(magnitude, digits, count, exponent);
         while (count > 1 && digits[count - 1] == '0')
             --count;
-        int exponent = 0;
-        std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exponent);
 
         if (exponent < -4 || exponent >= 15) {
             put(digits[0]);

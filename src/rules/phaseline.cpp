@@ -10,11 +10,11 @@ constexpr std::string_view unit = "Label27";
 constexpr std::string_view share = "Text18";
 } // namespace
 
-void showPhaseLine(forms::Form& w, const std::string& caption, const std::string& shareText) {
+void showPhaseLine(forms::Form& w, std::string_view caption, const std::string& shareText) {
     w.setVisible(share, true);
     w.setVisible(unit, true);
     w.setVisible(name, true);
-    w.setCaption(name, caption);
+    w.setCaption(name, std::string(caption));
     w.setText(share, shareText);
 }
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -149,6 +150,32 @@ TEST(NumberReadingAndWriting, AgreeWithTheStandardLibraryOnRandomDecimals) {
         double fifteen = 0;
         std::from_chars(rounded, r.ptr, fifteen);
         ASSERT_EQ(readNumber(resultBoxText(expected)).value, fifteen) << text;
+    }
+}
+
+// The joining form is C's %.15G: 15 significant digits correctly rounded, trailing zeros dropped, the
+// exponent from E-05 and from E+15 on. Values near a rounding half, at powers of ten and beyond the plain
+// range take another way than the rest; every way must agree with it.
+TEST(NumberText, AgreesWithFifteenDigitPrintfOnRandomValues) {
+    std::mt19937_64 random(20022);
+    std::vector<double> values{
+        1e-4,   9.99999999999999e-5, 1e14, 1e15, 999999999999999.4, 100000000000000.5, 0.30000000000000004,
+        60.555, 1.0000000000000002};
+    for (int i = 0; i < 200000; ++i) {
+        const double unit = std::ldexp(static_cast<double>(random() >> 11), -53); // [0, 1)
+        values.push_back(unit * std::pow(10.0, static_cast<int>(random() % 30) - 10));
+        const double decimal = static_cast<double>(random() % 100000000) / std::pow(10.0, random() % 9);
+        values.push_back(std::nextafter(decimal, random() % 2 ? 0.0 : 1e300));
+        values.push_back(static_cast<double>(random() % 2000000000) + 0.5);
+    }
+    for (double v : values) {
+        if (v == 0)
+            continue;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15G", v);
+        ASSERT_EQ(joinedText(v), expected) << exactText(v);
+        ASSERT_EQ(resultBoxText(-v), "-" + joinedText(v).erase(0, joinedText(v).starts_with("0.") ? 1 : 0))
+            << exactText(v);
     }
 }
 
