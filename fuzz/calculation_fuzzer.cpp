@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (out.phase)
             requireShowable(out.phase->share);
     }
-    for (const VariableName& v : variableNames)
-        if (const Variable& value = variables.*v.member)
+    for (const NamedVariable& v : namedVariables(variables))
+        if (const Variable& value = *v.value)
             require(std::isfinite(*value));
     return 0;
 }

@@ -12,9 +12,10 @@ namespace {
 
 class Run {
   public:
-    Run(const Project& project, Variables& v) : m_in(project), m_v(v) {}
+    // Writes into `out`, the caller's outcome, which saves moving it.
+    Run(const Project& project, Variables& v, Outcome& out) : m_in(project), m_v(v), m_out(out) {}
 
-    Outcome operator()() {
+    void operator()() {
         if (basePrice() && coefficients() && otherFees())
             benchmark();
         if (m_out.stop) {
@@ -24,7 +25,6 @@ class Run {
             m_out.benchmarkFee.clear();
             m_out.phase.reset();
         }
-        return std::move(m_out);
     }
 
   private:
@@ -126,10 +126,15 @@ class Run {
 
     bool otherFees() {
         const double basicFee = numeric(m_v.basicFee);
-        for (const SimpleFee& f : simpleFees) {
+        for (const OtherFee& f : engine::otherFees) {
             double fee = 0;
+            if (f.charge == Charge::OwnRule) {
+                if (!ownRule(f, basicFee))
+                    return false;
+                continue;
+            }
             if (m_in.has(f.service)) {
-                if (!f.entry) {
+                if (f.charge == Charge::ShareOfBasicFee) {
                     fee = basicFee * f.rate;
                 } else {
                     if (m_in.text(*f.entry).empty())
@@ -138,10 +143,38 @@ class Run {
                         return false;
                 }
             }
-            m_v.*f.fee = fee;
+            m_v.fee(f.service) = fee;
         }
 
-        // 非标准设备设计费: the equipment's amount × a rate, a fraction between 0.1 and 0.2.
+        double sum = 0;
+        for (Service service : sumOrder)
+            sum += numeric(m_v.fee(service));
+        if (!store(m_v.otherFee, sum))
+            return false;
+        m_out.otherFee = resultBoxText(sum);
+        return true;
+    }
+
+    // The four fees with rules of their own.
+    bool ownRule(const OtherFee& f, double basicFee) {
+        switch (f.service) {
+        case Service::NonstandardEquipment:
+            return nonstandardEquipment();
+        case Service::StandardDesignReuse:
+            m_v.fee(f.service) = chargesReuseAlone(m_in) ? basicFee * f.rate : 0.0;
+            return true;
+        case Service::FoundationRedesign: // counted whenever it is commissioned
+            m_v.fee(f.service) = m_in.has(f.service) ? basicFee * f.rate : 0.0;
+            return true;
+        case Service::PartialChange:
+            return partialChange(basicFee);
+        default:
+            return true;
+        }
+    }
+
+    // 非标准设备设计费: the equipment's amount × a rate, a fraction between 0.1 and 0.2.
+    bool nonstandardEquipment() {
         const bool nonstandard = m_in.has(Service::NonstandardEquipment);
         double amount = 0;
         double rate = 0;
@@ -158,32 +191,22 @@ class Run {
         m_v.nonstdEquipRate = rate;
         if (nonstandard && (rate < nonstandardRateLower || rate > nonstandardRateUpper))
             return stop("非标准设备设计费率不得超标！");
-        if (!store(m_v.nonstdEquipFee, amount * rate))
-            return false;
+        return store(m_v.fee(Service::NonstandardEquipment), amount * rate);
+    }
 
-        // Redone foundations count whenever they are commissioned.
-        m_v.reuseFee = chargesReuseAlone(m_in) ? basicFee * reuseRate : 0.0;
-        m_v.refoundationFee = m_in.has(Service::FoundationRedesign) ? basicFee * refoundationRate : 0.0;
-
-        // A partial change of an existing design, at a rate strictly between 0 and 1.
-        if (m_in.has(Service::PartialChange)) {
-            double changeRate = 0;
-            if (!read(Entry::PartialChangeRate, changeRate))
-                return false;
-            m_v.localChangeRate = changeRate;
-            if (changeRate <= 0 || changeRate >= 1)
-                return stop("局部修改费率超标！");
-            m_v.localChangeFee = basicFee * changeRate;
-        } else {
-            m_v.localChangeFee = 0.0;
+    // A partial change of an existing design, at a rate strictly between 0 and 1.
+    bool partialChange(double basicFee) {
+        if (!m_in.has(Service::PartialChange)) {
+            m_v.fee(Service::PartialChange) = 0.0;
+            return true;
         }
-
-        double sum = 0;
-        for (Variable Variables::*fee : otherFeeSumOrder)
-            sum += numeric(m_v.*fee);
-        if (!store(m_v.otherFee, sum))
+        double changeRate = 0;
+        if (!read(Entry::PartialChangeRate, changeRate))
             return false;
-        m_out.otherFee = resultBoxText(sum);
+        m_v.localChangeRate = changeRate;
+        if (changeRate <= 0 || changeRate >= 1)
+            return stop("局部修改费率超标！");
+        m_v.fee(Service::PartialChange) = basicFee * changeRate;
         return true;
     }
 
@@ -210,13 +233,15 @@ class Run {
 
     const Project& m_in;
     Variables& m_v;
-    Outcome m_out;
+    Outcome& m_out;
 };
 
 } // namespace
 
 Outcome calculate(const Project& project, Variables& variables) {
-    return Run(project, variables)();
+    Outcome outcome;
+    Run(project, variables, outcome)();
+    return outcome;
 }
 
 } // namespace varnel::engine

@@ -47,35 +47,10 @@ const std::array<AdditionalCondition, 15> additionalConditions{{
     {Municipal, Renovation, {}, &V::addCoef1, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
 }};
 
-const std::array<SimpleFee, 9> simpleFees{{
-    {OverallDesign, &V::overallDesignFee, 0.05, {}, {}},
-    {DesignCoordination, &V::coordinationFee, 0.05, {}, {}},
-    {ConstructionBudget, &V::budgetFee, 0.1, {}, {}},
-    {AsBuiltDrawings, &V::asBuiltFee, 0.08, {}, {}},
-    {OwnPatents, &V::patentFee, 0, OwnPatentsAmount, "请输入自有专利技术收费金额！"},
-    {ForeignDesign, &V::foreignDesignFee, 0, ForeignDesignAmount, "请输入境外设计收费金额！"},
-    {ForeignReview, &V::foreignReviewFee, 0, ForeignReviewAmount, "请输入境外审核确认收费金额！"},
-    {ExtraPrinting, &V::printingFee, 0, ExtraPrintingAmount, "请输入工本费收费金额！"},
-    {StandardDrawings, &V::standardDrawingFee, 0, StandardDrawingsAmount, "请输入购买标准图所用金额！"},
-}};
-
 bool chargesReuseAlone(const Project& project) {
     return project.has(StandardDesignReuse) && !project.has(FoundationRedesign) &&
            !project.has(PartialChange);
 }
-
-double shareOfBasicFee(Service service) {
-    for (const SimpleFee& f : simpleFees)
-        if (f.service == service)
-            return f.rate;
-    return 0;
-}
-
-const std::array<Variable Variables::*, 13> otherFeeSumOrder{
-    &V::nonstdEquipFee,   &V::overallDesignFee, &V::coordinationFee,    &V::reuseFee,  &V::refoundationFee,
-    &V::budgetFee,        &V::asBuiltFee,       &V::localChangeFee,     &V::patentFee, &V::foreignDesignFee,
-    &V::foreignReviewFee, &V::printingFee,      &V::standardDrawingFee,
-};
 
 const std::array<Phase, 4> phases{{
     {nullptr, {}},

@@ -41,30 +41,11 @@ struct AdditionalCondition {
 };
 extern const std::array<AdditionalCondition, 15> additionalConditions;
 
-// The other design fees that are a share of the basic fee (`rate`) or an amount typed as `entry`, which
-// must not be empty (`message`). The remaining four fees have rules of their own.
-struct SimpleFee {
-    Service service;
-    Variable Variables::*fee;
-    double rate;
-    std::optional<Entry> entry;
-    std::string_view message;
-};
-extern const std::array<SimpleFee, 9> simpleFees;
-
-// The share of the basic fee a simple fee is charged at (0 for a typed amount or another service).
-double shareOfBasicFee(Service service);
-
 // 非标准设备设计费: its rate must lie within [lower, upper].
 inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
-// 采用标准设计和复用设计 and 重新进行基础设计 as shares of the basic fee.
-inline constexpr double reuseRate = 0.3, refoundationRate = 0.4;
-// Whether a standard or reused design is charged at reuseRate: only without either refinement, each of
-// which is charged on its own.
+// Whether a standard or reused design is charged at its own rate: only without either refinement, each
+// of which is charged on its own.
 bool chargesReuseAlone(const Project& project);
-
-// The order in which the thirteen other fees are added into 其他设计收费.
-extern const std::array<Variable Variables::*, 13> otherFeeSumOrder;
 
 // What each design phase writes: its variable and the caption of the phase line.
 struct Phase {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -209,12 +210,26 @@ NumberReading readNumber(std::string_view text) {
 
 namespace {
 
+constexpr char digitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void putPair(char* at, std::uint32_t n) {
+    std::memcpy(at, digitPairs + 2 * n, 2);
+}
+
+void putFour(char* at, std::uint32_t n) {
+    putPair(at, n / 100);
+    putPair(at + 2, n % 100);
+}
+
 // The 15 significant digits of a positive value, correctly rounded, and its decimal exponent, for the
 // values written without an exponent (1E-04 up to 1E+15). value × 10^(14 - exponent) is one product
 // with an exact power of ten: it lies in [10^14, 10^15) and is off the exact product by at most 1/16,
 // so its nearest integer is the rounding unless it falls within that much of a half. Then, and for
 // every other value, it returns false.
-bool roundQuickly(double value, char (&digits)[16], int& count, int& exponent) {
+bool roundQuickly(double value, char (&digits)[32], int& count, int& exponent) {
     if (!(value >= 1e-4 && value < 1e15))
         return false;
     // floor(log10(value)) from the binary exponent: exact or one too small.
@@ -233,24 +248,22 @@ bool roundQuickly(double value, char (&digits)[16], int& count, int& exponent) {
         rounded /= 10;
         ++e;
     }
-    // Two digits at a time, from the last.
-    static constexpr char pairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    for (int at = 13; at >= 1; at -= 2, rounded /= 100) {
-        const std::size_t pair = static_cast<std::size_t>(rounded % 100) * 2;
-        digits[at] = pairs[pair];
-        digits[at + 1] = pairs[pair + 1];
-    }
-    digits[0] = static_cast<char>('0' + rounded);
+    // In four groups that do not wait on each other: d | dd dddd | dddd | dddd.
+    const auto high = static_cast<std::uint32_t>(rounded / 100'000'000);
+    const auto low = static_cast<std::uint32_t>(rounded % 100'000'000);
+    const std::uint32_t first = high / 10'000;
+    digits[0] = static_cast<char>('0' + first / 100);
+    putPair(digits + 1, first % 100);
+    putFour(digits + 3, high % 10'000);
+    putFour(digits + 7, low / 10'000);
+    putFour(digits + 11, low % 10'000);
     count = 15;
     exponent = e;
     return true;
 }
 
 // The same by the standard library, for every positive finite value: d.dddddddddddddde±x.
-void roundByTheLibrary(double value, char (&digits)[16], int& count, int& exponent) {
+void roundByTheLibrary(double value, char (&digits)[32], int& count, int& exponent) {
     char scientific[40];
     const auto r =
         std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 14);
@@ -266,15 +279,15 @@ void roundByTheLibrary(double value, char (&digits)[16], int& count, int& expone
 // exponent form below 1E-04 and from 1E+15; `leadingZero` chooses between "0.85" and ".85".
 class NumberWriter {
   public:
-    NumberWriter(double value, bool leadingZero, const char* positiveSign) {
+    NumberWriter(double value, bool leadingZero, std::string_view positiveSign) {
         const bool negative = value < 0; // -0 writes as zero
-        append(negative ? "-" : positiveSign);
+        append(negative ? std::string_view("-") : positiveSign);
         const double magnitude = std::fabs(value);
         if (magnitude == 0) {
             append("0");
             return;
         }
-        char digits[16];
+        char digits[32];
         int count = 0;
         int exponent = 0;
         if (!roundQuickly(magnitude, digits, count, exponent))
@@ -314,13 +327,14 @@ class NumberWriter {
 
   private:
     void put(char c) { *m_end++ = c; }
-    void append(const char* s) {
-        while (*s)
-            put(*s++);
+    void append(std::string_view s) {
+        for (char c : s)
+            put(c);
     }
+    // Digits come from a buffer of 32: copying all 16 a run can hold at once is quicker than counting.
     void append(const char* s, int n) {
-        for (int i = 0; i < n; ++i)
-            put(s[i]);
+        std::memcpy(m_end, s, 16);
+        m_end += n;
     }
 
     char m_text[40];

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/entries.h"
+#include "engine/otherfees.h"
+
 #include <array>
 #include <bitset>
 #include <cstddef>
@@ -44,39 +47,6 @@ enum class Condition {
 };
 inline constexpr std::size_t conditionCount = static_cast<std::size_t>(Condition::BuildingWithOutdoor) + 1;
 
-// The other design services (其他设计收费) the client commissions.
-enum class Service {
-    OverallDesign,        // 总体设计费
-    DesignCoordination,   // 主体设计协调费
-    ConstructionBudget,   // 施工图预算编制费
-    AsBuiltDrawings,      // 竣工图编制费
-    OwnPatents,           // 自有专利技术收费, a typed amount
-    ForeignDesign,        // 境外设计收费, a typed amount
-    ForeignReview,        // 境外审核确认收费, a typed amount
-    ExtraPrinting,        // 另行印制设计文件工本费, a typed amount
-    StandardDrawings,     // 购买标准图费, a typed amount
-    NonstandardEquipment, // 非标准设备设计费, a typed amount and rate
-    StandardDesignReuse,  // 采用标准设计和复用设计
-    FoundationRedesign,   // 重新进行基础设计 (with reuse)
-    PartialChange,        // 对原设计进行局部调整 (with reuse), a typed rate
-};
-inline constexpr std::size_t serviceCount = static_cast<std::size_t>(Service::PartialChange) + 1;
-
-// The numbers the user types for the project, as typed.
-enum class Entry {
-    RenovationCoefficient,    // 改扩建和技术改造建设项目附加调整系数
-    HistoricCoefficient,      // 古建筑、仿古建筑、保护性建筑附加调整系数
-    OwnPatentsAmount,         // 自有专利技术收费（万元）
-    ForeignDesignAmount,      // 境外设计收费（万元）
-    ForeignReviewAmount,      // 境外审核确认收费（万元）
-    ExtraPrintingAmount,      // 另行印制设计文件工本费（万元）
-    StandardDrawingsAmount,   // 购买标准图费（万元）
-    NonstandardEquipmentBase, // 非标准设备设计额（万元）
-    NonstandardEquipmentRate, // 非标准设备设计费率
-    PartialChangeRate,        // 对原设计进行局部调整的费率
-};
-inline constexpr std::size_t entryCount = static_cast<std::size_t>(Entry::PartialChangeRate) + 1;
-
 // The design phase commissioned on its own (单独委托设计), if any.
 enum class DesignPhase { None, Preliminary, Drawing, Scheme };
 
@@ -89,9 +59,10 @@ class EnumSet {
         for (E e : members)
             insert(e);
     }
-    void insert(E e) { m_bits.set(static_cast<std::size_t>(e)); }
-    void set(E e, bool member) { m_bits.set(static_cast<std::size_t>(e), member); }
-    bool contains(E e) const { return m_bits.test(static_cast<std::size_t>(e)); }
+    // Every member of E is below `size`: no bounds to check.
+    void insert(E e) { m_bits[static_cast<std::size_t>(e)] = true; }
+    void set(E e, bool member) { m_bits[static_cast<std::size_t>(e)] = member; }
+    bool contains(E e) const { return m_bits[static_cast<std::size_t>(e)]; }
     bool operator==(const EnumSet&) const = default;
 
   private:

@@ -2,50 +2,29 @@
 
 namespace varnel::engine {
 
-#define VARNEL_VARIABLE(name)                                                                                \
-    VariableName {                                                                                           \
-#name, &Variables::name                                                                              \
+std::vector<NamedVariable> namedVariables(const Variables& v) {
+    std::vector<NamedVariable> named{
+        {"lowAmount", &v.lowAmount}, {"lowPrice", &v.lowPrice},       {"highAmount", &v.highAmount},
+        {"highPrice", &v.highPrice}, {"feeBase", &v.feeBase},         {"basePrice", &v.basePrice},
+        {"profCoef", &v.profCoef},   {"complexCoef", &v.complexCoef}, {"addCoef1", &v.addCoef1},
+        {"addCoef2", &v.addCoef2},   {"addCoef3", &v.addCoef3},       {"addCoef", &v.addCoef},
+        {"addCoef4", &v.addCoef4},   {"addCoef5", &v.addCoef5},       {"basicFee", &v.basicFee},
+    };
+    for (const OtherFee& f : otherFees) {
+        if (f.service == Service::NonstandardEquipment) {
+            named.push_back({"nonstdEquipAmount", &v.nonstdEquipAmount});
+            named.push_back({"nonstdEquipRate", &v.nonstdEquipRate});
+        }
+        if (f.service == Service::PartialChange)
+            named.push_back({"localChangeRate", &v.localChangeRate});
+        named.push_back({f.variable, &v.fee(f.service)});
     }
-
-const std::array<VariableName, 36> variableNames{{
-    VARNEL_VARIABLE(lowAmount),
-    VARNEL_VARIABLE(lowPrice),
-    VARNEL_VARIABLE(highAmount),
-    VARNEL_VARIABLE(highPrice),
-    VARNEL_VARIABLE(feeBase),
-    VARNEL_VARIABLE(basePrice),
-    VARNEL_VARIABLE(profCoef),
-    VARNEL_VARIABLE(complexCoef),
-    VARNEL_VARIABLE(addCoef1),
-    VARNEL_VARIABLE(addCoef2),
-    VARNEL_VARIABLE(addCoef3),
-    VARNEL_VARIABLE(addCoef),
-    VARNEL_VARIABLE(addCoef4),
-    VARNEL_VARIABLE(addCoef5),
-    VARNEL_VARIABLE(basicFee),
-    VARNEL_VARIABLE(overallDesignFee),
-    VARNEL_VARIABLE(coordinationFee),
-    VARNEL_VARIABLE(budgetFee),
-    VARNEL_VARIABLE(asBuiltFee),
-    VARNEL_VARIABLE(patentFee),
-    VARNEL_VARIABLE(foreignDesignFee),
-    VARNEL_VARIABLE(foreignReviewFee),
-    VARNEL_VARIABLE(printingFee),
-    VARNEL_VARIABLE(standardDrawingFee),
-    VARNEL_VARIABLE(nonstdEquipAmount),
-    VARNEL_VARIABLE(nonstdEquipRate),
-    VARNEL_VARIABLE(nonstdEquipFee),
-    VARNEL_VARIABLE(reuseFee),
-    VARNEL_VARIABLE(refoundationFee),
-    VARNEL_VARIABLE(localChangeRate),
-    VARNEL_VARIABLE(localChangeFee),
-    VARNEL_VARIABLE(otherFee),
-    VARNEL_VARIABLE(benchmarkFee),
-    VARNEL_VARIABLE(drawingPhaseFee),
-    VARNEL_VARIABLE(preliminaryPhaseFee),
-    VARNEL_VARIABLE(schemePhaseFee),
-}};
-
-#undef VARNEL_VARIABLE
+    named.insert(named.end(), {{"otherFee", &v.otherFee},
+                               {"benchmarkFee", &v.benchmarkFee},
+                               {"drawingPhaseFee", &v.drawingPhaseFee},
+                               {"preliminaryPhaseFee", &v.preliminaryPhaseFee},
+                               {"schemePhaseFee", &v.schemePhaseFee}});
+    return named;
+}
 
 } // namespace varnel::engine

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/otherfees.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace varnel::engine {
 
@@ -14,7 +17,7 @@ inline double numeric(const Variable& v) {
     return v.value_or(0.0);
 }
 
-// The 36 calculation variables the main window holds for its whole life. Nothing clears them: each run
+// The calculation variables the main window holds for its whole life. Nothing clears them: each run
 // of the calculation overwrites the ones it reaches.
 struct Variables {
     Variable lowAmount;   // fee base amount of the table row at or below feeBase
@@ -31,36 +34,29 @@ struct Variables {
     Variable addCoef; // combined 附加调整系数
     Variable addCoef4;
     Variable addCoef5;
-    Variable basicFee;            // 基本设计收费
-    Variable overallDesignFee;    // 总体设计费
-    Variable coordinationFee;     // 主体设计协调费
-    Variable budgetFee;           // 施工图预算编制费
-    Variable asBuiltFee;          // 竣工图编制费
-    Variable patentFee;           // 自有专利技术收费
-    Variable foreignDesignFee;    // 境外设计收费
-    Variable foreignReviewFee;    // 境外审核确认收费
-    Variable printingFee;         // 另行印制设计文件工本费
-    Variable standardDrawingFee;  // 购买标准图费
-    Variable nonstdEquipAmount;   // fee base amount of the non-standard equipment
-    Variable nonstdEquipRate;     // 非标准设备设计费率
-    Variable nonstdEquipFee;      // 非标准设备设计费
-    Variable reuseFee;            // standard or reused design (30 %)
-    Variable refoundationFee;     // foundation design redone (40 %)
-    Variable localChangeRate;     // rate of a partial change of an existing design
-    Variable localChangeFee;      // fee of that partial change
-    Variable otherFee;            // 其他设计收费
-    Variable benchmarkFee;        // 工程设计收费基准价
-    Variable drawingPhaseFee;     // share of 施工图设计
-    Variable preliminaryPhaseFee; // share of 初步设计
-    Variable schemePhaseFee;      // share of 方案设计
+    Variable basicFee;                       // 基本设计收费
+    std::array<Variable, serviceCount> fees; // each other design fee, by service
+    Variable nonstdEquipAmount;              // fee base amount of the non-standard equipment
+    Variable nonstdEquipRate;                // 非标准设备设计费率
+    Variable localChangeRate;                // rate of a partial change of an existing design
+    Variable otherFee;                       // 其他设计收费
+    Variable benchmarkFee;                   // 工程设计收费基准价
+    Variable drawingPhaseFee;                // share of 施工图设计
+    Variable preliminaryPhaseFee;            // share of 初步设计
+    Variable schemePhaseFee;                 // share of 方案设计
+
+    Variable& fee(Service service) { return fees[static_cast<std::size_t>(service)]; }
+    const Variable& fee(Service service) const { return fees[static_cast<std::size_t>(service)]; }
 };
 
-struct VariableName {
+// A calculation variable and the name tools and tests know it by.
+struct NamedVariable {
     std::string_view name;
-    Variable Variables::*member;
+    const Variable* value;
 };
 
-// Every variable by name, in the order the window holds them.
-extern const std::array<VariableName, 36> variableNames;
+// Every variable by name, in the order the window holds them: each other fee follows the numbers typed
+// for it.
+std::vector<NamedVariable> namedVariables(const Variables& variables);
 
 } // namespace varnel::engine

@@ -51,97 +51,79 @@ class Line {
     std::string m_text;
 };
 
-// An other-fee line: written when the service was commissioned in the calculation.
-struct FeeLine {
-    bool (*applies)(const engine::CalculationRecord&);
-    Line (*write)(const Variables&);
-};
-
-bool has(const engine::CalculationRecord& r, engine::Service service) {
-    return r.project.has(service);
-}
-
 // A rate as the report writes it: 0.05 as "5%".
 std::string percent(double rate) {
     return engine::joinedText(rate * 100) + "%";
 }
 
 // A fee charged as a share of the basic fee; its percentage stands with a blank after it.
-Line shareLine(std::string_view label, const Variable& basic, S service, const Variable& fee) {
+Line shareLine(std::string_view label, const Variables& v, S service) {
     Line l;
-    l << label << basic << "×" << percent(engine::shareOfBasicFee(service)) << " =" << fee << "万元";
+    l << label << v.basicFee << "×" << percent(engine::otherFee(service).rate) << " =" << v.fee(service)
+      << "万元";
     return l;
 }
 
-Line amountLine(std::string_view label, const Variable& fee) {
+Line amountLine(std::string_view label, const Variables& v, S service) {
     Line l;
-    l << label << fee << "万元";
+    l << label << v.fee(service) << "万元";
     return l;
 }
+
+// An other-fee line, in the order of the services: written when the service was commissioned in the
+// calculation (`charged`, where set, says whether it was charged).
+struct FeeLine {
+    S service;
+    Line (*write)(const Variables&);
+    bool (*charged)(const engine::Project&) = nullptr;
+};
 
 const FeeLine feeLines[] = {
-    {[](const auto& r) { return has(r, S::OverallDesign); },
-     [](const V& v) {
-         return shareLine("您的工程总体设计费为：", v.basicFee, S::OverallDesign, v.overallDesignFee);
-     }},
-    {[](const auto& r) { return has(r, S::DesignCoordination); },
-     [](const V& v) {
-         return shareLine("您的工程主体设计协调费为：", v.basicFee, S::DesignCoordination, v.coordinationFee);
-     }},
-    {[](const auto& r) { return has(r, S::ConstructionBudget); },
-     [](const V& v) {
-         return shareLine("您的工程预算编制费为：", v.basicFee, S::ConstructionBudget, v.budgetFee);
-     }},
-    {[](const auto& r) { return has(r, S::AsBuiltDrawings); },
-     [](const V& v) {
-         return shareLine("您的工程竣工图编制费为：", v.basicFee, S::AsBuiltDrawings, v.asBuiltFee);
-     }},
-    {[](const auto& r) { return has(r, S::OwnPatents); },
-     [](const V& v) { return amountLine("您的自有专利技术收费为：", v.patentFee); }},
-    {[](const auto& r) { return has(r, S::ForeignDesign); },
-     [](const V& v) { return amountLine("您的境外设计收费为：", v.foreignDesignFee); }},
-    {[](const auto& r) { return has(r, S::ForeignReview); },
-     [](const V& v) { return amountLine("您的境外审核确认费为：", v.foreignReviewFee); }},
-    {[](const auto& r) { return has(r, S::ExtraPrinting); },
-     [](const V& v) { return amountLine("您的另行印制设计文件工本费为：", v.printingFee); }},
-    {[](const auto& r) { return has(r, S::StandardDrawings); },
-     [](const V& v) { return amountLine("您的购买标准设计图费为：", v.standardDrawingFee); }},
-    {[](const auto& r) { return has(r, S::NonstandardEquipment); },
+    {S::OverallDesign, [](const V& v) { return shareLine("您的工程总体设计费为：", v, S::OverallDesign); }},
+    {S::DesignCoordination,
+     [](const V& v) { return shareLine("您的工程主体设计协调费为：", v, S::DesignCoordination); }},
+    {S::ConstructionBudget,
+     [](const V& v) { return shareLine("您的工程预算编制费为：", v, S::ConstructionBudget); }},
+    {S::AsBuiltDrawings,
+     [](const V& v) { return shareLine("您的工程竣工图编制费为：", v, S::AsBuiltDrawings); }},
+    {S::OwnPatents, [](const V& v) { return amountLine("您的自有专利技术收费为：", v, S::OwnPatents); }},
+    {S::ForeignDesign, [](const V& v) { return amountLine("您的境外设计收费为：", v, S::ForeignDesign); }},
+    {S::ForeignReview, [](const V& v) { return amountLine("您的境外审核确认费为：", v, S::ForeignReview); }},
+    {S::ExtraPrinting,
+     [](const V& v) { return amountLine("您的另行印制设计文件工本费为：", v, S::ExtraPrinting); }},
+    {S::StandardDrawings,
+     [](const V& v) { return amountLine("您的购买标准设计图费为：", v, S::StandardDrawings); }},
+    {S::NonstandardEquipment,
      [](const V& v) {
          Line l;
          l << "您的非标准设备设计费为：" << v.nonstdEquipAmount << "万元"
-           << "×" << v.nonstdEquipRate << "=" << v.nonstdEquipFee << "万元";
+           << "×" << v.nonstdEquipRate << "=" << v.fee(S::NonstandardEquipment) << "万元";
          return l;
      }},
-    {[](const auto& r) { return engine::chargesReuseAlone(r.project); },
+    {S::StandardDesignReuse,
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
-           << "×" << percent(engine::reuseRate) << "=" << v.reuseFee << "万元";
+           << "×" << percent(engine::otherFee(S::StandardDesignReuse).rate) << "="
+           << v.fee(S::StandardDesignReuse) << "万元";
          return l;
-     }},
-    {[](const auto& r) { return has(r, S::FoundationRedesign); },
+     },
+     engine::chargesReuseAlone},
+    {S::FoundationRedesign,
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计并重新进行基础设计费为：" << v.basicFee << "万元"
-           << "×" << percent(engine::refoundationRate) << "=" << v.refoundationFee << "万元";
+           << "×" << percent(engine::otherFee(S::FoundationRedesign).rate) << "="
+           << v.fee(S::FoundationRedesign) << "万元";
          return l;
      }},
-    {[](const auto& r) { return has(r, S::PartialChange); },
+    {S::PartialChange,
      [](const V& v) {
          Line l;
          l << "您采用标准设备和复用设计并做局部修改设计费为：" << v.basicFee << "万元"
-           << "×" << v.localChangeRate << "=" << v.localChangeFee << "万元";
+           << "×" << v.localChangeRate << "=" << v.fee(S::PartialChange) << "万元";
          return l;
      }},
-};
-
-// The order in which the sum line lists the thirteen fees.
-constexpr std::array<Variable Variables::*, 13> sumLineOrder{
-    &V::overallDesignFee,   &V::coordinationFee,  &V::budgetFee,        &V::asBuiltFee,
-    &V::patentFee,          &V::foreignDesignFee, &V::foreignReviewFee, &V::printingFee,
-    &V::standardDrawingFee, &V::nonstdEquipFee,   &V::reuseFee,         &V::refoundationFee,
-    &V::localChangeFee,
 };
 
 void basePriceLines(Lines& out, const Variables& v) {
@@ -202,17 +184,17 @@ std::string buildReport(const std::optional<engine::CalculationRecord>& record) 
     out.separator();
 
     for (const FeeLine& fee : feeLines) {
-        if (fee.applies(r)) {
+        if (fee.charged ? fee.charged(r.project) : r.project.has(fee.service)) {
             out.add(fee.write(v));
             out.empty();
         }
     }
     Line sum;
     sum << "所以本工程其他设计收费为：";
-    for (std::size_t i = 0; i < sumLineOrder.size(); ++i) {
-        if (i > 0)
-            sum << " + ";
-        sum << v.*sumLineOrder[i];
+    const char* plus = "";
+    for (const engine::OtherFee& fee : engine::otherFees) {
+        sum << plus << v.fee(fee.service);
+        plus = " + ";
     }
     sum << " = " << v.otherFee << "万元";
     out.add(sum);

@@ -22,7 +22,7 @@ struct Binding {
     std::string_view box;
 };
 
-constexpr std::array<Binding<Condition>, 18> conditionBoxes{{
+constexpr auto conditionBoxes = std::to_array<Binding<Condition>>({
     {Condition::Renovation, EngineeringType::Road, "Check20"},
     {Condition::Renovation, EngineeringType::Bridge, "Check1"},
     {Condition::Renovation, EngineeringType::Building, "Check22"},
@@ -41,9 +41,9 @@ constexpr std::array<Binding<Condition>, 18> conditionBoxes{{
     {Condition::Housing, {}, "Check30"},
     {Condition::HousingCluster, {}, "Check32"},
     {Condition::BuildingWithOutdoor, {}, "Check29"},
-}};
+});
 
-constexpr std::array<Binding<Service>, 13> serviceBoxes{{
+constexpr auto serviceBoxes = std::to_array<Binding<Service>>({
     {Service::OverallDesign, {}, "Check7"},
     {Service::DesignCoordination, {}, "Check8"},
     {Service::ConstructionBudget, {}, "Check10"},
@@ -57,9 +57,9 @@ constexpr std::array<Binding<Service>, 13> serviceBoxes{{
     {Service::StandardDesignReuse, {}, "Check18"},
     {Service::FoundationRedesign, {}, "Check19"},
     {Service::PartialChange, {}, "Check21"},
-}};
+});
 
-constexpr std::array<Binding<Entry>, 14> entryBoxes{{
+constexpr auto entryBoxes = std::to_array<Binding<Entry>>({
     {Entry::RenovationCoefficient, EngineeringType::Road, "Text8"},
     {Entry::RenovationCoefficient, EngineeringType::Bridge, "Text2"},
     {Entry::RenovationCoefficient, EngineeringType::Building, "Text19"},
@@ -74,13 +74,13 @@ constexpr std::array<Binding<Entry>, 14> entryBoxes{{
     {Entry::NonstandardEquipmentBase, {}, "Text7"},
     {Entry::NonstandardEquipmentRate, {}, "Text9"},
     {Entry::PartialChangeRate, {}, "Text3"},
-}};
+});
 
-constexpr std::array<Binding<DesignPhase>, 3> phaseOptions{{
+constexpr auto phaseOptions = std::to_array<Binding<DesignPhase>>({
     {DesignPhase::Preliminary, {}, "Option1"},
     {DesignPhase::Drawing, {}, "Option2"},
     {DesignPhase::Scheme, {}, "Option3"},
-}};
+});
 
 template <typename Field, std::size_t n>
 std::optional<std::string_view> boxOf(const std::array<Binding<Field>, n>& table, Field field,

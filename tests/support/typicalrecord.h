@@ -17,14 +17,9 @@ inline engine::CalculationRecord typicalRecord() {
     v.profCoef = v.complexCoef = v.addCoef1 = v.addCoef2 = v.addCoef3 = v.addCoef4 = v.addCoef5 = v.addCoef =
         1;
     v.basicFee = 55.05;
-    v.overallDesignFee = 2.7525;
-    for (auto fee : {&engine::Variables::coordinationFee, &engine::Variables::budgetFee,
-                     &engine::Variables::asBuiltFee, &engine::Variables::patentFee,
-                     &engine::Variables::foreignDesignFee, &engine::Variables::foreignReviewFee,
-                     &engine::Variables::printingFee, &engine::Variables::standardDrawingFee,
-                     &engine::Variables::nonstdEquipFee, &engine::Variables::reuseFee,
-                     &engine::Variables::refoundationFee, &engine::Variables::localChangeFee})
-        v.*fee = 0;
+    for (engine::Variable& fee : v.fees)
+        fee = 0;
+    v.fee(engine::Service::OverallDesign) = 2.7525;
     v.otherFee = 2.7525;
     v.benchmarkFee = 57.8025;
     r.project.services.insert(engine::Service::OverallDesign);

@@ -86,8 +86,8 @@ std::string windowsJson(const ui::Program& program) {
 std::string variablesJson(const ui::Program& program) {
     JsonObject o;
     const engine::Variables& v = program.calculations().variables;
-    for (const engine::VariableName& variable : engine::variableNames) {
-        const engine::Variable& value = v.*variable.member;
+    for (const engine::NamedVariable& variable : engine::namedVariables(v)) {
+        const engine::Variable& value = *variable.value;
         o.raw(variable.name, value ? engine::exactText(*value) : "null");
     }
     return o.str();
