@@ -3,6 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "session/projectbinding.h"
 #include "support/windowinvariants.h"
 
 #include <cstdint>
@@ -22,12 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 names.push_back(c.name);
         return names;
     }();
-    const auto& types = w.definition().at("Combo2").items;
+    const auto& types = w.definition().at(session::boxes::typeList).items;
 
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t what = data[i], which = data[i + 1];
         if (what % 8 == 0) {
-            w.userChoose("Combo2", types[which % types.size()]);
+            w.userChoose(session::boxes::typeList, types[which % types.size()]);
         } else {
             const std::string& control = controls[which % controls.size()];
             if (what % 8 == 1)

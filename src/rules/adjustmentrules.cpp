@@ -2,6 +2,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 #include <array>
 #include <string_view>
@@ -12,11 +13,11 @@ namespace {
 
 // 改扩建和技术改造建设项目 in each group, with the box its coefficient is typed into.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 5> rebuildBoxes{{
-    {"Check1", "Text2"},
-    {"Check20", "Text8"},
-    {"Check22", "Text19"},
-    {"Check27", "Text21"},
-    {"Check31", "Text22"},
+    {box::bridgeRenovation, box::bridgeRenovationCoefficient},
+    {box::roadRenovation, box::roadRenovationCoefficient},
+    {box::buildingRenovation, box::buildingRenovationCoefficient},
+    {box::municipalRenovation, box::municipalRenovationCoefficient},
+    {box::landscapeRenovation, box::landscapeRenovationCoefficient},
 }};
 
 void showEntryBox(forms::Form& w, std::string_view entry, bool ticked) {
@@ -44,35 +45,25 @@ void excludePartner(forms::Form& w, std::string_view self, std::string_view part
 
 // 城市桥梁 in a dense pipe network and 公路桥梁 of grade Ⅰ or Ⅲ exclude each other. Both highway boxes are
 // unticked before either is disabled: unticking one runs its toggle, which would enable the other again.
-void check2Click(forms::Form& w) {
-    if (w.ticked("Check2")) {
-        w.untick("Check5");
-        w.untick("Check6");
-        w.setEnabled("Check5", false);
-        w.setEnabled("Check6", false);
+void urbanBridgeUnderPipesClick(forms::Form& w) {
+    if (w.ticked(box::urbanBridgeUnderPipes)) {
+        w.untick(box::highwayBridgeGradeIII);
+        w.untick(box::highwayBridgeGradeI);
+        w.setEnabled(box::highwayBridgeGradeIII, false);
+        w.setEnabled(box::highwayBridgeGradeI, false);
     } else {
-        w.setEnabled("Check5", true);
-        w.setEnabled("Check6", true);
+        w.setEnabled(box::highwayBridgeGradeIII, true);
+        w.setEnabled(box::highwayBridgeGradeI, true);
     }
 }
 
 // The eight kinds of building work (建筑、人防工程): at most one is ticked, and while one is, the others
 // are disabled. Only one can be ticked when another is clicked, so the order they are unticked in makes no
 // difference.
-namespace kind {
-constexpr std::string_view intelligent = "Check23";    // 智能建筑弱电系统工程
-constexpr std::string_view interior = "Check24";       // 室内装修工程
-constexpr std::string_view historic = "Check25";       // 古建筑、仿古建筑、保护性建筑
-constexpr std::string_view acoustic = "Check26";       // 特殊声学装修工程
-constexpr std::string_view civilDefence = "Check28";   // 人防工程
-constexpr std::string_view withOutdoor = "Check29";    // 建筑与室外工程
-constexpr std::string_view housing = "Check30";        // 住宅工程
-constexpr std::string_view housingCluster = "Check32"; // 住宅工程(组团)
-} // namespace kind
 
-constexpr std::array<std::string_view, 8> everyKind{kind::intelligent, kind::interior,      kind::historic,
-                                                    kind::acoustic,    kind::civilDefence,  kind::withOutdoor,
-                                                    kind::housing,     kind::housingCluster};
+constexpr std::array<std::string_view, 8> everyKind{
+    box::intelligentBuilding, box::interiorDecoration,  box::historicBuilding, box::acousticDecoration,
+    box::civilDefence,        box::buildingWithOutdoor, box::housing,          box::housingCluster};
 
 // What a kind does besides excluding the others: before they change, and after.
 struct BuildingKind {
@@ -82,58 +73,58 @@ struct BuildingKind {
 };
 
 void ancientBefore(forms::Form& w, bool ticked) {
-    showEntryBox(w, "Text20", ticked);
+    showEntryBox(w, box::historicCoefficient, ticked);
 }
 
 void civilDefenceBefore(forms::Form& w, bool ticked) {
     if (ticked) {
-        w.setEnabled("Check25", false);
-        w.setText("Text20", "");
-        w.setVisible("Text20", false);
+        w.setEnabled(box::historicBuilding, false);
+        w.setText(box::historicCoefficient, "");
+        w.setVisible(box::historicCoefficient, false);
     } else {
-        w.setEnabled("Check25", true);
-        w.setVisible("Text20", false);
+        w.setEnabled(box::historicBuilding, true);
+        w.setVisible(box::historicCoefficient, false);
     }
 }
 
 // 智能建筑弱电系统工程 has no 方案设计 phase.
 void intelligentAfter(forms::Form& w) {
-    w.setEnabled("Option3", false);
-    w.deselect("Option3");
+    w.setEnabled(box::schemePhase, false);
+    w.deselect(box::schemePhase);
 }
 
 // 室内装修工程 has 方案设计 but no 初步设计.
 void interiorAfter(forms::Form& w) {
-    if (w.ticked("Check4")) {
-        w.setEnabled("Option3", true);
-        w.setEnabled("Option1", false);
-        w.deselect("Option1");
+    if (w.ticked(box::independentPhase)) {
+        w.setEnabled(box::schemePhase, true);
+        w.setEnabled(box::preliminaryPhase, false);
+        w.deselect(box::preliminaryPhase);
     }
 }
 
 void civilDefenceAfter(forms::Form& w) {
-    if (w.ticked("Check4")) {
-        w.setEnabled("Option1", true);
-        w.setEnabled("Option2", true);
-        w.setEnabled("Option3", true);
+    if (w.ticked(box::independentPhase)) {
+        w.setEnabled(box::preliminaryPhase, true);
+        w.setEnabled(box::drawingPhase, true);
+        w.setEnabled(box::schemePhase, true);
     }
 }
 
 // 住宅工程 has no 初步设计 phase.
 void housingAfter(forms::Form& w) {
-    w.setEnabled("Option1", false);
-    w.deselect("Option1");
+    w.setEnabled(box::preliminaryPhase, false);
+    w.deselect(box::preliminaryPhase);
 }
 
 const BuildingKind buildingKinds[] = {
-    {kind::intelligent, nullptr, intelligentAfter},
-    {kind::interior, nullptr, interiorAfter},
-    {kind::historic, ancientBefore, nullptr},
-    {kind::acoustic, nullptr, nullptr},
-    {kind::civilDefence, civilDefenceBefore, civilDefenceAfter},
-    {kind::withOutdoor, nullptr, nullptr},
-    {kind::housing, nullptr, housingAfter},
-    {kind::housingCluster, nullptr, nullptr},
+    {box::intelligentBuilding, nullptr, intelligentAfter},
+    {box::interiorDecoration, nullptr, interiorAfter},
+    {box::historicBuilding, ancientBefore, nullptr},
+    {box::acousticDecoration, nullptr, nullptr},
+    {box::civilDefence, civilDefenceBefore, civilDefenceAfter},
+    {box::buildingWithOutdoor, nullptr, nullptr},
+    {box::housing, nullptr, housingAfter},
+    {box::housingCluster, nullptr, nullptr},
 };
 
 void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
@@ -160,13 +151,14 @@ void installAdjustmentRules(forms::Form& w) {
     for (const auto& [box, entry] : rebuildBoxes)
         w.onClick(box, [&w, box = box, entry = entry] { showEntryBox(w, entry, w.ticked(box)); });
 
-    w.onClick("Check12", [&w] { excludePartner(w, "Check12", "Check9"); });
-    w.onClick("Check9", [&w] { excludePartner(w, "Check9", "Check12"); });
+    w.onClick(box::urbanRoadUnderPipes,
+              [&w] { excludePartner(w, box::urbanRoadUnderPipes, box::expressway); });
+    w.onClick(box::expressway, [&w] { excludePartner(w, box::expressway, box::urbanRoadUnderPipes); });
 
-    w.onClick("Check2", [&w] { check2Click(w); });
+    w.onClick(box::urbanBridgeUnderPipes, [&w] { urbanBridgeUnderPipesClick(w); });
     // 公路桥梁、隧道工程Ⅰ级 and Ⅲ级 flip each other's enabled state on every change of value.
-    w.onClick("Check5", [&w] { flipEnabled(w, "Check6"); });
-    w.onClick("Check6", [&w] { flipEnabled(w, "Check5"); });
+    w.onClick(box::highwayBridgeGradeIII, [&w] { flipEnabled(w, box::highwayBridgeGradeI); });
+    w.onClick(box::highwayBridgeGradeI, [&w] { flipEnabled(w, box::highwayBridgeGradeIII); });
 
     for (const BuildingKind& kind : buildingKinds)
         w.onClick(kind.box, [&w, &kind] { buildingKindClick(w, kind); });

@@ -3,13 +3,14 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 namespace varnel::rules {
 
 namespace {
 
 bool isLandscape(const forms::Form& w) {
-    return w.text("Combo2") == landscapeType;
+    return w.text(box::typeList) == landscapeType;
 }
 
 // Hides a grade-bound box and unticks it; a ticked box runs its own rule as it is unticked.
@@ -21,45 +22,45 @@ void withdraw(forms::Form& w, std::string_view box) {
 // Below grade Ⅲ landscaping has no 初步设计 phase.
 void withdrawLandscapePreliminary(forms::Form& w) {
     if (isLandscape(w)) {
-        w.setEnabled("Option1", false);
-        w.deselect("Option1");
+        w.setEnabled(box::preliminaryPhase, false);
+        w.deselect(box::preliminaryPhase);
     }
 }
 
-void text4Click(forms::Form& w) {
+void gradeIClick(forms::Form& w) {
     withdrawLandscapePreliminary(w);
-    w.setCaption("Label7", std::string(gradeI));
-    withdraw(w, "Check9");
-    withdraw(w, "Check5");
-    w.setVisible("Check6", true);
+    w.setCaption(box::chosenGrade, std::string(gradeI));
+    withdraw(w, box::expressway);
+    withdraw(w, box::highwayBridgeGradeIII);
+    w.setVisible(box::highwayBridgeGradeI, true);
 }
 
-void text5Click(forms::Form& w) {
+void gradeIIClick(forms::Form& w) {
     withdrawLandscapePreliminary(w);
-    w.setCaption("Label7", std::string(gradeII));
-    withdraw(w, "Check9");
-    withdraw(w, "Check5");
-    withdraw(w, "Check6");
+    w.setCaption(box::chosenGrade, std::string(gradeII));
+    withdraw(w, box::expressway);
+    withdraw(w, box::highwayBridgeGradeIII);
+    withdraw(w, box::highwayBridgeGradeI);
 }
 
-void text6Click(forms::Form& w) {
-    if (w.ticked("Check4"))
-        w.setEnabled("Option1", true);
-    w.setCaption("Label7", std::string(gradeIII));
-    w.setVisible("Check9", true);
-    withdraw(w, "Check6");
-    w.setVisible("Check5", true);
-    w.untick("Check5");
-    if (isLandscape(w) && w.ticked("Check4"))
-        w.setEnabled("Option3", true);
+void gradeIIIClick(forms::Form& w) {
+    if (w.ticked(box::independentPhase))
+        w.setEnabled(box::preliminaryPhase, true);
+    w.setCaption(box::chosenGrade, std::string(gradeIII));
+    w.setVisible(box::expressway, true);
+    withdraw(w, box::highwayBridgeGradeI);
+    w.setVisible(box::highwayBridgeGradeIII, true);
+    w.untick(box::highwayBridgeGradeIII);
+    if (isLandscape(w) && w.ticked(box::independentPhase))
+        w.setEnabled(box::schemePhase, true);
 }
 
 } // namespace
 
 void installGradeRules(forms::Form& w) {
-    w.onClick("Text4", [&w] { text4Click(w); });
-    w.onClick("Text5", [&w] { text5Click(w); });
-    w.onClick("Text6", [&w] { text6Click(w); });
+    w.onClick(box::gradeIDescription, [&w] { gradeIClick(w); });
+    w.onClick(box::gradeIIDescription, [&w] { gradeIIClick(w); });
+    w.onClick(box::gradeIIIDescription, [&w] { gradeIIIClick(w); });
 }
 
 } // namespace varnel::rules

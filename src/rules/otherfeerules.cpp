@@ -3,6 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 #include <array>
 #include <string_view>
@@ -12,11 +13,11 @@ namespace varnel::rules {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 5> amountBoxes{{
-    {"Check13", "Text10"},
-    {"Check14", "Text11"},
-    {"Check15", "Text12"},
-    {"Check16", "Text13"},
-    {"Check17", "Text14"},
+    {box::ownPatents, box::ownPatentsAmount},
+    {box::foreignDesign, box::foreignDesignAmount},
+    {box::foreignReview, box::foreignReviewAmount},
+    {box::extraPrinting, box::extraPrintingAmount},
+    {box::standardDrawings, box::standardDrawingsAmount},
 }};
 
 void offerEntry(forms::Form& w, std::string_view entry, bool ticked) {
@@ -28,55 +29,55 @@ void offerEntry(forms::Form& w, std::string_view entry, bool ticked) {
     }
 }
 
-void check3Click(forms::Form& w) {
-    if (w.ticked("Check3")) {
-        w.setEnabled("Text7", true);
-        w.setEnabled("Text9", true);
+void nonstandardEquipmentClick(forms::Form& w) {
+    if (w.ticked(box::nonstandardEquipment)) {
+        w.setEnabled(box::nonstandardEquipmentBase, true);
+        w.setEnabled(box::nonstandardEquipmentRate, true);
     } else {
-        w.setEnabled("Text7", false);
-        w.setEnabled("Text9", false);
-        w.setText("Text7", "");
-        w.setText("Text9", "");
+        w.setEnabled(box::nonstandardEquipmentBase, false);
+        w.setEnabled(box::nonstandardEquipmentRate, false);
+        w.setText(box::nonstandardEquipmentBase, "");
+        w.setText(box::nonstandardEquipmentRate, "");
     }
 }
 
 // The two refinements exist only with 采用标准设计和复用设计. They are unticked before they are disabled:
 // unticking one runs its own rule, which enables the other again.
-void check18Click(forms::Form& w) {
-    if (w.ticked("Check18")) {
-        w.setEnabled("Check19", true);
-        w.setEnabled("Check21", true);
+void standardDesignReuseClick(forms::Form& w) {
+    if (w.ticked(box::standardDesignReuse)) {
+        w.setEnabled(box::foundationRedesign, true);
+        w.setEnabled(box::partialChange, true);
     } else {
-        w.untick("Check19");
-        w.untick("Check21");
-        w.setEnabled("Check19", false);
-        w.setEnabled("Check21", false);
-        w.setEnabled("Text3", false);
-        w.setText("Text3", "");
+        w.untick(box::foundationRedesign);
+        w.untick(box::partialChange);
+        w.setEnabled(box::foundationRedesign, false);
+        w.setEnabled(box::partialChange, false);
+        w.setEnabled(box::partialChangeRate, false);
+        w.setText(box::partialChangeRate, "");
     }
 }
 
-void check19Click(forms::Form& w) {
-    if (w.ticked("Check19")) {
-        w.setEnabled("Check21", false);
-        w.untick("Check21");
-        w.setEnabled("Text3", false);
-        w.setText("Text3", "");
+void foundationRedesignClick(forms::Form& w) {
+    if (w.ticked(box::foundationRedesign)) {
+        w.setEnabled(box::partialChange, false);
+        w.untick(box::partialChange);
+        w.setEnabled(box::partialChangeRate, false);
+        w.setText(box::partialChangeRate, "");
     } else {
-        w.setEnabled("Check21", true);
-        w.setEnabled("Text3", true);
+        w.setEnabled(box::partialChange, true);
+        w.setEnabled(box::partialChangeRate, true);
     }
 }
 
-void check21Click(forms::Form& w) {
-    if (w.ticked("Check21")) {
-        w.setEnabled("Text3", true);
-        w.setEnabled("Check19", false);
-        w.untick("Check19");
+void partialChangeClick(forms::Form& w) {
+    if (w.ticked(box::partialChange)) {
+        w.setEnabled(box::partialChangeRate, true);
+        w.setEnabled(box::foundationRedesign, false);
+        w.untick(box::foundationRedesign);
     } else {
-        w.setEnabled("Text3", false);
-        w.setText("Text3", "");
-        w.setEnabled("Check19", true);
+        w.setEnabled(box::partialChangeRate, false);
+        w.setText(box::partialChangeRate, "");
+        w.setEnabled(box::foundationRedesign, true);
     }
 }
 
@@ -85,10 +86,10 @@ void check21Click(forms::Form& w) {
 void installOtherFeeRules(forms::Form& w) {
     for (const auto& [box, entry] : amountBoxes)
         w.onClick(box, [&w, box = box, entry = entry] { offerEntry(w, entry, w.ticked(box)); });
-    w.onClick("Check3", [&w] { check3Click(w); });
-    w.onClick("Check18", [&w] { check18Click(w); });
-    w.onClick("Check19", [&w] { check19Click(w); });
-    w.onClick("Check21", [&w] { check21Click(w); });
+    w.onClick(box::nonstandardEquipment, [&w] { nonstandardEquipmentClick(w); });
+    w.onClick(box::standardDesignReuse, [&w] { standardDesignReuseClick(w); });
+    w.onClick(box::foundationRedesign, [&w] { foundationRedesignClick(w); });
+    w.onClick(box::partialChange, [&w] { partialChangeClick(w); });
 }
 
 } // namespace varnel::rules

@@ -1,29 +1,24 @@
 #include "rules/phaseline.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 namespace varnel::rules {
 
-namespace {
-constexpr std::string_view name = "Label28";
-constexpr std::string_view unit = "Label27";
-constexpr std::string_view share = "Text18";
-} // namespace
-
 void showPhaseLine(forms::Form& w, std::string_view caption, const std::string& shareText) {
-    w.setVisible(share, true);
-    w.setVisible(unit, true);
-    w.setVisible(name, true);
-    w.setCaption(name, std::string(caption));
-    w.setText(share, shareText);
+    w.setVisible(box::phaseLineShare, true);
+    w.setVisible(box::phaseLineUnit, true);
+    w.setVisible(box::phaseLineName, true);
+    w.setCaption(box::phaseLineName, std::string(caption));
+    w.setText(box::phaseLineShare, shareText);
 }
 
 void hidePhaseLine(forms::Form& w) {
-    w.setVisible(name, false);
-    w.setCaption(name, "");
-    w.setVisible(unit, false);
-    w.setVisible(share, false);
-    w.setText(share, "");
+    w.setVisible(box::phaseLineName, false);
+    w.setCaption(box::phaseLineName, "");
+    w.setVisible(box::phaseLineUnit, false);
+    w.setVisible(box::phaseLineShare, false);
+    w.setText(box::phaseLineShare, "");
 }
 
 } // namespace varnel::rules

@@ -3,6 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 #include "rules/phaseline.h"
 
 namespace varnel::rules {
@@ -14,53 +15,53 @@ void enable(forms::Form& w, std::string_view option) {
 }
 
 void offerPhases(forms::Form& w) {
-    const std::string& type = w.text("Combo2");
-    const std::string& grade = w.caption("Label7");
+    const std::string& type = w.text(box::typeList);
+    const std::string& grade = w.caption(box::chosenGrade);
     const bool building = type == buildingType;
     if (type == landscapeType && (grade == gradeII || grade == gradeI)) {
         // Below grade Ⅲ landscaping has shares for 施工图设计 and 方案设计 only.
-        w.setEnabled("Option1", false);
-        w.deselect("Option1");
-        enable(w, "Option2");
-        enable(w, "Option3");
+        w.setEnabled(box::preliminaryPhase, false);
+        w.deselect(box::preliminaryPhase);
+        enable(w, box::drawingPhase);
+        enable(w, box::schemePhase);
     } else if (type == municipalType || type == roadType || type == bridgeType) {
-        enable(w, "Option1");
-        enable(w, "Option2");
-        w.select("Option1");
-        w.setEnabled("Option3", false);
-    } else if (building && w.ticked("Check24")) {
-        enable(w, "Option2");
-        enable(w, "Option3");
-    } else if (building && w.ticked("Check23")) {
-        enable(w, "Option2");
-        enable(w, "Option1");
-    } else if (building && w.ticked("Check30")) {
-        enable(w, "Option2");
-        enable(w, "Option3");
+        enable(w, box::preliminaryPhase);
+        enable(w, box::drawingPhase);
+        w.select(box::preliminaryPhase);
+        w.setEnabled(box::schemePhase, false);
+    } else if (building && w.ticked(box::interiorDecoration)) {
+        enable(w, box::drawingPhase);
+        enable(w, box::schemePhase);
+    } else if (building && w.ticked(box::intelligentBuilding)) {
+        enable(w, box::drawingPhase);
+        enable(w, box::preliminaryPhase);
+    } else if (building && w.ticked(box::housing)) {
+        enable(w, box::drawingPhase);
+        enable(w, box::schemePhase);
     } else {
-        enable(w, "Option1");
-        enable(w, "Option2");
-        w.select("Option1");
-        enable(w, "Option3");
+        enable(w, box::preliminaryPhase);
+        enable(w, box::drawingPhase);
+        w.select(box::preliminaryPhase);
+        enable(w, box::schemePhase);
     }
 }
 
 // The only full reset of the phases: all options off and the phase line hidden and emptied.
 void withdrawPhases(forms::Form& w) {
-    w.setEnabled("Option1", false);
-    w.setEnabled("Option2", false);
-    w.deselect("Option1");
-    w.deselect("Option2");
-    w.setEnabled("Option3", false);
-    w.deselect("Option3");
+    w.setEnabled(box::preliminaryPhase, false);
+    w.setEnabled(box::drawingPhase, false);
+    w.deselect(box::preliminaryPhase);
+    w.deselect(box::drawingPhase);
+    w.setEnabled(box::schemePhase, false);
+    w.deselect(box::schemePhase);
     hidePhaseLine(w);
 }
 
 } // namespace
 
 void installPhaseRule(forms::Form& w) {
-    w.onClick("Check4", [&w] {
-        if (w.ticked("Check4"))
+    w.onClick(box::independentPhase, [&w] {
+        if (w.ticked(box::independentPhase))
             offerPhases(w);
         else
             withdrawPhases(w);

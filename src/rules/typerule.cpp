@@ -4,6 +4,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 #include <array>
 #include <initializer_list>
@@ -15,13 +16,14 @@ namespace {
 
 using Names = std::initializer_list<std::string_view>;
 
-constexpr std::array<std::string_view, 5> groupFrames{"Frame4", "Frame2", "Frame5", "Frame7", "Frame8"};
+constexpr std::array<std::string_view, 5> groupFrames{box::roadGroup, box::bridgeGroup, box::buildingGroup,
+                                                      box::landscapeGroup, box::municipalGroup};
 
 // What a type choice does, told once for the five types.
 struct TypeBranch {
     std::string_view type;
     std::string_view frame; // its additional-adjustment group
-    bool withoutScheme;     // the type has no 方案设计 phase: Option3 is disabled and deselected first
+    bool withoutScheme;     // the type has no 方案设计 phase: its option is disabled and deselected first
     Names untick;           // the other groups' boxes, in the order they are unticked
     void (*last)(forms::Form&); // the branch's last step, if any
 };
@@ -34,68 +36,76 @@ void showOnly(forms::Form& w, std::string_view frame) {
 }
 
 void buildingLastStep(forms::Form& w) {
-    if (w.ticked("Check4")) {
-        w.setEnabled("Option1", true);
-        w.setEnabled("Option2", true);
-        w.setEnabled("Option3", true);
+    if (w.ticked(box::independentPhase)) {
+        w.setEnabled(box::preliminaryPhase, true);
+        w.setEnabled(box::drawingPhase, true);
+        w.setEnabled(box::schemePhase, true);
     }
 }
 
 void landscapeLastStep(forms::Form& w) {
-    if (w.caption("Label7") == gradeIII && w.ticked("Check4"))
-        w.setEnabled("Option3", true);
+    if (w.caption(box::chosenGrade) == gradeIII && w.ticked(box::independentPhase))
+        w.setEnabled(box::schemePhase, true);
 }
 
 const TypeBranch branches[] = {
     {roadType,
-     "Frame4",
+     box::roadGroup,
      true,
-     {"Check1", "Check2", "Check5", "Check6", "Check22", "Check23", "Check24", "Check25", "Check26",
-      "Check27", "Check28", "Check31"},
+     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
+      box::buildingRenovation, box::intelligentBuilding, box::interiorDecoration, box::historicBuilding,
+      box::acousticDecoration, box::municipalRenovation, box::civilDefence, box::landscapeRenovation},
      nullptr},
     {bridgeType,
-     "Frame2",
+     box::bridgeGroup,
      true,
-     {"Check9", "Check12", "Check20", "Check22", "Check23", "Check24", "Check25", "Check26", "Check27",
-      "Check28", "Check31"},
+     {box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
+      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
+      box::municipalRenovation, box::civilDefence, box::landscapeRenovation},
      nullptr},
     {buildingType,
-     "Frame5",
+     box::buildingGroup,
      false,
-     {"Check1", "Check2", "Check5", "Check6", "Check9", "Check12", "Check20", "Check27", "Check31"},
+     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
+      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::municipalRenovation,
+      box::landscapeRenovation},
      buildingLastStep},
     {landscapeType,
-     "Frame7",
+     box::landscapeGroup,
      false,
-     {"Check1", "Check2", "Check5", "Check6", "Check9", "Check12", "Check20", "Check22", "Check23", "Check24",
-      "Check25", "Check26", "Check27", "Check28"},
+     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
+      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
+      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
+      box::municipalRenovation, box::civilDefence},
      landscapeLastStep},
     {municipalType,
-     "Frame8",
+     box::municipalGroup,
      true,
-     {"Check1", "Check2", "Check5", "Check6", "Check9", "Check12", "Check20", "Check22", "Check23", "Check24",
-      "Check25", "Check26", "Check28", "Check31"},
+     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
+      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
+      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
+      box::civilDefence, box::landscapeRenovation},
      nullptr},
 };
 
-void combo2Click(forms::Form& w) {
-    w.setEnabled("Check4", true);
-    const std::string& type = w.text("Combo2");
+void typeChosen(forms::Form& w) {
+    w.setEnabled(box::independentPhase, true);
+    const std::string& type = w.text(box::typeList);
     for (const TypeBranch& branch : branches) {
         if (type != branch.type)
             continue;
         if (branch.withoutScheme) {
-            w.setEnabled("Option3", false);
-            w.deselect("Option3");
+            w.setEnabled(box::schemePhase, false);
+            w.deselect(box::schemePhase);
         }
         const GradeDescriptions& d = descriptionsOf(branch.type);
-        w.setText("Text4", std::string(d.gradeI));
-        w.setText("Text5", std::string(d.gradeII));
-        w.setText("Text6", std::string(d.gradeIII));
+        w.setText(box::gradeIDescription, std::string(d.gradeI));
+        w.setText(box::gradeIIDescription, std::string(d.gradeII));
+        w.setText(box::gradeIIIDescription, std::string(d.gradeIII));
         showOnly(w, branch.frame);
         // Unticking a ticked box runs its own rule, which hides and empties its entry box.
-        for (std::string_view box : branch.untick)
-            w.untick(box);
+        for (std::string_view other : branch.untick)
+            w.untick(other);
         if (branch.last)
             branch.last(w);
         return;
@@ -105,7 +115,7 @@ void combo2Click(forms::Form& w) {
 } // namespace
 
 void installTypeRule(forms::Form& w) {
-    w.onClick("Combo2", [&w] { combo2Click(w); });
+    w.onClick(box::typeList, [&w] { typeChosen(w); });
 }
 
 } // namespace varnel::rules

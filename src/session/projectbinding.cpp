@@ -1,6 +1,7 @@
 #include "session/projectbinding.h"
 
 #include "forms/form.h"
+#include "rules/boxes.h"
 
 #include <array>
 
@@ -23,24 +24,24 @@ struct Binding {
 };
 
 constexpr auto conditionBoxes = std::to_array<Binding<Condition>>({
-    {Condition::Renovation, EngineeringType::Road, "Check20"},
-    {Condition::Renovation, EngineeringType::Bridge, "Check1"},
-    {Condition::Renovation, EngineeringType::Building, "Check22"},
-    {Condition::Renovation, EngineeringType::Landscape, "Check31"},
-    {Condition::Renovation, EngineeringType::Municipal, "Check27"},
-    {Condition::UrbanRoadUnderPipes, {}, "Check12"},
-    {Condition::Expressway, {}, "Check9"},
-    {Condition::UrbanBridgeUnderPipes, {}, "Check2"},
-    {Condition::HighwayBridgeGradeI, {}, "Check6"},
-    {Condition::HighwayBridgeGradeIII, {}, "Check5"},
-    {Condition::HistoricBuilding, {}, "Check25"},
-    {Condition::IntelligentBuilding, {}, "Check23"},
-    {Condition::CivilDefence, {}, "Check28"},
-    {Condition::InteriorDecoration, {}, "Check24"},
-    {Condition::AcousticDecoration, {}, "Check26"},
-    {Condition::Housing, {}, "Check30"},
-    {Condition::HousingCluster, {}, "Check32"},
-    {Condition::BuildingWithOutdoor, {}, "Check29"},
+    {Condition::Renovation, EngineeringType::Road, rules::box::roadRenovation},
+    {Condition::Renovation, EngineeringType::Bridge, rules::box::bridgeRenovation},
+    {Condition::Renovation, EngineeringType::Building, rules::box::buildingRenovation},
+    {Condition::Renovation, EngineeringType::Landscape, rules::box::landscapeRenovation},
+    {Condition::Renovation, EngineeringType::Municipal, rules::box::municipalRenovation},
+    {Condition::UrbanRoadUnderPipes, {}, rules::box::urbanRoadUnderPipes},
+    {Condition::Expressway, {}, rules::box::expressway},
+    {Condition::UrbanBridgeUnderPipes, {}, rules::box::urbanBridgeUnderPipes},
+    {Condition::HighwayBridgeGradeI, {}, rules::box::highwayBridgeGradeI},
+    {Condition::HighwayBridgeGradeIII, {}, rules::box::highwayBridgeGradeIII},
+    {Condition::HistoricBuilding, {}, rules::box::historicBuilding},
+    {Condition::IntelligentBuilding, {}, rules::box::intelligentBuilding},
+    {Condition::CivilDefence, {}, rules::box::civilDefence},
+    {Condition::InteriorDecoration, {}, rules::box::interiorDecoration},
+    {Condition::AcousticDecoration, {}, rules::box::acousticDecoration},
+    {Condition::Housing, {}, rules::box::housing},
+    {Condition::HousingCluster, {}, rules::box::housingCluster},
+    {Condition::BuildingWithOutdoor, {}, rules::box::buildingWithOutdoor},
 });
 
 constexpr auto serviceBoxes = std::to_array<Binding<Service>>({
@@ -48,38 +49,38 @@ constexpr auto serviceBoxes = std::to_array<Binding<Service>>({
     {Service::DesignCoordination, {}, "Check8"},
     {Service::ConstructionBudget, {}, "Check10"},
     {Service::AsBuiltDrawings, {}, "Check11"},
-    {Service::OwnPatents, {}, "Check13"},
-    {Service::ForeignDesign, {}, "Check14"},
-    {Service::ForeignReview, {}, "Check15"},
-    {Service::ExtraPrinting, {}, "Check16"},
-    {Service::StandardDrawings, {}, "Check17"},
-    {Service::NonstandardEquipment, {}, "Check3"},
-    {Service::StandardDesignReuse, {}, "Check18"},
-    {Service::FoundationRedesign, {}, "Check19"},
-    {Service::PartialChange, {}, "Check21"},
+    {Service::OwnPatents, {}, rules::box::ownPatents},
+    {Service::ForeignDesign, {}, rules::box::foreignDesign},
+    {Service::ForeignReview, {}, rules::box::foreignReview},
+    {Service::ExtraPrinting, {}, rules::box::extraPrinting},
+    {Service::StandardDrawings, {}, rules::box::standardDrawings},
+    {Service::NonstandardEquipment, {}, rules::box::nonstandardEquipment},
+    {Service::StandardDesignReuse, {}, rules::box::standardDesignReuse},
+    {Service::FoundationRedesign, {}, rules::box::foundationRedesign},
+    {Service::PartialChange, {}, rules::box::partialChange},
 });
 
 constexpr auto entryBoxes = std::to_array<Binding<Entry>>({
-    {Entry::RenovationCoefficient, EngineeringType::Road, "Text8"},
-    {Entry::RenovationCoefficient, EngineeringType::Bridge, "Text2"},
-    {Entry::RenovationCoefficient, EngineeringType::Building, "Text19"},
-    {Entry::RenovationCoefficient, EngineeringType::Landscape, "Text22"},
-    {Entry::RenovationCoefficient, EngineeringType::Municipal, "Text21"},
-    {Entry::HistoricCoefficient, {}, "Text20"},
-    {Entry::OwnPatentsAmount, {}, "Text10"},
-    {Entry::ForeignDesignAmount, {}, "Text11"},
-    {Entry::ForeignReviewAmount, {}, "Text12"},
-    {Entry::ExtraPrintingAmount, {}, "Text13"},
-    {Entry::StandardDrawingsAmount, {}, "Text14"},
-    {Entry::NonstandardEquipmentBase, {}, "Text7"},
-    {Entry::NonstandardEquipmentRate, {}, "Text9"},
-    {Entry::PartialChangeRate, {}, "Text3"},
+    {Entry::RenovationCoefficient, EngineeringType::Road, rules::box::roadRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Bridge, rules::box::bridgeRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Building, rules::box::buildingRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Landscape, rules::box::landscapeRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Municipal, rules::box::municipalRenovationCoefficient},
+    {Entry::HistoricCoefficient, {}, rules::box::historicCoefficient},
+    {Entry::OwnPatentsAmount, {}, rules::box::ownPatentsAmount},
+    {Entry::ForeignDesignAmount, {}, rules::box::foreignDesignAmount},
+    {Entry::ForeignReviewAmount, {}, rules::box::foreignReviewAmount},
+    {Entry::ExtraPrintingAmount, {}, rules::box::extraPrintingAmount},
+    {Entry::StandardDrawingsAmount, {}, rules::box::standardDrawingsAmount},
+    {Entry::NonstandardEquipmentBase, {}, rules::box::nonstandardEquipmentBase},
+    {Entry::NonstandardEquipmentRate, {}, rules::box::nonstandardEquipmentRate},
+    {Entry::PartialChangeRate, {}, rules::box::partialChangeRate},
 });
 
 constexpr auto phaseOptions = std::to_array<Binding<DesignPhase>>({
-    {DesignPhase::Preliminary, {}, "Option1"},
-    {DesignPhase::Drawing, {}, "Option2"},
-    {DesignPhase::Scheme, {}, "Option3"},
+    {DesignPhase::Preliminary, {}, rules::box::preliminaryPhase},
+    {DesignPhase::Drawing, {}, rules::box::drawingPhase},
+    {DesignPhase::Scheme, {}, rules::box::schemePhase},
 });
 
 template <typename Field, std::size_t n>

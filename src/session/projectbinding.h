@@ -2,6 +2,7 @@
 
 #include "engine/calculation.h"
 #include "engine/project.h"
+#include "rules/boxes.h"
 
 #include <optional>
 #include <string_view>
@@ -16,9 +17,9 @@ namespace varnel::session {
 // fields to control names.
 namespace boxes {
 inline constexpr std::string_view amount = "Text1";
-inline constexpr std::string_view typeList = "Combo2";
-inline constexpr std::string_view chosenGrade = "Label7";
-inline constexpr std::string_view independentPhase = "Check4";
+inline constexpr std::string_view typeList = rules::box::typeList;
+inline constexpr std::string_view chosenGrade = rules::box::chosenGrade;
+inline constexpr std::string_view independentPhase = rules::box::independentPhase;
 inline constexpr std::string_view basicFee = "Text15";
 inline constexpr std::string_view otherFee = "Text16";
 inline constexpr std::string_view benchmarkFee = "Text17";

@@ -3,6 +3,9 @@
 #include "support/knownmessages.h"
 #include "support/windowinvariants.h"
 
+#include "engine/otherfees.h"
+#include "session/projectbinding.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
@@ -33,20 +36,44 @@ QList<QByteArray> hostileTexts() {
             "   "};
 }
 
-// How to reach a box: the type, the boxes to tick, and the window.
+// How to reach a box the calculation reads: the type that shows it and the boxes to tick first.
 struct Box {
-    const char* name;
-    int type; // index in `types`, or -1 for any
-    QList<const char*> tick;
+    std::string_view name;
+    varnel::engine::EngineeringType type;
+    std::vector<std::string_view> tick;
 };
 
-const QList<Box> boxes{
-    {"Text1", 2, {}},           {"Text8", 0, {"Check20"}},  {"Text2", 1, {"Check1"}},
-    {"Text19", 2, {"Check22"}}, {"Text20", 2, {"Check25"}}, {"Text22", 3, {"Check31"}},
-    {"Text21", 4, {"Check27"}}, {"Text10", 2, {"Check13"}}, {"Text11", 2, {"Check14"}},
-    {"Text12", 2, {"Check15"}}, {"Text13", 2, {"Check16"}}, {"Text14", 2, {"Check17"}},
-    {"Text7", 2, {"Check3"}},   {"Text9", 2, {"Check3"}},   {"Text3", 2, {"Check18", "Check21"}},
-};
+// Every such box, from the binding: the amount, each type's renovation coefficient, the historic
+// coefficient, and the numbers typed for the other fees.
+std::vector<Box> reachableBoxes() {
+    using namespace varnel::engine;
+    using namespace varnel::session;
+    std::vector<Box> reachable{{boxes::amount, EngineeringType::Building, {}}};
+    for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building,
+                                 EngineeringType::Landscape, EngineeringType::Municipal})
+        reachable.push_back({*entryBox(Entry::RenovationCoefficient, type),
+                             type,
+                             {*conditionBox(Condition::Renovation, type)}});
+    reachable.push_back({*entryBox(Entry::HistoricCoefficient, EngineeringType::Building),
+                         EngineeringType::Building,
+                         {*conditionBox(Condition::HistoricBuilding, EngineeringType::Building)}});
+    for (const OtherFee& fee : otherFees)
+        if (fee.entry)
+            reachable.push_back(
+                {*entryBox(*fee.entry, {}), EngineeringType::Building, {serviceBox(fee.service)}});
+    for (Entry entry : {Entry::NonstandardEquipmentBase, Entry::NonstandardEquipmentRate})
+        reachable.push_back(
+            {*entryBox(entry, {}), EngineeringType::Building, {serviceBox(Service::NonstandardEquipment)}});
+    // 对原设计进行局部调整 is offered only with 采用标准设计和复用设计.
+    reachable.push_back({*entryBox(Entry::PartialChangeRate, {}),
+                         EngineeringType::Building,
+                         {serviceBox(Service::StandardDesignReuse), serviceBox(Service::PartialChange)}});
+    return reachable;
+}
+
+QByteArray utf8(std::string_view s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QByteArray escaped(const QByteArray& text) {
     QByteArray out = text;
@@ -58,15 +85,16 @@ QByteArray escaped(const QByteArray& text) {
 QByteArray hostileSession() {
     QByteArray s;
     for (const QByteArray& text : hostileTexts()) {
-        for (const Box& box : boxes) {
-            s += "choose Combo2 " + types[box.type].toUtf8() + "\nclick Text6\n";
-            for (const char* tick : box.tick)
-                s += QByteArray("click ") + tick + "\n";
+        for (const Box& box : reachableBoxes()) {
+            s += "choose Combo2 " + utf8(varnel::engine::engineeringTypeNames[std::size_t(box.type)]) +
+                 "\nclick Text6\n";
+            for (std::string_view tick : box.tick)
+                s += "click " + utf8(tick) + "\n";
             s += "type Text1 1000\n";
-            s += "type " + QByteArray(box.name) + " " + escaped(text) + "\n";
+            s += "type " + utf8(box.name) + " " + escaped(text) + "\n";
             s += "click Command1\nstate\nclick Command2\n";
-            for (const char* tick : box.tick)
-                s += QByteArray("click ") + tick + "\n";
+            for (std::string_view tick : box.tick)
+                s += "click " + utf8(tick) + "\n";
         }
         s += "click Command3\n";
         s += "type Form5.Text1 " + escaped(text) + "\ntype Form5.Text2 15000\nclick Form5.Command1\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/boxes.h"
 #include "session/projectbinding.h"
 
 #include <algorithm>
@@ -24,8 +25,10 @@ namespace varnel::test {
 // model itself, or the widgets' state as a script printed it. Returns what is broken, or an empty string.
 template <typename Window>
 std::string brokenInvariant(const Window& w) {
-    constexpr std::array<std::string_view, 8> buildingKinds{"Check23", "Check24", "Check25", "Check26",
-                                                            "Check28", "Check29", "Check30", "Check32"};
+    namespace box = rules::box;
+    constexpr std::array<std::string_view, 8> buildingKinds{
+        box::intelligentBuilding, box::interiorDecoration,  box::historicBuilding, box::acousticDecoration,
+        box::civilDefence,        box::buildingWithOutdoor, box::housing,          box::housingCluster};
     // Coefficient boxes appear with their condition's box, amount boxes are enabled with their service's.
     using engine::Condition;
     using engine::EngineeringType;
@@ -51,25 +54,26 @@ std::string brokenInvariant(const Window& w) {
         enabledWhileTicked.emplace_back(session::serviceBox(service),
                                         *session::entryBox(entry, std::nullopt));
     constexpr std::array<std::pair<std::string_view, std::string_view>, 18> groupBoxes{
-        {{"Frame4", "Check20"},
-         {"Frame4", "Check12"},
-         {"Frame4", "Check9"},
-         {"Frame2", "Check1"},
-         {"Frame2", "Check2"},
-         {"Frame2", "Check5"},
-         {"Frame2", "Check6"},
-         {"Frame5", "Check22"},
-         {"Frame5", "Check23"},
-         {"Frame5", "Check24"},
-         {"Frame5", "Check25"},
-         {"Frame5", "Check26"},
-         {"Frame5", "Check28"},
-         {"Frame5", "Check29"},
-         {"Frame5", "Check30"},
-         {"Frame5", "Check32"},
-         {"Frame8", "Check27"},
-         {"Frame7", "Check31"}}};
-    constexpr std::array<std::string_view, 3> keptByTypeChange{"Check29", "Check30", "Check32"};
+        {{box::roadGroup, box::roadRenovation},
+         {box::roadGroup, box::urbanRoadUnderPipes},
+         {box::roadGroup, box::expressway},
+         {box::bridgeGroup, box::bridgeRenovation},
+         {box::bridgeGroup, box::urbanBridgeUnderPipes},
+         {box::bridgeGroup, box::highwayBridgeGradeIII},
+         {box::bridgeGroup, box::highwayBridgeGradeI},
+         {box::buildingGroup, box::buildingRenovation},
+         {box::buildingGroup, box::intelligentBuilding},
+         {box::buildingGroup, box::interiorDecoration},
+         {box::buildingGroup, box::historicBuilding},
+         {box::buildingGroup, box::acousticDecoration},
+         {box::buildingGroup, box::civilDefence},
+         {box::buildingGroup, box::buildingWithOutdoor},
+         {box::buildingGroup, box::housing},
+         {box::buildingGroup, box::housingCluster},
+         {box::municipalGroup, box::municipalRenovation},
+         {box::landscapeGroup, box::landscapeRenovation}}};
+    constexpr std::array<std::string_view, 3> keptByTypeChange{box::buildingWithOutdoor, box::housing,
+                                                               box::housingCluster};
     auto str = [](std::string_view s) { return std::string(s); };
 
     std::string_view ticked;
@@ -100,11 +104,12 @@ std::string brokenInvariant(const Window& w) {
         if (!w.visible(frame) && !kept)
             return str(box) + " ticked inside the hidden " + str(frame);
     }
-    if (w.ticked("Check19") && w.ticked("Check21"))
-        return "Check19 and Check21 both ticked";
-    if (w.value("Option1") + w.value("Option2") + w.value("Option3") > 1)
+    if (w.ticked(box::foundationRedesign) && w.ticked(box::partialChange))
+        return "重新进行基础设计 and 对原设计进行局部调整 both ticked";
+    if (w.value(box::preliminaryPhase) + w.value(box::drawingPhase) + w.value(box::schemePhase) > 1)
         return "two options chosen";
-    if (!w.ticked("Check4") && (w.enabled("Option1") || w.enabled("Option2") || w.enabled("Option3")))
+    if (!w.ticked(box::independentPhase) &&
+        (w.enabled(box::preliminaryPhase) || w.enabled(box::drawingPhase) || w.enabled(box::schemePhase)))
         return "an option offered without 单独委托设计";
     return {};
 }
