@@ -416,6 +416,21 @@ TEST(OtherFees, PercentagesOfTheBasicFee) {
     EXPECT_EQ(*v.otherFee, 28000);
 }
 
+// The fees are added in the standard's order, non-standard equipment first: added after the typed
+// amounts, the 1 below would survive instead of being lost to 1e17.
+TEST(OtherFees, AreAddedInTheStandardsOrder) {
+    Variables v;
+    const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
+                             .entries = {{OwnPatentsAmount, "1e17"},
+                                         {ForeignDesignAmount, "-1e17"},
+                                         {NonstandardEquipmentBase, "10"},
+                                         {NonstandardEquipmentRate, "0.1"}}},
+                            v);
+    ASSERT_TRUE(out.complete());
+    EXPECT_EQ(*v.fee(NonstandardEquipment), 1);
+    EXPECT_EQ(*v.otherFee, 0);
+}
+
 TEST(OtherFees, NothingTickedIsZero) {
     Variables v;
     const Outcome out = run({}, v);
