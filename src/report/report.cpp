@@ -56,75 +56,63 @@ std::string percent(double rate) {
     return engine::joinedText(rate * 100) + "%";
 }
 
-// A fee charged as a share of the basic fee; its percentage stands with a blank after it.
-Line shareLine(std::string_view label, const Variables& v, S service) {
-    Line l;
-    l << label << v.basicFee << "×" << percent(engine::otherFee(service).rate) << " =" << v.fee(service)
-      << "万元";
-    return l;
-}
-
-Line amountLine(std::string_view label, const Variables& v, S service) {
-    Line l;
-    l << label << v.fee(service) << "万元";
-    return l;
-}
+// How an other-fee line is written.
+enum class LineForm {
+    Share,         // label, basic fee × percentage, a blank, "=", the fee
+    Amount,        // label, the typed amount
+    ReuseShare,    // label, basic fee 万元 × percentage = the fee
+    Equipment,     // label, equipment amount 万元 × rate = the fee
+    PartialChange, // label, basic fee 万元 × typed rate = the fee
+};
 
 // An other-fee line, in the order of the services: written when the service was commissioned in the
 // calculation (`charged`, where set, says whether it was charged).
 struct FeeLine {
     S service;
-    Line (*write)(const Variables&);
+    std::string_view label;
+    LineForm form;
     bool (*charged)(const engine::Project&) = nullptr;
 };
 
 const FeeLine feeLines[] = {
-    {S::OverallDesign, [](const V& v) { return shareLine("您的工程总体设计费为：", v, S::OverallDesign); }},
-    {S::DesignCoordination,
-     [](const V& v) { return shareLine("您的工程主体设计协调费为：", v, S::DesignCoordination); }},
-    {S::ConstructionBudget,
-     [](const V& v) { return shareLine("您的工程预算编制费为：", v, S::ConstructionBudget); }},
-    {S::AsBuiltDrawings,
-     [](const V& v) { return shareLine("您的工程竣工图编制费为：", v, S::AsBuiltDrawings); }},
-    {S::OwnPatents, [](const V& v) { return amountLine("您的自有专利技术收费为：", v, S::OwnPatents); }},
-    {S::ForeignDesign, [](const V& v) { return amountLine("您的境外设计收费为：", v, S::ForeignDesign); }},
-    {S::ForeignReview, [](const V& v) { return amountLine("您的境外审核确认费为：", v, S::ForeignReview); }},
-    {S::ExtraPrinting,
-     [](const V& v) { return amountLine("您的另行印制设计文件工本费为：", v, S::ExtraPrinting); }},
-    {S::StandardDrawings,
-     [](const V& v) { return amountLine("您的购买标准设计图费为：", v, S::StandardDrawings); }},
-    {S::NonstandardEquipment,
-     [](const V& v) {
-         Line l;
-         l << "您的非标准设备设计费为：" << v.nonstdEquipAmount << "万元"
-           << "×" << v.nonstdEquipRate << "=" << v.fee(S::NonstandardEquipment) << "万元";
-         return l;
-     }},
-    {S::StandardDesignReuse,
-     [](const V& v) {
-         Line l;
-         l << "您采用标准设备和复用设计费为：" << v.basicFee << "万元"
-           << "×" << percent(engine::otherFee(S::StandardDesignReuse).rate) << "="
-           << v.fee(S::StandardDesignReuse) << "万元";
-         return l;
-     },
+    {S::OverallDesign, "您的工程总体设计费为：", LineForm::Share},
+    {S::DesignCoordination, "您的工程主体设计协调费为：", LineForm::Share},
+    {S::ConstructionBudget, "您的工程预算编制费为：", LineForm::Share},
+    {S::AsBuiltDrawings, "您的工程竣工图编制费为：", LineForm::Share},
+    {S::OwnPatents, "您的自有专利技术收费为：", LineForm::Amount},
+    {S::ForeignDesign, "您的境外设计收费为：", LineForm::Amount},
+    {S::ForeignReview, "您的境外审核确认费为：", LineForm::Amount},
+    {S::ExtraPrinting, "您的另行印制设计文件工本费为：", LineForm::Amount},
+    {S::StandardDrawings, "您的购买标准设计图费为：", LineForm::Amount},
+    {S::NonstandardEquipment, "您的非标准设备设计费为：", LineForm::Equipment},
+    {S::StandardDesignReuse, "您采用标准设备和复用设计费为：", LineForm::ReuseShare,
      engine::chargesReuseAlone},
-    {S::FoundationRedesign,
-     [](const V& v) {
-         Line l;
-         l << "您采用标准设备和复用设计并重新进行基础设计费为：" << v.basicFee << "万元"
-           << "×" << percent(engine::otherFee(S::FoundationRedesign).rate) << "="
-           << v.fee(S::FoundationRedesign) << "万元";
-         return l;
-     }},
-    {S::PartialChange,
-     [](const V& v) {
-         Line l;
-         l << "您采用标准设备和复用设计并做局部修改设计费为：" << v.basicFee << "万元"
-           << "×" << v.localChangeRate << "=" << v.fee(S::PartialChange) << "万元";
-         return l;
-     }},
+    {S::FoundationRedesign, "您采用标准设备和复用设计并重新进行基础设计费为：", LineForm::ReuseShare},
+    {S::PartialChange, "您采用标准设备和复用设计并做局部修改设计费为：", LineForm::PartialChange},
 };
+
+Line written(const FeeLine& line, const Variables& v) {
+    const Variable& fee = v.fee(line.service);
+    const std::string share = percent(engine::otherFee(line.service).rate);
+    Line l;
+    l << line.label;
+    switch (line.form) {
+    case LineForm::Share:
+        return l << v.basicFee << "×" << share << " =" << fee << "万元";
+    case LineForm::Amount:
+        return l << fee << "万元";
+    case LineForm::ReuseShare:
+        return l << v.basicFee << "万元"
+                 << "×" << share << "=" << fee << "万元";
+    case LineForm::Equipment:
+        return l << v.nonstdEquipAmount << "万元"
+                 << "×" << v.nonstdEquipRate << "=" << fee << "万元";
+    case LineForm::PartialChange:
+        return l << v.basicFee << "万元"
+                 << "×" << v.localChangeRate << "=" << fee << "万元";
+    }
+    return l;
+}
 
 void basePriceLines(Lines& out, const Variables& v) {
     const double feeBase = engine::numeric(v.feeBase);
@@ -185,7 +173,7 @@ std::string buildReport(const std::optional<engine::CalculationRecord>& record) 
 
     for (const FeeLine& fee : feeLines) {
         if (fee.charged ? fee.charged(r.project) : r.project.has(fee.service)) {
-            out.add(fee.write(v));
+            out.add(written(fee, v));
             out.empty();
         }
     }
