@@ -215,7 +215,8 @@ class Run {
         if (!store(m_v.benchmarkFee, benchmark))
             return;
         const unsigned grade = m_in.grade ? gradeSet(*m_in.grade) : 0;
-        if (m_in.type && m_in.phase != DesignPhase::None) {
+        // The type is chosen: the coefficients stop the run without one.
+        if (m_in.phase != DesignPhase::None) {
             for (const PhaseRow& row : phaseRows) {
                 const bool applies = row.type == *m_in.type && row.phase == m_in.phase &&
                                      (!row.kind || m_in.has(*row.kind)) &&

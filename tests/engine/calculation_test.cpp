@@ -224,6 +224,13 @@ INSTANTIATE_TEST_SUITE_P(
                  std::nullopt,
                  false,
                  true},
+        StopCase{
+            "PartialChangeRateBeyondRange",
+            {.services = {StandardDesignReuse, PartialChange}, .entries = {{PartialChangeRate, "1e400"}}},
+            std::string(outOfRangeMessage),
+            std::nullopt,
+            false,
+            true},
         StopCase{"AmountBeyondRange",
                  {.amount = "1e400"},
                  std::string(outOfRangeMessage),
