@@ -29,8 +29,8 @@ void showEntryBox(forms::Form& w, std::string_view entry, bool ticked) {
     }
 }
 
-void flipEnabled(forms::Form& w, std::string_view box) {
-    w.setEnabled(box, !w.enabled(box));
+void flipEnabled(forms::Form& w, std::string_view control) {
+    w.setEnabled(control, !w.enabled(control));
 }
 
 // Road group: 城市道路通过地下管网密集区 and 高速公路、一级公路 exclude each other.
@@ -148,8 +148,8 @@ void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
 } // namespace
 
 void installAdjustmentRules(forms::Form& w) {
-    for (const auto& [box, entry] : rebuildBoxes)
-        w.onClick(box, [&w, box = box, entry = entry] { showEntryBox(w, entry, w.ticked(box)); });
+    for (const auto& [check, entry] : rebuildBoxes)
+        w.onClick(check, [&w, check = check, entry = entry] { showEntryBox(w, entry, w.ticked(check)); });
 
     w.onClick(box::urbanRoadUnderPipes,
               [&w] { excludePartner(w, box::urbanRoadUnderPipes, box::expressway); });

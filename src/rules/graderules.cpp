@@ -1,4 +1,4 @@
-// Text4_Click, Text5_Click, Text6_Click: clicking a grade's description chooses that complexity grade.
+// 工程复杂程度: clicking a grade's description chooses that complexity grade.
 #include "rules/names.h"
 #include "rules/rules.h"
 
@@ -14,9 +14,9 @@ bool isLandscape(const forms::Form& w) {
 }
 
 // Hides a grade-bound box and unticks it; a ticked box runs its own rule as it is unticked.
-void withdraw(forms::Form& w, std::string_view box) {
-    w.setVisible(box, false);
-    w.untick(box);
+void withdraw(forms::Form& w, std::string_view check) {
+    w.setVisible(check, false);
+    w.untick(check);
 }
 
 // Below grade Ⅲ landscaping has no 初步设计 phase.

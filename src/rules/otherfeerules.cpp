@@ -84,8 +84,8 @@ void partialChangeClick(forms::Form& w) {
 } // namespace
 
 void installOtherFeeRules(forms::Form& w) {
-    for (const auto& [box, entry] : amountBoxes)
-        w.onClick(box, [&w, box = box, entry = entry] { offerEntry(w, entry, w.ticked(box)); });
+    for (const auto& [check, entry] : amountBoxes)
+        w.onClick(check, [&w, check = check, entry = entry] { offerEntry(w, entry, w.ticked(check)); });
     w.onClick(box::nonstandardEquipment, [&w] { nonstandardEquipmentClick(w); });
     w.onClick(box::standardDesignReuse, [&w] { standardDesignReuseClick(w); });
     w.onClick(box::foundationRedesign, [&w] { foundationRedesignClick(w); });

@@ -1,4 +1,4 @@
-// Check4_Click: 单独委托设计 offers the design phases the chosen type, grade and building kind have.
+// 单独委托设计: ticking it offers the design phases the chosen type, grade and building kind have.
 #include "rules/names.h"
 #include "rules/rules.h"
 

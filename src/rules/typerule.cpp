@@ -1,4 +1,4 @@
-// Combo2_Click: choosing an engineering type.
+// 工程类型: choosing an engineering type shows its group and its grade descriptions.
 #include "rules/descriptions.h"
 #include "rules/names.h"
 #include "rules/rules.h"
