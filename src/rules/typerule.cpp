@@ -6,7 +6,6 @@
 #include "forms/form.h"
 #include "rules/boxes.h"
 
-#include <array>
 #include <initializer_list>
 #include <string_view>
 
@@ -14,26 +13,14 @@ namespace varnel::rules {
 
 namespace {
 
-using Names = std::initializer_list<std::string_view>;
-
-constexpr std::array<std::string_view, 5> groupFrames{box::roadGroup, box::bridgeGroup, box::buildingGroup,
-                                                      box::landscapeGroup, box::municipalGroup};
-
-// What a type choice does, told once for the five types.
-struct TypeBranch {
+// A type's additional-adjustment group and the boxes in it that choosing another type withdraws.
+struct Group {
     std::string_view type;
-    std::string_view frame; // its additional-adjustment group
-    bool withoutScheme;     // the type has no 方案设计 phase: its option is disabled and deselected first
-    Names untick;           // the other groups' boxes, in the order they are unticked
-    void (*last)(forms::Form&); // the branch's last step, if any
+    std::string_view frame;
+    std::initializer_list<std::string_view> boxes;
+    bool withoutScheme; // the type has no 方案设计 phase: its option is disabled and deselected first
+    void (*last)(forms::Form&); // the type's last step, if any
 };
-
-void showOnly(forms::Form& w, std::string_view frame) {
-    w.setVisible(frame, true);
-    for (std::string_view other : groupFrames)
-        if (other != frame)
-            w.setVisible(other, false);
-}
 
 void buildingLastStep(forms::Form& w) {
     if (w.ticked(box::independentPhase)) {
@@ -48,66 +35,55 @@ void landscapeLastStep(forms::Form& w) {
         w.setEnabled(box::schemePhase, true);
 }
 
-const TypeBranch branches[] = {
+// 建筑与室外工程, 住宅工程 and 住宅工程(组团) are not withdrawn: they stay ticked through a type change,
+// come back with the building group, and only the building type reads them.
+const Group groups[] = {
     {roadType,
      box::roadGroup,
+     {box::roadRenovation, box::urbanRoadUnderPipes, box::expressway},
      true,
-     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
-      box::buildingRenovation, box::intelligentBuilding, box::interiorDecoration, box::historicBuilding,
-      box::acousticDecoration, box::municipalRenovation, box::civilDefence, box::landscapeRenovation},
      nullptr},
     {bridgeType,
      box::bridgeGroup,
+     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeI,
+      box::highwayBridgeGradeIII},
      true,
-     {box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
-      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
-      box::municipalRenovation, box::civilDefence, box::landscapeRenovation},
      nullptr},
     {buildingType,
      box::buildingGroup,
+     {box::buildingRenovation, box::intelligentBuilding, box::interiorDecoration, box::historicBuilding,
+      box::acousticDecoration, box::civilDefence},
      false,
-     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
-      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::municipalRenovation,
-      box::landscapeRenovation},
      buildingLastStep},
-    {landscapeType,
-     box::landscapeGroup,
-     false,
-     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
-      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
-      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
-      box::municipalRenovation, box::civilDefence},
-     landscapeLastStep},
-    {municipalType,
-     box::municipalGroup,
-     true,
-     {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII, box::highwayBridgeGradeI,
-      box::expressway, box::urbanRoadUnderPipes, box::roadRenovation, box::buildingRenovation,
-      box::intelligentBuilding, box::interiorDecoration, box::historicBuilding, box::acousticDecoration,
-      box::civilDefence, box::landscapeRenovation},
-     nullptr},
+    {landscapeType, box::landscapeGroup, {box::landscapeRenovation}, false, landscapeLastStep},
+    {municipalType, box::municipalGroup, {box::municipalRenovation}, true, nullptr},
 };
 
 void typeChosen(forms::Form& w) {
     w.setEnabled(box::independentPhase, true);
     const std::string& type = w.text(box::typeList);
-    for (const TypeBranch& branch : branches) {
-        if (type != branch.type)
+    for (const Group& chosen : groups) {
+        if (type != chosen.type)
             continue;
-        if (branch.withoutScheme) {
+        if (chosen.withoutScheme) {
             w.setEnabled(box::schemePhase, false);
             w.deselect(box::schemePhase);
         }
-        const GradeDescriptions& d = descriptionsOf(branch.type);
+        const GradeDescriptions& d = descriptionsOf(chosen.type);
         w.setText(box::gradeIDescription, std::string(d.gradeI));
         w.setText(box::gradeIIDescription, std::string(d.gradeII));
         w.setText(box::gradeIIIDescription, std::string(d.gradeIII));
-        showOnly(w, branch.frame);
-        // Unticking a ticked box runs its own rule, which hides and empties its entry box.
-        for (std::string_view other : branch.untick)
-            w.untick(other);
-        if (branch.last)
-            branch.last(w);
+        for (const Group& group : groups)
+            w.setVisible(group.frame, &group == &chosen);
+        // Unticking a ticked box runs its own rule, which hides and empties its entry box or frees the
+        // boxes it excluded; the other groups' boxes stay out of reach, so the order they go in does not
+        // show.
+        for (const Group& group : groups)
+            if (&group != &chosen)
+                for (std::string_view other : group.boxes)
+                    w.untick(other);
+        if (chosen.last)
+            chosen.last(w);
         return;
     }
 }
