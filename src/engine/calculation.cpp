@@ -12,24 +12,28 @@ namespace {
 
 class Run {
   public:
-    // Writes into `out`, the caller's outcome, which saves moving it.
-    Run(const Project& project, Variables& v, Outcome& out) : m_in(project), m_v(v), m_out(out) {}
+    Run(const Project& project, Variables& v) : m_in(project), m_v(v) {}
 
-    void operator()() {
+    Outcome operator()() {
         if (basePrice() && coefficients() && otherFees())
             benchmark();
-        if (m_out.stop) {
-            // A stopped run shows none of its results.
-            m_out.basicFee.clear();
-            m_out.otherFee.clear();
-            m_out.benchmarkFee.clear();
-            m_out.phase.reset();
-        }
+        // A stopped run shows none of its results. The texts are written once, straight into the outcome.
+        if (m_stop)
+            return Outcome{m_amountAccepted, std::move(m_stop), {}, {}, {}, {}};
+        std::optional<PhaseLine> phase;
+        if (m_phase)
+            phase.emplace(m_phase->caption, resultBoxText(m_phaseShare));
+        return Outcome{m_amountAccepted,
+                       std::nullopt,
+                       resultBoxText(m_basicFee),
+                       resultBoxText(m_otherFee),
+                       resultBoxText(m_benchmarkFee),
+                       std::move(phase)};
     }
 
   private:
     bool stop(std::string_view message, std::optional<Entry> wrongEntry = {}, bool chooseType = false) {
-        m_out.stop = Stop{std::string(message), wrongEntry, chooseType};
+        m_stop = Stop{std::string(message), wrongEntry, chooseType};
         return false;
     }
 
@@ -66,7 +70,7 @@ class Run {
         }
         if (!store(m_v.basePrice, price.price))
             return false;
-        m_out.amountAccepted = true;
+        m_amountAccepted = true;
         return true;
     }
 
@@ -99,7 +103,7 @@ class Run {
             ((numeric(m_v.basePrice) * numeric(m_v.profCoef)) * numeric(m_v.complexCoef)) * addCoef;
         if (!store(m_v.basicFee, basicFee))
             return false;
-        m_out.basicFee = resultBoxText(basicFee);
+        m_basicFee = basicFee;
         return true;
     }
 
@@ -151,7 +155,7 @@ class Run {
             sum += numeric(m_v.fee(service));
         if (!store(m_v.otherFee, sum))
             return false;
-        m_out.otherFee = resultBoxText(sum);
+        m_otherFee = sum;
         return true;
     }
 
@@ -226,23 +230,29 @@ class Run {
                 const Phase& phase = phases[static_cast<std::size_t>(row.phase)];
                 const double share = benchmark * row.proportion;
                 m_v.*phase.share = share;
-                m_out.phase = PhaseLine{phase.caption, resultBoxText(share)};
+                m_phase = &phase;
+                m_phaseShare = share;
             }
         }
-        m_out.benchmarkFee = resultBoxText(benchmark);
+        m_benchmarkFee = benchmark;
     }
 
     const Project& m_in;
     Variables& m_v;
-    Outcome& m_out;
+    // What the run came to: a stop, or the numbers the result row shows.
+    bool m_amountAccepted = false;
+    std::optional<Stop> m_stop;
+    double m_basicFee = 0;
+    double m_otherFee = 0;
+    double m_benchmarkFee = 0;
+    const Phase* m_phase = nullptr; // the last phase row that applied
+    double m_phaseShare = 0;
 };
 
 } // namespace
 
 Outcome calculate(const Project& project, Variables& variables) {
-    Outcome outcome;
-    Run(project, variables, outcome)();
-    return outcome;
+    return Run(project, variables)();
 }
 
 } // namespace varnel::engine

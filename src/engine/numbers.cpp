@@ -240,10 +240,11 @@ bool roundQuickly(double value, char (&digits)[32], int& count, int& exponent) {
         scaled = value * exactPowersOfTen[14 - ++e];
     if (scaled < 1e14 || scaled >= 1e15)
         return false; // at the edge of a power of ten
-    const double whole = static_cast<double>(static_cast<std::uint64_t>(scaled));
-    if (std::fabs(scaled - whole - 0.5) <= 0.0625)
+    // Adding 2^52 rounds to the nearest integer, which the low 52 bits then hold.
+    const double shifted = scaled + 0x1p52;
+    if (std::fabs(scaled - (shifted - 0x1p52)) >= 0.5 - 0.0625)
         return false;
-    std::uint64_t rounded = static_cast<std::uint64_t>(whole) + (scaled - whole > 0.5 ? 1 : 0);
+    std::uint64_t rounded = std::bit_cast<std::uint64_t>(shifted) & ((std::uint64_t{1} << 52) - 1);
     if (rounded == 1'000'000'000'000'000) {
         rounded /= 10;
         ++e;
