@@ -4,6 +4,7 @@
 #include "support/windowinvariants.h"
 
 #include "engine/otherfees.h"
+#include "forms/formdef.h"
 #include "session/projectbinding.h"
 
 #include <QJsonArray>
@@ -124,14 +125,15 @@ QByteArray randomSession(std::mt19937& random, int actions) {
         QStringLiteral("Option3"),  QStringLiteral("Command1"),      QStringLiteral("Command2"),
         QStringLiteral("Command3"), QStringLiteral("help"),          QStringLiteral("soft"),
         QStringLiteral("writer"),   QStringLiteral("Form5.Command1")};
+    // Every check box of the main window, and every box the calculation and the planning window read.
     QStringList checks;
-    for (int n = 1; n <= 32; ++n)
-        checks << QStringLiteral("Check%1").arg(n);
-    const QStringList texts{
-        QStringLiteral("Text1"),  QStringLiteral("Text2"),       QStringLiteral("Text3"),
-        QStringLiteral("Text7"),  QStringLiteral("Text8"),       QStringLiteral("Text9"),
-        QStringLiteral("Text10"), QStringLiteral("Text14"),      QStringLiteral("Text19"),
-        QStringLiteral("Text20"), QStringLiteral("Form5.Text1"), QStringLiteral("Form5.Text2")};
+    for (const varnel::forms::ControlDef& c : varnel::forms::mainWindowDefinition().controls)
+        if (c.kind == varnel::forms::Kind::CheckBox)
+            checks << QString::fromStdString(c.name);
+    QStringList texts;
+    for (const Box& box : reachableBoxes())
+        texts << QString::fromUtf8(utf8(box.name));
+    texts << QStringLiteral("Form5.Text1") << QStringLiteral("Form5.Text2");
     const QStringList values{
         QStringLiteral("1500"),  QStringLiteral("1.2"), QStringLiteral("0.15"),  QStringLiteral("abc"),
         QStringLiteral("1e400"), QStringLiteral("-3"),  QStringLiteral("15000"), QString()};
