@@ -610,3 +610,32 @@ TEST(Phases, ABenchmarkJustUnderAHundredthShowsFifteenDigits) {
 }
 
 } // namespace
+
+namespace {
+
+// Tools list the variables by these names, in the order the window holds them; each names its own
+// variable, and a typed equipment amount and rate stand before their fee.
+TEST(Variables, AreNamedOnceInTheWindowsOrder) {
+    Variables v;
+    const std::vector<NamedVariable> named = namedVariables(v);
+    std::vector<std::string_view> names;
+    for (const NamedVariable& n : named)
+        names.push_back(n.name);
+    const std::vector<std::string_view> expected{
+        "lowAmount",        "lowPrice",         "highAmount",   "highPrice",          "feeBase",
+        "basePrice",        "profCoef",         "complexCoef",  "addCoef1",           "addCoef2",
+        "addCoef3",         "addCoef",          "addCoef4",     "addCoef5",           "basicFee",
+        "overallDesignFee", "coordinationFee",  "budgetFee",    "asBuiltFee",         "patentFee",
+        "foreignDesignFee", "foreignReviewFee", "printingFee",  "standardDrawingFee", "nonstdEquipAmount",
+        "nonstdEquipRate",  "nonstdEquipFee",   "reuseFee",     "refoundationFee",    "localChangeRate",
+        "localChangeFee",   "otherFee",         "benchmarkFee", "drawingPhaseFee",    "preliminaryPhaseFee",
+        "schemePhaseFee"};
+    EXPECT_EQ(names, expected);
+    for (std::size_t i = 0; i < named.size(); ++i)
+        for (std::size_t j = i + 1; j < named.size(); ++j)
+            EXPECT_NE(named[i].value, named[j].value) << named[i].name << " and " << named[j].name;
+    v.fee(NonstandardEquipment) = 7.5;
+    EXPECT_EQ(*named[26].value, 7.5);
+}
+
+} // namespace
