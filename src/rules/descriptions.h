@@ -4,7 +4,7 @@
 
 namespace varnel::rules {
 
-// The works of each complexity grade of one engineering type, written into Text4, Text5 and Text6.
+// The works of each complexity grade of one engineering type, written into the three grade descriptions.
 struct GradeDescriptions {
     std::string_view type;
     std::string_view gradeI;

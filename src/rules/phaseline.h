@@ -8,8 +8,7 @@ class Form;
 
 namespace varnel::rules {
 
-// The main window's phase line under the results: Label28 names the phase, Text18 holds its share and
-// Label27 its unit.
+// The main window's phase line under the results: the phase's name, its share and the unit.
 void showPhaseLine(forms::Form& mainWindow, std::string_view caption, const std::string& share);
 // Hides it and empties the name and the share.
 void hidePhaseLine(forms::Form& mainWindow);

@@ -6,8 +6,8 @@ class Form;
 
 namespace varnel::rules {
 
-// Binds every input rule of the main window to its control: the engineering type (Combo2), the grade
-// descriptions (Text4 to Text6), the additional-adjustment boxes, the other-fee boxes and 单独委托设计.
+// Binds every input rule of the main window to its control: the engineering type, the grade descriptions,
+// the additional-adjustment boxes, the other-fee boxes and 单独委托设计.
 // The rules only show, hide, enable, disable, tick, untick and empty controls; they compute nothing.
 void installMainWindowRules(forms::Form& mainWindow);
 
