@@ -22,7 +22,7 @@ class Run {
             return Outcome{m_amountAccepted, std::move(m_stop), {}, {}, {}, {}};
         std::optional<PhaseLine> phase;
         if (m_phase)
-            phase.emplace(m_phase->caption, resultBoxText(m_phaseShare));
+            phase = PhaseLine{m_phase->caption, resultBoxText(m_phaseShare)};
         return Outcome{m_amountAccepted,
                        std::nullopt,
                        resultBoxText(m_basicFee),
