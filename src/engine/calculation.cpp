@@ -17,17 +17,18 @@ class Run {
     Outcome operator()() {
         if (basePrice() && coefficients() && otherFees())
             benchmark();
-        // A stopped run shows none of its results. The texts are written once, straight into the outcome.
+        // A stopped run shows none of its results. A complete one wrote every result variable; their texts
+        // are written once, straight into the outcome.
         if (m_stop)
             return Outcome{m_amountAccepted, std::move(m_stop), {}, {}, {}, {}};
         std::optional<PhaseLine> phase;
         if (m_phase)
-            phase = PhaseLine{m_phase->caption, resultBoxText(m_phaseShare)};
+            phase = PhaseLine{m_phase->caption, resultBoxText(*(m_v.*m_phase->share))};
         return Outcome{m_amountAccepted,
                        std::nullopt,
-                       resultBoxText(m_basicFee),
-                       resultBoxText(m_otherFee),
-                       resultBoxText(m_benchmarkFee),
+                       resultBoxText(*m_v.basicFee),
+                       resultBoxText(*m_v.otherFee),
+                       resultBoxText(*m_v.benchmarkFee),
                        std::move(phase)};
     }
 
@@ -99,11 +100,9 @@ class Run {
                                 numeric(m_v.addCoef5)) -
                                5 + 1;
         m_v.addCoef = addCoef;
-        const double basicFee =
+        // At most 1.6 % of the largest double times small coefficients: always finite.
+        m_v.basicFee =
             ((numeric(m_v.basePrice) * numeric(m_v.profCoef)) * numeric(m_v.complexCoef)) * addCoef;
-        if (!store(m_v.basicFee, basicFee))
-            return false;
-        m_basicFee = basicFee;
         return true;
     }
 
@@ -153,10 +152,7 @@ class Run {
         double sum = 0;
         for (Service service : sumOrder)
             sum += numeric(m_v.fee(service));
-        if (!store(m_v.otherFee, sum))
-            return false;
-        m_otherFee = sum;
-        return true;
+        return store(m_v.otherFee, sum);
     }
 
     // The four fees with rules of their own.
@@ -195,7 +191,9 @@ class Run {
         m_v.nonstdEquipRate = rate;
         if (nonstandard && (rate < nonstandardRateLower || rate > nonstandardRateUpper))
             return stop("非标准设备设计费率不得超标！");
-        return store(m_v.fee(Service::NonstandardEquipment), amount * rate);
+        // A finite amount times at most 0.2: always finite.
+        m_v.fee(Service::NonstandardEquipment) = amount * rate;
+        return true;
     }
 
     // A partial change of an existing design, at a rate strictly between 0 and 1.
@@ -231,22 +229,16 @@ class Run {
                 const double share = benchmark * row.proportion;
                 m_v.*phase.share = share;
                 m_phase = &phase;
-                m_phaseShare = share;
             }
         }
-        m_benchmarkFee = benchmark;
     }
 
     const Project& m_in;
     Variables& m_v;
-    // What the run came to: a stop, or the numbers the result row shows.
+    // What the run came to besides the variables it wrote.
     bool m_amountAccepted = false;
     std::optional<Stop> m_stop;
-    double m_basicFee = 0;
-    double m_otherFee = 0;
-    double m_benchmarkFee = 0;
-    const Phase* m_phase = nullptr; // the last phase row that applied
-    double m_phaseShare = 0;
+    const Phase* m_phase = nullptr; // the phase of the last row that applied
 };
 
 } // namespace
