@@ -61,13 +61,15 @@ constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 
 // Exponents beyond this say nothing more: every such number is out of range or zero.
 constexpr long exponentLimit = 1'000'000'000;
 
-} // namespace
-
-namespace {
+// integer × 10^scale for up to 15 digits and |scale| ≤ 22: the digits are an exact integer and the power
+// of ten an exact double, so one product or quotient rounds once, correctly, as from_chars would.
+double exactDecimal(std::uint64_t integer, long scale) {
+    const double mantissa = static_cast<double>(integer);
+    return scale >= 0 ? mantissa * exactPowersOfTen[scale] : mantissa / exactPowersOfTen[-scale];
+}
 
 // The plain decimals users type most ("1500", "0.15"): up to 15 digits and at most one point, nothing
-// else. Their digits make an exact integer and the power of ten is exact, so one division rounds
-// correctly. Anything else is left to the full rule.
+// else, read without walking the full rule. Anything else is left to it.
 std::optional<double> readPlainDecimal(std::string_view text) {
     if (text.empty() || text.size() > 16)
         return std::nullopt;
@@ -88,7 +90,7 @@ std::optional<double> readPlainDecimal(std::string_view text) {
     }
     if (digits == 0 || digits > 15)
         return std::nullopt;
-    return static_cast<double>(integer) / exactPowersOfTen[std::max(fraction, 0)];
+    return exactDecimal(integer, -std::max(fraction, 0));
 }
 
 } // namespace
@@ -178,15 +180,11 @@ NumberReading readNumber(std::string_view text) {
         return {negative ? -0.0 : 0.0, true};
 
     long scale = exponent - pointShift + dropped;
-    // Up to 15 digits are an exact integer, and powers of ten up to 10^22 are exact doubles: one product
-    // or quotient of the two rounds once, correctly, and gives what from_chars would.
     if (dropped == 0 && count <= 15 && scale >= -22 && scale <= 22) {
         std::uint64_t integer = 0;
         for (std::size_t i = 0; i < count; ++i)
             integer = integer * 10 + static_cast<std::uint64_t>(digits[i] - '0');
-        const double mantissa = static_cast<double>(integer);
-        const double value =
-            scale >= 0 ? mantissa * exactPowersOfTen[scale] : mantissa / exactPowersOfTen[-scale];
+        const double value = exactDecimal(integer, scale);
         return {negative ? -value : value, true};
     }
     if (dropped > 0) {
