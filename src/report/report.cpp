@@ -93,17 +93,17 @@ const FeeLine feeLines[] = {
 
 Line written(const FeeLine& line, const Variables& v) {
     const Variable& fee = v.fee(line.service);
-    const std::string share = percent(engine::otherFee(line.service).rate);
+    const double rate = engine::otherFee(line.service).rate;
     Line l;
     l << line.label;
     switch (line.form) {
     case LineForm::Share:
-        return l << v.basicFee << "×" << share << " =" << fee << "万元";
+        return l << v.basicFee << "×" << percent(rate) << " =" << fee << "万元";
     case LineForm::Amount:
         return l << fee << "万元";
     case LineForm::ReuseShare:
         return l << v.basicFee << "万元"
-                 << "×" << share << "=" << fee << "万元";
+                 << "×" << percent(rate) << "=" << fee << "万元";
     case LineForm::Equipment:
         return l << v.nonstdEquipAmount << "万元"
                  << "×" << v.nonstdEquipRate << "=" << fee << "万元";
