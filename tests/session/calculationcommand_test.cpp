@@ -1,8 +1,7 @@
-// The 计算 command on the main window's model, with the input rules bound as the program binds them.
+// The 计算 command on the main window's model, with the input rules and the command bound by the session.
 #include "session/calculationcommand.h"
 
-#include "rules/rules.h"
-#include "support/recordingdesktop.h"
+#include "support/modeldesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +11,19 @@ namespace {
 
 class CalculateCommand : public ::testing::Test {
   protected:
-    CalculateCommand() : w(forms::mainWindowDefinition()) {
-        rules::installMainWindowRules(w);
-        w.onClick("Command1", [this] { session::runCalculation(w, state, desktop); });
+    // Starts the program and returns its main window.
+    static forms::Form& started(test::ModelDesktop& d) {
+        d.session.start();
+        return d.window(forms::windows::main);
     }
 
     void choose(const char* type) { ASSERT_FALSE(w.userChoose("Combo2", type)); }
     void click(const char* control) { ASSERT_FALSE(w.userClick(control)) << control; }
     void type(const char* control, const char* text) { ASSERT_FALSE(w.userType(control, text)) << control; }
 
-    forms::Form w;
-    engine::CalculationState state;
-    test::RecordingDesktop desktop;
+    test::ModelDesktop desktop;
+    forms::Form& w = started(desktop);
+    const engine::CalculationState& state = desktop.session.calculations();
 };
 
 TEST_F(CalculateCommand, ShowsTheResultRowAndMovesTheFocusToTheAmount) {

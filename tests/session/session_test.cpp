@@ -3,7 +3,7 @@
 #include "session/session.h"
 
 #include "forms/form.h"
-#include "support/recordingdesktop.h"
+#include "support/modeldesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -11,29 +11,6 @@ using namespace varnel;
 namespace windows = forms::windows;
 
 namespace {
-
-// A desktop whose windows are bare models, bound by the session when they open and gone when closed.
-class ModelDesktop : public test::RecordingDesktop {
-  public:
-    forms::Form& showWindow(std::string_view form) override {
-        const bool opening = !windows.contains(std::string(form));
-        forms::Form& w = RecordingDesktop::showWindow(form);
-        if (opening) {
-            opened.emplace_back(form);
-            session.bind(w);
-        }
-        return w;
-    }
-    void endProgram() override {
-        RecordingDesktop::endProgram();
-        windows.clear();
-    }
-    void close(std::string_view form) { windows.erase(std::string(form)); }
-    forms::Form& window(std::string_view form) { return *windows.at(std::string(form)); }
-
-    session::Session session{*this};
-    std::vector<std::string> opened;
-};
 
 class WholeProgram : public ::testing::Test {
   protected:
@@ -54,7 +31,7 @@ class WholeProgram : public ::testing::Test {
         click("Command1");
     }
 
-    ModelDesktop desktop;
+    test::ModelDesktop desktop;
 };
 
 TEST_F(WholeProgram, StartsWithTheMainWindowAlone) {
