@@ -16,6 +16,10 @@ namespace varnel::engine {
 // The five engineering types, in the order of the type list.
 enum class EngineeringType { Road, Bridge, Building, Landscape, Municipal };
 
+inline constexpr std::array<EngineeringType, 5> engineeringTypes{
+    EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building, EngineeringType::Landscape,
+    EngineeringType::Municipal};
+
 inline constexpr std::array<std::string_view, 5> engineeringTypeNames{
     "公路和城市道路工程", "公路和城市桥梁、隧道工程", "建筑、人防工程", "园林绿化工程", "市政公用工程"};
 

@@ -124,8 +124,7 @@ TEST(EntryBoxes, AreTheBoxesAScreenReaderNamesSo) {
         EXPECT_EQ(controlOf(*box).accessibleName, name);
     }
     // Each type's renovation coefficient is typed beside that type's own box.
-    for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building,
-                                 EngineeringType::Landscape, EngineeringType::Municipal}) {
+    for (EngineeringType type : engine::engineeringTypes) {
         const std::optional<std::string_view> box = session::entryBox(Entry::RenovationCoefficient, type);
         ASSERT_TRUE(box.has_value());
         EXPECT_EQ(controlOf(*box).accessibleName, "改扩建和技术改造建设项目附加调整系数");

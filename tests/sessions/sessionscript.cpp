@@ -50,8 +50,7 @@ std::vector<Box> reachableBoxes() {
     using namespace varnel::engine;
     using namespace varnel::session;
     std::vector<Box> reachable{{boxes::amount, EngineeringType::Building, {}}};
-    for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building,
-                                 EngineeringType::Landscape, EngineeringType::Municipal})
+    for (EngineeringType type : engineeringTypes)
         reachable.push_back({*entryBox(Entry::RenovationCoefficient, type),
                              type,
                              {*conditionBox(Condition::Renovation, type)}});

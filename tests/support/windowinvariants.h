@@ -37,8 +37,7 @@ std::string brokenInvariant(const Window& w) {
     std::vector<std::pair<std::string_view, std::string_view>> shownWhileTicked{
         {*session::conditionBox(Condition::HistoricBuilding, EngineeringType::Building),
          *session::entryBox(Entry::HistoricCoefficient, EngineeringType::Building)}};
-    for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Building,
-                                 EngineeringType::Landscape, EngineeringType::Municipal})
+    for (EngineeringType type : engine::engineeringTypes)
         shownWhileTicked.emplace_back(*session::conditionBox(Condition::Renovation, type),
                                       *session::entryBox(Entry::RenovationCoefficient, type));
     const std::pair<Service, Entry> amounts[] = {
