@@ -396,6 +396,11 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     EXPECT_EQ(*x.nonstdEquipRate, 15);
     EXPECT_FALSE(x.fee(NonstandardEquipment).has_value());
     EXPECT_EQ(*x.fee(OwnPatents), 0);
+
+    Variables y; // a coefficient beyond the double range is not stored at all
+    run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1e400"}}}, y);
+    EXPECT_EQ(*y.addCoef1, 1);
+    EXPECT_FALSE(y.basicFee.has_value());
 }
 
 TEST(Calculation, BoundsOfTypedCoefficientsAreAllowed) {

@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                             12},
                     Reading{"1e-400", 0}, Reading{"0.000001", 1e-6}, Reading{"1e308", 1e308},
                     Reading{"007", 7}, Reading{"1.8899999999999997", 1.8899999999999997},
-                    Reading{"\u200f5", 0}, Reading{"5\u200f", 5}, Reading{"😀", 0}, Reading{"   ", 0}));
+                    Reading{"\u200f5", 0}, Reading{"5\u200f", 5}, Reading{"😀", 0}, Reading{"   ", 0},
+                    Reading{"&Ha", 10}, Reading{"2.5e1km", 25}, Reading{std::string(900, '0') + "1.5", 1.5}));
 
 TEST(LeadingNumberRange, NumbersBeyondTheDoubleRangeDoNotFit) {
     const std::string texts[] = {"1e309",
