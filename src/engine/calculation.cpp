@@ -216,8 +216,8 @@ class Run {
         const double benchmark = numeric(m_v.basicFee) + numeric(m_v.otherFee);
         if (!store(m_v.benchmarkFee, benchmark))
             return;
-        const unsigned grade = m_in.grade ? gradeSet(*m_in.grade) : 0;
-        // The type is chosen: the coefficients stop the run without one.
+        // The type and the grade are chosen: the coefficients stop the run without either.
+        const unsigned grade = gradeSet(*m_in.grade);
         if (m_in.phase != DesignPhase::None) {
             for (const PhaseRow& row : phaseRows) {
                 const bool applies = row.type == *m_in.type && row.phase == m_in.phase &&

@@ -71,7 +71,7 @@ double exactDecimal(std::uint64_t integer, long scale) {
 // The plain decimals users type most ("1500", "0.15"): up to 15 digits and at most one point, nothing
 // else, read without walking the full rule. Anything else is left to it.
 std::optional<double> readPlainDecimal(std::string_view text) {
-    if (text.empty() || text.size() > 16)
+    if (text.size() > 16)
         return std::nullopt;
     std::uint64_t integer = 0;
     int digits = 0;
@@ -88,7 +88,8 @@ std::optional<double> readPlainDecimal(std::string_view text) {
             return std::nullopt;
         }
     }
-    if (digits == 0 || digits > 15)
+    // "", "." and "0" read as 0 here as by the full rule.
+    if (digits > 15)
         return std::nullopt;
     return exactDecimal(integer, -std::max(fraction, 0));
 }
