@@ -184,6 +184,38 @@ TEST_F(Rules, WithoutASchemePhaseTheOptionIsWithdrawn) {
     EXPECT_EQ(options(), "E E D ");
 }
 
+// A type that has 方案设计 offers it again when chosen after one that has none, with 单独委托设计 ticked:
+// the building type always, landscaping at grade Ⅲ only.
+struct Reoffer {
+    const char* name;
+    const char* grade; // the description clicked first
+    const char* type;
+    std::string options;
+};
+
+void PrintTo(const Reoffer& r, std::ostream* out) {
+    *out << r.name;
+}
+
+class SchemeReoffered : public testing::TestWithParam<Reoffer> {};
+
+TEST_P(SchemeReoffered, AfterATypeWithoutIt) {
+    forms::Form w(forms::mainWindowDefinition());
+    rules::installMainWindowRules(w);
+    ASSERT_FALSE(w.userClick(GetParam().grade));
+    ASSERT_FALSE(w.userChoose("Combo2", road));
+    ASSERT_FALSE(w.userClick("Check4"));
+    ASSERT_EQ(optionsOf(w), "E* E D ");
+    ASSERT_FALSE(w.userChoose("Combo2", GetParam().type));
+    EXPECT_EQ(optionsOf(w), GetParam().options);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, SchemeReoffered,
+                         testing::Values(Reoffer{"Building", "Text5", building, "E* E E "},
+                                         Reoffer{"LandscapeGradeIII", "Text6", landscape, "E* E E "},
+                                         Reoffer{"LandscapeGradeII", "Text5", landscape, "E* E D "}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Rules, LandscapeOffersTheSchemePhaseAtGradeThree) {
     click("Text6");
     click("Text5");
@@ -378,6 +410,18 @@ TEST_F(Rules, StandardDesignRefinementsChainAndExcludeEachOther) {
     EXPECT_FALSE(w.enabled("Text3"));
     EXPECT_EQ(w.text("Text3"), "");
     EXPECT_TRUE(w.enabled("Check19"));
+}
+
+// Unticking 重新进行基础设计 leaves the rate box open while 局部调整 is unticked; ticking it again empties
+// what was typed there.
+TEST_F(Rules, RedoingTheFoundationEmptiesTheRateTypedMeanwhile) {
+    click("Check18");
+    click("Check19");
+    click("Check19");
+    type("Text3", "0.4");
+    click("Check19");
+    EXPECT_FALSE(w.enabled("Text3"));
+    EXPECT_EQ(w.text("Text3"), "");
 }
 
 struct CommissionCase {
