@@ -27,8 +27,13 @@ add_source_entries() {
     $sudo apt-get update -qq
 }
 
+# Whether Qt for Windows is built and cached.
+windows_qt_cached() {
+    [ -f "$windows_qt/lib/cmake/Qt6/Qt6Config.cmake" ]
+}
+
 build_windows_qt() {
-    if [ -f "$windows_qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    if windows_qt_cached; then
         echo "Qt $qt_version for Windows: cached in $windows_qt"
         return 0
     fi
