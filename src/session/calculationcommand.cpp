@@ -1,8 +1,10 @@
 #include "session/calculationcommand.h"
 
+#include "engine/calculation.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "rules/phaseline.h"
+#include "session/projectbinding.h"
 
 #include <string>
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/calculation.h"
 #include "engine/record.h"
-#include "session/projectbinding.h"
 
 namespace varnel::forms {
 class Desktop;
