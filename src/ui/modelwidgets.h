@@ -26,10 +26,12 @@ class ModelCheckBox : public QCheckBox {
 };
 
 // An option button whose choosing is the model's (it clears the others of its group there).
+// Q_OBJECT gives it a class name of its own, by which a screen reader is told it is an option button.
 class ModelRadioButton : public QRadioButton {
-    Q_OBJECT // its own class name, by which a screen reader is told it is an option button
+    Q_OBJECT
 
-        public : ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent);
+  public:
+    ModelRadioButton(forms::Form& model, const QString& caption, QWidget* parent);
 
   protected:
     void nextCheckState() override;
