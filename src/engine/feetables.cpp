@@ -108,4 +108,16 @@ const std::array<PhaseRow, 35> phaseRows{{
     {Municipal, Drawing, {}, III, 0.5},
 }};
 
+bool readsCondition(EngineeringType type, Condition condition) {
+    if (type == Building && condition == CivilDefence)
+        return true;
+    for (const AdditionalCondition& c : additionalConditions)
+        if (c.type == type && c.condition == condition)
+            return true;
+    for (const PhaseRow& row : phaseRows)
+        if (row.type == type && row.kind == condition)
+            return true;
+    return false;
+}
+
 } // namespace varnel::engine

@@ -74,4 +74,9 @@ struct PhaseRow {
 // In the order the rows are tried.
 extern const std::array<PhaseRow, 35> phaseRows;
 
+// Whether the calculation of a project of this type reads the condition at all: as an additional
+// adjustment, as the building kind its phase shares depend on, or (人防工程) for its professional
+// coefficient. A condition it does not read changes nothing in that project's figures.
+bool readsCondition(EngineeringType type, Condition condition);
+
 } // namespace varnel::engine

@@ -20,4 +20,14 @@ std::optional<Grade> gradeNamed(std::string_view name) {
     return named<Grade>(gradeNames, name);
 }
 
+std::optional<Condition> conditionNamed(std::string_view name) {
+    return named<Condition>(conditionNames, name);
+}
+
+std::optional<DesignPhase> designPhaseNamed(std::string_view name) {
+    if (name.empty())
+        return std::nullopt;
+    return named<DesignPhase>(designPhaseNames, name);
+}
+
 } // namespace varnel::engine

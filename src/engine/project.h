@@ -51,8 +51,29 @@ enum class Condition {
 };
 inline constexpr std::size_t conditionCount = static_cast<std::size_t>(Condition::BuildingWithOutdoor) + 1;
 
+// Each condition as the standard names it, in the order of `Condition`.
+inline constexpr std::array<std::string_view, conditionCount> conditionNames{
+    "改扩建和技术改造建设项目",
+    "城市道路通过地下管网密集区的工程",
+    "高速公路、一级公路工程",
+    "城市桥梁、隧道通过地下管网密集区的工程",
+    "公路桥梁、隧道工程Ⅰ级",
+    "公路桥梁、隧道工程Ⅲ级",
+    "古建筑、仿古建筑、保护性建筑",
+    "智能建筑弱电系统工程",
+    "人防工程",
+    "室内装修工程",
+    "特殊声学装修工程",
+    "住宅工程",
+    "住宅工程(组团)",
+    "建筑与室外工程",
+};
+
 // The design phase commissioned on its own (单独委托设计), if any.
 enum class DesignPhase { None, Preliminary, Drawing, Scheme };
+
+// Each phase as the standard names it, in the order of `DesignPhase`; None has no name.
+inline constexpr std::array<std::string_view, 4> designPhaseNames{"", "初步设计", "施工图设计", "方案设计"};
 
 // A set of the members of an enumeration of `size` members.
 template <typename E, std::size_t size>
@@ -73,6 +94,10 @@ class EnumSet {
     std::bitset<size> m_bits;
 };
 
+std::optional<Condition> conditionNamed(std::string_view name);
+// A phase by its name; the empty name is no phase and is not found.
+std::optional<DesignPhase> designPhaseNamed(std::string_view name);
+
 // A project as the standard describes it, as the user has entered it at the moment of 计算.
 struct Project {
     std::string amount; // 工程设计收费计费额, in 万元, as typed
@@ -84,6 +109,7 @@ struct Project {
     bool independentPhase = false; // 单独委托设计 ticked
     DesignPhase phase = DesignPhase::None;
 
+    bool operator==(const Project&) const = default;
     bool has(Condition c) const { return conditions.contains(c); }
     bool has(Service s) const { return services.contains(s); }
     const std::string& text(Entry e) const { return entries[static_cast<std::size_t>(e)]; }

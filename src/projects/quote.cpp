@@ -1,0 +1,90 @@
+#include "projects/quote.h"
+
+#include "engine/feetables.h"
+#include "projects/typednumbers.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace varnel::projects {
+
+using engine::Condition;
+using engine::Service;
+
+engine::Project canonicalInputs(const engine::Project& inputs) {
+    engine::Project p;
+    p.amount = inputs.amount;
+    p.type = inputs.type;
+    p.grade = inputs.grade;
+    const auto keep = [&](const TypedNumber& n) { p.text(n.entry) = inputs.text(n.entry); };
+    for (std::size_t i = 0; i < engine::conditionCount; ++i) {
+        const auto c = static_cast<Condition>(i);
+        if (inputs.has(c) && inputs.type && engine::readsCondition(*inputs.type, c)) {
+            p.conditions.insert(c);
+            for (const TypedNumber& n : typedNumbersOf(c))
+                keep(n);
+        }
+    }
+    for (const engine::OtherFee& f : engine::otherFees) {
+        if (inputs.has(f.service)) {
+            p.services.insert(f.service);
+            for (const TypedNumber& n : typedNumbersOf(f.service))
+                keep(n);
+        }
+    }
+    p.independentPhase = inputs.independentPhase;
+    p.phase = inputs.independentPhase ? inputs.phase : engine::DesignPhase::None;
+    return p;
+}
+
+namespace {
+
+// A plain decimal number: an optional sign, digits with at most one point, blanks around it.
+std::optional<double> readPlainNumber(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0 || points > 1)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+} // namespace
+
+std::optional<double> readFloat(std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    if (!value || *value < lowestFloat || *value > highestFloat)
+        return std::nullopt;
+    return *value == 0 ? 0.0 : *value; // -0 is 0
+}
+
+std::optional<double> readContractAmount(std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    if (!value || !(*value > 0))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace varnel::projects

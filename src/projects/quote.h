@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/project.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnel::projects {
+
+// One 单项工程 of the project: its name and the main window's inputs for it, in the standard's terms.
+struct Item {
+    std::string name;
+    engine::Project inputs;
+
+    bool operator==(const Item&) const = default;
+};
+
+// The float (浮动幅度值) the standard allows around the benchmark, in percent.
+inline constexpr double lowestFloat = -20;
+inline constexpr double highestFloat = 20;
+
+// A whole project's quote (报价): who it is for and by whom, its single works in order, and how the
+// contract amount follows from their total, by a float or as an amount agreed outright.
+struct Quote {
+    std::string name;                     // 项目名称
+    std::string client;                   // 发包人
+    std::string designer;                 // 设计人
+    std::string date;                     // 编制日期, as written (e.g. 2026-12-09)
+    double floatPercent = 0;              // 浮动幅度值, within [lowestFloat, highestFloat]
+    std::optional<double> contractAmount; // 合同额 in 万元, typed instead of a float
+    std::vector<Item> items;
+
+    bool operator==(const Quote&) const = default;
+};
+
+// The inputs as the calculation reads them: the conditions the type does not read, the typed numbers of
+// conditions and services that are not ticked, and a phase without 单独委托设计 are dropped. Two projects
+// with the same canonical inputs have the same figures.
+engine::Project canonicalInputs(const engine::Project& inputs);
+
+// The float typed into the project window: a plain decimal number (an optional sign, digits, at most one
+// point; blanks around it are allowed) within [lowestFloat, highestFloat]. Anything else is refused.
+std::optional<double> readFloat(std::string_view text);
+// A contract amount typed into the project window: a plain decimal number above 0 that fits a double.
+std::optional<double> readContractAmount(std::string_view text);
+
+} // namespace varnel::projects

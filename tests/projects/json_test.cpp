@@ -1,0 +1,132 @@
+// The JSON reader and writer under the project file: what they accept, what they refuse and where.
+#include "projects/json.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace varnel::projects;
+
+namespace {
+
+std::string refusal(std::string_view text) {
+    auto parsed = json::parse(text);
+    const auto* e = std::get_if<json::SyntaxError>(&parsed);
+    return e ? e->what : std::string();
+}
+
+TEST(Json, ReadsEveryKindOfValueAndWritesItBackTheSame) {
+    const std::string text = "{\n"
+                             "  \"text\": \"主线道路（一标段）\\\"\\\\\\n\\t\",\n"
+                             "  \"numbers\": [\n"
+                             "    0,\n"
+                             "    -1.5,\n"
+                             "    0.30000000000000004,\n"
+                             "    1e+300\n"
+                             "  ],\n"
+                             "  \"flags\": [\n"
+                             "    true,\n"
+                             "    false,\n"
+                             "    null\n"
+                             "  ],\n"
+                             "  \"empty\": {},\n"
+                             "  \"none\": []\n"
+                             "}\n";
+    auto parsed = json::parse(text);
+    ASSERT_TRUE(std::holds_alternative<json::Value>(parsed)) << std::get<json::SyntaxError>(parsed).what;
+    const json::Value& v = std::get<json::Value>(parsed);
+    EXPECT_EQ(*json::member(*v.object(), "text")->string(), "主线道路（一标段）\"\\\n\t");
+    EXPECT_EQ(*(*json::member(*v.object(), "numbers")->array())[2].number(), 0.1 + 0.2);
+    EXPECT_EQ(json::write(v), text);
+}
+
+TEST(Json, EscapesReadAsTheCharactersTheyStandFor) {
+    auto parsed = json::parse(R"(["\u5de5\u7a0b", "\ud83d\ude00", "\/\b\f\r"])");
+    ASSERT_TRUE(std::holds_alternative<json::Value>(parsed));
+    const json::Array& a = *std::get<json::Value>(parsed).array();
+    EXPECT_EQ(*a[0].string(), "工程");
+    EXPECT_EQ(*a[1].string(), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(*a[2].string(), "/\b\f\r");
+}
+
+TEST(Json, ControlCharactersAreWrittenEscaped) {
+    EXPECT_EQ(json::write(json::Value(std::string("a\x01"
+                                                  "b\x1f"))),
+              "\"a\\u0001b\\u001f\"\n");
+}
+
+struct Refused {
+    const char* name;
+    std::string text;
+    const char* why;
+};
+
+class JsonRefuses : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(JsonRefuses, WithTheReason) {
+    EXPECT_EQ(refusal(GetParam().text), GetParam().why) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, JsonRefuses,
+    ::testing::Values(
+        Refused{"empty", "", "内容不完整"}, Refused{"blanks only", " \n", "内容不完整"},
+        Refused{"two values", "{} {}", "值的后面还有多余的内容"}, Refused{"a word", "nul", "无法识别的值"},
+        Refused{"a raw NUL", std::string("[\0]", 3), "含有 NUL 字符"},
+        Refused{"a NUL in a text", std::string("[\"a\0\"]", 6), "含有 NUL 字符"},
+        Refused{"an escaped NUL", R"(["a\u0000"])", "含有 NUL 字符"},
+        Refused{"a line feed in a text", "[\"a\nb\"]", "字符串中含有控制字符"},
+        Refused{"an unclosed text", "[\"abc", "字符串没有结束的引号"},
+        Refused{"an unknown escape", R"(["\x41"])", "无效的转义序列"},
+        Refused{"a short \\u", R"(["\u12"])", "\\u 后应为四位十六进制数"},
+        Refused{"a lone low surrogate", R"(["\udc00"])", "不成对的 UTF-16 代理项"},
+        Refused{"a lone high surrogate", R"(["\ud800x"])", "不成对的 UTF-16 代理项"},
+        Refused{"a high surrogate with no low one", R"(["\ud800\u0041"])", "不成对的 UTF-16 代理项"},
+        Refused{"an overlong slash", "[\"\xC0\xAF\"]", "不是有效的 UTF-8 文本"},
+        Refused{"an overlong three-byte form", "[\"\xE0\x80\xAF\"]", "不是有效的 UTF-8 文本"},
+        Refused{"an encoded surrogate", "[\"\xED\xA0\x80\"]", "不是有效的 UTF-8 文本"},
+        Refused{"beyond U+10FFFF", "[\"\xF4\x90\x80\x80\"]", "不是有效的 UTF-8 文本"},
+        Refused{"an overlong four-byte form", "[\"\xF0\x80\x80\x80\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a cut sequence", "[\"\xE5\xB7\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a stray continuation byte", "[\"\x80\"]", "不是有效的 UTF-8 文本"},
+        Refused{"Latin-1 text", "[\"caf\xE9\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a name given twice", R"({"a": 1, "a": 2})", "字段“a”出现了两次"},
+        Refused{"a name without quotes", "{a: 1}", "应为带引号的字段名"},
+        Refused{"no colon", R"({"a" 1})", "字段名后应为冒号"},
+        Refused{"a trailing comma in an object", R"({"a": 1,})", "应为带引号的字段名"},
+        Refused{"an unclosed object", R"({"a": 1)", "应为逗号或右花括号"},
+        Refused{"an unclosed array", "[1, 2", "应为逗号或右方括号"},
+        Refused{"a trailing comma in an array", "[1,]", "无法识别的值"},
+        Refused{"a leading plus", "[+1]", "无法识别的值"}, Refused{"a leading point", "[.5]", "无法识别的值"},
+        Refused{"a bare point", "[1.]", "数字的格式不对"}, Refused{"a bare minus", "[-]", "数字的格式不对"},
+        Refused{"an empty exponent", "[1e]", "数字的格式不对"},
+        Refused{"a leading zero", "[01]", "应为逗号或右方括号"},
+        Refused{"beyond the double range", "[1e400]", "数字超出范围"},
+        Refused{"33 levels of arrays", std::string(33, '[') + std::string(33, ']'), "嵌套层数过多"},
+        Refused{"a million levels of objects",
+                [] {
+                    std::string deep;
+                    for (int i = 0; i < 1000000; ++i)
+                        deep += "{\"a\":";
+                    return deep;
+                }(),
+                "嵌套层数过多"}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(Json, ThirtyTwoLevelsAreRead) {
+    EXPECT_EQ(refusal(std::string(32, '[') + std::string(32, ']')), "");
+}
+
+TEST(Json, APlaceIsGivenByLineAndCharacter) {
+    auto parsed = json::parse("{\n  \"名称\": 工程\n}");
+    const auto& e = std::get<json::SyntaxError>(parsed);
+    EXPECT_EQ(e.line, 2u);
+    EXPECT_EQ(e.column, 9u); // after two blanks, the quoted name (four characters), a colon and a blank
+}
+
+} // namespace
