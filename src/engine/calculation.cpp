@@ -217,19 +217,10 @@ class Run {
         if (!store(m_v.benchmarkFee, benchmark))
             return;
         // The type and the grade are chosen: the coefficients stop the run without either.
-        const unsigned grade = gradeSet(*m_in.grade);
-        if (m_in.phase != DesignPhase::None) {
-            for (const PhaseRow& row : phaseRows) {
-                const bool applies = row.type == *m_in.type && row.phase == m_in.phase &&
-                                     (!row.kind || m_in.has(*row.kind)) &&
-                                     (row.grades == everyGrade || (row.grades & grade) != 0);
-                if (!applies)
-                    continue;
-                const Phase& phase = phases[static_cast<std::size_t>(row.phase)];
-                const double share = benchmark * row.proportion;
-                m_v.*phase.share = share;
-                m_phase = &phase;
-            }
+        if (const PhaseRow* row = phaseRowFor(m_in)) {
+            const Phase& phase = phases[static_cast<std::size_t>(row->phase)];
+            m_v.*phase.share = benchmark * row->proportion;
+            m_phase = &phase;
         }
     }
 

@@ -108,6 +108,21 @@ const std::array<PhaseRow, 35> phaseRows{{
     {Municipal, Drawing, {}, III, 0.5},
 }};
 
+const PhaseRow* phaseRowFor(const Project& project) {
+    if (project.phase == DesignPhase::None)
+        return nullptr;
+    const unsigned grade = gradeSet(*project.grade);
+    const PhaseRow* found = nullptr;
+    for (const PhaseRow& row : phaseRows) {
+        const bool applies = row.type == *project.type && row.phase == project.phase &&
+                             (!row.kind || project.has(*row.kind)) &&
+                             (row.grades == everyGrade || (row.grades & grade) != 0);
+        if (applies)
+            found = &row;
+    }
+    return found;
+}
+
 bool readsCondition(EngineeringType type, Condition condition) {
     if (type == Building && condition == CivilDefence)
         return true;

@@ -74,6 +74,10 @@ struct PhaseRow {
 // In the order the rows are tried.
 extern const std::array<PhaseRow, 35> phaseRows;
 
+// The row whose share the project's phase is charged: the last that applies, or none (no phase, or no row
+// for this type, phase, building kind and grade). The type and the grade must be chosen.
+const PhaseRow* phaseRowFor(const Project& project);
+
 // Whether the calculation of a project of this type reads the condition at all: as an additional
 // adjustment, as the building kind its phase shares depend on, or (人防工程) for its professional
 // coefficient. A condition it does not read changes nothing in that project's figures.

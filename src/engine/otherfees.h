@@ -49,25 +49,44 @@ struct OtherFee {
 };
 
 inline constexpr std::array otherFees{
-    OtherFee{Service::OverallDesign, "总体设计费", "overallDesignFee", Charge::ShareOfBasicFee, 0.05, {}, {}, 1},
-    OtherFee{Service::DesignCoordination, "主体设计协调费", "coordinationFee", Charge::ShareOfBasicFee, 0.05, {}, {}, 2},
-    OtherFee{Service::ConstructionBudget, "施工图预算编制费", "budgetFee", Charge::ShareOfBasicFee, 0.1, {}, {}, 5},
-    OtherFee{Service::AsBuiltDrawings, "竣工图编制费", "asBuiltFee", Charge::ShareOfBasicFee, 0.08, {}, {}, 6},
-    OtherFee{Service::OwnPatents, "自有专利技术收费", "patentFee", Charge::TypedAmount, 0, Entry::OwnPatentsAmount,
-             "请输入自有专利技术收费金额！", 8},
-    OtherFee{Service::ForeignDesign, "境外设计收费", "foreignDesignFee", Charge::TypedAmount, 0, Entry::ForeignDesignAmount,
-             "请输入境外设计收费金额！", 9},
-    OtherFee{Service::ForeignReview, "境外审核确认收费", "foreignReviewFee", Charge::TypedAmount, 0, Entry::ForeignReviewAmount,
-             "请输入境外审核确认收费金额！", 10},
-    OtherFee{Service::ExtraPrinting, "另行印制设计文件工本费", "printingFee", Charge::TypedAmount, 0, Entry::ExtraPrintingAmount,
-             "请输入工本费收费金额！", 11},
+    OtherFee{
+        Service::OverallDesign, "总体设计费", "overallDesignFee", Charge::ShareOfBasicFee, 0.05, {}, {}, 1},
+    OtherFee{Service::DesignCoordination,
+             "主体设计协调费",
+             "coordinationFee",
+             Charge::ShareOfBasicFee,
+             0.05,
+             {},
+             {},
+             2},
+    OtherFee{Service::ConstructionBudget,
+             "施工图预算编制费",
+             "budgetFee",
+             Charge::ShareOfBasicFee,
+             0.1,
+             {},
+             {},
+             5},
+    OtherFee{
+        Service::AsBuiltDrawings, "竣工图编制费", "asBuiltFee", Charge::ShareOfBasicFee, 0.08, {}, {}, 6},
+    OtherFee{Service::OwnPatents, "自有专利技术收费", "patentFee", Charge::TypedAmount, 0,
+             Entry::OwnPatentsAmount, "请输入自有专利技术收费金额！", 8},
+    OtherFee{Service::ForeignDesign, "境外设计收费", "foreignDesignFee", Charge::TypedAmount, 0,
+             Entry::ForeignDesignAmount, "请输入境外设计收费金额！", 9},
+    OtherFee{Service::ForeignReview, "境外审核确认收费", "foreignReviewFee", Charge::TypedAmount, 0,
+             Entry::ForeignReviewAmount, "请输入境外审核确认收费金额！", 10},
+    OtherFee{Service::ExtraPrinting, "另行印制设计文件工本费", "printingFee", Charge::TypedAmount, 0,
+             Entry::ExtraPrintingAmount, "请输入工本费收费金额！", 11},
     OtherFee{Service::StandardDrawings, "购买标准图费", "standardDrawingFee", Charge::TypedAmount, 0,
              Entry::StandardDrawingsAmount, "请输入购买标准图所用金额！", 12},
     // The typed equipment amount × a typed rate between 0.1 and 0.2.
-    OtherFee{Service::NonstandardEquipment, "非标准设备设计费", "nonstdEquipFee", Charge::OwnRule, 0, {}, {}, 0},
+    OtherFee{
+        Service::NonstandardEquipment, "非标准设备设计费", "nonstdEquipFee", Charge::OwnRule, 0, {}, {}, 0},
     // 30 % of the basic fee, only without either refinement below.
-    OtherFee{Service::StandardDesignReuse, "采用标准设计和复用设计", "reuseFee", Charge::OwnRule, 0.3, {}, {}, 3},
-    OtherFee{Service::FoundationRedesign, "重新进行基础设计", "refoundationFee", Charge::OwnRule, 0.4, {}, {}, 4},
+    OtherFee{
+        Service::StandardDesignReuse, "采用标准设计和复用设计", "reuseFee", Charge::OwnRule, 0.3, {}, {}, 3},
+    OtherFee{
+        Service::FoundationRedesign, "重新进行基础设计", "refoundationFee", Charge::OwnRule, 0.4, {}, {}, 4},
     // The basic fee × a typed rate strictly between 0 and 1.
     OtherFee{Service::PartialChange, "对原设计进行局部调整", "localChangeFee", Charge::OwnRule, 0, {}, {}, 7},
 };

@@ -16,10 +16,4 @@ struct CalculationRecord {
     bool phaseShareWritten = false;
 };
 
-// What the main window keeps of its calculations for as long as it lives.
-struct CalculationState {
-    Variables variables;                     // as the last run left them, stopped or complete
-    std::optional<CalculationRecord> record; // the last complete calculation, if any
-};
-
 } // namespace varnel::engine

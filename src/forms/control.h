@@ -8,7 +8,18 @@ namespace varnel::forms {
 
 // The kinds of control a window is made of. Each kind carries a fixed set of run-time properties
 // (see ControlState); everything else about a control is fixed by its definition.
-enum class Kind { Frame, Label, TextBox, CheckBox, OptionButton, ComboBox, CommandButton, Image, MenuItem };
+enum class Kind {
+    Frame,
+    Label,
+    TextBox,
+    CheckBox,
+    OptionButton,
+    ComboBox,
+    CommandButton,
+    Image,
+    MenuItem,
+    Table
+};
 
 enum class ScrollBars { None, Vertical, Both };
 
@@ -52,8 +63,9 @@ struct ControlDef {
     std::string accessibleName; // what a screen reader announces, where the control has no caption of its own
     std::optional<Rgb> faceColour;
     std::optional<FontDef> font;
-    std::vector<std::string> items; // the list of a combo box
-    std::string picture;            // resource name of an image's picture
+    std::vector<std::string> items; // the list of a combo box; the column headings of a table
+    std::string shortcut; // a menu item's key, as "Ctrl+N"; a menu item captioned "-" is a separator
+    std::string picture;  // resource name of an image's picture
 
     ControlDef& startsDisabled() {
         disabled = true;
@@ -73,6 +85,10 @@ struct ControlDef {
     }
     ControlDef& withBorder() {
         bordered = true;
+        return *this;
+    }
+    ControlDef& withShortcut(std::string keys) {
+        shortcut = std::move(keys);
         return *this;
     }
 };

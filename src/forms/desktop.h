@@ -1,13 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel::forms {
 
 class Form;
 
-enum class MessageIcon { None, Stop, Exclamation };
+enum class MessageIcon { None, Stop, Exclamation, Question };
 
 struct Message {
     std::string text;
@@ -15,17 +19,70 @@ struct Message {
     MessageIcon icon = MessageIcon::None;
 };
 
-// What the window logic asks of the program around it: modal messages, the other windows, the end.
+// A question with buttons of its own captions; the default button is the one Enter presses, the escape
+// button the one Esc and the close box press.
+struct Question {
+    Message message;
+    std::vector<std::string> buttons;
+    std::size_t defaultButton = 0;
+    std::size_t escapeButton = 0;
+};
+
+// A line of text asked for in a small dialog.
+struct TextRequest {
+    std::string title;
+    std::string label;
+    std::string suggested; // the text the box starts with, selected
+};
+
+// A file to open or a name to save under, chosen in the system's file dialog.
+struct FileRequest {
+    enum class Purpose { Open, Save } purpose = Purpose::Open;
+    std::string title;
+    std::string suggested; // a file name, or a path
+    std::string filter;    // as "Varnel 项目 (*.varnel)"
+};
+
+// A file's bytes, or why they could not be read. A file larger than the limit is not read.
+struct FileContents {
+    std::string bytes;
+    std::uintmax_t size = 0;
+    std::string error; // empty when read
+    bool tooLarge = false;
+};
+
+// What the window logic asks of the program around it: modal messages and dialogs, the other windows,
+// files, the user's settings and the end.
 class Desktop {
   public:
     virtual ~Desktop() = default;
     // Shows a modal message box with an OK button and returns when the user has closed it.
     virtual void showMessage(const Message& message) = 0;
+    // Asks a question in a modal message box; returns the index of the button chosen.
+    virtual std::size_t ask(const Question& question) = 0;
+    // Asks for a line of text; nothing when the user cancelled.
+    virtual std::optional<std::string> askText(const TextRequest& request) = 0;
+    // Asks for a file; nothing when the user cancelled. A name to save under comes with its extension.
+    virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
+
     // Creates the window if it is not open (fresh, in its initial state) or brings it to the front,
     // modeless and without owner; returns its model.
     virtual Form& showWindow(std::string_view form) = 0;
+    // The window's model while it is open, else null.
+    virtual Form* openWindow(std::string_view form) = 0;
     // Ends the program at once with all its windows.
     virtual void endProgram() = 0;
+
+    virtual FileContents readFile(const std::string& path, std::uintmax_t limit) = 0;
+    // Writes the file whole or not at all: nothing half-written ever takes its name. Returns why it
+    // could not be written, empty when it was.
+    virtual std::string writeFile(const std::string& path, std::string_view bytes) = 0;
+
+    // The project files opened or saved last, the newest first, as the user's settings keep them.
+    virtual std::vector<std::string> recentProjects() = 0;
+    virtual void setRecentProjects(const std::vector<std::string>& paths) = 0;
+    // Today's date as a quote writes it: 2026-12-09.
+    virtual std::string today() = 0;
 };
 
 } // namespace varnel::forms

@@ -1,22 +1,46 @@
 #include "forms/form.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace varnel::forms {
 
-Form::Form(const FormDef& definition) : m_def(definition) {
+Form::Form(const FormDef& definition) : m_def(definition), m_title(definition.caption) {
     m_states.reserve(m_def.controls.size());
     for (std::size_t i = 0; i < m_def.controls.size(); ++i) {
+        m_states.push_back(initialState(m_def.controls[i]));
+        m_index.emplace(m_def.controls[i].name, i);
+    }
+}
+
+ControlState Form::initialState(const ControlDef& c) const {
+    ControlState s;
+    s.enabled = !c.disabled;
+    s.visible = !c.hidden;
+    if (c.kind == Kind::TextBox)
+        s.text = c.caption; // a text box's definition carries its starting text
+    else if (c.kind != Kind::ComboBox && c.kind != Kind::Table)
+        s.caption = c.caption;
+    if (c.kind == Kind::Table)
+        s.value = -1;
+    return s;
+}
+
+void Form::reset() {
+    for (std::size_t i = 0; i < m_def.controls.size(); ++i) {
         const ControlDef& c = m_def.controls[i];
-        ControlState s;
-        s.enabled = !c.disabled;
-        s.visible = !c.hidden;
-        if (c.kind == Kind::TextBox)
-            s.text = c.caption; // a text box's definition carries its starting text
-        else if (c.kind != Kind::ComboBox)
-            s.caption = c.caption;
-        m_states.push_back(std::move(s));
-        m_index.emplace(c.name, i);
+        ControlState initial = initialState(c);
+        ControlState& s = m_states[i];
+        const ControlState before = std::exchange(s, std::move(initial));
+        for (auto [changed, property] :
+             {std::pair{before.caption != s.caption, Property::Caption},
+              std::pair{before.text != s.text, Property::Text},
+              std::pair{before.value != s.value, Property::Value},
+              std::pair{before.enabled != s.enabled, Property::Enabled},
+              std::pair{before.visible != s.visible, Property::Visible},
+              std::pair{before.rows != s.rows || before.footer != s.footer, Property::Rows}})
+            if (changed)
+                notify(c.name, property);
     }
 }
 
@@ -115,14 +139,43 @@ void Form::setFocus(std::string_view control) {
     notify(control, Property::Focus);
 }
 
-void Form::onClick(std::string_view control, Handler handler) {
-    indexOf(control); // the control must exist
-    m_handlers[std::string(control)] = std::move(handler);
+void Form::setTitle(std::string title) {
+    if (m_title == title)
+        return;
+    m_title = std::move(title);
+    notify("", Property::Title);
 }
 
-void Form::runClick(std::string_view control) {
-    auto it = m_handlers.find(std::string(control));
-    if (it != m_handlers.end()) {
+void Form::setRows(std::string_view table, std::vector<Row> rows, Row footer) {
+    ControlState& s = mutableState(table);
+    if (s.rows == rows && s.footer == footer)
+        return;
+    s.rows = std::move(rows);
+    s.footer = std::move(footer);
+    notify(table, Property::Rows);
+    if (s.value >= static_cast<int>(s.rows.size()))
+        setCurrentRow(table, static_cast<int>(s.rows.size()) - 1);
+}
+
+void Form::setCurrentRow(std::string_view table, int row) {
+    ControlState& s = mutableState(table);
+    if (row < -1 || row >= static_cast<int>(s.rows.size()))
+        throw std::out_of_range(m_def.name + "." + std::string(table) + " has no row " + std::to_string(row));
+    if (s.value == row)
+        return;
+    s.value = row;
+    notify(table, Property::Value);
+}
+
+void Form::on(Event event, std::string_view control, Handler handler) {
+    indexOf(control); // the control must exist
+    m_handlers[static_cast<std::size_t>(event)][std::string(control)] = std::move(handler);
+}
+
+void Form::run(Event event, std::string_view control) {
+    const auto& handlers = m_handlers[static_cast<std::size_t>(event)];
+    auto it = handlers.find(std::string(control));
+    if (it != handlers.end()) {
         Handler handler = it->second; // a copy: the handler may rebind handlers while it runs
         handler();
     }
@@ -197,7 +250,38 @@ Refusal Form::userType(std::string_view control, std::string text) {
         return {std::string(control) + " is not a text box"};
     if (def.readOnly)
         return {std::string(control) + " is read-only"};
+    if (state(control).text == text)
+        return {};
     setText(control, std::move(text));
+    run(Event::Change, control);
+    return {};
+}
+
+Refusal Form::userCommit(std::string_view control) {
+    if (std::string why = unreachable(control); !why.empty())
+        return {why};
+    if (m_def.at(control).kind != Kind::TextBox)
+        return {std::string(control) + " is not a text box"};
+    run(Event::Commit, control);
+    return {};
+}
+
+Refusal Form::userSelectRow(std::string_view table, int row) {
+    if (std::string why = unreachable(table); !why.empty())
+        return {why};
+    if (m_def.at(table).kind != Kind::Table)
+        return {std::string(table) + " is not a table"};
+    if (row < 0 || row >= static_cast<int>(rows(table).size()))
+        return {std::string(table) + " has no row " + std::to_string(row + 1)};
+    setFocus(table);
+    setCurrentRow(table, row);
+    return {};
+}
+
+Refusal Form::userActivateRow(std::string_view table, int row) {
+    if (Refusal refused = userSelectRow(table, row))
+        return refused;
+    run(Event::Activate, table);
     return {};
 }
 

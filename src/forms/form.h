@@ -10,16 +10,28 @@
 
 namespace varnel::forms {
 
+// A row of a table: one text per column.
+using Row = std::vector<std::string>;
+
 // The run-time properties the logic reads and writes. Which ones a control has depends on its kind.
 struct ControlState {
     std::string caption; // Label
     std::string text;    // TextBox, ComboBox
-    int value = 0;       // CheckBox: 0 unticked, 1 ticked; OptionButton: 0 false, 1 true
+    int value =
+        0; // CheckBox: 0 unticked, 1 ticked; OptionButton: 0 false, 1 true; Table: the current row, -1 none
     bool enabled = true;
-    bool visible = true; // the control's own Visible; a hidden container hides it without changing this
+    bool visible = true;   // the control's own Visible; a hidden container hides it without changing this
+    std::vector<Row> rows; // Table: its rows, which the user can select and activate
+    Row footer;            // Table: a last row that sums the others up, empty for none; never selected
 };
 
-enum class Property { Caption, Text, Value, Enabled, Visible, Focus };
+// What changed. Title is the window's own caption, reported with an empty control name.
+enum class Property { Caption, Text, Value, Enabled, Visible, Focus, Rows, Title };
+
+// What a user does to a control that runs a handler: a click (or a choice from a list); an activation of
+// a table's row (a double-click or Enter); a change of a text box's text as it is typed; and the commit of
+// a text box's text (Enter, or leaving the box after changing it).
+enum class Event { Click, Activate, Change, Commit };
 
 // What a user action came to: done, or refused because a user could not do it.
 struct Refusal {
@@ -35,7 +47,9 @@ struct Refusal {
 //    write, whether the box is enabled, disabled, visible or hidden; writing the same value runs nothing;
 //  - choosing a combo box item sets its Text and then runs its handler;
 //  - choosing an option button (by the user or by code) clears the other option buttons of its container;
-//  - clicks on disabled or hidden controls are refused.
+//  - clicks on disabled or hidden controls are refused;
+//  - a table's row is selected by the user or by code without a handler; activating it runs its handler;
+//  - typing into a text box runs its Change handler; committing the text runs its Commit handler.
 // Every change is reported to the listeners, which is how the widgets follow the model.
 class Form {
   public:
@@ -51,6 +65,7 @@ class Form {
 
     const FormDef& definition() const { return m_def; }
     const std::string& name() const { return m_def.name; }
+    const std::string& title() const { return m_title; }
     bool has(std::string_view control) const { return m_index.contains(std::string(control)); }
 
     // Reading.
@@ -64,6 +79,8 @@ class Form {
     // Visible itself and inside containers that are all visible: what a user can see and reach.
     bool shown(std::string_view control) const;
     const std::string& focus() const { return m_focus; }
+    const std::vector<Row>& rows(std::string_view table) const { return state(table).rows; }
+    int currentRow(std::string_view table) const { return state(table).value; }
 
     // Writes by code.
     void setCaption(std::string_view control, std::string caption);
@@ -76,15 +93,25 @@ class Form {
     void select(std::string_view option) { setValue(option, 1); }
     void deselect(std::string_view option) { setValue(option, 0); }
     void setFocus(std::string_view control);
+    void setTitle(std::string title);
+    // A table's rows and its footer. The current row stays where it was, or moves to the last row left.
+    void setRows(std::string_view table, std::vector<Row> rows, Row footer = {});
+    void setCurrentRow(std::string_view table, int row);
+    // Every control back to its first state, as a fresh window has it; the handlers stay bound.
+    void reset();
 
-    // Binding: the Click handler of a control (or menu item).
-    void onClick(std::string_view control, Handler handler);
+    // Binding: the handler of an event of a control (or menu item).
+    void on(Event event, std::string_view control, Handler handler);
+    void onClick(std::string_view control, Handler handler) { on(Event::Click, control, std::move(handler)); }
     void addListener(Listener listener) { m_listeners.push_back(std::move(listener)); }
 
     // What a user does. Each is refused when a user could not do it.
     Refusal userClick(std::string_view control);
     Refusal userChoose(std::string_view combo, std::string_view item);
     Refusal userType(std::string_view control, std::string text);
+    Refusal userCommit(std::string_view control);
+    Refusal userSelectRow(std::string_view table, int row);
+    Refusal userActivateRow(std::string_view table, int row);
     // Why a user could not act on the control now; empty when they can.
     std::string unreachable(std::string_view control) const;
 
@@ -92,14 +119,17 @@ class Form {
     std::size_t indexOf(std::string_view control) const;
     ControlState& mutableState(std::string_view control) { return m_states[indexOf(control)]; }
     void notify(std::string_view control, Property property);
-    void runClick(std::string_view control);
+    void runClick(std::string_view control) { run(Event::Click, control); }
+    void run(Event event, std::string_view control);
+    ControlState initialState(const ControlDef& c) const;
 
     const FormDef& m_def;
     std::vector<ControlState> m_states;
     std::unordered_map<std::string, std::size_t> m_index;
-    std::unordered_map<std::string, Handler> m_handlers;
+    std::unordered_map<std::string, Handler> m_handlers[4]; // by Event
     std::vector<Listener> m_listeners;
     std::string m_focus;
+    std::string m_title;
 };
 
 } // namespace varnel::forms

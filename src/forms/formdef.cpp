@@ -12,6 +12,7 @@ bool takesFocus(Kind kind) {
     case Kind::OptionButton:
     case Kind::ComboBox:
     case Kind::CommandButton:
+    case Kind::Table:
         return true;
     default:
         return false;
@@ -44,9 +45,9 @@ const ControlDef& FormDef::at(std::string_view control) const {
 }
 
 const std::vector<std::string>& windowNames() {
-    static const std::vector<std::string> names{std::string(windows::main), std::string(windows::report),
-                                                std::string(windows::help), std::string(windows::author),
-                                                std::string(windows::planning)};
+    static const std::vector<std::string> names{
+        std::string(windows::main),   std::string(windows::report),   std::string(windows::help),
+        std::string(windows::author), std::string(windows::planning), std::string(windows::project)};
     return names;
 }
 
@@ -61,6 +62,8 @@ const FormDef& windowDefinition(std::string_view form) {
         return authorWindowDefinition();
     if (form == windows::planning)
         return planningWindowDefinition();
+    if (form == windows::project)
+        return projectWindowDefinition();
     throw std::out_of_range("no window " + std::string(form));
 }
 

@@ -219,7 +219,7 @@ OpenedQuote quoteOf(const Value& document) {
     opened.figures.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const FieldReader item(objectOf(items[i], ordinal(i)), ordinal(i) + "：");
-        Item it{item.text("name"), itemInputs(item)};
+        Item it{item.text("name"), canonicalInputs(itemInputs(item))};
         std::variant<ItemFigures, engine::Stop> figures = figuresOf(it.inputs);
         if (const engine::Stop* stop = std::get_if<engine::Stop>(&figures))
             item.fail("无法计算（" + stop->message + "）");

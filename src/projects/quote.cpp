@@ -32,8 +32,13 @@ engine::Project canonicalInputs(const engine::Project& inputs) {
                 keep(n);
         }
     }
+    // A phase commissioned on its own counts only where the standard gives it a share.
     p.independentPhase = inputs.independentPhase;
     p.phase = inputs.independentPhase ? inputs.phase : engine::DesignPhase::None;
+    if (!p.type || !p.grade || !engine::phaseRowFor(p)) {
+        p.independentPhase = false;
+        p.phase = engine::DesignPhase::None;
+    }
     return p;
 }
 

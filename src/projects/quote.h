@@ -35,8 +35,9 @@ struct Quote {
 };
 
 // The inputs as the calculation reads them: the conditions the type does not read, the typed numbers of
-// conditions and services that are not ticked, and a phase without 单独委托设计 are dropped. Two projects
-// with the same canonical inputs have the same figures.
+// conditions and services that are not ticked, and 单独委托设计 with its phase where the standard gives
+// that phase no share for this project, are dropped. Two projects with the same canonical inputs have the
+// same figures.
 engine::Project canonicalInputs(const engine::Project& inputs);
 
 // The float typed into the project window: a plain decimal number (an optional sign, digits, at most one

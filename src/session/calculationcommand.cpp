@@ -11,7 +11,6 @@
 namespace varnel::session {
 
 using engine::CalculationRecord;
-using engine::CalculationState;
 using engine::Outcome;
 
 void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/record.h"
+#include "session/calculationstate.h"
 
 namespace varnel::forms {
 class Desktop;
@@ -12,6 +12,6 @@ namespace varnel::session {
 // 计算: reads the main window, calculates, and shows the outcome. A run that stops at a check shows its
 // message (and empties and focuses the offending box) but leaves the result row showing the last complete
 // calculation.
-void runCalculation(forms::Form& mainWindow, engine::CalculationState& state, forms::Desktop& desktop);
+void runCalculation(forms::Form& mainWindow, CalculationState& state, forms::Desktop& desktop);
 
 } // namespace varnel::session

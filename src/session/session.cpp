@@ -40,8 +40,10 @@ forms::Message planningMessage(const forms::Form& w) {
 
 } // namespace
 
-void Session::start() {
+void Session::start(const std::optional<std::string>& projectFile) {
     m_desktop.showWindow(forms::windows::main);
+    if (projectFile)
+        m_project.open(*projectFile, false);
 }
 
 void Session::bind(forms::Form& window) {
@@ -49,6 +51,8 @@ void Session::bind(forms::Form& window) {
         bindMainWindow(window);
     else if (window.name() == forms::windows::planning)
         bindPlanningWindow(window);
+    else if (window.name() == forms::windows::project)
+        m_project.bindProjectWindow(window);
 }
 
 void Session::bindMainWindow(forms::Form& w) {
@@ -59,13 +63,17 @@ void Session::bindMainWindow(forms::Form& w) {
         report.setText(reportText, report::buildReport(m_calculations.record));
     });
     w.onClick(commands::planningFee, [this] { m_desktop.showWindow(forms::windows::planning); });
-    w.onClick(commands::exit, [this] { m_desktop.endProgram(); });
+    w.onClick(commands::exit, [this] {
+        if (mayEnd())
+            m_desktop.endProgram();
+    });
     w.onClick(commands::help, [this] { m_desktop.showWindow(forms::windows::help); });
     w.onClick(commands::aboutProgram, [this] { m_desktop.showMessage(aboutNote()); });
     w.onClick(commands::aboutAuthor, [this] {
         m_desktop.showMessage(authorNote());
         m_desktop.showWindow(forms::windows::author);
     });
+    m_project.bindMainWindow(w);
 }
 
 void Session::bindPlanningWindow(forms::Form& w) {

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "engine/record.h"
+#include "session/calculationstate.h"
+#include "session/projectcommands.h"
+
+#include <optional>
+#include <string>
 
 namespace varnel::forms {
 class Desktop;
@@ -10,26 +14,31 @@ class Form;
 namespace varnel::session {
 
 // What the program does, without a toolkit: it binds the handlers of each window the desktop opens, keeps
-// the calculations of this run, and asks the desktop for windows, messages and the end. The desktop calls
-// `bind` for every window it creates, before the user can reach it.
+// the calculations of this run and the open project, and asks the desktop for windows, messages and the
+// end. The desktop calls `bind` for every window it creates, before the user can reach it.
 class Session {
   public:
-    explicit Session(forms::Desktop& desktop) : m_desktop(desktop) {}
+    explicit Session(forms::Desktop& desktop) : m_desktop(desktop), m_project(desktop, m_calculations) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Opens the main window.
-    void start();
+    // Opens the main window, and the project file given on the command line, if any.
+    void start(const std::optional<std::string>& projectFile = std::nullopt);
     void bind(forms::Form& window);
+    // Whether the program may end now (the last window is being closed): an unsaved project is saved or
+    // given up on the user's word.
+    bool mayEnd() { return m_project.mayEnd(); }
 
-    const engine::CalculationState& calculations() const { return m_calculations; }
+    const CalculationState& calculations() const { return m_calculations; }
+    const ProjectDocument& project() const { return m_project.document(); }
 
   private:
     void bindMainWindow(forms::Form& w);
     void bindPlanningWindow(forms::Form& w);
 
     forms::Desktop& m_desktop;
-    engine::CalculationState m_calculations;
+    CalculationState m_calculations;
+    ProjectCommands m_project;
 };
 
 } // namespace varnel::session

@@ -23,7 +23,7 @@ class CalculateCommand : public ::testing::Test {
 
     test::ModelDesktop desktop;
     forms::Form& w = started(desktop);
-    const engine::CalculationState& state = desktop.session.calculations();
+    const session::CalculationState& state = desktop.session.calculations();
 };
 
 TEST_F(CalculateCommand, ShowsTheResultRowAndMovesTheFocusToTheAmount) {

@@ -1,0 +1,91 @@
+// The project window: the project's fields above, its items in a table, what can be done to an item, the
+// float and the contract amount, and the project's 计算书 and workbook below.
+#include "forms/definitionbuilder.h"
+#include "forms/formdef.h"
+#include "forms/projectwindow.h"
+
+namespace varnel::forms {
+
+using detail::control;
+namespace p = projectwindow;
+
+namespace {
+
+constexpr Kind L = Kind::Label;
+constexpr Kind T = Kind::TextBox;
+constexpr Kind B = Kind::CommandButton;
+
+ControlDef named(ControlDef c, std::string accessibleName) {
+    c.accessibleName = std::move(accessibleName);
+    return c;
+}
+
+ControlDef label(std::string name, std::string caption, Rect geometry) {
+    return control(L, std::move(name), "", std::move(caption), geometry, 0);
+}
+
+ControlDef entry(std::string_view name, Rect geometry, std::string accessibleName) {
+    return named(control(T, std::string(name), "", "", geometry, 0), std::move(accessibleName));
+}
+
+ControlDef button(std::string_view name, std::string caption, Rect geometry) {
+    return control(B, std::string(name), "", std::move(caption), geometry, 0);
+}
+
+FormDef makeProjectWindow() {
+    FormDef def{std::string(windows::project), "项目", 10680, 7500, Placement::SystemDefault, false, {}};
+    ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 10440, 3600}, 0);
+    items.items = {"名称",         "工程类型",     "复杂程度",       "计费额",
+                   "基本设计收费", "其他设计收费", "设计收费基准价", "计入合计的收费"};
+    items.accessibleName = "单项工程";
+    items.tooltip = "双击一个单项或按回车键，把它打开到主窗口";
+    def.controls = {
+        label("nameLabel", "项目名称", {120, 150, 1080, 255}),
+        entry(p::name, {1200, 120, 4695, 300}, "项目名称"),
+        label("dateLabel", "编制日期", {6120, 150, 1080, 255}),
+        entry(p::date, {7200, 120, 3360, 300}, "编制日期"),
+        label("clientLabel", "发包人", {120, 510, 1080, 255}),
+        entry(p::client, {1200, 480, 4695, 300}, "发包人"),
+        label("designerLabel", "设计人", {6120, 510, 1080, 255}),
+        entry(p::designer, {7200, 480, 3360, 300}, "设计人"),
+        items,
+        button(p::openItem, "打开到主窗口", {120, 4620, 1815, 375}),
+        button(p::moveUp, "上移", {2040, 4620, 975, 375}),
+        button(p::moveDown, "下移", {3120, 4620, 975, 375}),
+        button(p::renameItem, "重命名…", {4200, 4620, 1215, 375}),
+        button(p::removeItem, "删除", {5520, 4620, 975, 375}),
+        label("floatLabel", "浮动幅度值", {120, 5250, 1080, 255}),
+        entry(p::floatPercent, {1200, 5220, 1095, 300}, "浮动幅度值（%）"),
+        label("floatUnit", "%（-20～+20）", {2400, 5250, 1455, 255}),
+        label("contractAmountLabel", "或合同额", {4200, 5250, 1080, 255}),
+        entry(p::contractAmount, {5280, 5220, 1695, 300}, "合同额（万元），留空则按浮动幅度值计算"),
+        label("contractAmountUnit", "万元（留空则按浮动幅度值）", {7080, 5250, 3480, 255}),
+        label("totalLabel", "合计", {120, 5730, 1080, 255}),
+        named(control(T, std::string(p::total), "", "", {1200, 5700, 1695, 300}, 0).isReadOnly(),
+              "合计（万元）"),
+        label("totalUnit", "万元", {3000, 5730, 615, 255}),
+        label("contractLabel", "合同额", {4200, 5730, 1080, 255}),
+        named(control(T, std::string(p::contract), "", "", {5280, 5700, 1695, 300}, 0).isReadOnly(),
+              "合同额（万元）"),
+        label("contractUnit", "万元", {7080, 5730, 615, 255}),
+        label(std::string(p::floatNote), "", {1200, 6120, 9360, 255}),
+        button(p::printReport, "打印项目计算书…", {120, 6600, 2415, 375}),
+        button(p::saveReport, "项目计算书另存为…", {2640, 6600, 2655, 375}),
+        button(p::exportWorkbook, "导出 Excel…", {5400, 6600, 1815, 375}),
+    };
+    // The tab order is the order above: the fields, the table, the item's actions, the float and the
+    // contract amount, the report and the workbook.
+    int tab = 0;
+    for (ControlDef& c : def.controls)
+        c.tab = tab++;
+    return def;
+}
+
+} // namespace
+
+const FormDef& projectWindowDefinition() {
+    static const FormDef def = makeProjectWindow();
+    return def;
+}
+
+} // namespace varnel::forms

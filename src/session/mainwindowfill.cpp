@@ -1,0 +1,91 @@
+#include "session/mainwindowfill.h"
+
+#include "projects/quote.h"
+#include "projects/typednumbers.h"
+#include "rules/boxes.h"
+#include "session/projectbinding.h"
+
+#include <array>
+
+namespace varnel::session {
+
+using engine::Condition;
+using engine::Project;
+using engine::Service;
+
+namespace {
+
+constexpr std::array<std::string_view, 3> gradeDescriptions{
+    rules::box::gradeIDescription, rules::box::gradeIIDescription, rules::box::gradeIIIDescription};
+
+class Filling {
+  public:
+    Filling(forms::Form& w, const Project& in) : m_w(w), m_in(in) {}
+
+    forms::Refusal operator()() {
+        m_w.reset();
+        if (m_in.type)
+            choose(boxes::typeList, engine::engineeringTypeNames[static_cast<std::size_t>(*m_in.type)]);
+        if (m_in.grade)
+            click(gradeDescriptions[static_cast<std::size_t>(*m_in.grade)]);
+        for (std::size_t i = 0; i < engine::conditionCount; ++i) {
+            const auto c = static_cast<Condition>(i);
+            if (!m_in.has(c))
+                continue;
+            if (const std::optional<std::string_view> box = conditionBox(c, m_in.type))
+                click(*box);
+            else
+                refuse("the main window has no box for " + std::string(engine::conditionNames[i]));
+            typeNumbers(projects::typedNumbersOf(c));
+        }
+        for (const engine::OtherFee& f : engine::otherFees) {
+            if (!m_in.has(f.service))
+                continue;
+            click(serviceBox(f.service));
+            typeNumbers(projects::typedNumbersOf(f.service));
+        }
+        type(boxes::amount, m_in.amount);
+        if (m_in.independentPhase)
+            click(boxes::independentPhase);
+        if (m_in.phase != engine::DesignPhase::None && !m_w.value(phaseOption(m_in.phase)))
+            click(phaseOption(m_in.phase));
+        if (!m_refusal && projects::canonicalInputs(readProject(m_w)) != projects::canonicalInputs(m_in))
+            refuse("the main window cannot hold these inputs together");
+        return m_refusal;
+    }
+
+  private:
+    void refuse(std::string why) {
+        if (!m_refusal)
+            m_refusal = forms::Refusal{std::move(why)};
+    }
+    void click(std::string_view control) {
+        if (!m_refusal)
+            m_refusal = m_w.userClick(control);
+    }
+    void choose(std::string_view control, std::string_view item) {
+        if (!m_refusal)
+            m_refusal = m_w.userChoose(control, item);
+    }
+    void type(std::string_view control, const std::string& text) {
+        if (!m_refusal && m_w.text(control) != text)
+            m_refusal = m_w.userType(control, text);
+    }
+    void typeNumbers(std::span<const projects::TypedNumber> numbers) {
+        for (const projects::TypedNumber& n : numbers)
+            if (const std::optional<std::string_view> box = entryBox(n.entry, m_in.type))
+                type(*box, m_in.text(n.entry));
+    }
+
+    forms::Form& m_w;
+    const Project& m_in;
+    forms::Refusal m_refusal;
+};
+
+} // namespace
+
+forms::Refusal fillMainWindow(forms::Form& mainWindow, const Project& inputs) {
+    return Filling(mainWindow, inputs)();
+}
+
+} // namespace varnel::session

@@ -1,0 +1,527 @@
+#include "session/projectcommands.h"
+
+#include "engine/numbers.h"
+#include "forms/desktop.h"
+#include "forms/form.h"
+#include "forms/projectwindow.h"
+#include "projects/projectfile.h"
+#include "rules/rules.h"
+#include "session/calculationcommand.h"
+#include "session/mainwindowfill.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace varnel::session {
+
+namespace pw = forms::projectwindow;
+using forms::windows::main;
+using forms::windows::project;
+
+namespace {
+
+// The main window's menu items for projects.
+namespace menu {
+constexpr std::string_view newProject = "newproject";       // 新建项目
+constexpr std::string_view openProject = "openproject";     // 打开项目…
+constexpr std::string_view saveProject = "saveproject";     // 保存项目
+constexpr std::string_view saveProjectAs = "saveprojectas"; // 项目另存为…
+constexpr std::string_view noRecent = "norecent";           // 最近的项目 while there are none
+constexpr std::size_t recentCount = 8;                      // recent1 … recent8
+constexpr std::string_view addItem = "additem";             // 加入项目…
+constexpr std::string_view updateItem = "updateitem";       // 更新单项
+constexpr std::string_view projectWindow = "projectwindow"; // 项目窗口
+std::string recent(std::size_t index) {
+    return "recent" + std::to_string(index + 1);
+}
+} // namespace menu
+
+constexpr std::string_view projectFilter = "Varnel 项目 (*.varnel)";
+
+std::string withExtension(std::string path) {
+    const std::string_view extension = projects::fileExtension;
+    const bool has = path.size() >= extension.size() &&
+                     std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
+                         return a == std::tolower(static_cast<unsigned char>(b));
+                     });
+    return has ? path : path + std::string(extension);
+}
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A float as the box shows it, and as the note writes it (with its sign and two decimals).
+std::string floatText(double percent) {
+    return engine::joinedText(percent);
+}
+
+std::string signedPercent(double percent) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%+.2f%%", percent);
+    return text;
+}
+
+forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f) {
+    const engine::Project& in = item.inputs;
+    return {item.name,
+            in.type ? std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*in.type)]) : "",
+            in.grade ? std::string(engine::gradeNames[static_cast<std::size_t>(*in.grade)]) : "",
+            engine::resultBoxText(*f.record.variables.feeBase),
+            engine::resultBoxText(f.basicFee()),
+            engine::resultBoxText(f.otherFee()),
+            engine::resultBoxText(f.benchmarkFee()),
+            engine::resultBoxText(f.chargedFee())};
+}
+
+forms::Row totalRow(const std::vector<projects::ItemFigures>& figures, double total) {
+    double basic = 0, other = 0, benchmark = 0;
+    for (const projects::ItemFigures& f : figures) {
+        basic += f.basicFee();
+        other += f.otherFee();
+        benchmark += f.benchmarkFee();
+    }
+    return {"合计",
+            "",
+            "",
+            "",
+            engine::resultBoxText(basic),
+            engine::resultBoxText(other),
+            engine::resultBoxText(benchmark),
+            engine::resultBoxText(total)};
+}
+
+std::string floatNote(const projects::Totals& t) {
+    if (!t.contractTyped)
+        return "合同额 = 合计 × (1 + 浮动幅度值)";
+    if (!t.impliedFloat)
+        return "项目还没有收费，无法算出合同额相当的浮动幅度值";
+    std::string note = "合同额相当于浮动 " + signedPercent(*t.impliedFloat);
+    if (t.outsideRange)
+        note += "，超出了 -20% 到 +20% 的范围";
+    return note;
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calculations)
+    : m_desktop(desktop), m_calculations(calculations) {
+    m_document.quote.date = m_desktop.today();
+}
+
+void ProjectCommands::bindMainWindow(forms::Form& w) {
+    w.onClick(menu::newProject, [this] { newProject(); });
+    w.onClick(menu::openProject, [this] { chooseAndOpen(); });
+    w.onClick(menu::saveProject, [this] { save(); });
+    w.onClick(menu::saveProjectAs, [this] { saveAs(); });
+    for (std::size_t i = 0; i < menu::recentCount; ++i) {
+        w.onClick(menu::recent(i), [this, i] {
+            const std::vector<std::string> recent = m_desktop.recentProjects();
+            if (i < recent.size())
+                open(recent[i]);
+        });
+    }
+    w.onClick(menu::addItem, [this] { addItem(); });
+    w.onClick(menu::updateItem, [this] { updateItem(); });
+    w.onClick(menu::projectWindow, [this] { m_desktop.showWindow(project); });
+    show();
+    showRecentProjects();
+}
+
+void ProjectCommands::bindProjectWindow(forms::Form& w) {
+    w.on(forms::Event::Activate, pw::items, [this, &w] {
+        if (w.currentRow(pw::items) >= 0)
+            openItem(static_cast<std::size_t>(w.currentRow(pw::items)));
+    });
+    w.onClick(pw::openItem, [this] {
+        if (const std::optional<std::size_t> item = currentItem())
+            openItem(*item);
+    });
+    w.onClick(pw::removeItem, [this] { removeItem(); });
+    w.onClick(pw::moveUp, [this] { moveItem(-1); });
+    w.onClick(pw::moveDown, [this] { moveItem(1); });
+    w.onClick(pw::renameItem, [this] { renameItem(); });
+    for (std::string_view field : {pw::name, pw::date, pw::client, pw::designer})
+        w.on(forms::Event::Change, field, [this, &w] { fieldChanged(w); });
+    w.on(forms::Event::Commit, pw::floatPercent, [this, &w] { commitFloat(w); });
+    w.on(forms::Event::Commit, pw::contractAmount, [this, &w] { commitContract(w); });
+    show();
+    if (!m_document.quote.items.empty())
+        w.setCurrentRow(pw::items, 0);
+}
+
+void ProjectCommands::tell(std::string text) {
+    m_desktop.showMessage({std::move(text), std::string(forms::applicationTitle), forms::MessageIcon::None});
+}
+
+// --- the file
+
+bool ProjectCommands::confirmDiscard() {
+    if (!m_document.modified)
+        return true;
+    const forms::Question question{{"项目“" + displayName(m_document) + "”已经修改，要保存吗？",
+                                    std::string(forms::applicationTitle), forms::MessageIcon::Question},
+                                   {"保存", "不保存", "取消"},
+                                   0,
+                                   2};
+    switch (m_desktop.ask(question)) {
+    case 0:
+        return save();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ProjectCommands::mayEnd() {
+    return confirmDiscard();
+}
+
+void ProjectCommands::newProject() {
+    if (!confirmDiscard())
+        return;
+    ProjectDocument fresh;
+    fresh.quote.date = m_desktop.today();
+    replaceDocument(std::move(fresh));
+}
+
+void ProjectCommands::chooseAndOpen() {
+    if (!confirmDiscard())
+        return;
+    const std::optional<std::string> path = m_desktop.chooseFile(
+        {forms::FileRequest::Purpose::Open, "打开项目", m_document.path, std::string(projectFilter)});
+    if (path)
+        open(*path, false);
+}
+
+void ProjectCommands::open(const std::string& path, bool confirm) {
+    if (confirm && !confirmDiscard())
+        return;
+    const std::string name = fileNameOf(path);
+    const forms::FileContents contents = m_desktop.readFile(path, projects::maxFileBytes);
+    std::variant<projects::OpenedQuote, projects::FileProblem> read;
+    if (!contents.error.empty())
+        read = projects::FileProblem{"无法读取这个文件（" + contents.error + "）"};
+    else if (contents.tooLarge)
+        read = *projects::sizeProblem(contents.size);
+    else
+        read = projects::readProjectFile(contents.bytes);
+
+    if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
+        // Each item must be one the main window can hold, since it can be opened there.
+        forms::Form scratch(forms::mainWindowDefinition());
+        rules::installMainWindowRules(scratch);
+        for (std::size_t i = 0; i < opened->quote.items.size(); ++i) {
+            if (fillMainWindow(scratch, opened->quote.items[i].inputs)) {
+                read = projects::FileProblem{"第 " + std::to_string(i + 1) +
+                                             " 个单项的输入不是主窗口能够填出的组合"};
+                break;
+            }
+        }
+    }
+    if (const auto* problem = std::get_if<projects::FileProblem>(&read)) {
+        tell(projects::openFailureMessage(name, *problem));
+        if (!contents.error.empty()) {
+            // A file that is gone or unreadable leaves the list of recent projects.
+            std::vector<std::string> recent = m_desktop.recentProjects();
+            std::erase(recent, path);
+            m_desktop.setRecentProjects(recent);
+            showRecentProjects();
+        }
+        return;
+    }
+    auto& opened = std::get<projects::OpenedQuote>(read);
+    ProjectDocument document;
+    document.quote = std::move(opened.quote);
+    document.figures = std::move(opened.figures);
+    document.path = path;
+    replaceDocument(std::move(document));
+    remember(path);
+    m_desktop.showWindow(project);
+}
+
+bool ProjectCommands::save() {
+    if (m_document.path.empty())
+        return saveAs();
+    return writeTo(m_document.path);
+}
+
+bool ProjectCommands::saveAs() {
+    const std::string suggested =
+        m_document.path.empty() ? displayName(m_document) + ".varnel" : m_document.path;
+    const std::optional<std::string> chosen = m_desktop.chooseFile(
+        {forms::FileRequest::Purpose::Save, "项目另存为", suggested, std::string(projectFilter)});
+    if (!chosen)
+        return false;
+    return writeTo(withExtension(*chosen));
+}
+
+bool ProjectCommands::writeTo(const std::string& path) {
+    const std::string error = m_desktop.writeFile(path, projects::writeProjectFile(m_document.quote));
+    if (!error.empty()) {
+        tell("项目未能保存为“" + fileNameOf(path) + "”：" + error +
+             "。\n项目仍未保存：请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。");
+        return false;
+    }
+    m_document.path = path;
+    m_document.modified = false;
+    remember(path);
+    show();
+    return true;
+}
+
+void ProjectCommands::remember(const std::string& path) {
+    std::vector<std::string> recent = m_desktop.recentProjects();
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > menu::recentCount)
+        recent.resize(menu::recentCount);
+    m_desktop.setRecentProjects(recent);
+    showRecentProjects();
+}
+
+void ProjectCommands::replaceDocument(ProjectDocument document) {
+    m_document = std::move(document);
+    show();
+    if (forms::Form* w = m_desktop.openWindow(project))
+        w->setCurrentRow(pw::items, m_document.quote.items.empty() ? -1 : 0);
+}
+
+void ProjectCommands::changed() {
+    m_document.modified = true;
+    show();
+}
+
+// --- the items
+
+void ProjectCommands::addItem() {
+    const std::optional<engine::CalculationRecord>& record = m_calculations.record;
+    if (!record) {
+        tell("还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
+        return;
+    }
+    const engine::Project& in = record->project;
+    const std::string suggested =
+        std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*in.type)]) + " " +
+        engine::joinedText(record->variables.feeBase) + "万元";
+    const std::optional<std::string> typed = m_desktop.askText({"加入项目", "单项名称：", suggested});
+    if (!typed)
+        return;
+    const std::string name = trimmed(*typed);
+    if (name.empty()) {
+        tell("单项名称不能为空，这次计算没有加入项目。");
+        return;
+    }
+    if (m_document.quote.items.size() >= projects::maxItems) {
+        tell("一个项目最多有 " + std::to_string(projects::maxItems) + " 个单项，这次计算没有加入项目。");
+        return;
+    }
+    projects::Item item{name, projects::canonicalInputs(in)};
+    auto figures = projects::figuresOf(item.inputs);
+    m_document.quote.items.push_back(std::move(item));
+    m_document.figures.push_back(std::get<projects::ItemFigures>(std::move(figures)));
+    changed();
+    forms::Form& w = m_desktop.showWindow(project);
+    w.setCurrentRow(pw::items, static_cast<int>(m_document.quote.items.size()) - 1);
+}
+
+void ProjectCommands::updateItem() {
+    const std::optional<std::size_t> index = m_document.openedItem;
+    if (!index) {
+        tell(
+            "没有从项目打开到主窗口的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+        return;
+    }
+    const std::optional<engine::CalculationRecord>& record = m_calculations.record;
+    projects::Item& item = m_document.quote.items[*index];
+    engine::Project inputs = projects::canonicalInputs(record->project);
+    if (inputs != item.inputs) {
+        item.inputs = std::move(inputs);
+        m_document.figures[*index] = std::get<projects::ItemFigures>(projects::figuresOf(item.inputs));
+        changed();
+    }
+    forms::Form& w = m_desktop.showWindow(project);
+    w.setCurrentRow(pw::items, static_cast<int>(*index));
+}
+
+std::optional<std::size_t> ProjectCommands::currentItem() {
+    forms::Form* w = m_desktop.openWindow(project);
+    if (!w || w->currentRow(pw::items) < 0)
+        return std::nullopt;
+    return static_cast<std::size_t>(w->currentRow(pw::items));
+}
+
+void ProjectCommands::openItem(std::size_t index) {
+    forms::Form& w = m_desktop.showWindow(main);
+    // Every item of the project was entered into a main window once (or checked so when it was opened).
+    fillMainWindow(w, m_document.quote.items[index].inputs);
+    runCalculation(w, m_calculations, m_desktop);
+    m_document.openedItem = index;
+}
+
+void ProjectCommands::removeItem() {
+    const std::optional<std::size_t> index = currentItem();
+    if (!index)
+        return;
+    const forms::Question question{{"从项目中删除单项“" + m_document.quote.items[*index].name + "”吗？",
+                                    std::string(forms::applicationTitle), forms::MessageIcon::Question},
+                                   {"删除", "取消"},
+                                   1,
+                                   1};
+    if (m_desktop.ask(question) != 0)
+        return;
+    m_document.quote.items.erase(m_document.quote.items.begin() + static_cast<std::ptrdiff_t>(*index));
+    m_document.figures.erase(m_document.figures.begin() + static_cast<std::ptrdiff_t>(*index));
+    if (m_document.openedItem == index)
+        m_document.openedItem.reset();
+    else if (m_document.openedItem && *m_document.openedItem > *index)
+        --*m_document.openedItem;
+    changed();
+}
+
+void ProjectCommands::moveItem(int by) {
+    const std::optional<std::size_t> index = currentItem();
+    if (!index)
+        return;
+    const std::ptrdiff_t to = static_cast<std::ptrdiff_t>(*index) + by;
+    if (to < 0 || to >= static_cast<std::ptrdiff_t>(m_document.quote.items.size()))
+        return;
+    const auto target = static_cast<std::size_t>(to);
+    std::swap(m_document.quote.items[*index], m_document.quote.items[target]);
+    std::swap(m_document.figures[*index], m_document.figures[target]);
+    if (m_document.openedItem == index)
+        m_document.openedItem = target;
+    else if (m_document.openedItem == target)
+        m_document.openedItem = *index;
+    changed();
+    if (forms::Form* w = m_desktop.openWindow(project))
+        w->setCurrentRow(pw::items, static_cast<int>(target));
+}
+
+void ProjectCommands::renameItem() {
+    const std::optional<std::size_t> index = currentItem();
+    if (!index)
+        return;
+    projects::Item& item = m_document.quote.items[*index];
+    const std::optional<std::string> typed = m_desktop.askText({"重命名单项", "单项名称：", item.name});
+    if (!typed)
+        return;
+    const std::string name = trimmed(*typed);
+    if (name.empty()) {
+        tell("单项名称不能为空，单项的名称没有改变。");
+        return;
+    }
+    if (name == item.name)
+        return;
+    item.name = name;
+    changed();
+}
+
+// --- the project window's fields
+
+void ProjectCommands::fieldChanged(forms::Form& w) {
+    projects::Quote& q = m_document.quote;
+    const projects::Quote before = {q.name, q.client, q.designer, q.date, 0, {}, {}};
+    q.name = w.text(pw::name);
+    q.client = w.text(pw::client);
+    q.designer = w.text(pw::designer);
+    q.date = w.text(pw::date);
+    if (q.name != before.name || q.client != before.client || q.designer != before.designer ||
+        q.date != before.date)
+        changed();
+}
+
+void ProjectCommands::commitFloat(forms::Form& w) {
+    const std::string typed = w.text(pw::floatPercent);
+    const std::optional<double> percent = projects::readFloat(typed);
+    if (!percent) {
+        tell("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“" + typed + "”不是。浮动幅度值仍为 " +
+             floatText(m_document.quote.floatPercent) + "%。");
+        w.setText(pw::floatPercent, floatText(m_document.quote.floatPercent));
+        w.setFocus(pw::floatPercent);
+        return;
+    }
+    if (*percent != m_document.quote.floatPercent) {
+        m_document.quote.floatPercent = *percent;
+        changed();
+    }
+    show();
+}
+
+void ProjectCommands::commitContract(forms::Form& w) {
+    const std::string typed = trimmed(w.text(pw::contractAmount));
+    std::optional<double> amount;
+    if (!typed.empty()) {
+        amount = projects::readContractAmount(typed);
+        if (!amount) {
+            const std::optional<double>& kept = m_document.quote.contractAmount;
+            tell("合同额应为大于零的数（单位为万元），“" + typed + "”不是。" +
+                 (kept ? "合同额仍为 " + engine::joinedText(*kept) + " 万元。"
+                       : "合同额仍按浮动幅度值计算。"));
+            w.setText(pw::contractAmount, kept ? engine::joinedText(*kept) : "");
+            w.setFocus(pw::contractAmount);
+            return;
+        }
+    }
+    if (amount != m_document.quote.contractAmount) {
+        m_document.quote.contractAmount = amount;
+        changed();
+    }
+    show();
+}
+
+// --- what the windows show
+
+void ProjectCommands::show() {
+    const std::string mark = m_document.modified ? " *" : "";
+    if (forms::Form* w = m_desktop.openWindow(main)) {
+        const bool untitled = m_document.blank() && m_document.quote.items.empty();
+        w->setTitle(untitled ? std::string(forms::applicationTitle)
+                             : std::string(forms::applicationTitle) + " - " + displayName(m_document) + mark);
+    }
+    forms::Form* w = m_desktop.openWindow(project);
+    if (!w)
+        return;
+    const projects::Quote& q = m_document.quote;
+    const projects::Totals totals = m_document.totals();
+    w->setTitle("项目 - " + displayName(m_document) + mark);
+    w->setText(pw::name, q.name);
+    w->setText(pw::client, q.client);
+    w->setText(pw::designer, q.designer);
+    w->setText(pw::date, q.date);
+    std::vector<forms::Row> rows;
+    rows.reserve(q.items.size());
+    for (std::size_t i = 0; i < q.items.size(); ++i)
+        rows.push_back(itemRow(q.items[i], m_document.figures[i]));
+    w->setRows(pw::items, std::move(rows), totalRow(m_document.figures, totals.total));
+    w->setText(pw::floatPercent, floatText(q.floatPercent));
+    w->setEnabled(pw::floatPercent, !q.contractAmount);
+    w->setText(pw::contractAmount, q.contractAmount ? engine::joinedText(*q.contractAmount) : "");
+    w->setText(pw::total, engine::resultBoxText(totals.total));
+    w->setText(pw::contract, engine::resultBoxText(totals.contract));
+    w->setCaption(pw::floatNote, floatNote(totals));
+    const bool any = !q.items.empty();
+    for (std::string_view action : {pw::openItem, pw::moveUp, pw::moveDown, pw::renameItem, pw::removeItem,
+                                    pw::printReport, pw::saveReport, pw::exportWorkbook})
+        w->setEnabled(action, any);
+}
+
+void ProjectCommands::showRecentProjects() {
+    forms::Form* w = m_desktop.openWindow(main);
+    if (!w)
+        return;
+    const std::vector<std::string> recent = m_desktop.recentProjects();
+    w->setVisible(menu::noRecent, recent.empty());
+    for (std::size_t i = 0; i < menu::recentCount; ++i) {
+        const bool listed = i < recent.size();
+        w->setCaption(menu::recent(i), listed ? std::to_string(i + 1) + " " + recent[i] : "");
+        w->setVisible(menu::recent(i), listed);
+    }
+}
+
+} // namespace varnel::session

@@ -1,0 +1,429 @@
+// A whole project's quote through the program's own windows, driven as a user drives them: items added
+// from the main window, the project window's table, float and contract amount, saving and opening, opening
+// an item back into the main window, and the questions about unsaved changes.
+#include "session/session.h"
+
+#include "engine/numbers.h"
+#include "forms/form.h"
+#include "forms/projectwindow.h"
+#include "projects/projectfile.h"
+#include "rules/boxes.h"
+#include "rules/rules.h"
+#include "session/mainwindowfill.h"
+#include "session/projectbinding.h"
+#include "support/modeldesktop.h"
+#include "support/samplequote.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace varnel;
+namespace box = rules::box;
+namespace pw = forms::projectwindow;
+namespace windows = forms::windows;
+
+namespace {
+
+// The main window's menu items and buttons.
+constexpr std::string_view calculate = "Command1";
+constexpr std::string_view newProject = "newproject", openProject = "openproject",
+                           saveProject = "saveproject", saveProjectAs = "saveprojectas", addItem = "additem",
+                           updateItem = "updateitem", projectWindowItem = "projectwindow",
+                           exitProgram = "exit";
+
+class Project : public ::testing::Test {
+  protected:
+    Project() { desktop.session.start(); }
+
+    forms::Form& main() { return desktop.window(windows::main); }
+    forms::Form& projectWindow() { return desktop.window(windows::project); }
+    const session::ProjectDocument& document() { return desktop.session.project(); }
+
+    void click(std::string_view control, std::string_view form = windows::main) {
+        ASSERT_FALSE(desktop.window(form).userClick(control)) << control;
+    }
+    void type(std::string_view control, std::string text, std::string_view form = windows::main) {
+        ASSERT_FALSE(desktop.window(form).userType(control, std::move(text))) << control;
+    }
+    void commit(std::string_view control, std::string text) {
+        type(control, std::move(text), windows::project);
+        ASSERT_FALSE(projectWindow().userCommit(control));
+    }
+
+    // Enters the inputs as a user would, calculates and adds the result under that name.
+    void addCalculation(const engine::Project& inputs, const std::string& name) {
+        ASSERT_FALSE(session::fillMainWindow(main(), inputs));
+        click(calculate);
+        ASSERT_TRUE(desktop.session.calculations().record);
+        desktop.textAnswers.push_back(name);
+        click(addItem);
+    }
+    void addTheSampleItems() {
+        for (const projects::Item& item : test::sampleQuote().items)
+            addCalculation(item.inputs, item.name);
+    }
+    std::vector<std::string> column(int index) {
+        std::vector<std::string> texts;
+        for (const forms::Row& row : projectWindow().rows(pw::items))
+            texts.push_back(row[static_cast<std::size_t>(index)]);
+        return texts;
+    }
+    std::vector<std::string> itemNames() { return column(0); }
+
+    test::ModelDesktop desktop;
+};
+
+TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
+    addTheSampleItems();
+    ASSERT_EQ(desktop.textRequests.size(), 3u);
+    EXPECT_EQ(desktop.textRequests[0].title, "加入项目");
+    EXPECT_EQ(desktop.textRequests[0].suggested, "公路和城市道路工程 1500万元");
+    EXPECT_EQ(desktop.textRequests[2].suggested, "园林绿化工程 300万元");
+
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{"主线道路（一标段）", "地下人防", "沿线绿化"}));
+    const forms::Row& building = projectWindow().rows(pw::items)[1];
+    EXPECT_EQ(building, (forms::Row{"地下人防", "建筑、人防工程", "Ⅱ级", " 1500", " 60.555", " 3.02775",
+                                    " 63.58275", " 63.58275"}));
+    const session::ProjectDocument& d = document();
+    const double road = d.figures[0].chargedFee();
+    EXPECT_EQ(d.figures[0].chargedPhase, engine::DesignPhase::Preliminary);
+    EXPECT_EQ(projectWindow().rows(pw::items)[0][7], engine::resultBoxText(road));
+    const double total = (road + 63.58275) + d.figures[2].chargedFee();
+    EXPECT_EQ(projectWindow().state(pw::items).footer[0], "合计");
+    EXPECT_EQ(projectWindow().state(pw::items).footer[7], engine::resultBoxText(total));
+    EXPECT_EQ(projectWindow().text(pw::total), engine::resultBoxText(total));
+    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total)); // no float yet
+    EXPECT_EQ(projectWindow().currentRow(pw::items), 2);                         // the item just added
+    EXPECT_EQ(main().title(), "Varnel - 未命名项目 *");
+    EXPECT_EQ(projectWindow().title(), "项目 - 未命名项目 *");
+    EXPECT_EQ(projectWindow().text(pw::date), "2026-12-09");
+}
+
+TEST_F(Project, NothingIsAddedWithoutACompleteCalculationOrAName) {
+    click(addItem);
+    EXPECT_EQ(desktop.lastMessage(),
+              "还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
+    EXPECT_TRUE(desktop.textRequests.empty());
+
+    ASSERT_FALSE(session::fillMainWindow(main(), test::sampleQuote().items[1].inputs));
+    click(calculate);
+    click(addItem); // the name dialog cancelled
+    desktop.textAnswers.push_back("  ");
+    click(addItem);
+    EXPECT_EQ(desktop.lastMessage(), "单项名称不能为空，这次计算没有加入项目。");
+    EXPECT_TRUE(document().quote.items.empty());
+    EXPECT_FALSE(document().modified);
+    EXPECT_EQ(main().title(), "Varnel");
+}
+
+TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
+    addTheSampleItems();
+    type(pw::name, "某某道路工程", windows::project);
+    type(pw::client, "某某市城市建设投资有限公司", windows::project);
+    commit(pw::floatPercent, "-5");
+    desktop.fileAnswers.push_back("/home/user/道路");
+    click(saveProject);
+    ASSERT_EQ(desktop.fileRequests.size(), 1u);
+    EXPECT_EQ(desktop.fileRequests[0].purpose, forms::FileRequest::Purpose::Save);
+    EXPECT_EQ(desktop.fileRequests[0].suggested, "某某道路工程.varnel");
+    ASSERT_TRUE(desktop.files.contains("/home/user/道路.varnel"));
+    EXPECT_FALSE(document().modified);
+    EXPECT_EQ(main().title(), "Varnel - 某某道路工程");
+    EXPECT_EQ(desktop.recent, std::vector<std::string>{"/home/user/道路.varnel"});
+    EXPECT_EQ(main().caption("recent1"), "1 /home/user/道路.varnel");
+    EXPECT_TRUE(main().visible("recent1"));
+    EXPECT_FALSE(main().visible("norecent"));
+
+    const projects::Quote saved = document().quote;
+    const std::string file = desktop.files["/home/user/道路.varnel"];
+    click(newProject);
+    EXPECT_TRUE(desktop.questions.empty()); // nothing unsaved
+    EXPECT_TRUE(projectWindow().rows(pw::items).empty());
+    EXPECT_EQ(projectWindow().text(pw::name), "");
+    EXPECT_EQ(main().title(), "Varnel");
+
+    desktop.fileAnswers.push_back("/home/user/道路.varnel");
+    click(openProject);
+    EXPECT_EQ(document().quote, saved);
+    EXPECT_EQ(document().path, "/home/user/道路.varnel");
+    EXPECT_FALSE(document().modified);
+    EXPECT_EQ(itemNames().size(), 3u);
+    EXPECT_EQ(projectWindow().text(pw::floatPercent), "-5");
+    EXPECT_EQ(projectWindow().text(pw::client), "某某市城市建设投资有限公司");
+
+    click(saveProject); // saved where it came from, without asking
+    EXPECT_EQ(desktop.fileRequests.size(), 2u);
+    EXPECT_EQ(desktop.files["/home/user/道路.varnel"], file);
+}
+
+TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
+    addTheSampleItems();
+    for (std::size_t i = 0; i < 3; ++i) {
+        ASSERT_FALSE(projectWindow().userActivateRow(pw::items, static_cast<int>(i)));
+        const projects::Item& item = document().quote.items[i];
+        EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), item.inputs) << item.name;
+        EXPECT_EQ(main().text(session::boxes::benchmarkFee),
+                  engine::resultBoxText(document().figures[i].benchmarkFee()));
+        EXPECT_EQ(main().focus(), session::boxes::amount);
+    }
+    // The landscape is open: change its amount, calculate and update it.
+    type(session::boxes::amount, "400");
+    click(calculate);
+    click(updateItem);
+    EXPECT_EQ(document().quote.items[2].inputs.amount, "400");
+    EXPECT_EQ(document().quote.items[2].name, "沿线绿化");
+    EXPECT_EQ(projectWindow().rows(pw::items)[2][3], " 400");
+    EXPECT_TRUE(document().modified);
+}
+
+TEST_F(Project, UpdatingNeedsAnItemOpenedFromTheProject) {
+    click(updateItem);
+    EXPECT_EQ(
+        desktop.lastMessage(),
+        "没有从项目打开到主窗口的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+}
+
+TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
+    addTheSampleItems();
+    ASSERT_FALSE(projectWindow().userActivateRow(pw::items, 1)); // 地下人防
+    ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 1));
+    click(pw::moveUp, windows::project);
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "主线道路（一标段）", "沿线绿化"}));
+    EXPECT_EQ(projectWindow().currentRow(pw::items), 0);
+    click(pw::moveUp, windows::project); // already first
+    ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 1));
+    desktop.buttonAnswers.push_back("删除");
+    click(pw::removeItem, windows::project);
+    EXPECT_EQ(desktop.questions.back().message.text, "从项目中删除单项“主线道路（一标段）”吗？");
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
+
+    type(session::boxes::amount, "3000");
+    click(calculate);
+    click(updateItem);
+    EXPECT_EQ(document().quote.items[0].inputs.amount, "3000"); // still 地下人防
+    EXPECT_EQ(document().quote.items[1].inputs.amount, "300");
+}
+
+TEST_F(Project, RemovingAsksAndRenamingTakesANewName) {
+    addTheSampleItems();
+    ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 0));
+    click(pw::removeItem, windows::project); // the default button keeps it
+    EXPECT_EQ(desktop.questions.back().buttons, (std::vector<std::string>{"删除", "取消"}));
+    EXPECT_EQ(itemNames().size(), 3u);
+
+    desktop.textAnswers.push_back(" 主线道路 ");
+    click(pw::renameItem, windows::project);
+    EXPECT_EQ(desktop.textRequests.back().suggested, "主线道路（一标段）");
+    EXPECT_EQ(itemNames()[0], "主线道路");
+    ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 2));
+    click(pw::moveDown, windows::project); // already last
+    EXPECT_EQ(itemNames()[2], "沿线绿化");
+}
+
+TEST_F(Project, TheFloatIsWithinTwentyPercentOrRefused) {
+    addTheSampleItems();
+    const double total = document().totals().total;
+    commit(pw::floatPercent, "10");
+    EXPECT_EQ(document().quote.floatPercent, 10);
+    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total * 1.1));
+    EXPECT_TRUE(desktop.messages.empty());
+
+    for (const char* wrong : {"25", "abc", "", "-20.01"}) {
+        commit(pw::floatPercent, wrong);
+        EXPECT_EQ(desktop.lastMessage(), std::string("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“") +
+                                             wrong + "”不是。浮动幅度值仍为 10%。");
+        EXPECT_EQ(projectWindow().text(pw::floatPercent), "10");
+        EXPECT_EQ(projectWindow().focus(), pw::floatPercent);
+        EXPECT_EQ(document().quote.floatPercent, 10);
+    }
+}
+
+TEST_F(Project, ATypedContractAmountShowsTheFloatItImplies) {
+    addTheSampleItems();
+    const double total = document().totals().total;
+    commit(pw::contractAmount, engine::joinedText(total * 1.1));
+    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +10.00%");
+    EXPECT_FALSE(projectWindow().enabled(pw::floatPercent));
+    commit(pw::contractAmount, engine::joinedText(total * 1.25));
+    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +25.00%，超出了 -20% 到 +20% 的范围");
+    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total * 1.25));
+
+    commit(pw::contractAmount, "-3");
+    EXPECT_EQ(desktop.lastMessage(), "合同额应为大于零的数（单位为万元），“-3”不是。合同额仍为 " +
+                                         engine::joinedText(total * 1.25) + " 万元。");
+    commit(pw::contractAmount, "");
+    EXPECT_FALSE(document().quote.contractAmount);
+    EXPECT_TRUE(projectWindow().enabled(pw::floatPercent));
+    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额 = 合计 × (1 + 浮动幅度值)");
+}
+
+TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
+    addTheSampleItems();
+    for (std::string_view command : {newProject, openProject, exitProgram}) {
+        desktop.buttonAnswers.push_back("取消");
+        click(command);
+        EXPECT_EQ(desktop.questions.back().message.text, "项目“未命名项目”已经修改，要保存吗？");
+        EXPECT_EQ(desktop.questions.back().buttons, (std::vector<std::string>{"保存", "不保存", "取消"}));
+        EXPECT_EQ(document().quote.items.size(), 3u);
+        EXPECT_TRUE(desktop.fileRequests.empty());
+        EXPECT_FALSE(desktop.ended);
+    }
+    EXPECT_FALSE(desktop.session.mayEnd() && false); // asked again, answered with the default: 保存
+    ASSERT_EQ(desktop.fileRequests.size(), 1u);      // which asks where, and was cancelled
+    EXPECT_TRUE(document().modified);
+
+    desktop.buttonAnswers.push_back("不保存");
+    click(newProject);
+    EXPECT_TRUE(document().quote.items.empty());
+    EXPECT_FALSE(document().modified);
+}
+
+TEST_F(Project, SavingBeforeExitEndsTheProgramOnlyOnceSaved) {
+    addTheSampleItems();
+    desktop.fileAnswers.push_back("/read-only/道路.varnel");
+    click(exitProgram); // 保存, into a folder that cannot be written
+    EXPECT_FALSE(desktop.ended);
+    EXPECT_EQ(desktop.lastMessage(), "项目未能保存为“道路.varnel”：无法在这个文件夹中写入文件。\n"
+                                     "项目仍未保存：请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。");
+    EXPECT_TRUE(document().modified);
+    EXPECT_TRUE(document().path.empty());
+
+    desktop.fileAnswers.push_back("/home/user/道路.varnel");
+    click(exitProgram);
+    EXPECT_TRUE(desktop.ended);
+    EXPECT_TRUE(desktop.files.contains("/home/user/道路.varnel"));
+}
+
+TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
+    addTheSampleItems();
+    const projects::Quote before = document().quote;
+    desktop.files["/home/user/notes.varnel"] = "{\"name\": \"x\"}";
+    desktop.files["/home/user/huge.varnel"] = std::string(17 * 1024 * 1024, ' ');
+    struct Case {
+        const char* path;
+        const char* message;
+    };
+    for (const Case c :
+         {Case{"/home/user/notes.varnel",
+               "无法打开“notes.varnel”：这不是 Varnel 的项目文件。当前的项目没有改变。"},
+          Case{"/home/user/huge.varnel",
+               "无法打开“huge.varnel”：文件有 17.0 MB，超过了项目文件 16.0 MB 的上限。当前的项目没有改变。"},
+          Case{"/home/user/gone.varnel",
+               "无法打开“gone.varnel”：无法读取这个文件（文件不存在）。当前的项目没有改变。"}}) {
+        desktop.buttonAnswers.push_back("不保存");
+        desktop.fileAnswers.push_back(c.path);
+        click(openProject);
+        EXPECT_EQ(desktop.lastMessage(), c.message);
+        EXPECT_EQ(document().quote, before);
+        EXPECT_TRUE(document().modified);
+    }
+}
+
+TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefused) {
+    projects::Quote quote = test::sampleQuote();
+    // 高速公路、一级公路工程 is offered with grade Ⅲ roads only.
+    quote.items[0].inputs.conditions.insert(engine::Condition::Expressway);
+    quote.items[0].inputs.conditions.set(engine::Condition::UrbanRoadUnderPipes, false);
+    desktop.files["/home/user/edited.varnel"] = projects::writeProjectFile(quote);
+    desktop.session.project(); // nothing open yet
+    desktop.fileAnswers.push_back("/home/user/edited.varnel");
+    click(openProject);
+    EXPECT_EQ(desktop.lastMessage(),
+              "无法打开“edited.varnel”：第 1 个单项的输入不是主窗口能够填出的组合。当前的项目没有改变。");
+    EXPECT_TRUE(document().quote.items.empty());
+}
+
+TEST_F(Project, ARecentProjectThatIsGoneLeavesTheList) {
+    desktop.recent = {"/home/user/gone.varnel", "/home/user/道路.varnel"};
+    desktop.files["/home/user/道路.varnel"] = projects::writeProjectFile(test::sampleQuote());
+    desktop.close(windows::main);
+    desktop.showWindow(windows::main);
+    EXPECT_EQ(main().caption("recent2"), "2 /home/user/道路.varnel");
+    click("recent1");
+    EXPECT_EQ(desktop.recent, std::vector<std::string>{"/home/user/道路.varnel"});
+    EXPECT_FALSE(main().visible("recent2"));
+    click("recent1");
+    EXPECT_EQ(document().quote.name, "某某道路工程");
+    EXPECT_EQ(main().title(), "Varnel - 某某道路工程");
+}
+
+TEST_F(Project, TheCommandLineOpensAProject) {
+    test::ModelDesktop second;
+    second.files["/home/user/道路.varnel"] = projects::writeProjectFile(test::sampleQuote());
+    second.session.start("/home/user/道路.varnel");
+    EXPECT_EQ(second.session.project().quote.items.size(), 3u);
+    EXPECT_EQ(second.opened,
+              (std::vector<std::string>{std::string(windows::main), std::string(windows::project)}));
+}
+
+TEST_F(Project, TheProjectWindowOpensFromTheMenuAndKeepsTheFieldsTyped) {
+    click(projectWindowItem);
+    EXPECT_FALSE(projectWindow().enabled(pw::openItem));
+    EXPECT_FALSE(projectWindow().enabled(pw::exportWorkbook));
+    type(pw::designer, "某某市政设计研究院", windows::project);
+    type(pw::date, "2026-12-10", windows::project);
+    EXPECT_EQ(document().quote.designer, "某某市政设计研究院");
+    EXPECT_EQ(document().quote.date, "2026-12-10");
+    EXPECT_TRUE(document().modified);
+    EXPECT_EQ(projectWindow().title(), "项目 - 未命名项目 *");
+    type(pw::name, "滨江路", windows::project);
+    EXPECT_EQ(main().title(), "Varnel - 滨江路 *");
+}
+
+// Whatever a user enters and calculates, the canonical inputs entered into a fresh main window give the
+// same inputs and the same figures: an item opens back into the main window exactly.
+TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
+    const unsigned seed = testing::UnitTest::GetInstance()->random_seed() + 19u;
+    std::mt19937 random(seed);
+    forms::Form w(forms::mainWindowDefinition());
+    rules::installMainWindowRules(w);
+    forms::Form fresh(forms::mainWindowDefinition());
+    rules::installMainWindowRules(fresh);
+
+    std::vector<std::string> clickable, typable;
+    for (const forms::ControlDef& c : w.definition().controls) {
+        if (c.kind == forms::Kind::CheckBox || c.kind == forms::Kind::OptionButton)
+            clickable.push_back(c.name);
+        if (c.kind == forms::Kind::TextBox && !c.readOnly)
+            typable.push_back(c.name);
+    }
+    for (std::string_view grade : {box::gradeIDescription, box::gradeIIDescription, box::gradeIIIDescription})
+        clickable.emplace_back(grade);
+    const auto& types = w.definition().at(std::string(box::typeList)).items;
+    const std::vector<std::string> texts{"1.2", "1.35", "1500", "0.15", "3", "0.3", "1.5", "300"};
+
+    int complete = 0;
+    for (int step = 0; step < 20000; ++step) {
+        const unsigned what = random() % 10;
+        if (what == 0) {
+            w.userChoose(box::typeList, types[random() % types.size()]);
+        } else if (what < 4) {
+            const std::string& b = typable[random() % typable.size()];
+            if (w.unreachable(b).empty())
+                w.userType(b, texts[random() % texts.size()]);
+        } else {
+            const std::string& c = clickable[random() % clickable.size()];
+            if (w.unreachable(c).empty())
+                w.userClick(c);
+        }
+        const engine::Project entered = session::readProject(w);
+        engine::Variables variables;
+        const engine::Outcome outcome = engine::calculate(entered, variables);
+        if (!outcome.complete())
+            continue;
+        ++complete;
+        const engine::Project canonical = projects::canonicalInputs(entered);
+        const forms::Refusal refused = session::fillMainWindow(fresh, canonical);
+        ASSERT_FALSE(refused) << refused.reason << " at step " << step << ", seed " << seed;
+        engine::Variables again;
+        const engine::Outcome refilled = engine::calculate(session::readProject(fresh), again);
+        ASSERT_EQ(refilled.benchmarkFee, outcome.benchmarkFee) << "step " << step << ", seed " << seed;
+        ASSERT_EQ(refilled.phase.has_value(), outcome.phase.has_value()) << "step " << step;
+        if (outcome.phase)
+            ASSERT_EQ(refilled.phase->share, outcome.phase->share) << "step " << step;
+    }
+    EXPECT_GT(complete, 1000);
+}
+
+} // namespace
