@@ -1,6 +1,10 @@
 #include "ui/reportpages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,12 +17,53 @@
 
 namespace varnel::ui {
 
+namespace {
+
+// The face shipped for the report: Noto Serif CJK SC cut down to the characters a report holds, with no
+// CJK radical in its character map (resources/fonts/make-report-font.py). A PDF names each glyph by the
+// lowest character the face maps to it, and Noto CJK draws 用 and ⽤ with one glyph: in this face 用 is
+// the only one, so the PDF's text is the report's.
+const QString shippedFamily = QStringLiteral("Varnel Report Serif");
+const QString shippedFile = QStringLiteral("varnel-report-serif.otf");
+
+// The face is beside the program on Windows, in share/varnel/fonts beside the program's bin folder once
+// installed, and in the build folder while the program is developed and tested.
+bool loadShippedFace() {
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList folders = {program, program + QStringLiteral("/../share/varnel/fonts")};
+#ifdef VARNEL_BUILD_FONT_DIR
+    folders << QStringLiteral(VARNEL_BUILD_FONT_DIR);
+#endif
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(shippedFile);
+        if (QFileInfo::exists(path) && QFontDatabase::addApplicationFont(path) != -1)
+            return true;
+    }
+    qWarning("%s not found beside the program: the report's PDF may give some characters as CJK radicals",
+             qPrintable(shippedFile));
+    return false;
+}
+
+// The window's font, its size and style, with the shipped face first: the window's own faces stand in
+// for a character the shipped face lacks (a rare one typed into a name). The face is loaded once, when
+// the first report goes on paper.
+QFont pageFont(const QFont& windowFont) {
+    static const bool loaded = loadShippedFace();
+    QFont font = windowFont;
+    if (loaded)
+        font.setFamilies(QStringList{shippedFamily} + windowFont.families());
+    return font;
+}
+
+} // namespace
+
 void setUpReportPage(QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
 }
 
-int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& font) {
+int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& windowFont) {
+    const QFont font = pageFont(windowFont);
     QPainter painter(&device);
     if (!painter.isActive())
         return 0;
