@@ -27,6 +27,69 @@ fi
 root="$work/root"
 dpkg -x "$deb" "$root"
 test -x "$root/usr/bin/varnel"
+
+# Installed on a machine that has only what Depends brings, every ELF file of the package finds each
+# library it needs (and its program interpreter): the package that holds that library on this machine
+# is named in Depends or is a dependency of one named there, at any depth. A library linked later
+# without its package being reachable that way fails here, even though this machine has it.
+sed 's/([^)]*)//g; s/\[[^]]*\]//g; s/[,|]/\n/g' <<<"$depends" | sed 's/[[:space:]]//g; s/:any$//' | grep -v '^$' |
+    sort -u >"$work/depends"
+# --recurse lists every package reached as a line of its own, and a virtual package's providers
+# indented under it; apt-cache marks virtual names with <>.
+xargs apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts --no-breaks \
+      --no-replaces --no-enhances <"$work/depends" |
+    awk '/Depends: / { sub(/.*Depends: /, ""); print; next } { gsub(/[[:space:]<>]/, ""); print }' |
+    cat - "$work/depends" | sort -u >"$work/reachable"
+# The packages that hold FILE on this machine; Debian 12 registers the libraries under /lib as well
+# as /usr/lib.
+owners() {
+    local path
+    for path in "$1" "${1#/usr}" "/usr$1" "$(readlink -f "$1")"; do
+        dpkg -S "$path" 2>/dev/null | grep -v '^diversion by' | sed 's/: \/.*//; s/, /\n/g' | sed 's/:.*//' | grep . &&
+            return 0
+    done
+    return 1
+}
+elves=()
+while IFS= read -r -d '' file; do
+    readelf -h "$file" >/dev/null 2>&1 && elves+=("$file")
+done < <(find "$root" -type f -print0)
+[ ${#elves[@]} -gt 0 ] || { echo "the package holds no ELF file"; exit 1; }
+# A library the package itself holds needs no other package.
+for file in "${elves[@]}"; do
+    readelf -dW "$file" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p'
+done >"$work/own-sonames"
+unreachable=()
+checked=0
+for file in "${elves[@]}"; do
+    name="${file#"$root"/}"
+    resolved=$(ldd "$file" 2>/dev/null || true)
+    interpreter=$(readelf -lW "$file" | sed -n 's/.*\[Requesting program interpreter: \(.*\)\]/\1/p')
+    needed=$(readelf -dW "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    for library in $interpreter $needed; do
+        checked=$((checked + 1))
+        grep -qxF "$library" "$work/own-sonames" && continue
+        if [[ "$library" == /* ]]; then
+            path="$library"
+        else
+            path=$(awk -v lib="$library" '$1 == lib && $2 == "=>" && $3 ~ /^\// { print $3; exit }' <<<"$resolved")
+        fi
+        if [ -z "$path" ] || [ ! -e "$path" ]; then
+            unreachable+=("$library (needed by $name) is not on this machine")
+        elif ! packages=$(owners "$path"); then
+            unreachable+=("$library (needed by $name) is $path, which no package holds")
+        elif ! grep -qxFf <(echo "$packages") "$work/reachable"; then
+            unreachable+=("$library (needed by $name) is in $(echo $packages), which Depends does not bring")
+        fi
+    done
+done
+if [ ${#unreachable[@]} -gt 0 ]; then
+    printf '%s\n' "${unreachable[@]}"
+    echo "Depends: $depends"
+    exit 1
+fi
+echo "libraries: the ${checked} that ${#elves[@]} ELF file(s) need all come with Depends"
+
 desktop="$root/usr/share/applications/varnel.desktop"
 desktop-file-validate "$desktop"
 grep -qx 'Name=Varnel' "$desktop"
