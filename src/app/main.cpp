@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include <optional>
+#include <string>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false); // the program decides when it ends
@@ -10,6 +13,11 @@ int main(int argc, char* argv[]) {
     varnel::ui::Program program;
     QObject::connect(&program, &varnel::ui::Program::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    program.start();
+    // `varnel FILE` opens a project file, as a double-click on one does.
+    const QStringList arguments = QApplication::arguments();
+    std::optional<std::string> projectFile;
+    if (arguments.size() > 1)
+        projectFile = arguments.at(1).toStdString();
+    program.start(projectFile);
     return app.exec();
 }

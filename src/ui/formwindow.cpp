@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -61,7 +62,15 @@ FormWindow::FormWindow(const forms::FormDef& definition, QWidget* parent)
     });
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow() {
+    stopCommitting(); // the widgets outlive the model they would commit to
+}
+
+void FormWindow::stopCommitting() {
+    for (auto& [name, widget] : m_widgets)
+        if (auto* edit = dynamic_cast<ModelLineEdit*>(widget))
+            edit->stopCommitting();
+}
 
 QWidget* FormWindow::control(const std::string& name) const {
     auto it = m_widgets.find(name);
@@ -75,7 +84,7 @@ QAction* FormWindow::menuItem(const std::string& name) const {
 
 void FormWindow::build() {
     const forms::FormDef& def = m_model->definition();
-    setWindowTitle(qs(def.caption));
+    setWindowTitle(qs(m_model->title()));
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -106,30 +115,50 @@ void FormWindow::buildMenus() {
     for (const forms::ControlDef& top : def.controls) {
         if (top.kind != forms::Kind::MenuItem || !top.container.empty())
             continue;
-        const bool hasItems =
-            std::any_of(def.controls.begin(), def.controls.end(), [&](const forms::ControlDef& c) {
-                return c.kind == forms::Kind::MenuItem && c.container == top.name;
-            });
         QAction* action = nullptr;
-        if (hasItems) {
+        if (hasMenuItems(top.name)) {
             QMenu* menu = bar->addMenu(qs(top.caption));
             menu->setObjectName(qs(top.name));
+            addMenuItems(*menu, top.name);
             action = menu->menuAction();
-            for (const forms::ControlDef& item : def.controls) {
-                if (item.kind != forms::Kind::MenuItem || item.container != top.name)
-                    continue;
-                QAction* sub = menu->addAction(qs(item.caption));
-                sub->setObjectName(qs(item.name));
-                connect(sub, &QAction::triggered, this,
-                        [this, name = item.name] { m_model->userClick(name); });
-                m_menuItems[item.name] = sub;
-            }
         } else {
             action = bar->addAction(qs(top.caption));
             connect(action, &QAction::triggered, this, [this, name = top.name] { m_model->userClick(name); });
         }
         action->setObjectName(qs(top.name));
         m_menuItems[top.name] = action;
+    }
+}
+
+bool FormWindow::hasMenuItems(const std::string& menu) const {
+    const forms::FormDef& def = m_model->definition();
+    return std::any_of(def.controls.begin(), def.controls.end(), [&](const forms::ControlDef& c) {
+        return c.kind == forms::Kind::MenuItem && c.container == menu;
+    });
+}
+
+// The items of a menu, each a command, a separator ("-") or a sub-menu of items of its own.
+void FormWindow::addMenuItems(QMenu& menu, const std::string& parent) {
+    for (const forms::ControlDef& item : m_model->definition().controls) {
+        if (item.kind != forms::Kind::MenuItem || item.container != parent)
+            continue;
+        QAction* action = nullptr;
+        if (item.caption == "-") {
+            action = menu.addSeparator();
+        } else if (hasMenuItems(item.name)) {
+            QMenu* sub = menu.addMenu(qs(item.caption));
+            sub->setObjectName(qs(item.name));
+            addMenuItems(*sub, item.name);
+            action = sub->menuAction();
+        } else {
+            action = menu.addAction(qs(item.caption));
+            if (!item.shortcut.empty())
+                action->setShortcut(QKeySequence(qs(item.shortcut)));
+            connect(action, &QAction::triggered, this,
+                    [this, name = item.name] { m_model->userClick(name); });
+        }
+        action->setObjectName(qs(item.name));
+        m_menuItems[item.name] = action;
     }
 }
 
@@ -213,6 +242,9 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         image->setAccessibleName(qs(c.accessibleName));
         return image;
     }
+    case Kind::Table:
+        w = new ModelTable(model, c.items, parent);
+        break;
     case Kind::MenuItem:
         return nullptr;
     }
@@ -259,18 +291,46 @@ void FormWindow::focusFirstControl() {
 
 void FormWindow::mirrorAll() {
     using forms::Property;
+    mirror({}, Property::Title);
     for (const forms::ControlDef& c : m_model->definition().controls) {
-        if (c.kind == forms::Kind::MenuItem || c.kind == forms::Kind::Image)
+        if (c.kind == forms::Kind::Image)
             continue;
-        for (Property p :
-             {Property::Caption, Property::Text, Property::Value, Property::Enabled, Property::Visible})
+        for (Property p : {Property::Caption, Property::Text, Property::Rows, Property::Value,
+                           Property::Enabled, Property::Visible})
             mirror(c.name, p);
+    }
+}
+
+// A menu item shows its caption and is shown and enabled as the model says; a separator keeps its line.
+void FormWindow::mirrorMenuItem(QAction& action, const std::string& name, forms::Property property) {
+    const forms::ControlState& s = m_model->state(name);
+    switch (property) {
+    case forms::Property::Caption:
+        if (!action.isSeparator() && !action.menu())
+            action.setText(qs(s.caption));
+        break;
+    case forms::Property::Enabled:
+        action.setEnabled(s.enabled);
+        break;
+    case forms::Property::Visible:
+        action.setVisible(s.visible);
+        break;
+    default:
+        break;
     }
 }
 
 void FormWindow::mirror(const std::string& name, forms::Property property) {
     using forms::Kind;
     using forms::Property;
+    if (property == Property::Title) {
+        setWindowTitle(qs(m_model->title()));
+        return;
+    }
+    if (QAction* action = menuItem(name)) {
+        mirrorMenuItem(*action, name, property);
+        return;
+    }
     QWidget* w = control(name);
     if (!w)
         return;
@@ -301,6 +361,14 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
     case Property::Value:
         if (kind == Kind::CheckBox || kind == Kind::OptionButton)
             static_cast<QAbstractButton*>(w)->setChecked(s.value != 0);
+        else if (kind == Kind::Table)
+            static_cast<ModelTable*>(w)->showCurrentRow();
+        break;
+    case Property::Rows:
+        if (kind == Kind::Table)
+            static_cast<ModelTable*>(w)->showRows();
+        break;
+    case Property::Title:
         break;
     case Property::Enabled:
         w->setEnabled(s.enabled);
@@ -316,7 +384,12 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
+    if (m_mayClose && !m_mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    stopCommitting();
     Q_EMIT closed();
 }
 

@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
 
 class QAction;
+class QMenu;
 
 namespace varnel::ui {
 
@@ -34,6 +36,8 @@ class FormWindow : public QMainWindow {
 
     // Gives the focus to the focusable control with the lowest tab number.
     void focusFirstControl();
+    // Asked before the window closes by its close box (or the system's close): false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
 
   Q_SIGNALS:
     void closed();
@@ -44,16 +48,21 @@ class FormWindow : public QMainWindow {
   private:
     void build();
     void buildMenus();
+    bool hasMenuItems(const std::string& menu) const;
+    void addMenuItems(QMenu& menu, const std::string& parent);
+    void mirrorMenuItem(QAction& action, const std::string& name, forms::Property property);
     QWidget* create(const forms::ControlDef& def, QWidget* parent);
     void applyTabOrder();
     void mirror(const std::string& control, forms::Property property);
     void mirrorAll();
+    void stopCommitting();
 
     std::unique_ptr<forms::Form> m_model;
     Twips m_twips;
     QWidget* m_client = nullptr;
     std::unordered_map<std::string, QWidget*> m_widgets;
     std::unordered_map<std::string, QAction*> m_menuItems;
+    std::function<bool()> m_mayClose;
 };
 
 } // namespace varnel::ui

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include <QAccessible>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -41,6 +42,11 @@ void ModelRadioButton::nextCheckState() {
 ModelLineEdit::ModelLineEdit(forms::Form& model, QWidget* parent) : QLineEdit(parent), m_model(model) {
     setMaxLength(INT_MAX); // no limit on what may be typed
     connect(this, &QLineEdit::textEdited, this, &ModelLineEdit::edited);
+    // Enter, or leaving the box after changing it, commits what was typed.
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (m_committing && !isReadOnly())
+            m_model.userCommit(nameOf(this));
+    });
 }
 
 void ModelLineEdit::edited(const QString& text) {
@@ -96,6 +102,93 @@ void ModelTextArea::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+ModelTable::ModelTable(forms::Form& model, const std::vector<std::string>& columns, QWidget* parent)
+    : QTableWidget(0, static_cast<int>(columns.size()), parent), m_model(model) {
+    QStringList headings;
+    for (const std::string& c : columns)
+        headings << QString::fromStdString(c);
+    setHorizontalHeaderLabels(headings);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false); // Tab leaves the table, as it leaves every other control
+    setWordWrap(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setHighlightSections(false);
+    connect(this, &QTableWidget::itemSelectionChanged, this, [this] { selected(); });
+    connect(this, &QTableWidget::activated, this, [this](const QModelIndex& index) {
+        if (index.row() < static_cast<int>(m_model.rows(nameOf(this)).size()))
+            m_model.userActivateRow(nameOf(this), index.row());
+    });
+}
+
+void ModelTable::showRows() {
+    const std::string name = nameOf(this);
+    const std::vector<forms::Row>& rows = m_model.rows(name);
+    const forms::Row& footer = m_model.state(name).footer;
+    m_showing = true;
+    setRowCount(static_cast<int>(rows.size() + (footer.empty() ? 0 : 1)));
+    const auto fill = [&](int row, const forms::Row& texts, bool total) {
+        for (int column = 0; column < columnCount(); ++column) {
+            const QString text = column < static_cast<int>(texts.size())
+                                     ? QString::fromStdString(texts[static_cast<std::size_t>(column)])
+                                     : QString();
+            QTableWidgetItem* cell = item(row, column);
+            if (!cell) {
+                cell = new QTableWidgetItem;
+                setItem(row, column, cell);
+            }
+            cell->setText(text);
+            // Names read from the left; amounts line up on the right, like the result boxes.
+            cell->setTextAlignment(Qt::AlignVCenter | (column >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+            cell->setFlags(total ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            QFont font = cell->font();
+            font.setBold(total);
+            cell->setFont(font);
+        }
+    };
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+        fill(row, rows[static_cast<std::size_t>(row)], false);
+    if (!footer.empty())
+        fill(static_cast<int>(rows.size()), footer, true);
+    resizeColumnsToContents();
+    horizontalHeader()->setStretchLastSection(true);
+    m_showing = false;
+    showCurrentRow();
+}
+
+void ModelTable::showCurrentRow() {
+    const int row = m_model.currentRow(nameOf(this));
+    m_showing = true;
+    if (row < 0) {
+        clearSelection();
+    } else {
+        setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollToItem(item(row, 0));
+    }
+    m_showing = false;
+}
+
+void ModelTable::selected() {
+    if (m_showing)
+        return;
+    const QList<QTableWidgetItem*> chosen = selectedItems();
+    if (!chosen.isEmpty() && chosen.first()->row() < static_cast<int>(m_model.rows(nameOf(this)).size()))
+        m_model.userSelectRow(nameOf(this), chosen.first()->row());
+}
+
+void ModelTable::keyPressEvent(QKeyEvent* event) {
+    // Enter activates the current row on every platform, not only where the style says so.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0 &&
+        currentRow() < static_cast<int>(m_model.rows(nameOf(this)).size())) {
+        m_model.userActivateRow(nameOf(this), currentRow());
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}

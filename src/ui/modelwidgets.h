@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 namespace varnel::ui {
 
@@ -49,12 +50,15 @@ class ModelLineEdit : public QLineEdit {
     static constexpr qsizetype undoLimit = 20000;
 
     ModelLineEdit(forms::Form& model, QWidget* parent);
+    // From now on the box commits nothing: its window is closing, and leaving the box then is no commit.
+    void stopCommitting() { m_committing = false; }
 
   private:
     void edited(const QString& text);
 
     forms::Form& m_model;
     qsizetype m_recorded = 0; // characters the history holds, at most: inserted and removed ones
+    bool m_committing = true;
 };
 
 // A multi-line text box; a mouse click on it is delivered to the model as a Click. So are Space and Enter
@@ -69,6 +73,27 @@ class ModelTextArea : public QPlainTextEdit {
 
   private:
     forms::Form& m_model;
+};
+
+// A table of rows to read, a row at a time: selecting a row (by mouse or keys) makes it the model's current
+// row, and a double-click or Enter activates it there. A footer row, if the model has one, stands last in
+// bold and cannot be selected.
+class ModelTable : public QTableWidget {
+  public:
+    ModelTable(forms::Form& model, const std::vector<std::string>& columns, QWidget* parent);
+
+    // Shows the model's rows and footer, and its current row.
+    void showRows();
+    void showCurrentRow();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void selected();
+
+    forms::Form& m_model;
+    bool m_showing = false;
 };
 
 // A command button whose caption may wrap over several lines, as a tall button's does.

@@ -4,7 +4,16 @@
 #include "ui/reportcommands.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace varnel::ui {
 
@@ -14,15 +23,45 @@ QString qs(const std::string& s) {
 }
 } // namespace
 
-Program::Program() = default;
+namespace {
+
+QMessageBox::Icon iconOf(forms::MessageIcon icon) {
+    switch (icon) {
+    case forms::MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case forms::MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case forms::MessageIcon::Question:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+std::unique_ptr<QSettings> settingsIn(const QString& file) {
+    if (!file.isEmpty())
+        return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    const QString portable =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("varnel.ini"));
+    if (QFileInfo::exists(portable))
+        return std::make_unique<QSettings>(portable, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Varnel"),
+                                       QStringLiteral("Varnel"));
+}
+
+const QString recentKey = QStringLiteral("recentProjects");
+
+} // namespace
+
+Program::Program(const QString& settingsFile) : m_settings(settingsIn(settingsFile)) {}
 
 Program::~Program() {
     for (auto& [name, window] : m_windows)
         delete window.data();
 }
 
-void Program::start() {
-    m_session.start();
+void Program::start(const std::optional<std::string>& projectFile) {
+    m_session.start(projectFile);
 }
 
 FormWindow* Program::window(const std::string& form) const {
@@ -36,6 +75,8 @@ FormWindow* Program::open(const std::string& form) {
     w->setWindowIcon(QApplication::windowIcon());
     m_windows[form] = w;
     connect(w, &FormWindow::closed, this, [this, form] { closed(form); });
+    // Closing the last window ends the program: an unsaved project is asked about first.
+    w->setCloseGuard([this, form] { return !isLastWindow(form) || m_session.mayEnd(); });
     m_session.bind(w->model());
     if (form == forms::windows::report)
         new ReportCommands(*w, *this); // owned by the window
@@ -58,14 +99,129 @@ forms::Form& Program::showWindow(std::string_view name) {
 }
 
 void Program::showMessage(const forms::Message& message) {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    if (message.icon == forms::MessageIcon::Stop)
-        icon = QMessageBox::Critical;
-    else if (message.icon == forms::MessageIcon::Exclamation)
-        icon = QMessageBox::Warning;
-    QMessageBox box(icon, qs(message.title), qs(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(iconOf(message.icon), qs(message.title), qs(message.text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+std::size_t Program::ask(const forms::Question& question) {
+    QMessageBox box(iconOf(question.message.icon), qs(question.message.title), qs(question.message.text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& caption : question.buttons)
+        buttons.push_back(box.addButton(qs(caption), QMessageBox::AcceptRole));
+    box.setDefaultButton(buttons.at(question.defaultButton));
+    box.setEscapeButton(buttons.at(question.escapeButton));
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return i;
+    return question.escapeButton;
+}
+
+std::optional<std::string> Program::askText(const forms::TextRequest& request) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(qs(request.title));
+    dialog.setLabelText(qs(request.label));
+    dialog.setTextValue(qs(request.suggested));
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.resize(dialog.fontMetrics().horizontalAdvance(QStringLiteral("中")) * 30,
+                  dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
+}
+
+std::optional<std::string> Program::chooseFile(const forms::FileRequest& request) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        request.suggested.empty() ? folder : QDir(folder).filePath(qs(request.suggested));
+    const QString chosen = request.purpose == forms::FileRequest::Purpose::Open
+                               ? QFileDialog::getOpenFileName(QApplication::activeWindow(), qs(request.title),
+                                                              suggested, qs(request.filter))
+                               : QFileDialog::getSaveFileName(QApplication::activeWindow(), qs(request.title),
+                                                              suggested, qs(request.filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.toStdString();
+}
+
+forms::Form* Program::openWindow(std::string_view form) {
+    FormWindow* w = window(std::string(form));
+    return w ? &w->model() : nullptr;
+}
+
+bool Program::isLastWindow(const std::string& form) const {
+    for (const auto& [name, w] : m_windows)
+        if (name != form && w)
+            return false;
+    return true;
+}
+
+forms::FileContents Program::readFile(const std::string& path, std::uintmax_t limit) {
+    QFile file(qs(path));
+    forms::FileContents contents;
+    if (!file.exists()) {
+        contents.error = "文件不存在";
+        return contents;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.error = file.error() == QFileDevice::PermissionsError ? "没有读取这个文件的权限"
+                                                                       : file.errorString().toStdString();
+        return contents;
+    }
+    contents.size = static_cast<std::uintmax_t>(file.size());
+    if (contents.size > limit) {
+        contents.tooLarge = true;
+        return contents;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        contents.error = file.errorString().toStdString();
+        return contents;
+    }
+    contents.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    contents.size = contents.bytes.size();
+    contents.tooLarge = contents.size > limit;
+    return contents;
+}
+
+std::string Program::writeFile(const std::string& path, std::string_view bytes) {
+    // The file is written beside its final name and takes that name only once it is complete.
+    QSaveFile file(qs(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return "无法在这个文件夹中写入文件";
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        file.cancelWriting();
+        file.commit();
+        return "写入文件时出错，磁盘可能已满";
+    }
+    if (!file.commit())
+        return "写入文件时出错，磁盘可能已满";
+    return {};
+}
+
+std::vector<std::string> Program::recentProjects() {
+    std::vector<std::string> paths;
+    for (const QString& path : m_settings->value(recentKey).toStringList())
+        paths.push_back(path.toStdString());
+    return paths;
+}
+
+void Program::setRecentProjects(const std::vector<std::string>& paths) {
+    QStringList list;
+    for (const std::string& path : paths)
+        list << qs(path);
+    m_settings->setValue(recentKey, list);
+    m_settings->sync();
+}
+
+std::string Program::today() {
+    return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
 }
 
 void Program::endProgram() {

@@ -6,8 +6,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSettings>
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace varnel::ui {
@@ -19,19 +22,32 @@ class Program : public QObject, public forms::Desktop {
     Q_OBJECT
 
   public:
-    Program();
+    // The user's settings (the recent projects) are kept in `settingsFile` where one is given; else in
+    // varnel.ini beside the program where that file exists (the portable folder keeps everything inside
+    // it); else where the system keeps a user's settings.
+    explicit Program(const QString& settingsFile = {});
     ~Program() override;
 
-    // Opens the main window, centred, with the focus on its first control.
-    void start();
+    // Opens the main window, centred, with the focus on its first control; then the project file, if any.
+    void start(const std::optional<std::string>& projectFile = std::nullopt);
 
     void showMessage(const forms::Message& message) override;
+    std::size_t ask(const forms::Question& question) override;
+    std::optional<std::string> askText(const forms::TextRequest& request) override;
+    std::optional<std::string> chooseFile(const forms::FileRequest& request) override;
     forms::Form& showWindow(std::string_view form) override;
+    forms::Form* openWindow(std::string_view form) override;
     void endProgram() override;
+    forms::FileContents readFile(const std::string& path, std::uintmax_t limit) override;
+    std::string writeFile(const std::string& path, std::string_view bytes) override;
+    std::vector<std::string> recentProjects() override;
+    void setRecentProjects(const std::vector<std::string>& paths) override;
+    std::string today() override;
 
     // The window of that name while it is open, else null.
     FormWindow* window(const std::string& form) const;
-    const engine::CalculationState& calculations() const { return m_session.calculations(); }
+    const session::CalculationState& calculations() const { return m_session.calculations(); }
+    const session::ProjectDocument& project() const { return m_session.project(); }
     bool ended() const { return m_ended; }
 
   Q_SIGNALS:
@@ -42,7 +58,10 @@ class Program : public QObject, public forms::Desktop {
     FormWindow* open(const std::string& form);
     void closed(const std::string& form);
 
+    bool isLastWindow(const std::string& form) const;
+
     std::map<std::string, QPointer<FormWindow>> m_windows;
+    std::unique_ptr<QSettings> m_settings;
     session::Session m_session{*this};
     bool m_ended = false;
 };

@@ -168,8 +168,16 @@ class FormWindowTest : public QObject {
         QCOMPARE(w.clientArea()->size(), QSize(def.clientWidth / 15, def.clientHeight / 15));
         for (const forms::ControlDef& c : def.controls) {
             if (c.kind == forms::Kind::MenuItem) {
-                QVERIFY2(w.menuItem(c.name), c.name.c_str());
-                QCOMPARE(w.menuItem(c.name)->text().toStdString(), c.caption);
+                QAction* item = w.menuItem(c.name);
+                QVERIFY2(item, c.name.c_str());
+                if (c.caption == "-")
+                    QVERIFY2(item->isSeparator(), c.name.c_str());
+                else
+                    QCOMPARE(item->text().toStdString(), c.caption);
+                QCOMPARE(item->shortcut().toString().toStdString(), c.shortcut);
+                QCOMPARE(item->isVisible(), !c.hidden);
+                if (!c.hidden) // a hidden action counts as disabled too
+                    QVERIFY2(item->isEnabled() == !c.disabled, c.name.c_str());
                 continue;
             }
             QWidget* widget = w.control(c.name);
