@@ -5,6 +5,7 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,7 +34,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     varnel::ui::setUpApplication();
-    varnel::ui::Program program;
+    // A script starts with no recent projects and leaves none behind: its settings live in a folder of its
+    // own for as long as it runs.
+    const QTemporaryDir settings;
+    varnel::ui::Program program(settings.filePath(QStringLiteral("varnel.ini")));
     program.start();
 
     varnel::script::ScriptRunner runner(program, [](const std::string& json) {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -37,6 +39,8 @@ std::string iconName(QMessageBox::Icon icon) {
         return "stop";
     case QMessageBox::Warning:
         return "exclamation";
+    case QMessageBox::Question:
+        return "question";
     default:
         return "none";
     }
@@ -53,7 +57,7 @@ QPoint indicatorCentre(QAbstractButton* button) {
         .center();
 }
 
-// The main window's menu entries, from its definition (文件, 退出, 帮助, 关于, 本软件, 作者).
+// The main window's menu entries, from its definition (文件 and its items, 项目, 帮助, 关于, …).
 bool isMenuItem(const std::string& name) {
     const forms::ControlDef* c = forms::mainWindowDefinition().find(name);
     return c && c->kind == forms::Kind::MenuItem;
@@ -106,6 +110,38 @@ void ScriptRunner::answerModalWindow() {
         answerMessageBox(box);
     else if (qobject_cast<QFileDialog*>(modal) || qobject_cast<QPrintDialog*>(modal))
         answerFileDialog(modal);
+    else if (qobject_cast<QInputDialog*>(modal))
+        answerTextDialog(modal);
+}
+
+// A text dialog is answered with the text prepared by answer-text, typed over what it suggests; without a
+// prepared answer it is cancelled.
+void ScriptRunner::answerTextDialog(QWidget* dialog) {
+    if (dialog == m_answering)
+        return;
+    auto* input = static_cast<QInputDialog*>(dialog);
+    const std::optional<std::string> answer = std::exchange(m_textAnswer, std::nullopt);
+    m_output(JsonObject()
+                 .raw("text", JsonObject()
+                                  .text("title", input->windowTitle().toStdString())
+                                  .text("label", input->labelText().toStdString())
+                                  .text("suggested", input->textValue().toStdString())
+                                  .raw("answer", answer ? script::quoted(*answer) : std::string("null"))
+                                  .str())
+                 .str());
+    m_answering = dialog;
+    QTimer::singleShot(0, dialog, [input, answer] {
+        if (!answer) {
+            QTest::keyClick(input, Qt::Key_Escape);
+            return;
+        }
+        auto* edit = input->findChild<QLineEdit*>();
+        edit->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(QString::fromStdString(*answer));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
 }
 
 // A file dialog is answered with the path prepared by answer-file, typed as its file name; a print
@@ -159,10 +195,20 @@ void ScriptRunner::answerMessageBox(QMessageBox* box) {
                                      .raw("buttons", buttonsJson(box))
                                      .str())
                  .str());
-    // OK where there is one; a question (such as replacing the file the script chose) with Yes.
-    QAbstractButton* answer = box->button(QMessageBox::Ok);
+    // The button prepared by answer-button; else OK where there is one; a question such as replacing the
+    // file the script chose with Yes; any other question with its default button.
+    QAbstractButton* answer = nullptr;
+    if (const std::optional<std::string> caption = std::exchange(m_buttonAnswer, std::nullopt)) {
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove(QLatin1Char('&')).toStdString() == *caption)
+                answer = b;
+    }
+    if (!answer)
+        answer = box->button(QMessageBox::Ok);
     if (!answer)
         answer = box->button(QMessageBox::Yes);
+    if (!answer)
+        answer = box->defaultButton();
     if (!answer && !box->buttons().isEmpty())
         answer = box->buttons().first();
     if (answer)
@@ -261,6 +307,13 @@ bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
                   [&](const Target& t, const std::string& argument) { key(t, argument, lineNumber); });
     } else if (command == "answer-file") {
         m_fileAnswer = rest;
+    } else if (command == "answer-text") {
+        m_textAnswer = unescape(rest);
+    } else if (command == "answer-button") {
+        m_buttonAnswer = rest;
+    } else if (command == "activate") {
+        onControl(rest, lineNumber,
+                  [&](const Target& t, const std::string& argument) { activate(t, argument, lineNumber); });
     } else if (command == "close") {
         Target t = resolve(rest + ".", false);
         if (!t.refusal.empty())
@@ -307,24 +360,59 @@ void ScriptRunner::clickMenuItem(const std::string& name, int line) {
         refuse(line, "no menu item " + name);
         return;
     }
-    // A top-level item is clicked on the bar; an item of a sub-menu after opening that menu.
-    for (QAction* top : bar->actions()) {
-        if (top == action) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
-            if (top->menu())
-                top->menu()->hide(); // a menu title only opens its menu; nothing was picked from it
-            return;
-        }
-        QMenu* menu = top->menu();
-        if (!menu || !menu->actions().contains(action))
-            continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
-        if (!menu->isVisible())
-            menu->popup(bar->mapToGlobal(bar->actionGeometry(top).bottomLeft()));
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    if (!action->isVisible() || !action->isEnabled()) {
+        refuse(line, name + (action->isVisible() ? " is disabled" : " is hidden"));
         return;
     }
-    refuse(line, "no menu item " + name);
+    // The menus that lead to the item, from the bar down, as the window's definition nests them.
+    std::vector<QMenu*> path;
+    const forms::FormDef& def = main->model().definition();
+    for (std::string menu = def.at(name).container; !menu.empty(); menu = def.at(menu).container)
+        path.insert(path.begin(), main->menuItem(menu)->menu());
+    if (path.empty()) { // a top-level item is clicked on the bar
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+        if (action->menu())
+            action->menu()->hide(); // a menu title only opens its menu; nothing was picked from it
+        return;
+    }
+    // Open the menu on the bar, then each sub-menu by hovering its entry, then click the item.
+    QAction* top = path.front()->menuAction();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    if (!path.front()->isVisible())
+        path.front()->popup(bar->mapToGlobal(bar->actionGeometry(top).bottomLeft()));
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        QMenu* parent = path[i - 1];
+        const QRect entry = parent->actionGeometry(path[i]->menuAction());
+        QTest::mouseMove(parent, entry.center());
+        parent->setActiveAction(path[i]->menuAction());
+        if (!path[i]->isVisible())
+            path[i]->popup(parent->mapToGlobal(entry.topRight()));
+    }
+    QMenu* last = path.back();
+    QTest::mouseClick(last, Qt::LeftButton, {}, last->actionGeometry(action).center());
+    for (QMenu* menu : path)
+        menu->hide();
+}
+
+// Double-clicks the row of a table whose first column reads `row`.
+void ScriptRunner::activate(const Target& t, const std::string& row, int line) {
+    auto* table = qobject_cast<QTableWidget*>(t.widget);
+    if (!table) {
+        refuse(line, t.control + " is not a table");
+        return;
+    }
+    const int rows = static_cast<int>(t.window->model().rows(t.control).size());
+    for (int r = 0; r < rows; ++r) {
+        QTableWidgetItem* cell = table->item(r, 0);
+        if (!cell || cell->text().toStdString() != row)
+            continue;
+        table->scrollToItem(cell);
+        const QPoint at = table->visualItemRect(cell).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        return;
+    }
+    refuse(line, "\"" + row + "\" is not a row of " + t.control);
 }
 
 void ScriptRunner::choose(const Target& t, const std::string& item, int line) {

@@ -50,12 +50,16 @@ class ScriptRunner : public QObject {
     void answerModalWindow();
     void answerMessageBox(QMessageBox* box);
     void answerFileDialog(QWidget* dialog);
+    void answerTextDialog(QWidget* dialog);
+    void activate(const Target& target, const std::string& row, int line);
 
     ui::Program& m_program;
     Output m_output;
     QTimer m_messageWatch;
-    std::optional<std::string> m_fileAnswer; // for the next file or print dialog
-    QPointer<QWidget> m_answering;           // the file dialog being answered
+    std::optional<std::string> m_fileAnswer;   // for the next file or print dialog
+    std::optional<std::string> m_textAnswer;   // for the next text dialog
+    std::optional<std::string> m_buttonAnswer; // for the next question
+    QPointer<QWidget> m_answering;             // the file dialog being answered
 };
 
 // Undoes the escapes of a typed text: \t, \n and \\.

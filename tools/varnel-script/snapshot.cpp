@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTableWidget>
 
 namespace varnel::script {
 
@@ -50,6 +51,24 @@ std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
     case Kind::ComboBox:
         o.text("text", static_cast<const QComboBox*>(w)->currentText().toStdString());
         break;
+    case Kind::Table: {
+        // Every row as its cells read, the footer last; the current row counted from 1 (0: none).
+        const auto* table = static_cast<const QTableWidget*>(w);
+        std::string rows = "[";
+        for (int r = 0; r < table->rowCount(); ++r) {
+            std::string cells = "[";
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* cell = table->item(r, c);
+                cells += (c > 0 ? "," : "") + quoted(cell ? cell->text().toStdString() : std::string());
+            }
+            rows += (r > 0 ? "," : "") + cells + "]";
+        }
+        const QList<QTableWidgetItem*> selected = table->selectedItems();
+        o.raw("rows", rows + "]")
+            .number("current", selected.isEmpty() ? 0 : selected.first()->row() + 1)
+            .flag("enabled", w->isEnabled());
+        break;
+    }
     default:
         break;
     }
@@ -61,6 +80,7 @@ std::string windowJson(const ui::FormWindow* window) {
     o.flag("open", window != nullptr);
     if (!window)
         return o.str();
+    o.text("title", window->windowTitle().toStdString());
     const QWidget* focused = window->focusWidget();
     std::string focus = "null";
     if (focused && window->control(focused->objectName().toStdString()))
