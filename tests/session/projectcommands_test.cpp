@@ -420,8 +420,9 @@ TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
         const engine::Outcome refilled = engine::calculate(session::readProject(fresh), again);
         ASSERT_EQ(refilled.benchmarkFee, outcome.benchmarkFee) << "step " << step << ", seed " << seed;
         ASSERT_EQ(refilled.phase.has_value(), outcome.phase.has_value()) << "step " << step;
-        if (outcome.phase)
+        if (outcome.phase) {
             ASSERT_EQ(refilled.phase->share, outcome.phase->share) << "step " << step;
+        }
     }
     EXPECT_GT(complete, 1000);
 }
