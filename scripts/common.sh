@@ -8,8 +8,18 @@ build="${VARNEL_BUILD_DIR:-$root/build}"
 packages=(g++ cmake make pkg-config clang-format qt6-base-dev libgl-dev fonts-noto-cjk libgtest-dev libbenchmark-dev
           xvfb xauth x11-utils imagemagick valgrind clang libclang-rt-14-dev desktop-file-utils libx11-dev
           qt6-translations-l10n poppler-utils lintian dpkg-dev openbox at-spi2-core dbus python3-pyatspi python3-fonttools)
+# The workbook: libxlsxwriter's build (zlib; dpkg-dev above unpacks its source), and its test (a reader, and the
+# data to make a decimal-comma locale).
+packages+=(gcc zlib1g-dev python3-openpyxl locales)
 
+# Installs the Debian packages that are missing (the list above and any named), then builds libxlsxwriter
+# for Linux where the cache does not hold it yet.
 install_missing() {
+    install_packages "$@"
+    build_xlsxwriter linux
+}
+
+install_packages() {
     local missing=()
     for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -30,6 +40,57 @@ install_missing() {
                                    shown = int(done * 10 / total); printf "  %d of %d set up\n", done, total; fflush() } }
                                /^E: / { print }'
     [ "${PIPESTATUS[0]}" -eq 0 ]
+}
+
+# libxlsxwriter writes the project's workbook (.xlsx). Debian's shared library writes numbers with C's "%.16G"
+# in the current locale: 0.1 + 0.2 reads back as 0.3, and a decimal-comma locale writes "0,3". So the programs
+# link a static one, built once from Debian's own source package with its exact, locale-independent number
+# writer (USE_DTOA_LIBRARY), into the cache folder: xlsxwriter-linux here, xlsxwriter-mingw64 by
+# scripts/windows. CMake looks for it there (VARNEL_XLSXWRITER). Remove the folder to build it again.
+varnel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/varnel"
+xlsxwriter_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DUSE_DTOA_LIBRARY=ON -DCMAKE_INSTALL_LIBDIR=lib)
+
+# Fetches Debian's libxlsxwriter source once into the cache and sets xlsxwriter_src to its folder.
+fetch_xlsxwriter_source() {
+    local dir="$varnel_cache/xlsxwriter-source"
+    xlsxwriter_src=""
+    [ -d "$dir" ] && xlsxwriter_src="$(find "$dir" -mindepth 1 -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)"
+    [ -n "$xlsxwriter_src" ] && return 0
+    # apt-get source needs deb-src entries; the Qt-for-Windows script adds them beside the deb entries.
+    source "$root/scripts/windows-qt.sh"
+    add_source_entries
+    echo "Fetching Debian's libxlsxwriter source into $dir"
+    local work="$dir.part"
+    rm -rf "$work"
+    mkdir -p "$work"
+    (cd "$work" && apt-get source -qq libxlsxwriter >"$work/fetch.log" 2>&1) || { cat "$work/fetch.log"; return 1; }
+    rm -rf "$dir"
+    mv "$work" "$dir"
+    xlsxwriter_src="$(find "$dir" -mindepth 1 -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)"
+}
+
+# build_xlsxwriter FLAVOUR [CMAKE-OPTION...]: builds the static library for FLAVOUR (linux, mingw64) with the
+# options given, unless the cache holds it built from the same source in the same way.
+build_xlsxwriter() {
+    local flavour="$1"
+    shift
+    local prefix="$varnel_cache/xlsxwriter-$flavour"
+    fetch_xlsxwriter_source
+    local recipe
+    recipe="$(basename "$(dirname "$xlsxwriter_src")"/*.dsc) ${xlsxwriter_options[*]} $*"
+    recipe="${recipe//"$root"/<checkout>}"
+    if [ -f "$prefix/lib/libxlsxwriter.a" ] && [ "$(cat "$prefix/varnel-recipe" 2>/dev/null)" = "$recipe" ]; then
+        return 0
+    fi
+    echo "Building libxlsxwriter for $flavour (static, exact numbers) into $prefix"
+    local work="$varnel_cache/xlsxwriter-$flavour-build"
+    rm -rf "$work" "$prefix"
+    mkdir -p "$work"
+    { cmake -S "$xlsxwriter_src" -B "$work" -DCMAKE_INSTALL_PREFIX="$prefix" "${xlsxwriter_options[@]}" "$@" &&
+        cmake --build "$work" -j"$(nproc)" && cmake --install "$work"; } >"$work/build.log" 2>&1 ||
+        { tail -n 40 "$work/build.log"; return 1; }
+    echo "$recipe" >"$prefix/varnel-recipe"
+    rm -rf "$work"
 }
 
 # Builds BUILD-DIR, printing the build's progress at each tenth and every warning or error in full.
