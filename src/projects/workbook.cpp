@@ -1,0 +1,615 @@
+#include "projects/workbook.h"
+
+#include "projects/typednumbers.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace varnel::projects {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// ---- The sheet
+
+// The project's fields stand on the first four rows, the header after a blank row, then the items and the
+// totals.
+constexpr lxw_row_t headerRow = 5;
+constexpr lxw_row_t firstItemRow = headerRow + 1;
+
+enum Column : lxw_col_t {
+    IndexColumn,
+    NameColumn,
+    TypeColumn,
+    GradeColumn,
+    AmountColumn,
+    ConditionsColumn,
+    ServicesColumn,
+    PhaseColumn,
+    BasicFeeColumn,
+    OtherFeeColumn,
+    BenchmarkColumn,
+    PhaseFeeColumn,
+    ChargedFeeColumn,
+    columnCount
+};
+
+// The headers, broken where a unit follows a long name so that the number columns stay narrow.
+constexpr std::array<std::string_view, columnCount> headers{
+    "序号",
+    "名称",
+    "工程类型",
+    "复杂程度",
+    "计费额\n（万元）",
+    "附加调整条件",
+    "其他设计收费项目",
+    "单独委托\n设计阶段",
+    "基本设计收费\n（万元）",
+    "其他设计收费\n（万元）",
+    "设计收费基准价\n（万元）",
+    "阶段收费\n（万元）",
+    "计入合计的收费\n（万元）",
+};
+
+// Amounts and the float are shown to four decimals; the cell holds the whole double.
+constexpr const char* numberFormat = "0.0000";
+constexpr int shownDecimals = 4;
+
+// Column widths are in widths of a digit of the default font; a CJK character takes about two. The lists of
+// conditions and services wrap beyond `widestList`, their rows as high as their lines.
+constexpr double wideCharacter = 2.0;
+constexpr double cellPadding = 2.0;
+constexpr double widestList = 30.0;
+constexpr double lineHeight = LXW_DEF_ROW_HEIGHT; // points
+// Two lines of the header.
+constexpr double headerHeight = 2 * lineHeight + 2;
+constexpr std::uint8_t a4Paper = 9; // Excel's paper size code
+
+// Whether a character is shown about twice as wide as a digit: the East Asian wide and full-width ranges,
+// and the Roman numerals the grades are written with, which CJK fonts draw full width.
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2160 && c <= 0x217F) || (c >= 0x2E80 && c <= 0x303E) ||
+           (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
+           (c >= 0x1F300 && c <= 0x1F64F) || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// The width of the widest line of a UTF-8 text. A byte that does not start a valid sequence counts as one
+// character.
+double displayWidth(std::string_view text) {
+    double widest = 0;
+    double line = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80         ? 1
+                                   : byte >> 5 == 0x6  ? 2
+                                   : byte >> 4 == 0xE  ? 3
+                                   : byte >> 3 == 0x1E ? 4
+                                                       : 1;
+        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
+        std::size_t taken = 1;
+        while (taken < length && i + taken < text.size() &&
+               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + taken++]) & 0x3F);
+        if (taken < length)
+            c = byte; // a broken sequence: its first byte alone
+        i += taken;
+        if (c == '\n') {
+            widest = std::max(widest, line);
+            line = 0;
+        } else {
+            line += isWide(c) ? wideCharacter : 1;
+        }
+    }
+    return std::max(widest, line);
+}
+
+// How a number looks with `decimals` decimals, for its column's width.
+double shownWidth(double value, int decimals) {
+    std::array<char, 400> text{};
+    const auto [end, error] =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? static_cast<double>(end - text.data()) : 0;
+}
+
+// Excel reads "_x" with four hex digits and "_" in a text as an escaped character, so a name typed with
+// such a sequence escapes its underscore as "_x005F_" to come back as typed. (Control characters are
+// escaped by the library.)
+std::string cellText(std::string_view typed) {
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    std::string text;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == '_' && i + 6 < typed.size() && typed[i + 1] == 'x' && hex(typed[i + 2]) &&
+            hex(typed[i + 3]) && hex(typed[i + 4]) && hex(typed[i + 5]) && typed[i + 6] == '_')
+            text += "_x005F_";
+        else
+            text += typed[i];
+    }
+    return text;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A typed number as the lists show it: an amount with its unit, a rate named as one, a coefficient bare.
+std::string typedNumberText(const TypedNumber& number, const engine::Project& inputs) {
+    const std::string_view typed = trimmed(inputs.text(number.entry));
+    if (typed.empty())
+        return {};
+    if (number.role == "amount")
+        return std::string(typed) + "万元";
+    if (number.role == "rate")
+        return "费率 " + std::string(typed);
+    return std::string(typed);
+}
+
+// A condition or service with what was typed for it: "改扩建和技术改造建设项目 1.2",
+// "非标准设备设计费 100万元，费率 0.15".
+std::string withTypedNumbers(std::string_view name, std::span<const TypedNumber> numbers,
+                             const engine::Project& inputs) {
+    std::string text(name);
+    std::string_view separator = " ";
+    for (const TypedNumber& n : numbers) {
+        const std::string typed = typedNumberText(n, inputs);
+        if (typed.empty())
+            continue;
+        text += separator;
+        text += typed;
+        separator = "，";
+    }
+    return text;
+}
+
+// The conditions the calculation reads, and the services, each list joined with "；".
+std::string conditionsText(const engine::Project& inputs) {
+    std::string text;
+    for (std::size_t i = 0; i < engine::conditionCount; ++i) {
+        const auto c = static_cast<engine::Condition>(i);
+        if (!inputs.has(c))
+            continue;
+        text += text.empty() ? "" : "；";
+        text += withTypedNumbers(engine::conditionNames[i], typedNumbersOf(c), inputs);
+    }
+    return text;
+}
+
+std::string servicesText(const engine::Project& inputs) {
+    std::string text;
+    for (const engine::OtherFee& f : engine::otherFees) {
+        if (!inputs.has(f.service))
+            continue;
+        text += text.empty() ? "" : "；";
+        text += withTypedNumbers(f.name, typedNumbersOf(f.service), inputs);
+    }
+    return text;
+}
+
+template <typename Names, typename Value>
+std::string_view nameOf(const Names& names, const std::optional<Value>& value) {
+    return value ? names[static_cast<std::size_t>(*value)] : std::string_view();
+}
+
+struct Formats {
+    lxw_format* label;
+    lxw_format* header;
+    lxw_format* text;
+    lxw_format* list;
+    lxw_format* index;
+    lxw_format* number;
+    lxw_format* totalLabel;
+    lxw_format* totalNumber;
+};
+
+Formats addFormats(lxw_workbook* book) {
+    const auto add = [book](bool bold, bool bordered) {
+        lxw_format* f = workbook_add_format(book);
+        if (bold)
+            format_set_bold(f);
+        if (bordered) {
+            format_set_border(f, LXW_BORDER_THIN);
+            format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+        }
+        return f;
+    };
+    Formats f{add(true, false), add(true, true),  add(false, true), add(false, true),
+              add(false, true), add(false, true), add(true, true),  add(true, true)};
+    format_set_align(f.header, LXW_ALIGN_CENTER);
+    format_set_text_wrap(f.header);
+    format_set_bg_color(f.header, 0xE7E6E6);
+    format_set_text_wrap(f.list);
+    format_set_align(f.index, LXW_ALIGN_CENTER);
+    format_set_num_format(f.index, "0");
+    format_set_num_format(f.number, numberFormat);
+    format_set_align(f.totalLabel, LXW_ALIGN_RIGHT);
+    format_set_num_format(f.totalNumber, numberFormat);
+    return f;
+}
+
+// Writes cells, keeps the first error and how wide each column's content is.
+class Sheet {
+  public:
+    explicit Sheet(lxw_worksheet* sheet) : m_sheet(sheet) {}
+
+    // How a text fits: its column is as wide as it, it wraps in a column of at most `widestList`, or it runs
+    // on into the empty cells beside it.
+    enum class Fit { Width, Wrap, RunOn };
+
+    void text(lxw_row_t row, Column column, std::string_view text, lxw_format* format, Fit how = Fit::Width) {
+        if (how == Fit::Wrap)
+            m_wrapped.push_back({row, column, displayWidth(text)});
+        if (how != Fit::RunOn)
+            fit(column, displayWidth(text));
+        keep(worksheet_write_string(m_sheet, row, column, cellText(text).c_str(), format));
+    }
+
+    // A number; one that is not finite, which a cell cannot hold, leaves the cell empty.
+    void number(lxw_row_t row, Column column, std::optional<double> value, lxw_format* format,
+                int decimals = shownDecimals) {
+        if (!value || !std::isfinite(*value)) {
+            keep(worksheet_write_blank(m_sheet, row, column, format));
+            return;
+        }
+        fit(column, shownWidth(*value, decimals));
+        keep(worksheet_write_number(m_sheet, row, column, *value, format));
+    }
+
+    void comment(lxw_row_t row, Column column, std::string_view text) {
+        keep(worksheet_write_comment(m_sheet, row, column, cellText(text).c_str()));
+    }
+
+    // A label across the columns before the charged fee, and its number below that fee.
+    void total(lxw_row_t row, std::string_view label, std::optional<double> value, const Formats& f) {
+        keep(worksheet_merge_range(m_sheet, row, IndexColumn, row, ChargedFeeColumn - 1,
+                                   cellText(label).c_str(), f.totalLabel));
+        number(row, ChargedFeeColumn, value, f.totalNumber);
+    }
+
+    // Sizes the columns to their content, and the rows to the lines of their wrapped texts.
+    void sizeColumnsAndRows() {
+        std::array<double, columnCount> widths{};
+        for (lxw_col_t c = 0; c < columnCount; ++c) {
+            widths[c] = m_widths[c] + cellPadding;
+            keep(worksheet_set_column(m_sheet, c, c, widths[c], nullptr));
+        }
+        std::map<lxw_row_t, double> lines;
+        for (const Wrapped& w : m_wrapped) {
+            const double width = widths[w.column] - cellPadding;
+            lines[w.row] = std::max(lines[w.row], width > 0 ? std::ceil(w.width / width) : 1.0);
+        }
+        for (const auto& [row, count] : lines)
+            if (count > 1)
+                keep(worksheet_set_row(m_sheet, row, count * lineHeight, nullptr));
+    }
+
+    lxw_error error() const { return m_error; }
+
+  private:
+    struct Wrapped {
+        lxw_row_t row;
+        Column column;
+        double width;
+    };
+
+    void fit(Column column, double width) {
+        const bool list = column == ConditionsColumn || column == ServicesColumn;
+        m_widths[column] =
+            std::max(m_widths[column], list ? std::min(width, widestList - cellPadding) : width);
+    }
+    void keep(lxw_error error) {
+        if (m_error == LXW_NO_ERROR)
+            m_error = error;
+    }
+
+    lxw_worksheet* m_sheet;
+    std::array<double, columnCount> m_widths{}; // of the content
+    std::vector<Wrapped> m_wrapped;
+    lxw_error m_error = LXW_NO_ERROR;
+};
+
+void writeItem(Sheet& sheet, lxw_row_t row, std::size_t index, const Item& item, const ItemFigures& figures,
+               const Formats& f) {
+    const engine::Project inputs = canonicalInputs(item.inputs);
+    sheet.number(row, IndexColumn, static_cast<double>(index + 1), f.index, 0);
+    sheet.text(row, NameColumn, item.name, f.text);
+    sheet.text(row, TypeColumn, nameOf(engine::engineeringTypeNames, inputs.type), f.text);
+    sheet.text(row, GradeColumn, nameOf(engine::gradeNames, inputs.grade), f.text);
+    // The amount the calculation read. Where the text typed is not plainly that number ("1500万元"), a
+    // comment keeps it.
+    const double amount = engine::numeric(figures.record.variables.feeBase);
+    sheet.number(row, AmountColumn, amount, f.number);
+    if (readContractAmount(inputs.amount) != amount) // a plain decimal above 0
+        sheet.comment(row, AmountColumn, "输入的计费额：" + inputs.amount);
+    sheet.text(row, ConditionsColumn, conditionsText(inputs), f.list, Sheet::Fit::Wrap);
+    sheet.text(row, ServicesColumn, servicesText(inputs), f.list, Sheet::Fit::Wrap);
+    const bool phase = inputs.independentPhase && inputs.phase != engine::DesignPhase::None;
+    sheet.text(row, PhaseColumn,
+               phase ? engine::designPhaseNames[static_cast<std::size_t>(inputs.phase)] : "", f.text);
+    sheet.number(row, BasicFeeColumn, figures.basicFee(), f.number);
+    sheet.number(row, OtherFeeColumn, figures.otherFee(), f.number);
+    sheet.number(row, BenchmarkColumn, figures.benchmarkFee(), f.number);
+    sheet.number(row, PhaseFeeColumn, figures.phaseFee(), f.number);
+    sheet.number(row, ChargedFeeColumn, figures.chargedFee(), f.number);
+}
+
+void writeSummary(Sheet& sheet, const Quote& quote, const std::vector<ItemFigures>& figures,
+                  const Totals& totals, const Formats& f) {
+    const std::array<std::pair<std::string_view, const std::string*>, 4> fields{{{"项目名称", &quote.name},
+                                                                                 {"发包人", &quote.client},
+                                                                                 {"设计人", &quote.designer},
+                                                                                 {"编制日期", &quote.date}}};
+    for (lxw_row_t row = 0; row < fields.size(); ++row) {
+        sheet.text(row, IndexColumn, fields[row].first, f.label);
+        sheet.text(row, NameColumn, *fields[row].second, nullptr, Sheet::Fit::RunOn);
+    }
+    for (lxw_col_t c = 0; c < columnCount; ++c)
+        sheet.text(headerRow, static_cast<Column>(c), headers[c], f.header);
+    lxw_row_t row = firstItemRow;
+    for (std::size_t i = 0; i < quote.items.size(); ++i)
+        writeItem(sheet, row++, i, quote.items[i], figures[i], f);
+
+    sheet.total(row++, "合计", totals.total, f);
+    // Typed, the contract amount gives the float; otherwise the float gives the contract amount.
+    if (totals.contractTyped) {
+        sheet.total(row++,
+                    totals.outsideRange ? "浮动幅度值（%，由合同额折算，超出 ±20%）"
+                                        : "浮动幅度值（%，由合同额折算）",
+                    totals.impliedFloat, f);
+        sheet.total(row++, "合同额（万元，直接输入）", totals.contract, f);
+    } else {
+        sheet.total(row++, "浮动幅度值（%）", totals.impliedFloat, f);
+        sheet.total(row++, "合同额（万元）", totals.contract, f);
+    }
+    sheet.sizeColumnsAndRows();
+}
+
+// ---- Saving beside the final name
+
+constexpr std::string_view noFolder = "这个文件夹不存在";
+constexpr std::string_view cannotWrite = "无法在这个文件夹中写入文件";
+constexpr std::string_view diskFull = "磁盘已满";
+constexpr std::string_view writeFailed = "写入文件时出错，磁盘可能已满";
+constexpr std::string_view tempFailed = "无法使用临时文件夹";
+constexpr std::string_view noMemory = "内存不足";
+constexpr std::string_view folderNamed = "已有同名的文件夹";
+constexpr std::string_view cannotReplace = "无法替换同名的文件";
+constexpr std::string_view textTooLong = "有一项文字超过了 Excel 单元格能容纳的 32767 个字符";
+constexpr std::string_view notComplete = "项目的计算结果不完整";
+
+std::string_view reasonOf(lxw_error error) {
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return noMemory;
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return cannotWrite;
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return tempFailed;
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return textTooLong;
+    default:
+        return writeFailed;
+    }
+}
+
+fs::path pathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// An ASCII name unlikely to be taken: libxlsxwriter opens it with the C library, which on Windows reads
+// names in the ANSI code page rather than UTF-8.
+fs::path temporaryName(std::random_device& random) {
+    const std::uint64_t n = (static_cast<std::uint64_t>(random()) << 32) ^ random();
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n, 16).ptr;
+    return ".varnel-" + std::string(digits.data(), end) + ".tmp";
+}
+
+#ifdef _WIN32
+
+std::string_view reasonOfSystem(DWORD error) {
+    switch (error) {
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_DIRECTORY:
+        return noFolder;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return diskFull;
+    default:
+        return cannotWrite;
+    }
+}
+
+// Creates an empty file of a new name in `folder`, which no other save can take meanwhile.
+std::optional<std::string_view> reserve(const fs::path& folder, fs::path& temp) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder / temporaryName(random);
+        const HANDLE file =
+            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return std::nullopt;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return reasonOfSystem(GetLastError());
+    }
+    return cannotWrite;
+}
+
+// MinGW's libxlsxwriter opens its file with fopen, which takes the name in the ANSI code page: a folder
+// with characters outside it (any, on a machine not set to Chinese) could not be named. So the folder is
+// made the current one for the while, and the library is given the ASCII name alone.
+lxw_error closeIn(lxw_workbook* book, const fs::path& folder) {
+    if (folder.empty())
+        return workbook_close(book);
+    std::wstring saved(GetCurrentDirectoryW(0, nullptr), L'\0');
+    saved.resize(GetCurrentDirectoryW(static_cast<DWORD>(saved.size()), saved.data()));
+    if (!SetCurrentDirectoryW(folder.c_str())) {
+        lxw_workbook_free(book);
+        return LXW_ERROR_CREATING_XLSX_FILE;
+    }
+    const lxw_error error = workbook_close(book);
+    SetCurrentDirectoryW(saved.c_str());
+    return error;
+}
+
+std::string libraryName(const fs::path& temp) {
+    return temp.filename().string();
+}
+
+// Gives the complete file its name, in place of a file of that name.
+std::optional<std::string_view> commit(const fs::path& temp, const fs::path& target) {
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return std::nullopt;
+    std::error_code ignored;
+    return fs::is_directory(target, ignored) ? folderNamed : cannotReplace;
+}
+
+#else
+
+std::string_view reasonOfSystem(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return noFolder;
+    case ENOSPC:
+    case EDQUOT:
+        return diskFull;
+    default:
+        return cannotWrite;
+    }
+}
+
+std::optional<std::string_view> reserve(const fs::path& folder, fs::path& temp) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder / temporaryName(random);
+        const int file = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file >= 0) {
+            ::close(file);
+            return std::nullopt;
+        }
+        if (errno != EEXIST)
+            return reasonOfSystem(errno);
+    }
+    return cannotWrite;
+}
+
+lxw_error closeIn(lxw_workbook* book, const fs::path&) {
+    return workbook_close(book);
+}
+
+std::string libraryName(const fs::path& temp) {
+    return temp.string();
+}
+
+std::optional<std::string_view> commit(const fs::path& temp, const fs::path& target) {
+    // A file replaced keeps its permissions.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::chmod(temp.c_str(), existing.st_mode & 07777);
+    // The content is on the disk before the name is.
+    const int file = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = file >= 0 && ::fsync(file) == 0;
+    if (file >= 0)
+        ::close(file);
+    if (!synced)
+        return writeFailed;
+    if (::rename(temp.c_str(), target.c_str()) == 0)
+        return std::nullopt;
+    if (errno == EISDIR)
+        return folderNamed;
+    return errno == ENOSPC || errno == EDQUOT ? diskFull : cannotReplace;
+}
+
+#endif
+
+// Writes the workbook into the reserved file.
+std::optional<std::string_view> writeInto(const fs::path& temp, const fs::path& folder, const Quote& quote,
+                                          const std::vector<ItemFigures>& figures, const Totals& totals) {
+    lxw_workbook* book = workbook_new(libraryName(temp).c_str());
+    if (!book)
+        return noMemory;
+    lxw_worksheet* worksheet = workbook_add_worksheet(book, std::string(summarySheetName).c_str());
+    if (!worksheet) {
+        lxw_workbook_free(book);
+        return noMemory;
+    }
+    Sheet sheet(worksheet);
+    writeSummary(sheet, quote, figures, totals, addFormats(book));
+    worksheet_set_row(worksheet, headerRow, headerHeight, nullptr);
+    worksheet_freeze_panes(worksheet, firstItemRow, 0);
+    // Printed on A4 landscape, as wide as the page, with the header on every page.
+    worksheet_set_paper(worksheet, a4Paper);
+    worksheet_set_landscape(worksheet);
+    worksheet_fit_to_pages(worksheet, 1, 0);
+    worksheet_repeat_rows(worksheet, headerRow, headerRow);
+    if (sheet.error() != LXW_NO_ERROR) {
+        lxw_workbook_free(book);
+        return reasonOf(sheet.error());
+    }
+    const lxw_error closed = closeIn(book, folder); // writes the file, and frees the workbook
+    if (closed != LXW_NO_ERROR)
+        return reasonOf(closed);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> writeWorkbook(const std::string& path, const Quote& quote,
+                                         const std::vector<ItemFigures>& figures, const Totals& totals) {
+    const fs::path target = pathOf(path);
+    const auto failed = [&](std::string_view reason) {
+        return "无法保存“" + utf8Of(target.filename()) + "”：" + std::string(reason) + "。";
+    };
+    if (figures.size() != quote.items.size())
+        return failed(notComplete);
+    const fs::path folder = target.parent_path();
+    fs::path temp;
+    if (const std::optional<std::string_view> reason = reserve(folder, temp))
+        return failed(*reason);
+    std::optional<std::string_view> reason = writeInto(temp, folder, quote, figures, totals);
+    if (!reason)
+        reason = commit(temp, target);
+    if (reason) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return failed(*reason);
+    }
+    return std::nullopt;
+}
+
+} // namespace varnel::projects
