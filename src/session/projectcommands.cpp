@@ -5,9 +5,9 @@
 #include "forms/form.h"
 #include "forms/projectwindow.h"
 #include "projects/projectfile.h"
-#include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
+#include "session/projectopening.h"
 
 #include <algorithm>
 #include <cctype>
@@ -204,26 +204,7 @@ void ProjectCommands::open(const std::string& path, bool confirm) {
         return;
     const std::string name = fileNameOf(path);
     const forms::FileContents contents = m_desktop.readFile(path, projects::maxFileBytes);
-    std::variant<projects::OpenedQuote, projects::FileProblem> read;
-    if (!contents.error.empty())
-        read = projects::FileProblem{"无法读取这个文件（" + contents.error + "）"};
-    else if (contents.tooLarge)
-        read = *projects::sizeProblem(contents.size);
-    else
-        read = projects::readProjectFile(contents.bytes);
-
-    if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
-        // Each item must be one the main window can hold, since it can be opened there.
-        forms::Form scratch(forms::mainWindowDefinition());
-        rules::installMainWindowRules(scratch);
-        for (std::size_t i = 0; i < opened->quote.items.size(); ++i) {
-            if (fillMainWindow(scratch, opened->quote.items[i].inputs)) {
-                read = projects::FileProblem{"第 " + std::to_string(i + 1) +
-                                             " 个单项的输入不是主窗口能够填出的组合"};
-                break;
-            }
-        }
-    }
+    std::variant<projects::OpenedQuote, projects::FileProblem> read = openProjectContents(contents);
     if (const auto* problem = std::get_if<projects::FileProblem>(&read)) {
         tell(projects::openFailureMessage(name, *problem));
         if (!contents.error.empty()) {

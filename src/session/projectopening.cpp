@@ -1,0 +1,28 @@
+#include "session/projectopening.h"
+
+#include "forms/form.h"
+#include "rules/rules.h"
+#include "session/mainwindowfill.h"
+
+namespace varnel::session {
+
+std::variant<projects::OpenedQuote, projects::FileProblem>
+openProjectContents(const forms::FileContents& contents) {
+    if (!contents.error.empty())
+        return projects::FileProblem{"无法读取这个文件（" + contents.error + "）"};
+    if (contents.tooLarge)
+        return *projects::sizeProblem(contents.size);
+    std::variant<projects::OpenedQuote, projects::FileProblem> read =
+        projects::readProjectFile(contents.bytes);
+    if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
+        forms::Form scratch(forms::mainWindowDefinition());
+        rules::installMainWindowRules(scratch);
+        for (std::size_t i = 0; i < opened->quote.items.size(); ++i)
+            if (fillMainWindow(scratch, opened->quote.items[i].inputs))
+                return projects::FileProblem{"第 " + std::to_string(i + 1) +
+                                             " 个单项的输入不是主窗口能够填出的组合"};
+    }
+    return read;
+}
+
+} // namespace varnel::session

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "forms/desktop.h"
+#include "projects/projectfile.h"
+
+#include <variant>
+
+namespace varnel::session {
+
+// A project file's contents as the program opens them: read (or why not), too large, not a project, or a
+// project with an item the main window could not hold (every item can be opened there). The window and
+// the command-line tool refuse a file with the same words.
+std::variant<projects::OpenedQuote, projects::FileProblem>
+openProjectContents(const forms::FileContents& contents);
+
+} // namespace varnel::session
