@@ -20,9 +20,10 @@ namespace varnel::ui {
 namespace {
 
 // The face shipped for the report: Noto Serif CJK SC cut down to the characters a report holds, with no
-// CJK radical in its character map (resources/fonts/make-report-font.py). A PDF names each glyph by the
-// lowest character the face maps to it, and Noto CJK draws 用 and ⽤ with one glyph: in this face 用 is
-// the only one, so the PDF's text is the report's.
+// CJK radical in its character map and no glyph substitutions (resources/fonts/make-report-font.py). A
+// PDF names each glyph by the lowest character the face maps to it, and Noto CJK draws 用 and ⽤ with one
+// glyph: in this face 用 is the only one, and every glyph drawn is some character's, so the PDF's text is
+// the report's.
 const QString shippedFamily = QStringLiteral("Varnel Report Serif");
 const QString shippedFile = QStringLiteral("varnel-report-serif.otf");
 
@@ -39,7 +40,7 @@ bool loadShippedFace() {
         if (QFileInfo::exists(path) && QFontDatabase::addApplicationFont(path) != -1)
             return true;
     }
-    qWarning("%s not found beside the program: the report's PDF may give some characters as CJK radicals",
+    qWarning("%s not found: a PDF of the report may give some characters as CJK radicals",
              qPrintable(shippedFile));
     return false;
 }
