@@ -33,21 +33,21 @@ ControlDef button(std::string_view name, std::string caption, Rect geometry) {
 }
 
 FormDef makeProjectWindow() {
-    FormDef def{std::string(windows::project), "项目", 10680, 7500, Placement::SystemDefault, false, {}};
-    ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 10440, 3600}, 0);
+    FormDef def{std::string(windows::project), "项目", 13320, 7500, Placement::SystemDefault, false, {}};
+    ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 13080, 3600}, 0);
     items.items = {"名称",         "工程类型",     "复杂程度",       "计费额",
                    "基本设计收费", "其他设计收费", "设计收费基准价", "计入合计的收费"};
     items.accessibleName = "单项工程";
     items.tooltip = "双击一个单项或按回车键，把它打开到主窗口";
     def.controls = {
         label("nameLabel", "项目名称", {120, 150, 1080, 255}),
-        entry(p::name, {1200, 120, 4695, 300}, "项目名称"),
-        label("dateLabel", "编制日期", {6120, 150, 1080, 255}),
-        entry(p::date, {7200, 120, 3360, 300}, "编制日期"),
+        entry(p::name, {1200, 120, 7335, 300}, "项目名称"),
+        label("dateLabel", "编制日期", {8760, 150, 1080, 255}),
+        entry(p::date, {9840, 120, 3360, 300}, "编制日期"),
         label("clientLabel", "发包人", {120, 510, 1080, 255}),
-        entry(p::client, {1200, 480, 4695, 300}, "发包人"),
-        label("designerLabel", "设计人", {6120, 510, 1080, 255}),
-        entry(p::designer, {7200, 480, 3360, 300}, "设计人"),
+        entry(p::client, {1200, 480, 7335, 300}, "发包人"),
+        label("designerLabel", "设计人", {8760, 510, 1080, 255}),
+        entry(p::designer, {9840, 480, 3360, 300}, "设计人"),
         items,
         button(p::openItem, "打开到主窗口", {120, 4620, 1815, 375}),
         button(p::moveUp, "上移", {2040, 4620, 975, 375}),
@@ -68,7 +68,7 @@ FormDef makeProjectWindow() {
         named(control(T, std::string(p::contract), "", "", {5280, 5700, 1695, 300}, 0).isReadOnly(),
               "合同额（万元）"),
         label("contractUnit", "万元", {7080, 5730, 615, 255}),
-        label(std::string(p::floatNote), "", {1200, 6120, 9360, 255}),
+        label(std::string(p::floatNote), "", {1200, 6120, 12000, 255}),
         button(p::printReport, "打印项目计算书…", {120, 6600, 2415, 375}),
         button(p::saveReport, "项目计算书另存为…", {2640, 6600, 2655, 375}),
         button(p::exportWorkbook, "导出 Excel…", {5400, 6600, 1815, 375}),
