@@ -119,6 +119,11 @@ ModelTable::ModelTable(forms::Form& model, const std::vector<std::string>& colum
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
     connect(this, &QTableWidget::itemSelectionChanged, this, [this] { selected(); });
+    // The total row is never current: a click or a key that lands there goes back to the model's row.
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!m_showing && row >= static_cast<int>(m_model.rows(nameOf(this)).size()))
+            QMetaObject::invokeMethod(this, [this] { showCurrentRow(); }, Qt::QueuedConnection);
+    });
     connect(this, &QTableWidget::activated, this, [this](const QModelIndex& index) {
         if (index.row() < static_cast<int>(m_model.rows(nameOf(this)).size()))
             m_model.userActivateRow(nameOf(this), index.row());

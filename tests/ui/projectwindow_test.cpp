@@ -1,0 +1,261 @@
+// The project window as a user meets it: its table follows the project, rows are selected and opened by
+// mouse and keys, the float is committed by Enter or by leaving its box, the last window asks before an
+// unsaved project is lost, and project files are read and written whole.
+#include "ui/program.h"
+
+#include "forms/projectwindow.h"
+#include "projects/projectfile.h"
+#include "support/samplequote.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace varnel;
+namespace pw = forms::projectwindow;
+
+namespace {
+
+// Answers the next message box with the button of that caption, and notes what it said.
+class MessageAnswer : public QObject {
+  public:
+    explicit MessageAnswer(QString button) : m_button(std::move(button)) {
+        m_watch.setInterval(10);
+        connect(&m_watch, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_watch.stop();
+            text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == m_button)
+                    QTimer::singleShot(0, b, [b] { b->click(); });
+        });
+        m_watch.start();
+    }
+    QString text;
+
+  private:
+    QString m_button;
+    QTimer m_watch;
+};
+
+QString pathOf(const QTemporaryDir& folder, const char* name) {
+    return folder.filePath(QString::fromUtf8(name));
+}
+
+void writeSample(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const std::string bytes = projects::writeProjectFile(test::sampleQuote());
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// Types the text as a user does, an input method delivering the characters no key types.
+void typeInto(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QTableWidget* tableOf(ui::FormWindow* w) {
+    return qobject_cast<QTableWidget*>(w->control(std::string(pw::items)));
+}
+
+} // namespace
+
+class ProjectWindowTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { ui::setUpApplication(); }
+
+    void theTableShowsEveryItemAndTheTotalRowLast() {
+        QTemporaryDir folder;
+        writeSample(pathOf(folder, "道路.varnel"));
+        ui::Program program(pathOf(folder, "settings.ini"));
+        program.start(pathOf(folder, "道路.varnel").toStdString());
+        ui::FormWindow* w = program.window("Project");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("项目 - 某某道路工程"));
+        QCOMPARE(program.window("Form1")->windowTitle(), QStringLiteral("Varnel - 某某道路工程"));
+        QTableWidget* table = tableOf(w);
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->columnCount(), 8);
+        QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("计入合计的收费"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("地下人防"));
+        QCOMPARE(table->item(1, 6)->text(), QStringLiteral(" 63.58275"));
+        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("合计"));
+        QVERIFY(table->item(3, 0)->font().bold());
+        QVERIFY(!(table->item(3, 0)->flags() & Qt::ItemIsSelectable));
+        QVERIFY(!(table->item(1, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(table->item(0, 0)->textAlignment() & Qt::AlignRight, 0);
+        QVERIFY(table->item(0, 4)->textAlignment() & Qt::AlignRight);
+        QCOMPARE(table->accessibleName(), QStringLiteral("单项工程"));
+        QCOMPARE(w->model().currentRow(pw::items), 0);
+        QVERIFY(table->item(0, 0)->isSelected());
+        // Every column's heading and cells are seen whole.
+        for (int c = 0; c < table->columnCount(); ++c)
+            QVERIFY2(table->columnWidth(c) >= table->horizontalHeader()->sectionSizeHint(c) - 1,
+                     qPrintable(QString::number(c)));
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+    }
+
+    void aRowIsSelectedAndOpenedByMouseAndByKeys() {
+        QTemporaryDir folder;
+        writeSample(pathOf(folder, "道路.varnel"));
+        ui::Program program(pathOf(folder, "settings.ini"));
+        program.start(pathOf(folder, "道路.varnel").toStdString());
+        ui::FormWindow* w = program.window("Project");
+        QTableWidget* table = tableOf(w);
+        const QPoint second = table->visualItemRect(table->item(1, 0)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(w->model().currentRow(pw::items), 1);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, second);
+        ui::FormWindow* main = program.window("Form1");
+        QCOMPARE(main->model().text("Combo2"), std::string("建筑、人防工程"));
+        QCOMPARE(qobject_cast<QLineEdit*>(main->control("Text17"))->text(), QStringLiteral(" 63.58275"));
+
+        // The total row is not an item: a click there selects nothing.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(table->item(3, 0)).center());
+        QCoreApplication::processEvents();
+        QCOMPARE(w->model().currentRow(pw::items), 1);
+        QCOMPARE(table->currentRow(), 1);
+
+        w->activateWindow();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(w->model().currentRow(pw::items), 2);
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(main->model().text("Combo2"), std::string("园林绿化工程"));
+        QCOMPARE(main->model().text("Text1"), std::string("300"));
+    }
+
+    void theKeyboardReachesEveryControlInOrder() {
+        QTemporaryDir folder;
+        ui::Program program(pathOf(folder, "settings.ini"));
+        program.start();
+        program.showWindow(forms::windows::project);
+        ui::FormWindow* w = program.window("Project");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->control(std::string(pw::name))->setFocus();
+        std::vector<std::string> order;
+        for (int i = 0; i < 8; ++i) {
+            order.push_back(QApplication::focusWidget()->objectName().toStdString());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // The item actions are disabled while the project has no item: Tab passes them by.
+        const std::vector<std::string> expected{"name",  "date",         "client",         "designer",
+                                                "items", "floatPercent", "contractAmount", "total"};
+        QCOMPARE(order, expected);
+    }
+
+    void theFloatIsCommittedByEnterOrByLeavingTheBox() {
+        QTemporaryDir folder;
+        writeSample(pathOf(folder, "道路.varnel"));
+        ui::Program program(pathOf(folder, "settings.ini"));
+        program.start(pathOf(folder, "道路.varnel").toStdString());
+        ui::FormWindow* w = program.window("Project");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* box = qobject_cast<QLineEdit*>(w->control(std::string(pw::floatPercent)));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("25"));
+        {
+            MessageAnswer answer(QStringLiteral("确定"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(answer.text,
+                     QStringLiteral(
+                         "浮动幅度值应为 -20 到 20 之间的数（单位为 %），“25”不是。浮动幅度值仍为 -5%。"));
+        }
+        QCOMPARE(box->text(), QStringLiteral("-5"));
+        w->activateWindow(); // the offscreen platform does not give it back after the message
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("10"));
+        QTest::keyClick(box, Qt::Key_Tab); // leaving the box commits it
+        QCOMPARE(program.project().quote.floatPercent, 10.0);
+        QCOMPARE(w->windowTitle(), QStringLiteral("项目 - 某某道路工程 *"));
+    }
+
+    void theLastWindowAsksBeforeAnUnsavedProjectIsLost() {
+        QTemporaryDir folder;
+        writeSample(pathOf(folder, "道路.varnel"));
+        ui::Program program(pathOf(folder, "settings.ini"));
+        QSignalSpy finished(&program, &ui::Program::finished);
+        program.start(pathOf(folder, "道路.varnel").toStdString());
+        program.window("Form1")->close(); // the project window is still open: nothing is lost
+        QVERIFY(!program.window("Form1"));
+        ui::FormWindow* w = program.window("Project");
+        typeInto(w->control(std::string(pw::designer)), QStringLiteral("某某院"));
+        {
+            MessageAnswer answer(QStringLiteral("取消"));
+            w->close();
+            QCOMPARE(answer.text, QStringLiteral("项目“某某道路工程”已经修改，要保存吗？"));
+        }
+        QVERIFY(program.window("Project"));
+        QCOMPARE(finished.count(), 0);
+        {
+            MessageAnswer answer(QStringLiteral("保存"));
+            w->close();
+        }
+        QCOMPARE(finished.count(), 1);
+        QFile saved(pathOf(folder, "道路.varnel"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\"designer\": \"某某市政设计研究院某某院\""));
+    }
+
+    void filesAreReadAndWrittenWholeOrNotAtAll() {
+        QTemporaryDir folder;
+        ui::Program program(pathOf(folder, "settings.ini"));
+        QCOMPARE(program.writeFile(pathOf(folder, "no-such-folder/道路.varnel").toStdString(), "x"),
+                 std::string("无法在这个文件夹中写入文件"));
+        QVERIFY(!QFile::exists(pathOf(folder, "no-such-folder")));
+        QCOMPARE(program.writeFile(pathOf(folder, "道路.varnel").toStdString(), "{}"), std::string());
+        QCOMPARE(program.readFile(pathOf(folder, "道路.varnel").toStdString(), 100).bytes, std::string("{}"));
+        QCOMPARE(program.readFile(pathOf(folder, "gone.varnel").toStdString(), 100).error,
+                 std::string("文件不存在"));
+        QVERIFY(!program.readFile(folder.path().toStdString(), 100).error.empty()); // a folder
+        QFile big(pathOf(folder, "big.varnel"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(101));
+        big.close();
+        const forms::FileContents contents = program.readFile(big.fileName().toStdString(), 100);
+        QVERIFY(contents.tooLarge);
+        QCOMPARE(contents.size, 101u);
+        QVERIFY(contents.bytes.empty());
+    }
+
+    void theRecentProjectsAreKeptInTheSettings() {
+        QTemporaryDir folder;
+        const QString settings = pathOf(folder, "settings.ini");
+        {
+            ui::Program program(settings);
+            program.setRecentProjects({"/a/道路.varnel", "/b/桥.varnel"});
+        }
+        ui::Program program(settings);
+        program.start();
+        QCOMPARE(program.recentProjects(), (std::vector<std::string>{"/a/道路.varnel", "/b/桥.varnel"}));
+        QAction* second = program.window("Form1")->menuItem("recent2");
+        QVERIFY(second->isVisible());
+        QCOMPARE(second->text(), QStringLiteral("2 /b/桥.varnel"));
+        QVERIFY(!program.window("Form1")->menuItem("recent3")->isVisible());
+        QVERIFY(!program.window("Form1")->menuItem("norecent")->isVisible());
+    }
+};
+
+QTEST_MAIN(ProjectWindowTest)
+#include "projectwindow_test.moc"
