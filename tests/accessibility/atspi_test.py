@@ -1,15 +1,19 @@
 #!/usr/bin/python3
-"""Reads the main window as a screen reader does, over the AT-SPI accessibility bus.
+"""Reads the main window and the project window as a screen reader does, over the AT-SPI accessibility bus.
 
 Starts a window manager (so that the window is active and takes the keys) and the program on the X
 display, finds the program on the bus, and checks that every focusable control of the main window has a
 name and a role that fits it. Then does a calculation from the keyboard and checks that the result boxes
-tell the bus their new text. Run under xvfb-run and dbus-run-session.
+tell the bus their new text. Then starts the program again with a project file, checks the project
+window's controls the same way and opens an item into the main window from the keyboard. Run under
+xvfb-run and dbus-run-session.
 Usage: atspi_test.py PROGRAM WINDOW-MANAGER
 """
+import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -72,13 +76,13 @@ def press(*keys):
         if len(key) == 1:
             pyatspi.Registry.generateKeyboardEvent(ord(key), None, pyatspi.KEY_SYM)
         else:
-            code = {"space": 0x20, "Down": 0xFF54}[key]
+            code = {"space": 0x20, "Down": 0xFF54, "Return": 0xFF0D, "Tab": 0xFF09}[key]
             pyatspi.Registry.generateKeyboardEvent(code, None, pyatspi.KEY_SYM)
         time.sleep(0.05)
 
 
 # What each kind of control is to a screen reader, and one of each as it must be heard.
-FITTING_ROLES = {"check box", "radio button", "push button", "text", "combo box"}
+FITTING_ROLES = {"check box", "radio button", "push button", "text", "combo box", "table"}
 EXPECTED = [
     ("工程设计收费计费额（万元）", "text"),
     ("工程类型", "combo box"),
@@ -96,6 +100,71 @@ EXPECTED = [
     ("建筑总平面布置及小区规划设计收费计算", "push button"),
     ("设计收费基准价（万元）", "text"),
 ]
+
+
+PROJECT_EXPECTED = [
+    ("项目名称", "text"),
+    ("发包人", "text"),
+    ("单项工程", "table"),
+    ("打开到主窗口", "push button"),
+    ("浮动幅度值（%）", "text"),
+    ("合同额（万元）", "text"),
+    ("导出 Excel…", "push button"),
+]
+
+# A project of two single works, as the program saves one.
+PROJECT = {
+    "format": "varnel-project", "version": 1, "name": "读屏测试项目", "client": "", "designer": "",
+    "date": "2026-12-09", "float": 0, "contract": None,
+    "items": [
+        {"name": name, "amount": amount, "type": "建筑、人防工程", "grade": "Ⅱ级", "conditions": [],
+         "services": [], "independentPhase": False, "phase": None}
+        for name, amount in (("一号楼", "1500"), ("二号楼", "3000"))
+    ],
+}
+
+
+def check_project_window(environment):
+    """The project window read by a screen reader, and an item opened from the keyboard."""
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "读屏测试.varnel")
+    with open(path, "w", encoding="utf-8") as file:
+        json.dump(PROJECT, file, ensure_ascii=False)
+    program = subprocess.Popen([sys.argv[1], path], env=dict(environment, XDG_CONFIG_HOME=folder))
+    try:
+        app = wait_for(lambda: application("Varnel"))
+        window = wait_for(lambda: next((w for w in app if w and w.name.startswith("项目 - ")), None))
+        check(window is not None and window.name == "项目 - 读屏测试项目", "the project window is named after the project")
+        if window is None:
+            return
+        focusable = [c for c in descendants(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
+                     and c.getRole() != pyatspi.ROLE_TABLE_CELL]
+        unnamed = [c.getRoleName() for c in focusable if not c.name.strip()]
+        check(len(focusable) >= 12, f"{len(focusable)} focusable controls of the project window are read")
+        check(not unnamed, f"every focusable control of the project window has a name {unnamed}")
+        unfitting = [(c.name, c.getRoleName()) for c in focusable if c.getRoleName() not in FITTING_ROLES]
+        check(not unfitting, f"every focusable control of the project window has a fitting role {unfitting}")
+        heard = {(c.name, c.getRoleName()) for c in focusable}
+        for name, role in PROJECT_EXPECTED:
+            check((name, role) in heard, f"{name} is heard as {role}")
+        table = control(window, "单项工程")
+        cells = [table.getChildAtIndex(i).name for i in range(table.childCount)] if table else []
+        check("二号楼" in cells and "合计" in cells, f"the table's cells are read ({len(cells)} cells)")
+
+        # The second row opened into the main window with the keys alone: the focus starts in 项目名称, and
+        # Tab passes 编制日期, 发包人 and 设计人 on its way to the table.
+        focus(next(c for c in focusable if c.name == "项目名称"))
+        press("Tab", "Tab", "Tab", "Tab")
+        check(wait_for(lambda: any(c.getState().contains(pyatspi.STATE_FOCUSED) for c in table), 3),
+              "Tab reaches the table")
+        press("Down", "Return")
+        main = wait_for(lambda: next((w for w in app if w and w.name.startswith("Varnel - ")), None))
+        amount = control(main, "工程设计收费计费额（万元）") if main else None
+        shown = wait_for(lambda: amount and amount.queryText().getText(0, -1) == "3000")
+        check(bool(shown), "Down and Enter in the table open the second item into the main window")
+    finally:
+        program.terminate()
+        program.wait(10)
 
 
 def main():
@@ -142,9 +211,13 @@ def main():
               f"the fee benchmark box announces its new text {shown}")
         basic = control(window, "基本设计收费（万元）").queryText().getText(0, -1)
         check(("基本设计收费（万元）", basic) in announced, f"the basic fee box announces its new text {basic}")
-    finally:
         program.terminate()
         program.wait(10)
+        check_project_window(environment)
+    finally:
+        if program.poll() is None:
+            program.terminate()
+            program.wait(10)
         manager.terminate()
         manager.wait(10)
         print(f"{checks - failures} passed, {failures} failed")
