@@ -76,9 +76,8 @@ class Run {
     }
 
     bool coefficients() {
-        for (Variable Variables::*slot : {&Variables::addCoef1, &Variables::addCoef2, &Variables::addCoef3,
-                                          &Variables::addCoef4, &Variables::addCoef5})
-            m_v.*slot = 1;
+        for (Variable& place : m_v.additionalPlace)
+            place = 1;
         if (!m_in.type)
             return stop("你还没有选择工程类型！", {}, true);
         for (const ProfessionalCoefficient& p : professionalCoefficients)
@@ -94,11 +93,11 @@ class Run {
         if (!m_in.grade)
             return stop("你还没有选择工程复杂程度！");
 
-        // The standard's sum of the five slots, in this order: another order can change the last bit.
-        const double addCoef = ((((numeric(m_v.addCoef2) + numeric(m_v.addCoef3)) + numeric(m_v.addCoef1)) +
-                                 numeric(m_v.addCoef4)) +
-                                numeric(m_v.addCoef5)) -
-                               5 + 1;
+        // 附加调整系数 = 1 + Σ(cᵢ − 1) over the conditions that apply: the sum of the five places less 5 plus
+        // 1, a place no condition took adding 1 − 1. The places are added in the standard's order: another
+        // order can change the last bit.
+        const auto place = [&](std::size_t i) { return numeric(m_v.additionalPlace[i]); };
+        const double addCoef = ((((place(1) + place(2)) + place(0)) + place(3)) + place(4)) - 5 + 1;
         m_v.addCoef = addCoef;
         // At most 1.6 % of the largest double times small coefficients: always finite.
         m_v.basicFee =
@@ -106,6 +105,7 @@ class Run {
         return true;
     }
 
+    // Puts the coefficient of each condition of the type that applies into its place.
     bool additionalCoefficients(EngineeringType type) {
         for (const AdditionalCondition& c : additionalConditions) {
             if (c.type != type)
@@ -113,14 +113,15 @@ class Run {
             const bool applies = c.condition ? m_in.has(*c.condition) : m_in.grade == c.grade;
             if (!applies)
                 continue;
+            Variable& place = m_v.additionalPlace[c.place];
             if (!c.entry) {
-                m_v.*c.slot = c.value;
+                place = c.value;
                 continue;
             }
             double typed = 0;
             if (!read(*c.entry, typed))
                 return false;
-            m_v.*c.slot = typed;
+            place = typed;
             if (typed > c.upper || typed < c.lower)
                 return stop(c.message, c.entry);
         }

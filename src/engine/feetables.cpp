@@ -30,21 +30,21 @@ constexpr std::string_view ancient = "古建筑、仿古建筑、保护性建筑
 } // namespace
 
 const std::array<AdditionalCondition, 15> additionalConditions{{
-    {Road, {}, Grade::I, &V::addCoef1, 1.89, {}, 0, 0, {}},
-    {Road, Expressway, {}, &V::addCoef4, 0.61, {}, 0, 0, {}},
-    {Road, UrbanRoadUnderPipes, {}, &V::addCoef2, 1.1, {}, 0, 0, {}},
-    {Road, Renovation, {}, &V::addCoef3, 0, RenovationCoefficient, 1.1, 1.4, roadRebuild},
-    {Bridge, HighwayBridgeGradeI, {}, &V::addCoef1, 2, {}, 0, 0, {}},
-    {Bridge, HighwayBridgeGradeIII, {}, &V::addCoef1, 0.7, {}, 0, 0, {}},
-    {Bridge, UrbanBridgeUnderPipes, {}, &V::addCoef2, 1.1, {}, 0, 0, {}},
-    {Bridge, Renovation, {}, &V::addCoef3, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Building, Renovation, {}, &V::addCoef1, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Building, HistoricBuilding, {}, &V::addCoef2, 0, HistoricCoefficient, 1.3, 1.6, ancient},
-    {Building, IntelligentBuilding, {}, &V::addCoef3, 1.3, {}, 0, 0, {}},
-    {Building, AcousticDecoration, {}, &V::addCoef4, 2, {}, 0, 0, {}},
-    {Building, InteriorDecoration, {}, &V::addCoef5, 1.5, {}, 0, 0, {}},
-    {Landscape, Renovation, {}, &V::addCoef1, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Municipal, Renovation, {}, &V::addCoef1, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
+    {Road, {}, Grade::I, 0, 1.89, {}, 0, 0, {}},
+    {Road, Expressway, {}, 3, 0.61, {}, 0, 0, {}},
+    {Road, UrbanRoadUnderPipes, {}, 1, 1.1, {}, 0, 0, {}},
+    {Road, Renovation, {}, 2, 0, RenovationCoefficient, 1.1, 1.4, roadRebuild},
+    {Bridge, HighwayBridgeGradeI, {}, 0, 2, {}, 0, 0, {}},
+    {Bridge, HighwayBridgeGradeIII, {}, 0, 0.7, {}, 0, 0, {}},
+    {Bridge, UrbanBridgeUnderPipes, {}, 1, 1.1, {}, 0, 0, {}},
+    {Bridge, Renovation, {}, 2, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
+    {Building, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
+    {Building, HistoricBuilding, {}, 1, 0, HistoricCoefficient, 1.3, 1.6, ancient},
+    {Building, IntelligentBuilding, {}, 2, 1.3, {}, 0, 0, {}},
+    {Building, AcousticDecoration, {}, 3, 2, {}, 0, 0, {}},
+    {Building, InteriorDecoration, {}, 4, 1.5, {}, 0, 0, {}},
+    {Landscape, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
+    {Municipal, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
 }};
 
 bool chargesReuseAlone(const Project& project) {
@@ -61,7 +61,7 @@ const std::array<Phase, 4> phases{{
 
 namespace {
 using enum DesignPhase;
-constexpr unsigned I = gradeI, II = gradeII, III = gradeIII, any = everyGrade;
+constexpr GradeSet I = onlyGradeI, II = onlyGradeII, III = onlyGradeIII, any = everyGrade;
 } // namespace
 
 const std::array<PhaseRow, 35> phaseRows{{
@@ -111,7 +111,7 @@ const std::array<PhaseRow, 35> phaseRows{{
 const PhaseRow* phaseRowFor(const Project& project) {
     if (project.phase == DesignPhase::None)
         return nullptr;
-    const unsigned grade = gradeSet(*project.grade);
+    const GradeSet grade = gradeSetOf(*project.grade);
     const PhaseRow* found = nullptr;
     for (const PhaseRow& row : phaseRows) {
         const bool applies = row.type == *project.type && row.phase == project.phase &&

@@ -26,13 +26,14 @@ extern const std::array<ProfessionalCoefficient, 5> professionalCoefficients;
 inline constexpr double defenceCoefficient = 1.1;
 
 // One condition of the additional adjustment, in the order the calculation reads them. It applies when
-// the project has `condition`, or (no condition) when its grade is `grade`. The slot gets `value`, or the
-// number typed as `entry`, which must lie within [lower, upper] or the calculation stops with `message`.
+// the project has `condition`, or (no condition) when its grade is `grade`. Its coefficient is `value`, or
+// the number typed as `entry`, which must lie within [lower, upper] or the calculation stops with
+// `message`; it stands in the additional adjustment's place `place` (0 to 4), which the type gives it.
 struct AdditionalCondition {
     EngineeringType type;
     std::optional<Condition> condition;
     std::optional<Grade> grade;
-    Variable Variables::*slot;
+    std::size_t place;
     double value;
     std::optional<Entry> entry;
     double lower;
@@ -54,13 +55,14 @@ struct Phase {
 };
 extern const std::array<Phase, 4> phases; // by DesignPhase; [None] is unused
 
-// Grade sets for the phase rows: a bit for each grade.
-constexpr unsigned gradeSet(Grade grade) {
+// The grades a phase row applies to, as a set with a bit for each grade.
+using GradeSet = unsigned;
+constexpr GradeSet gradeSetOf(Grade grade) {
     return 1u << static_cast<unsigned>(grade);
 }
-inline constexpr unsigned gradeI = gradeSet(Grade::I), gradeII = gradeSet(Grade::II),
-                          gradeIII = gradeSet(Grade::III);
-inline constexpr unsigned everyGrade = 0; // the row does not depend on the grade
+inline constexpr GradeSet onlyGradeI = gradeSetOf(Grade::I), onlyGradeII = gradeSetOf(Grade::II),
+                          onlyGradeIII = gradeSetOf(Grade::III);
+inline constexpr GradeSet everyGrade = 0; // the row does not depend on the grade
 
 // One row of the standard's phase proportions. It applies when the type is `type`, the phase is `phase`,
 // the project has the building kind `kind` (none: no kind needed) and the grade is in `grades`.
@@ -68,7 +70,7 @@ struct PhaseRow {
     EngineeringType type;
     DesignPhase phase;
     std::optional<Condition> kind;
-    unsigned grades;
+    GradeSet grades;
     double proportion;
 };
 // In the order the rows are tried.

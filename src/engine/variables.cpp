@@ -4,11 +4,21 @@ namespace varnel::engine {
 
 std::vector<NamedVariable> namedVariables(const Variables& v) {
     std::vector<NamedVariable> named{
-        {"lowAmount", &v.lowAmount}, {"lowPrice", &v.lowPrice},       {"highAmount", &v.highAmount},
-        {"highPrice", &v.highPrice}, {"feeBase", &v.feeBase},         {"basePrice", &v.basePrice},
-        {"profCoef", &v.profCoef},   {"complexCoef", &v.complexCoef}, {"addCoef1", &v.addCoef1},
-        {"addCoef2", &v.addCoef2},   {"addCoef3", &v.addCoef3},       {"addCoef", &v.addCoef},
-        {"addCoef4", &v.addCoef4},   {"addCoef5", &v.addCoef5},       {"basicFee", &v.basicFee},
+        {"lowAmount", &v.lowAmount},
+        {"lowPrice", &v.lowPrice},
+        {"highAmount", &v.highAmount},
+        {"highPrice", &v.highPrice},
+        {"feeBase", &v.feeBase},
+        {"basePrice", &v.basePrice},
+        {"profCoef", &v.profCoef},
+        {"complexCoef", &v.complexCoef},
+        {"addCoef1", &v.additionalPlace[0]},
+        {"addCoef2", &v.additionalPlace[1]},
+        {"addCoef3", &v.additionalPlace[2]},
+        {"addCoef", &v.addCoef},
+        {"addCoef4", &v.additionalPlace[3]},
+        {"addCoef5", &v.additionalPlace[4]},
+        {"basicFee", &v.basicFee},
     };
     for (const OtherFee& f : otherFees) {
         if (f.service == Service::NonstandardEquipment) {

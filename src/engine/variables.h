@@ -9,6 +9,9 @@
 
 namespace varnel::engine {
 
+// How many additional adjustment coefficients a project can combine: one place for each.
+inline constexpr std::size_t additionalPlaces = 5;
+
 // A calculation variable: unset until a calculation writes it. Unset counts as 0 in arithmetic and as
 // nothing when joined into text.
 using Variable = std::optional<double>;
@@ -28,12 +31,10 @@ struct Variables {
     Variable basePrice;   // 工程设计收费基价
     Variable profCoef;    // 专业调整系数
     Variable complexCoef; // 工程复杂程度调整系数
-    Variable addCoef1;    // additional adjustment coefficient slots
-    Variable addCoef2;
-    Variable addCoef3;
-    Variable addCoef; // combined 附加调整系数
-    Variable addCoef4;
-    Variable addCoef5;
+    // The five places of the additional adjustment (addCoef1 … addCoef5): each type puts each of its
+    // conditions in a place of its own, and a calculation sets every place it does not fill to 1.
+    std::array<Variable, additionalPlaces> additionalPlace;
+    Variable addCoef;                        // combined 附加调整系数
     Variable basicFee;                       // 基本设计收费
     std::array<Variable, serviceCount> fees; // each other design fee, by service
     Variable nonstdEquipAmount;              // fee base amount of the non-standard equipment

@@ -159,8 +159,9 @@ std::string buildReport(const std::optional<engine::CalculationRecord>& record) 
     out.add(Line() << "本工程复杂程度调整系数为：" << v.complexCoef);
     out.empty();
     out.add(Line() << "本工程附加调整系数为："
-                   << "(" << v.addCoef1 << "+" << v.addCoef2 << "+" << v.addCoef3 << "+" << v.addCoef4 << "+"
-                   << v.addCoef5 << ")"
+                   << "(" << v.additionalPlace[0] << "+" << v.additionalPlace[1] << "+"
+                   << v.additionalPlace[2] << "+" << v.additionalPlace[3] << "+" << v.additionalPlace[4]
+                   << ")"
                    << "-"
                    << "5"
                    << "+"

@@ -29,7 +29,7 @@ void withdrawLandscapePreliminary(forms::Form& w) {
 
 void gradeIClick(forms::Form& w) {
     withdrawLandscapePreliminary(w);
-    w.setCaption(box::chosenGrade, std::string(gradeI));
+    w.setCaption(box::chosenGrade, std::string(gradeICaption));
     withdraw(w, box::expressway);
     withdraw(w, box::highwayBridgeGradeIII);
     w.setVisible(box::highwayBridgeGradeI, true);
@@ -37,7 +37,7 @@ void gradeIClick(forms::Form& w) {
 
 void gradeIIClick(forms::Form& w) {
     withdrawLandscapePreliminary(w);
-    w.setCaption(box::chosenGrade, std::string(gradeII));
+    w.setCaption(box::chosenGrade, std::string(gradeIICaption));
     withdraw(w, box::expressway);
     withdraw(w, box::highwayBridgeGradeIII);
     withdraw(w, box::highwayBridgeGradeI);
@@ -46,7 +46,7 @@ void gradeIIClick(forms::Form& w) {
 void gradeIIIClick(forms::Form& w) {
     if (w.ticked(box::independentPhase))
         w.setEnabled(box::preliminaryPhase, true);
-    w.setCaption(box::chosenGrade, std::string(gradeIII));
+    w.setCaption(box::chosenGrade, std::string(gradeIIICaption));
     w.setVisible(box::expressway, true);
     withdraw(w, box::highwayBridgeGradeI);
     w.setVisible(box::highwayBridgeGradeIII, true);

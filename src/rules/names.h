@@ -13,8 +13,8 @@ inline constexpr std::string_view buildingType = engine::engineeringTypeNames[2]
 inline constexpr std::string_view landscapeType = engine::engineeringTypeNames[3];
 inline constexpr std::string_view municipalType = engine::engineeringTypeNames[4];
 
-inline constexpr std::string_view gradeI = engine::gradeNames[0];
-inline constexpr std::string_view gradeII = engine::gradeNames[1];
-inline constexpr std::string_view gradeIII = engine::gradeNames[2];
+inline constexpr std::string_view gradeICaption = engine::gradeNames[0];
+inline constexpr std::string_view gradeIICaption = engine::gradeNames[1];
+inline constexpr std::string_view gradeIIICaption = engine::gradeNames[2];
 
 } // namespace varnel::rules

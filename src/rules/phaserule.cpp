@@ -18,7 +18,7 @@ void offerPhases(forms::Form& w) {
     const std::string& type = w.text(box::typeList);
     const std::string& grade = w.caption(box::chosenGrade);
     const bool building = type == buildingType;
-    if (type == landscapeType && (grade == gradeII || grade == gradeI)) {
+    if (type == landscapeType && (grade == gradeIICaption || grade == gradeICaption)) {
         // Below grade Ⅲ landscaping has shares for 施工图设计 and 方案设计 only.
         w.setEnabled(box::preliminaryPhase, false);
         w.deselect(box::preliminaryPhase);

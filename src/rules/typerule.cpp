@@ -31,7 +31,7 @@ void buildingLastStep(forms::Form& w) {
 }
 
 void landscapeLastStep(forms::Form& w) {
-    if (w.caption(box::chosenGrade) == gradeIII && w.ticked(box::independentPhase))
+    if (w.caption(box::chosenGrade) == gradeIIICaption && w.ticked(box::independentPhase))
         w.setEnabled(box::schemePhase, true);
 }
 

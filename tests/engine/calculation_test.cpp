@@ -380,7 +380,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     Variables v;
     run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.41"}}}, v);
-    EXPECT_EQ(*v.addCoef1, 1.41); // stored before the range check
+    EXPECT_EQ(*v.additionalPlace[0], 1.41); // stored before the range check
     EXPECT_FALSE(v.basicFee.has_value());
 
     Variables w;
@@ -399,7 +399,7 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
 
     Variables y; // a coefficient beyond the double range is not stored at all
     run({.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1e400"}}}, y);
-    EXPECT_EQ(*y.addCoef1, 1);
+    EXPECT_EQ(*y.additionalPlace[0], 1);
     EXPECT_FALSE(y.basicFee.has_value());
 }
 
@@ -584,7 +584,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
     for (EngineeringType type : {EngineeringType::Road, EngineeringType::Bridge, EngineeringType::Landscape,
                                  EngineeringType::Municipal}) {
-        for (unsigned grade : {gradeI, gradeII, gradeIII}) {
+        for (GradeSet grade : {onlyGradeI, onlyGradeII, onlyGradeIII}) {
             double sum = 0;
             for (const PhaseRow& row : phaseRows)
                 if (row.type == type && (row.grades == everyGrade || (row.grades & grade)))
@@ -594,7 +594,7 @@ TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
     }
     for (Condition kind : {IntelligentBuilding, InteriorDecoration, HistoricBuilding, CivilDefence,
                            BuildingWithOutdoor, Housing, HousingCluster}) {
-        for (unsigned grade : {gradeI, gradeII, gradeIII}) {
+        for (GradeSet grade : {onlyGradeI, onlyGradeII, onlyGradeIII}) {
             double sum = 0;
             for (const PhaseRow& row : phaseRows)
                 if (row.type == EngineeringType::Building && row.kind == kind &&

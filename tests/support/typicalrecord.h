@@ -14,8 +14,8 @@ inline engine::CalculationRecord typicalRecord() {
     v.highAmount = 3000;
     v.highPrice = 103.8;
     v.basePrice = 55.05;
-    v.profCoef = v.complexCoef = v.addCoef1 = v.addCoef2 = v.addCoef3 = v.addCoef4 = v.addCoef5 = v.addCoef =
-        1;
+    v.profCoef = v.complexCoef = v.additionalPlace[0] = v.additionalPlace[1] = v.additionalPlace[2] =
+        v.additionalPlace[3] = v.additionalPlace[4] = v.addCoef = 1;
     v.basicFee = 55.05;
     for (engine::Variable& fee : v.fees)
         fee = 0;
