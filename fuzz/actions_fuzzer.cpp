@@ -23,12 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 names.push_back(c.name);
         return names;
     }();
-    const auto& types = w.definition().at(session::boxes::typeList).items;
+    const auto& types = w.definition().at(forms::mainwindow::typeList).items;
 
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t what = data[i], which = data[i + 1];
         if (what % 8 == 0) {
-            w.userChoose(session::boxes::typeList, types[which % types.size()]);
+            w.userChoose(forms::mainwindow::typeList, types[which % types.size()]);
         } else {
             const std::string& control = controls[which % controls.size()];
             if (what % 8 == 1)

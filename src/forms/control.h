@@ -91,6 +91,18 @@ struct ControlDef {
         shortcut = std::move(keys);
         return *this;
     }
+    ControlDef& withTooltip(std::string text) {
+        tooltip = std::move(text);
+        return *this;
+    }
+    ControlDef& announcedAs(std::string name) {
+        accessibleName = std::move(name);
+        return *this;
+    }
+    ControlDef& withFont(FontDef f) {
+        font = std::move(f);
+        return *this;
+    }
 };
 
 // Whether the user can give the keyboard focus to a control of this kind.

@@ -15,17 +15,12 @@ constexpr Kind L = Kind::Label;
 constexpr Kind T = Kind::TextBox;
 constexpr Kind B = Kind::CommandButton;
 
-ControlDef named(ControlDef c, std::string accessibleName) {
-    c.accessibleName = std::move(accessibleName);
-    return c;
-}
-
 ControlDef label(std::string name, std::string caption, Rect geometry) {
     return control(L, std::move(name), "", std::move(caption), geometry, 0);
 }
 
 ControlDef entry(std::string_view name, Rect geometry, std::string accessibleName) {
-    return named(control(T, std::string(name), "", "", geometry, 0), std::move(accessibleName));
+    return control(T, std::string(name), "", "", geometry, 0).announcedAs(std::move(accessibleName));
 }
 
 ControlDef button(std::string_view name, std::string caption, Rect geometry) {
@@ -37,8 +32,7 @@ FormDef makeProjectWindow() {
     ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 13080, 3600}, 0);
     items.items = {"名称",         "工程类型",     "复杂程度",       "计费额",
                    "基本设计收费", "其他设计收费", "设计收费基准价", "计入合计的收费"};
-    items.accessibleName = "单项工程";
-    items.tooltip = "双击一个单项或按回车键，把它打开到主窗口";
+    items.announcedAs("单项工程").withTooltip("双击一个单项或按回车键，把它打开到主窗口");
     def.controls = {
         label("nameLabel", "项目名称", {120, 150, 1080, 255}),
         entry(p::name, {1200, 120, 7335, 300}, "项目名称"),
@@ -61,12 +55,14 @@ FormDef makeProjectWindow() {
         entry(p::contractAmount, {5280, 5220, 1695, 300}, "合同额（万元），留空则按浮动幅度值计算"),
         label("contractAmountUnit", "万元（留空则按浮动幅度值）", {7080, 5250, 3480, 255}),
         label("totalLabel", "合计", {120, 5730, 1080, 255}),
-        named(control(T, std::string(p::total), "", "", {1200, 5700, 1695, 300}, 0).isReadOnly(),
-              "合计（万元）"),
+        control(T, std::string(p::total), "", "", {1200, 5700, 1695, 300}, 0)
+            .isReadOnly()
+            .announcedAs("合计（万元）"),
         label("totalUnit", "万元", {3000, 5730, 615, 255}),
         label("contractLabel", "合同额", {4200, 5730, 1080, 255}),
-        named(control(T, std::string(p::contract), "", "", {5280, 5700, 1695, 300}, 0).isReadOnly(),
-              "合同额（万元）"),
+        control(T, std::string(p::contract), "", "", {5280, 5700, 1695, 300}, 0)
+            .isReadOnly()
+            .announcedAs("合同额（万元）"),
         label("contractUnit", "万元", {7080, 5730, 615, 255}),
         label(std::string(p::floatNote), "", {1200, 6120, 12000, 255}),
         button(p::printReport, "打印项目计算书…", {120, 6600, 2415, 375}),

@@ -2,6 +2,7 @@
 #include "forms/definitionbuilder.h"
 #include "forms/formdef.h"
 #include "forms/helptext.h"
+#include "forms/secondarywindows.h"
 
 namespace varnel::forms {
 
@@ -16,11 +17,12 @@ FontDef songti(double points, bool bold) {
 
 FormDef makeReportWindow() {
     FormDef def{std::string(windows::report), "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
-    ControlDef text =
-        control(Kind::TextBox, "Text1", "", "", {0, 0, 9255, 8175}, 0).isMultiLine().isReadOnly();
+    ControlDef text = control(Kind::TextBox, std::string(reportwindow::text), "", "", {0, 0, 9255, 8175}, 0)
+                          .isMultiLine()
+                          .isReadOnly()
+                          .withFont(songti(12, false))
+                          .announcedAs("计算书");
     text.scrollBars = ScrollBars::Vertical;
-    text.font = songti(12, false);
-    text.accessibleName = "计算书";
     def.controls.push_back(text);
     return def;
 }
@@ -28,9 +30,11 @@ FormDef makeReportWindow() {
 FormDef makeHelpWindow() {
     FormDef def{std::string(windows::help), "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
     ControlDef text =
-        control(Kind::TextBox, "Text1", "", helpText(), {0, 0, 10455, 7335}, 0).isMultiLine().isReadOnly();
+        control(Kind::TextBox, std::string(helpwindow::text), "", helpText(), {0, 0, 10455, 7335}, 0)
+            .isMultiLine()
+            .isReadOnly()
+            .announcedAs("帮助");
     text.scrollBars = ScrollBars::Both;
-    text.accessibleName = "帮助";
     def.controls.push_back(text);
     return def;
 }
@@ -38,9 +42,10 @@ FormDef makeHelpWindow() {
 FormDef makeAuthorWindow() {
     FormDef def{std::string(windows::author), "Varnel 的作者", 4635, 6690,
                 Placement::SystemDefault,     false,           {}};
-    ControlDef image = control(Kind::Image, "Image1", "", "", {-120, 0, 4770, 6705}, 0);
+    ControlDef image =
+        control(Kind::Image, std::string(authorwindow::picture), "", "", {-120, 0, 4770, 6705}, 0)
+            .announcedAs("作者");
     image.picture = ":/varnel/author.jpg";
-    image.accessibleName = "作者";
     def.controls.push_back(image);
     return def;
 }
@@ -55,18 +60,19 @@ FormDef makePlanningWindow() {
                 {}};
     def.controls = {
         control(Kind::Label, "Label1", "", "设计面积：", {120, 120, 975, 255}, 0),
-        control(Kind::TextBox, "Text1", "", "", {1080, 120, 975, 270}, 1),
+        control(Kind::TextBox, std::string(planningwindow::area), "", "", {1080, 120, 975, 270}, 1)
+            .announcedAs("设计面积（公顷）"),
         control(Kind::Label, "Label2", "", "公顷", {2160, 120, 495, 255}, 2),
-        control(Kind::Label, "Label3", "", "单价：", {120, 480, 975, 255}, 3),
-        control(Kind::TextBox, "Text2", "", "", {1080, 480, 975, 270}, 4),
+        control(Kind::Label, "Label3", "", "单价：", {120, 480, 975, 255}, 3)
+            .withTooltip(
+                "建筑总平面布置或者小区规划设计，根据工程的复杂程度,按照每10000～20000元/ha计算收费"),
+        control(Kind::TextBox, std::string(planningwindow::unitPrice), "", "", {1080, 480, 975, 270}, 4)
+            .announcedAs("单价（元/公顷）"),
         control(Kind::Label, "Label4", "", "元/公顷", {2160, 480, 735, 255}, 5),
-        control(Kind::CommandButton, "Command1", "", "计算", {3000, 120, 975, 495}, 6),
+        control(Kind::CommandButton, std::string(planningwindow::calculate), "", "计算",
+                {3000, 120, 975, 495}, 6)
+            .withFont(songti(14.25, true)),
     };
-    def.controls[3].tooltip =
-        "建筑总平面布置或者小区规划设计，根据工程的复杂程度,按照每10000～20000元/ha计算收费";
-    def.controls[6].font = songti(14.25, true);
-    def.controls[1].accessibleName = "设计面积（公顷）";
-    def.controls[4].accessibleName = "单价（元/公顷）";
     return def;
 }
 

@@ -2,12 +2,14 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 
 #include <array>
 #include <string_view>
 
 namespace varnel::rules {
+
+namespace box = forms::mainwindow;
 
 namespace {
 

@@ -3,9 +3,11 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 
 namespace varnel::rules {
+
+namespace box = forms::mainwindow;
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include "rules/phaseline.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 
 namespace varnel::rules {
+
+namespace box = forms::mainwindow;
 
 void showPhaseLine(forms::Form& w, std::string_view caption, const std::string& shareText) {
     w.setVisible(box::phaseLineShare, true);

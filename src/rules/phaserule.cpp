@@ -3,10 +3,12 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 #include "rules/phaseline.h"
 
 namespace varnel::rules {
+
+namespace box = forms::mainwindow;
 
 namespace {
 

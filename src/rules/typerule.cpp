@@ -4,12 +4,14 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 
 #include <initializer_list>
 #include <string_view>
 
 namespace varnel::rules {
+
+namespace box = forms::mainwindow;
 
 namespace {
 

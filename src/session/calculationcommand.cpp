@@ -3,12 +3,15 @@
 #include "engine/calculation.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
+#include "forms/mainwindow.h"
 #include "rules/phaseline.h"
 #include "session/projectbinding.h"
 
 #include <string>
 
 namespace varnel::session {
+
+namespace box = forms::mainwindow;
 
 using engine::CalculationRecord;
 using engine::Outcome;
@@ -17,7 +20,7 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     const engine::Project project = readProject(w);
     const Outcome outcome = engine::calculate(project, state.variables);
     if (outcome.amountAccepted)
-        w.setFocus(boxes::amount);
+        w.setFocus(box::amount);
     if (const std::optional<engine::Stop>& stop = outcome.stop) {
         desktop.showMessage({stop->message, std::string(forms::applicationTitle), forms::MessageIcon::None});
         if (stop->wrongEntry) {
@@ -27,18 +30,18 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
             }
         }
         if (stop->chooseType)
-            w.setFocus(boxes::typeList);
+            w.setFocus(box::typeList);
         return;
     }
-    w.setText(boxes::basicFee, outcome.basicFee);
-    w.setText(boxes::otherFee, outcome.otherFee);
+    w.setText(box::basicFee, outcome.basicFee);
+    w.setText(box::otherFee, outcome.otherFee);
     // Without a phase row for this calculation the line is hidden: a share shown earlier would belong to
     // another one.
     if (outcome.phase)
         rules::showPhaseLine(w, outcome.phase->caption, outcome.phase->share);
     else
         rules::hidePhaseLine(w);
-    w.setText(boxes::benchmarkFee, outcome.benchmarkFee);
+    w.setText(box::benchmarkFee, outcome.benchmarkFee);
     state.record = CalculationRecord{state.variables, project, outcome.phase.has_value()};
 }
 

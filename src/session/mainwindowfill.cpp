@@ -1,13 +1,15 @@
 #include "session/mainwindowfill.h"
 
+#include "forms/mainwindow.h"
 #include "projects/quote.h"
 #include "projects/typednumbers.h"
-#include "rules/boxes.h"
 #include "session/projectbinding.h"
 
 #include <array>
 
 namespace varnel::session {
+
+namespace box = forms::mainwindow;
 
 using engine::Condition;
 using engine::Project;
@@ -15,8 +17,8 @@ using engine::Service;
 
 namespace {
 
-constexpr std::array<std::string_view, 3> gradeDescriptions{
-    rules::box::gradeIDescription, rules::box::gradeIIDescription, rules::box::gradeIIIDescription};
+constexpr std::array<std::string_view, 3> gradeDescriptions{box::gradeIDescription, box::gradeIIDescription,
+                                                            box::gradeIIIDescription};
 
 class Filling {
   public:
@@ -25,7 +27,7 @@ class Filling {
     forms::Refusal operator()() {
         m_w.reset();
         if (m_in.type)
-            choose(boxes::typeList, engine::engineeringTypeNames[static_cast<std::size_t>(*m_in.type)]);
+            choose(box::typeList, engine::engineeringTypeNames[static_cast<std::size_t>(*m_in.type)]);
         if (m_in.grade)
             click(gradeDescriptions[static_cast<std::size_t>(*m_in.grade)]);
         for (std::size_t i = 0; i < engine::conditionCount; ++i) {
@@ -44,9 +46,9 @@ class Filling {
             click(serviceBox(f.service));
             typeNumbers(projects::typedNumbersOf(f.service));
         }
-        type(boxes::amount, m_in.amount);
+        type(box::amount, m_in.amount);
         if (m_in.independentPhase)
-            click(boxes::independentPhase);
+            click(box::independentPhase);
         if (m_in.phase != engine::DesignPhase::None && !m_w.value(phaseOption(m_in.phase)))
             click(phaseOption(m_in.phase));
         if (!m_refusal && projects::canonicalInputs(readProject(m_w)) != projects::canonicalInputs(m_in))

@@ -1,11 +1,13 @@
 #include "session/projectbinding.h"
 
 #include "forms/form.h"
-#include "rules/boxes.h"
+#include "forms/mainwindow.h"
 
 #include <array>
 
 namespace varnel::session {
+
+namespace box = forms::mainwindow;
 
 using engine::Condition;
 using engine::DesignPhase;
@@ -24,63 +26,63 @@ struct Binding {
 };
 
 constexpr auto conditionBoxes = std::to_array<Binding<Condition>>({
-    {Condition::Renovation, EngineeringType::Road, rules::box::roadRenovation},
-    {Condition::Renovation, EngineeringType::Bridge, rules::box::bridgeRenovation},
-    {Condition::Renovation, EngineeringType::Building, rules::box::buildingRenovation},
-    {Condition::Renovation, EngineeringType::Landscape, rules::box::landscapeRenovation},
-    {Condition::Renovation, EngineeringType::Municipal, rules::box::municipalRenovation},
-    {Condition::UrbanRoadUnderPipes, {}, rules::box::urbanRoadUnderPipes},
-    {Condition::Expressway, {}, rules::box::expressway},
-    {Condition::UrbanBridgeUnderPipes, {}, rules::box::urbanBridgeUnderPipes},
-    {Condition::HighwayBridgeGradeI, {}, rules::box::highwayBridgeGradeI},
-    {Condition::HighwayBridgeGradeIII, {}, rules::box::highwayBridgeGradeIII},
-    {Condition::HistoricBuilding, {}, rules::box::historicBuilding},
-    {Condition::IntelligentBuilding, {}, rules::box::intelligentBuilding},
-    {Condition::CivilDefence, {}, rules::box::civilDefence},
-    {Condition::InteriorDecoration, {}, rules::box::interiorDecoration},
-    {Condition::AcousticDecoration, {}, rules::box::acousticDecoration},
-    {Condition::Housing, {}, rules::box::housing},
-    {Condition::HousingCluster, {}, rules::box::housingCluster},
-    {Condition::BuildingWithOutdoor, {}, rules::box::buildingWithOutdoor},
+    {Condition::Renovation, EngineeringType::Road, box::roadRenovation},
+    {Condition::Renovation, EngineeringType::Bridge, box::bridgeRenovation},
+    {Condition::Renovation, EngineeringType::Building, box::buildingRenovation},
+    {Condition::Renovation, EngineeringType::Landscape, box::landscapeRenovation},
+    {Condition::Renovation, EngineeringType::Municipal, box::municipalRenovation},
+    {Condition::UrbanRoadUnderPipes, {}, box::urbanRoadUnderPipes},
+    {Condition::Expressway, {}, box::expressway},
+    {Condition::UrbanBridgeUnderPipes, {}, box::urbanBridgeUnderPipes},
+    {Condition::HighwayBridgeGradeI, {}, box::highwayBridgeGradeI},
+    {Condition::HighwayBridgeGradeIII, {}, box::highwayBridgeGradeIII},
+    {Condition::HistoricBuilding, {}, box::historicBuilding},
+    {Condition::IntelligentBuilding, {}, box::intelligentBuilding},
+    {Condition::CivilDefence, {}, box::civilDefence},
+    {Condition::InteriorDecoration, {}, box::interiorDecoration},
+    {Condition::AcousticDecoration, {}, box::acousticDecoration},
+    {Condition::Housing, {}, box::housing},
+    {Condition::HousingCluster, {}, box::housingCluster},
+    {Condition::BuildingWithOutdoor, {}, box::buildingWithOutdoor},
 });
 
 constexpr auto serviceBoxes = std::to_array<Binding<Service>>({
-    {Service::OverallDesign, {}, "Check7"},
-    {Service::DesignCoordination, {}, "Check8"},
-    {Service::ConstructionBudget, {}, "Check10"},
-    {Service::AsBuiltDrawings, {}, "Check11"},
-    {Service::OwnPatents, {}, rules::box::ownPatents},
-    {Service::ForeignDesign, {}, rules::box::foreignDesign},
-    {Service::ForeignReview, {}, rules::box::foreignReview},
-    {Service::ExtraPrinting, {}, rules::box::extraPrinting},
-    {Service::StandardDrawings, {}, rules::box::standardDrawings},
-    {Service::NonstandardEquipment, {}, rules::box::nonstandardEquipment},
-    {Service::StandardDesignReuse, {}, rules::box::standardDesignReuse},
-    {Service::FoundationRedesign, {}, rules::box::foundationRedesign},
-    {Service::PartialChange, {}, rules::box::partialChange},
+    {Service::OverallDesign, {}, box::overallDesign},
+    {Service::DesignCoordination, {}, box::designCoordination},
+    {Service::ConstructionBudget, {}, box::constructionBudget},
+    {Service::AsBuiltDrawings, {}, box::asBuiltDrawings},
+    {Service::OwnPatents, {}, box::ownPatents},
+    {Service::ForeignDesign, {}, box::foreignDesign},
+    {Service::ForeignReview, {}, box::foreignReview},
+    {Service::ExtraPrinting, {}, box::extraPrinting},
+    {Service::StandardDrawings, {}, box::standardDrawings},
+    {Service::NonstandardEquipment, {}, box::nonstandardEquipment},
+    {Service::StandardDesignReuse, {}, box::standardDesignReuse},
+    {Service::FoundationRedesign, {}, box::foundationRedesign},
+    {Service::PartialChange, {}, box::partialChange},
 });
 
 constexpr auto entryBoxes = std::to_array<Binding<Entry>>({
-    {Entry::RenovationCoefficient, EngineeringType::Road, rules::box::roadRenovationCoefficient},
-    {Entry::RenovationCoefficient, EngineeringType::Bridge, rules::box::bridgeRenovationCoefficient},
-    {Entry::RenovationCoefficient, EngineeringType::Building, rules::box::buildingRenovationCoefficient},
-    {Entry::RenovationCoefficient, EngineeringType::Landscape, rules::box::landscapeRenovationCoefficient},
-    {Entry::RenovationCoefficient, EngineeringType::Municipal, rules::box::municipalRenovationCoefficient},
-    {Entry::HistoricCoefficient, {}, rules::box::historicCoefficient},
-    {Entry::OwnPatentsAmount, {}, rules::box::ownPatentsAmount},
-    {Entry::ForeignDesignAmount, {}, rules::box::foreignDesignAmount},
-    {Entry::ForeignReviewAmount, {}, rules::box::foreignReviewAmount},
-    {Entry::ExtraPrintingAmount, {}, rules::box::extraPrintingAmount},
-    {Entry::StandardDrawingsAmount, {}, rules::box::standardDrawingsAmount},
-    {Entry::NonstandardEquipmentBase, {}, rules::box::nonstandardEquipmentBase},
-    {Entry::NonstandardEquipmentRate, {}, rules::box::nonstandardEquipmentRate},
-    {Entry::PartialChangeRate, {}, rules::box::partialChangeRate},
+    {Entry::RenovationCoefficient, EngineeringType::Road, box::roadRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Bridge, box::bridgeRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Building, box::buildingRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Landscape, box::landscapeRenovationCoefficient},
+    {Entry::RenovationCoefficient, EngineeringType::Municipal, box::municipalRenovationCoefficient},
+    {Entry::HistoricCoefficient, {}, box::historicCoefficient},
+    {Entry::OwnPatentsAmount, {}, box::ownPatentsAmount},
+    {Entry::ForeignDesignAmount, {}, box::foreignDesignAmount},
+    {Entry::ForeignReviewAmount, {}, box::foreignReviewAmount},
+    {Entry::ExtraPrintingAmount, {}, box::extraPrintingAmount},
+    {Entry::StandardDrawingsAmount, {}, box::standardDrawingsAmount},
+    {Entry::NonstandardEquipmentBase, {}, box::nonstandardEquipmentBase},
+    {Entry::NonstandardEquipmentRate, {}, box::nonstandardEquipmentRate},
+    {Entry::PartialChangeRate, {}, box::partialChangeRate},
 });
 
 constexpr auto phaseOptions = std::to_array<Binding<DesignPhase>>({
-    {DesignPhase::Preliminary, {}, rules::box::preliminaryPhase},
-    {DesignPhase::Drawing, {}, rules::box::drawingPhase},
-    {DesignPhase::Scheme, {}, rules::box::schemePhase},
+    {DesignPhase::Preliminary, {}, box::preliminaryPhase},
+    {DesignPhase::Drawing, {}, box::drawingPhase},
+    {DesignPhase::Scheme, {}, box::schemePhase},
 });
 
 template <typename Field, std::size_t n>
@@ -112,9 +114,9 @@ std::string_view phaseOption(DesignPhase phase) {
 
 engine::Project readProject(const forms::Form& w) {
     engine::Project p;
-    p.amount = w.text(boxes::amount);
-    p.type = engine::engineeringTypeNamed(w.text(boxes::typeList));
-    p.grade = engine::gradeNamed(w.caption(boxes::chosenGrade));
+    p.amount = w.text(box::amount);
+    p.type = engine::engineeringTypeNamed(w.text(box::typeList));
+    p.grade = engine::gradeNamed(w.caption(box::chosenGrade));
     for (const Binding<Condition>& b : conditionBoxes)
         if (!b.type || b.type == p.type)
             p.conditions.set(b.field, w.ticked(b.box));
@@ -123,7 +125,7 @@ engine::Project readProject(const forms::Form& w) {
     for (const Binding<Entry>& b : entryBoxes)
         if (!b.type || b.type == p.type)
             p.text(b.field) = w.text(b.box);
-    p.independentPhase = w.ticked(boxes::independentPhase);
+    p.independentPhase = w.ticked(box::independentPhase);
     for (const Binding<DesignPhase>& b : phaseOptions)
         if (w.value(b.box))
             p.phase = b.field;

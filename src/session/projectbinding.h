@@ -2,7 +2,6 @@
 
 #include "engine/calculation.h"
 #include "engine/project.h"
-#include "rules/boxes.h"
 
 #include <optional>
 #include <string_view>
@@ -12,18 +11,6 @@ class Form;
 } // namespace varnel::forms
 
 namespace varnel::session {
-
-// Where the main window holds the project and shows the results: the one place that ties the project's
-// fields to control names.
-namespace boxes {
-inline constexpr std::string_view amount = "Text1";
-inline constexpr std::string_view typeList = rules::box::typeList;
-inline constexpr std::string_view chosenGrade = rules::box::chosenGrade;
-inline constexpr std::string_view independentPhase = rules::box::independentPhase;
-inline constexpr std::string_view basicFee = "Text15";
-inline constexpr std::string_view otherFee = "Text16";
-inline constexpr std::string_view benchmarkFee = "Text17";
-} // namespace boxes
 
 // The check box of a condition. 改扩建和技术改造建设项目 has a box in each type's group: the one of the
 // project's type is read (no type: none).

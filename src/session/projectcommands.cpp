@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
+#include "forms/mainwindow.h"
 #include "forms/projectwindow.h"
 #include "projects/projectfile.h"
 #include "session/calculationcommand.h"
@@ -15,27 +16,12 @@
 
 namespace varnel::session {
 
+namespace mainWindow = forms::mainwindow;
 namespace pw = forms::projectwindow;
 using forms::windows::main;
 using forms::windows::project;
 
 namespace {
-
-// The main window's menu items for projects.
-namespace menu {
-constexpr std::string_view newProject = "newproject";       // 新建项目
-constexpr std::string_view openProject = "openproject";     // 打开项目…
-constexpr std::string_view saveProject = "saveproject";     // 保存项目
-constexpr std::string_view saveProjectAs = "saveprojectas"; // 项目另存为…
-constexpr std::string_view noRecent = "norecent";           // 最近的项目 while there are none
-constexpr std::size_t recentCount = 8;                      // recent1 … recent8
-constexpr std::string_view addItem = "additem";             // 加入项目…
-constexpr std::string_view updateItem = "updateitem";       // 更新单项
-constexpr std::string_view projectWindow = "projectwindow"; // 项目窗口
-std::string recent(std::size_t index) {
-    return "recent" + std::to_string(index + 1);
-}
-} // namespace menu
 
 constexpr std::string_view projectFilter = "Varnel 项目 (*.varnel)";
 
@@ -114,20 +100,20 @@ ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calc
 }
 
 void ProjectCommands::bindMainWindow(forms::Form& w) {
-    w.onClick(menu::newProject, [this] { newProject(); });
-    w.onClick(menu::openProject, [this] { chooseAndOpen(); });
-    w.onClick(menu::saveProject, [this] { save(); });
-    w.onClick(menu::saveProjectAs, [this] { saveAs(); });
-    for (std::size_t i = 0; i < menu::recentCount; ++i) {
-        w.onClick(menu::recent(i), [this, i] {
+    w.onClick(mainWindow::newProject, [this] { newProject(); });
+    w.onClick(mainWindow::openProject, [this] { chooseAndOpen(); });
+    w.onClick(mainWindow::saveProject, [this] { save(); });
+    w.onClick(mainWindow::saveProjectAs, [this] { saveAs(); });
+    for (std::size_t i = 0; i < mainWindow::recentProjects; ++i) {
+        w.onClick(mainWindow::recentProject(i), [this, i] {
             const std::vector<std::string> recent = m_desktop.recentProjects();
             if (i < recent.size())
                 open(recent[i]);
         });
     }
-    w.onClick(menu::addItem, [this] { addItem(); });
-    w.onClick(menu::updateItem, [this] { updateItem(); });
-    w.onClick(menu::projectWindow, [this] { m_desktop.showWindow(project); });
+    w.onClick(mainWindow::addItem, [this] { addItem(); });
+    w.onClick(mainWindow::updateItem, [this] { updateItem(); });
+    w.onClick(mainWindow::projectWindow, [this] { m_desktop.showWindow(project); });
     show();
     showRecentProjects();
 }
@@ -260,8 +246,8 @@ void ProjectCommands::remember(const std::string& path) {
     std::vector<std::string> recent = m_desktop.recentProjects();
     std::erase(recent, path);
     recent.insert(recent.begin(), path);
-    if (recent.size() > menu::recentCount)
-        recent.resize(menu::recentCount);
+    if (recent.size() > mainWindow::recentProjects)
+        recent.resize(mainWindow::recentProjects);
     m_desktop.setRecentProjects(recent);
     showRecentProjects();
 }
@@ -497,11 +483,11 @@ void ProjectCommands::showRecentProjects() {
     if (!w)
         return;
     const std::vector<std::string> recent = m_desktop.recentProjects();
-    w->setVisible(menu::noRecent, recent.empty());
-    for (std::size_t i = 0; i < menu::recentCount; ++i) {
+    w->setVisible(mainWindow::noRecentProject, recent.empty());
+    for (std::size_t i = 0; i < mainWindow::recentProjects; ++i) {
         const bool listed = i < recent.size();
-        w->setCaption(menu::recent(i), listed ? std::to_string(i + 1) + " " + recent[i] : "");
-        w->setVisible(menu::recent(i), listed);
+        w->setCaption(mainWindow::recentProject(i), listed ? std::to_string(i + 1) + " " + recent[i] : "");
+        w->setVisible(mainWindow::recentProject(i), listed);
     }
 }
 

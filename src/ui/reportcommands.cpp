@@ -1,5 +1,6 @@
 #include "ui/reportcommands.h"
 
+#include "forms/secondarywindows.h"
 #include "ui/formwindow.h"
 #include "ui/reportpages.h"
 
@@ -72,7 +73,8 @@ ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
     connect(m_print, &QAction::triggered, this, [this] { print(); });
     connect(m_save, &QAction::triggered, this, [this] { save(); });
 
-    if (auto* text = qobject_cast<QPlainTextEdit*>(m_window.control("Text1"))) {
+    if (auto* text =
+            qobject_cast<QPlainTextEdit*>(m_window.control(std::string(forms::reportwindow::text)))) {
         text->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(text, &QWidget::customContextMenuRequested, this, [this, text](const QPoint& at) {
             QMenu* menu = text->createStandardContextMenu(at);
@@ -86,11 +88,11 @@ ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
 }
 
 std::string ReportCommands::report() const {
-    return m_window.model().text("Text1");
+    return m_window.model().text(std::string(forms::reportwindow::text));
 }
 
 QFont ReportCommands::reportFont() const {
-    const QWidget* text = m_window.control("Text1");
+    const QWidget* text = m_window.control(std::string(forms::reportwindow::text));
     return text ? text->font() : m_window.font();
 }
 

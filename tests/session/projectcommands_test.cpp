@@ -5,9 +5,9 @@
 
 #include "engine/numbers.h"
 #include "forms/form.h"
+#include "forms/mainwindow.h"
 #include "forms/projectwindow.h"
 #include "projects/projectfile.h"
-#include "rules/boxes.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
 #include "session/projectbinding.h"
@@ -19,7 +19,7 @@
 #include <random>
 
 using namespace varnel;
-namespace box = rules::box;
+namespace box = forms::mainwindow;
 namespace pw = forms::projectwindow;
 namespace windows = forms::windows;
 
@@ -163,12 +163,12 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
         ASSERT_FALSE(projectWindow().userActivateRow(pw::items, static_cast<int>(i)));
         const projects::Item& item = document().quote.items[i];
         EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), item.inputs) << item.name;
-        EXPECT_EQ(main().text(session::boxes::benchmarkFee),
+        EXPECT_EQ(main().text(forms::mainwindow::benchmarkFee),
                   engine::resultBoxText(document().figures[i].benchmarkFee()));
-        EXPECT_EQ(main().focus(), session::boxes::amount);
+        EXPECT_EQ(main().focus(), forms::mainwindow::amount);
     }
     // The landscape is open: change its amount, calculate and update it.
-    type(session::boxes::amount, "400");
+    type(forms::mainwindow::amount, "400");
     click(calculate);
     click(updateItem);
     EXPECT_EQ(document().quote.items[2].inputs.amount, "400");
@@ -198,7 +198,7 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     EXPECT_EQ(desktop.questions.back().message.text, "从项目中删除单项“主线道路（一标段）”吗？");
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
 
-    type(session::boxes::amount, "3000");
+    type(forms::mainwindow::amount, "3000");
     click(calculate);
     click(updateItem);
     EXPECT_EQ(document().quote.items[0].inputs.amount, "3000"); // still 地下人防

@@ -5,6 +5,7 @@
 
 #include "engine/otherfees.h"
 #include "forms/formdef.h"
+#include "forms/mainwindow.h"
 #include "session/projectbinding.h"
 
 #include <QJsonArray>
@@ -49,7 +50,7 @@ struct Box {
 std::vector<Box> reachableBoxes() {
     using namespace varnel::engine;
     using namespace varnel::session;
-    std::vector<Box> reachable{{boxes::amount, EngineeringType::Building, {}}};
+    std::vector<Box> reachable{{varnel::forms::mainwindow::amount, EngineeringType::Building, {}}};
     for (EngineeringType type : engineeringTypes)
         reachable.push_back({*entryBox(Entry::RenovationCoefficient, type),
                              type,

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
-namespace varnel::rules::box {
-
-// The main window's controls the input rules work on, by what each holds or offers.
+// The main window (Form1), its controls named by what each holds or offers. Every part of the program
+// names them from here; only the window's definition (mainwindowdef.cpp) and this list use the window's
+// own names (Text1, Check28, …), which varnel-script's scenarios use too.
+namespace varnel::forms::mainwindow {
 
 // The project.
+// 工程设计收费计费额, in 万元
+inline constexpr std::string_view amount = "Text1";
 // 工程类型
 inline constexpr std::string_view typeList = "Combo2";
 // The chosen grade, as Ⅰ级, Ⅱ级 or Ⅲ级
@@ -64,6 +69,11 @@ inline constexpr std::string_view housing = "Check30";
 inline constexpr std::string_view housingCluster = "Check32";
 
 // The other design fees.
+// 总体设计费, 主体设计协调费, 施工图预算编制费 and 竣工图编制费, each a share of the basic fee
+inline constexpr std::string_view overallDesign = "Check7";
+inline constexpr std::string_view designCoordination = "Check8";
+inline constexpr std::string_view constructionBudget = "Check10";
+inline constexpr std::string_view asBuiltDrawings = "Check11";
 // 其他设计收费 with a typed amount, each followed by its amount box
 inline constexpr std::string_view ownPatents = "Check13";
 inline constexpr std::string_view ownPatentsAmount = "Text10";
@@ -101,4 +111,32 @@ inline constexpr std::string_view phaseLineName = "Label28";
 inline constexpr std::string_view phaseLineUnit = "Label27";
 inline constexpr std::string_view phaseLineShare = "Text18";
 
-} // namespace varnel::rules::box
+// The results of 计算: 基本设计收费, 其他设计收费 and 设计收费基准价, in 万元.
+inline constexpr std::string_view basicFee = "Text15";
+inline constexpr std::string_view otherFee = "Text16";
+inline constexpr std::string_view benchmarkFee = "Text17";
+
+// The buttons.
+inline constexpr std::string_view calculate = "Command1";  // 计算
+inline constexpr std::string_view showReport = "Command2"; // 计算书
+inline constexpr std::string_view planningFee = "Command3"; // 建筑总平面布置及小区规划设计收费计算
+
+// The menu items.
+inline constexpr std::string_view newProject = "newproject";       // 文件 → 新建项目
+inline constexpr std::string_view openProject = "openproject";     // 打开项目…
+inline constexpr std::string_view saveProject = "saveproject";     // 保存项目
+inline constexpr std::string_view saveProjectAs = "saveprojectas"; // 项目另存为…
+inline constexpr std::string_view noRecentProject = "norecent";    // 最近的项目, while there are none
+inline constexpr std::size_t recentProjects = 8;                   // 最近的项目: recent1 … recent8
+inline std::string recentProject(std::size_t index) {
+    return "recent" + std::to_string(index + 1);
+}
+inline constexpr std::string_view exit = "exit";                   // 退出
+inline constexpr std::string_view addItem = "additem";             // 项目 → 加入项目…
+inline constexpr std::string_view updateItem = "updateitem";       // 更新单项
+inline constexpr std::string_view projectWindow = "projectwindow"; // 项目窗口
+inline constexpr std::string_view help = "help";                   // 帮助
+inline constexpr std::string_view aboutProgram = "soft";           // 关于 → 本软件
+inline constexpr std::string_view aboutAuthor = "writer";          // 关于 → 作者
+
+} // namespace varnel::forms::mainwindow
