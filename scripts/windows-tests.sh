@@ -27,12 +27,25 @@ wine_window() {
     return $status
 }
 
+# reg_default KEY: the key's default value as `wine reg query` prints it; nothing when there is no such key.
+reg_default() {
+    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+
 installed() {
     test -f "$prefix/drive_c/Program Files/Varnel/varnel.exe" &&
         test -f "$prefix/drive_c/Program Files/Varnel/platforms/qwindows.dll" &&
         test -f "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/工程设计收费计算 (Varnel).lnk" &&
         wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel' /v DisplayVersion |
-        grep -q "$version"
+        grep -q "$version" &&
+        # Project files open with the installed program, for every user.
+        [ "$(reg_default 'HKLM\Software\Classes\.varnel')" = Varnel.Project ] &&
+        [ -n "$(reg_default 'HKLM\Software\Classes\Varnel.Project')" ] &&
+        [ "$(reg_default 'HKLM\Software\Classes\Varnel.Project\DefaultIcon')" = 'C:\Program Files\Varnel\varnel.exe,0' ] &&
+        [ "$(reg_default 'HKLM\Software\Classes\Varnel.Project\shell\open\command')" = \
+            '"C:\Program Files\Varnel\varnel.exe" "%1"' ] &&
+        # The installed program keeps its settings in the user's profile, not in a varnel.ini beside it.
+        ! test -e "$prefix/drive_c/Program Files/Varnel/varnel.ini"
 }
 
 uninstalled() {
@@ -45,7 +58,9 @@ uninstalled() {
     wineserver -w
     ! test -e "$prefix/drive_c/Program Files/Varnel" &&
         ! test -e "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/工程设计收费计算 (Varnel).lnk" &&
-        ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel' >/dev/null 2>&1
+        ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel' >/dev/null 2>&1 &&
+        ! wine reg query 'HKLM\Software\Classes\.varnel' >/dev/null 2>&1 &&
+        ! wine reg query 'HKLM\Software\Classes\Varnel.Project' >/dev/null 2>&1
 }
 
 run_windows_tests() {
@@ -89,8 +104,11 @@ run_windows_tests() {
     windows_check "varnel.exe in a real window (screenshot build-windows/varnel-wine.png)" \
         wine_window "$out/run-varnel.sh" "$test_folder/varnel.exe" "$out/varnel-wine.png"
 
+    windows_check "the zip's folder keeps its settings in varnel.ini beside varnel.exe" \
+        bash -c 'zip -sf "$0" | grep -qx "  Varnel/varnel.ini"' "$zip_file"
     windows_check "the installer installs silently" bash -c 'wine "$0" /S && wineserver -w' "$setup"
-    windows_check "it puts varnel.exe, the Start-menu entry and the uninstaller's entry in place" installed
+    windows_check "it puts varnel.exe, the Start-menu entry, the uninstaller's entry and the .varnel type in place" \
+        installed
     windows_check "the installed program starts in a real window and ends when closed" \
         wine_window "$out/run-installed.sh" "$prefix/drive_c/Program Files/Varnel/varnel.exe" "$out/varnel-installed.png"
     windows_check "the uninstaller removes it all" uninstalled

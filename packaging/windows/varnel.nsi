@@ -5,6 +5,8 @@
 ;            -DUNINSTALL_LIST=<file> -DOUTFILE=<setup.exe> varnel.nsi
 ; UNINSTALL_LIST removes exactly the files and folders installed, so that a folder chosen by hand that
 ; holds other files keeps them.
+; Project files (.varnel) open with Varnel for every user: the extension names the ProgID Varnel.Project,
+; whose command passes the file to varnel.exe.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -12,11 +14,17 @@ RequestExecutionLevel admin
 
 !include "MUI2.nsh"
 !include "x64.nsh"
+!include "LogicLib.nsh"
 
 !define NAME "Varnel"
 !define TITLE "工程设计收费计算 (Varnel)"
 !define PUBLISHER "Varnel 开发组"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel"
+!define PROGID "Varnel.Project"
+!define PROGID_KEY "Software\Classes\${PROGID}"
+!define EXTENSION_KEY "Software\Classes\.varnel"
+; SHChangeNotify's SHCNE_ASSOCCHANGED: Explorer reads the file associations again.
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${TITLE}"
 OutFile "${OUTFILE}"
@@ -73,6 +81,14 @@ Section "!${TITLE}" SectionProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+
+    WriteRegStr HKLM "${PROGID_KEY}" "" "工程设计收费项目"
+    WriteRegStr HKLM "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\varnel.exe,0"
+    WriteRegStr HKLM "${PROGID_KEY}\shell\open\command" "" '"$INSTDIR\varnel.exe" "%1"'
+    WriteRegStr HKLM "${EXTENSION_KEY}" "" "${PROGID}"
+    WriteRegStr HKLM "${EXTENSION_KEY}" "Content Type" "application/x-varnel-project"
+    WriteRegStr HKLM "${EXTENSION_KEY}\OpenWithProgids" "${PROGID}" ""
+    System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd
 
 Section "桌面快捷方式" SectionDesktop
@@ -91,4 +107,16 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+    DeleteRegKey HKLM "${PROGID_KEY}"
+    ; .varnel goes with Varnel while it still names Varnel's ProgID; where another program has taken it
+    ; since, only Varnel's entry among the programs that open it goes.
+    ReadRegStr $0 HKLM "${EXTENSION_KEY}" ""
+    ${If} $0 == "${PROGID}"
+        DeleteRegKey HKLM "${EXTENSION_KEY}"
+    ${Else}
+        DeleteRegValue HKLM "${EXTENSION_KEY}\OpenWithProgids" "${PROGID}"
+        DeleteRegKey /ifempty HKLM "${EXTENSION_KEY}\OpenWithProgids"
+    ${EndIf}
+    System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd
