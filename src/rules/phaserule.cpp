@@ -4,7 +4,6 @@
 
 #include "forms/form.h"
 #include "forms/mainwindow.h"
-#include "rules/phaseline.h"
 
 namespace varnel::rules {
 
@@ -48,7 +47,8 @@ void offerPhases(forms::Form& w) {
     }
 }
 
-// The only full reset of the phases: all options off and the phase line hidden and emptied.
+// The only full reset of the phases: all options off, and the share of a phase no longer commissioned on
+// its own withdrawn from under the results (its name, share and unit hidden, the name and share emptied).
 void withdrawPhases(forms::Form& w) {
     w.setEnabled(box::preliminaryPhase, false);
     w.setEnabled(box::drawingPhase, false);
@@ -56,7 +56,10 @@ void withdrawPhases(forms::Form& w) {
     w.deselect(box::drawingPhase);
     w.setEnabled(box::schemePhase, false);
     w.deselect(box::schemePhase);
-    hidePhaseLine(w);
+    for (std::string_view part : {box::phaseLineName, box::phaseLineUnit, box::phaseLineShare})
+        w.setVisible(part, false);
+    w.setCaption(box::phaseLineName, "");
+    w.setText(box::phaseLineShare, "");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "forms/mainwindow.h"
-#include "rules/phaseline.h"
+#include "session/phaseline.h"
 #include "session/projectbinding.h"
 
 #include <string>
@@ -38,9 +38,9 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     // Without a phase row for this calculation the line is hidden: a share shown earlier would belong to
     // another one.
     if (outcome.phase)
-        rules::showPhaseLine(w, outcome.phase->caption, outcome.phase->share);
+        showPhaseLine(w, outcome.phase->caption, outcome.phase->share);
     else
-        rules::hidePhaseLine(w);
+        hidePhaseLine(w);
     w.setText(box::benchmarkFee, outcome.benchmarkFee);
     state.record = CalculationRecord{state.variables, project, outcome.phase.has_value()};
 }

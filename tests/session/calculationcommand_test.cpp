@@ -1,6 +1,7 @@
 // The 计算 command on the main window's model, with the input rules and the command bound by the session.
 #include "session/calculationcommand.h"
 
+#include "forms/mainwindow.h"
 #include "support/modeldesktop.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,25 @@ TEST_F(CalculateCommand, APhaseLineIsHiddenWhenNoRowAppliesAnyMore) {
     EXPECT_EQ(w.caption("Label28"), "");
     EXPECT_EQ(w.text("Text18"), "");
     EXPECT_EQ(w.text("Text17"), " 77.6");
+}
+
+TEST_F(CalculateCommand, WithdrawingTheCommissionTakesThePhaseShareAway) {
+    namespace box = forms::mainwindow;
+    choose("建筑、人防工程");
+    click(box::gradeIIDescription.data());
+    click(box::buildingWithOutdoor.data());
+    click(box::independentPhase.data());
+    click(box::drawingPhase.data());
+    type(box::amount.data(), "1000");
+    click(box::calculate.data());
+    ASSERT_TRUE(w.visible(box::phaseLineShare));
+
+    click(box::independentPhase.data()); // unticked: no phase is commissioned on its own any more
+    for (std::string_view part : {box::phaseLineName, box::phaseLineUnit, box::phaseLineShare})
+        EXPECT_FALSE(w.visible(part)) << part;
+    EXPECT_EQ(w.caption(box::phaseLineName), "");
+    EXPECT_EQ(w.text(box::phaseLineShare), "");
+    EXPECT_EQ(w.text(box::benchmarkFee), " 38.8"); // the calculation's own results stay
 }
 
 TEST_F(CalculateCommand, HostileAmountsNeverShowInfinity) {

@@ -1,9 +1,9 @@
-#include "rules/phaseline.h"
+#include "session/phaseline.h"
 
 #include "forms/form.h"
 #include "forms/mainwindow.h"
 
-namespace varnel::rules {
+namespace varnel::session {
 
 namespace box = forms::mainwindow;
 
@@ -23,4 +23,4 @@ void hidePhaseLine(forms::Form& w) {
     w.setText(box::phaseLineShare, "");
 }
 
-} // namespace varnel::rules
+} // namespace varnel::session
