@@ -103,33 +103,35 @@ void Form::setVisible(std::string_view control, bool visible) {
     notify(control, Property::Visible);
 }
 
-void Form::setValue(std::string_view control, int value) {
-    const ControlDef& def = m_def.at(control);
-    ControlState& s = mutableState(control);
-    if (def.kind == Kind::OptionButton) {
-        const int chosen = value ? 1 : 0;
-        if (chosen) {
-            // Choosing one option button clears the others of its container.
-            for (const ControlDef& other : m_def.controls)
-                if (other.kind == Kind::OptionButton && other.container == def.container &&
-                    other.name != def.name && state(other.name).value != 0) {
-                    mutableState(other.name).value = 0;
-                    notify(other.name, Property::Value);
-                }
-        }
-        if (s.value != chosen) {
-            s.value = chosen;
-            notify(control, Property::Value);
-        }
-        return;
+void Form::setOption(std::string_view option, bool chosen) {
+    const ControlDef& def = m_def.at(option);
+    if (def.kind != Kind::OptionButton)
+        throw std::logic_error(std::string(option) + " is no option button");
+    if (chosen) {
+        // Choosing one option button clears the others of its container.
+        for (const ControlDef& other : m_def.controls)
+            if (other.kind == Kind::OptionButton && other.container == def.container && other.name != def.name &&
+                state(other.name).value != 0) {
+                mutableState(other.name).value = 0;
+                notify(other.name, Property::Value);
+            }
     }
-    if (def.kind != Kind::CheckBox)
-        throw std::logic_error(std::string(control) + " has no Value");
+    ControlState& s = mutableState(option);
+    if (s.value != (chosen ? 1 : 0)) {
+        s.value = chosen ? 1 : 0;
+        notify(option, Property::Value);
+    }
+}
+
+void Form::setValueAndClick(std::string_view checkBox, int value) {
+    if (m_def.at(checkBox).kind != Kind::CheckBox)
+        throw std::logic_error(std::string(checkBox) + " is no check box");
+    ControlState& s = mutableState(checkBox);
     if (s.value == value)
         return;
     s.value = value;
-    notify(control, Property::Value);
-    runClick(control); // nested inside the write
+    notify(checkBox, Property::Value);
+    runClick(checkBox); // nested inside the write
 }
 
 void Form::setFocus(std::string_view control) {

@@ -87,11 +87,14 @@ class Form {
     void setText(std::string_view control, std::string text);
     void setEnabled(std::string_view control, bool enabled);
     void setVisible(std::string_view control, bool visible);
-    void setValue(std::string_view control, int value);
-    void tick(std::string_view control) { setValue(control, 1); }
-    void untick(std::string_view control) { setValue(control, 0); }
-    void select(std::string_view option) { setValue(option, 1); }
-    void deselect(std::string_view option) { setValue(option, 0); }
+    // A check box's value is written with its Click: where the value changes, the box's handler runs
+    // before the write returns, nested inside the handler that wrote it. The names say so at every call.
+    void setValueAndClick(std::string_view checkBox, int value);
+    void tickAndClick(std::string_view checkBox) { setValueAndClick(checkBox, 1); }
+    void untickAndClick(std::string_view checkBox) { setValueAndClick(checkBox, 0); }
+    // An option button is chosen or cleared without any handler; choosing clears the others of its group.
+    void select(std::string_view option) { setOption(option, true); }
+    void deselect(std::string_view option) { setOption(option, false); }
     void setFocus(std::string_view control);
     void setTitle(std::string title);
     // A table's rows and its footer. The current row stays where it was, or moves to the last row left.
@@ -120,6 +123,7 @@ class Form {
     ControlState& mutableState(std::string_view control) { return m_states[indexOf(control)]; }
     void notify(std::string_view control, Property property);
     void runClick(std::string_view control) { run(Event::Click, control); }
+    void setOption(std::string_view option, bool chosen);
     void run(Event event, std::string_view control);
     ControlState initialState(const ControlDef& c) const;
 

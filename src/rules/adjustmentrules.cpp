@@ -1,4 +1,5 @@
 // The additional-adjustment boxes of the five groups: entry boxes, exclusive conditions, building kinds.
+#include "rules/offers.h"
 #include "rules/rules.h"
 
 #include "forms/form.h"
@@ -22,15 +23,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> rebuildBo
     {box::landscapeRenovation, box::landscapeRenovationCoefficient},
 }};
 
-void showEntryBox(forms::Form& w, std::string_view entry, bool ticked) {
-    if (ticked) {
-        w.setVisible(entry, true);
-    } else {
-        w.setVisible(entry, false);
-        w.setText(entry, "");
-    }
-}
-
 void flipEnabled(forms::Form& w, std::string_view control) {
     w.setEnabled(control, !w.enabled(control));
 }
@@ -39,7 +31,7 @@ void flipEnabled(forms::Form& w, std::string_view control) {
 void excludePartner(forms::Form& w, std::string_view self, std::string_view partner) {
     if (w.ticked(self)) {
         w.setEnabled(partner, false);
-        w.untick(partner);
+        w.untickAndClick(partner);
     } else {
         w.setEnabled(partner, true);
     }
@@ -49,8 +41,8 @@ void excludePartner(forms::Form& w, std::string_view self, std::string_view part
 // unticked before either is disabled: unticking one runs its toggle, which would enable the other again.
 void urbanBridgeUnderPipesClick(forms::Form& w) {
     if (w.ticked(box::urbanBridgeUnderPipes)) {
-        w.untick(box::highwayBridgeGradeIII);
-        w.untick(box::highwayBridgeGradeI);
+        w.untickAndClick(box::highwayBridgeGradeIII);
+        w.untickAndClick(box::highwayBridgeGradeI);
         w.setEnabled(box::highwayBridgeGradeIII, false);
         w.setEnabled(box::highwayBridgeGradeI, false);
     } else {
@@ -75,7 +67,7 @@ struct BuildingKind {
 };
 
 void ancientBefore(forms::Form& w, bool ticked) {
-    showEntryBox(w, box::historicCoefficient, ticked);
+    offerEntry(w, box::historicCoefficient, ticked, Withdrawal::Hide);
 }
 
 void civilDefenceBefore(forms::Form& w, bool ticked) {
@@ -104,14 +96,6 @@ void interiorAfter(forms::Form& w) {
     }
 }
 
-void civilDefenceAfter(forms::Form& w) {
-    if (w.ticked(box::independentPhase)) {
-        w.setEnabled(box::preliminaryPhase, true);
-        w.setEnabled(box::drawingPhase, true);
-        w.setEnabled(box::schemePhase, true);
-    }
-}
-
 // 住宅工程 has no 初步设计 phase.
 void housingAfter(forms::Form& w) {
     w.setEnabled(box::preliminaryPhase, false);
@@ -123,7 +107,7 @@ const BuildingKind buildingKinds[] = {
     {box::interiorDecoration, nullptr, interiorAfter},
     {box::historicBuilding, ancientBefore, nullptr},
     {box::acousticDecoration, nullptr, nullptr},
-    {box::civilDefence, civilDefenceBefore, civilDefenceAfter},
+    {box::civilDefence, civilDefenceBefore, offerEveryPhaseWhileCommissioned},
     {box::buildingWithOutdoor, nullptr, nullptr},
     {box::housing, nullptr, housingAfter},
     {box::housingCluster, nullptr, nullptr},
@@ -137,7 +121,7 @@ void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
         if (other == kind.box)
             continue;
         if (ticked) {
-            w.untick(other);
+            w.untickAndClick(other);
             w.setEnabled(other, false);
         } else {
             w.setEnabled(other, true);
@@ -151,7 +135,9 @@ void buildingKindClick(forms::Form& w, const BuildingKind& kind) {
 
 void installAdjustmentRules(forms::Form& w) {
     for (const auto& [check, entry] : rebuildBoxes)
-        w.onClick(check, [&w, check = check, entry = entry] { showEntryBox(w, entry, w.ticked(check)); });
+        w.onClick(check, [&w, check = check, entry = entry] {
+            offerEntry(w, entry, w.ticked(check), Withdrawal::Hide);
+        });
 
     w.onClick(box::urbanRoadUnderPipes,
               [&w] { excludePartner(w, box::urbanRoadUnderPipes, box::expressway); });

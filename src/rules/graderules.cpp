@@ -18,7 +18,7 @@ bool isLandscape(const forms::Form& w) {
 // Hides a grade-bound box and unticks it; a ticked box runs its own rule as it is unticked.
 void withdraw(forms::Form& w, std::string_view check) {
     w.setVisible(check, false);
-    w.untick(check);
+    w.untickAndClick(check);
 }
 
 // Below grade Ⅲ landscaping has no 初步设计 phase.
@@ -52,7 +52,7 @@ void gradeIIIClick(forms::Form& w) {
     w.setVisible(box::expressway, true);
     withdraw(w, box::highwayBridgeGradeI);
     w.setVisible(box::highwayBridgeGradeIII, true);
-    w.untick(box::highwayBridgeGradeIII);
+    w.untickAndClick(box::highwayBridgeGradeIII);
     if (isLandscape(w) && w.ticked(box::independentPhase))
         w.setEnabled(box::schemePhase, true);
 }

@@ -1,5 +1,6 @@
 // The boxes of 其他设计收费: amount and rate boxes enabled while their service is ticked, and the chain of
 // 采用标准设计和复用设计 with its two refinements, which exclude each other.
+#include "rules/offers.h"
 #include "rules/rules.h"
 
 #include "forms/form.h"
@@ -22,25 +23,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> amountBox
     {box::standardDrawings, box::standardDrawingsAmount},
 }};
 
-void offerEntry(forms::Form& w, std::string_view entry, bool ticked) {
-    if (ticked) {
-        w.setEnabled(entry, true);
-    } else {
-        w.setEnabled(entry, false);
-        w.setText(entry, "");
-    }
-}
-
 void nonstandardEquipmentClick(forms::Form& w) {
-    if (w.ticked(box::nonstandardEquipment)) {
-        w.setEnabled(box::nonstandardEquipmentBase, true);
-        w.setEnabled(box::nonstandardEquipmentRate, true);
-    } else {
-        w.setEnabled(box::nonstandardEquipmentBase, false);
-        w.setEnabled(box::nonstandardEquipmentRate, false);
-        w.setText(box::nonstandardEquipmentBase, "");
-        w.setText(box::nonstandardEquipmentRate, "");
-    }
+    const bool ticked = w.ticked(box::nonstandardEquipment);
+    offerEntry(w, box::nonstandardEquipmentBase, ticked, Withdrawal::Disable);
+    offerEntry(w, box::nonstandardEquipmentRate, ticked, Withdrawal::Disable);
 }
 
 // The two refinements exist only with 采用标准设计和复用设计. They are unticked before they are disabled:
@@ -50,8 +36,8 @@ void standardDesignReuseClick(forms::Form& w) {
         w.setEnabled(box::foundationRedesign, true);
         w.setEnabled(box::partialChange, true);
     } else {
-        w.untick(box::foundationRedesign);
-        w.untick(box::partialChange);
+        w.untickAndClick(box::foundationRedesign);
+        w.untickAndClick(box::partialChange);
         w.setEnabled(box::foundationRedesign, false);
         w.setEnabled(box::partialChange, false);
         w.setEnabled(box::partialChangeRate, false);
@@ -62,7 +48,7 @@ void standardDesignReuseClick(forms::Form& w) {
 void foundationRedesignClick(forms::Form& w) {
     if (w.ticked(box::foundationRedesign)) {
         w.setEnabled(box::partialChange, false);
-        w.untick(box::partialChange);
+        w.untickAndClick(box::partialChange);
         w.setEnabled(box::partialChangeRate, false);
         w.setText(box::partialChangeRate, "");
     } else {
@@ -75,7 +61,7 @@ void partialChangeClick(forms::Form& w) {
     if (w.ticked(box::partialChange)) {
         w.setEnabled(box::partialChangeRate, true);
         w.setEnabled(box::foundationRedesign, false);
-        w.untick(box::foundationRedesign);
+        w.untickAndClick(box::foundationRedesign);
     } else {
         w.setEnabled(box::partialChangeRate, false);
         w.setText(box::partialChangeRate, "");
@@ -87,7 +73,9 @@ void partialChangeClick(forms::Form& w) {
 
 void installOtherFeeRules(forms::Form& w) {
     for (const auto& [check, entry] : amountBoxes)
-        w.onClick(check, [&w, check = check, entry = entry] { offerEntry(w, entry, w.ticked(check)); });
+        w.onClick(check, [&w, check = check, entry = entry] {
+            offerEntry(w, entry, w.ticked(check), Withdrawal::Disable);
+        });
     w.onClick(box::nonstandardEquipment, [&w] { nonstandardEquipmentClick(w); });
     w.onClick(box::standardDesignReuse, [&w] { standardDesignReuseClick(w); });
     w.onClick(box::foundationRedesign, [&w] { foundationRedesignClick(w); });

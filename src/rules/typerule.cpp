@@ -1,6 +1,7 @@
 // 工程类型: choosing an engineering type shows its group and its grade descriptions.
 #include "rules/descriptions.h"
 #include "rules/names.h"
+#include "rules/offers.h"
 #include "rules/rules.h"
 
 #include "forms/form.h"
@@ -23,14 +24,6 @@ struct Group {
     bool withoutScheme; // the type has no 方案设计 phase: its option is disabled and deselected first
     void (*last)(forms::Form&); // the type's last step, if any
 };
-
-void buildingLastStep(forms::Form& w) {
-    if (w.ticked(box::independentPhase)) {
-        w.setEnabled(box::preliminaryPhase, true);
-        w.setEnabled(box::drawingPhase, true);
-        w.setEnabled(box::schemePhase, true);
-    }
-}
 
 void landscapeLastStep(forms::Form& w) {
     if (w.caption(box::chosenGrade) == gradeIIICaption && w.ticked(box::independentPhase))
@@ -56,7 +49,7 @@ const Group groups[] = {
      {box::buildingRenovation, box::intelligentBuilding, box::interiorDecoration, box::historicBuilding,
       box::acousticDecoration, box::civilDefence},
      false,
-     buildingLastStep},
+     offerEveryPhaseWhileCommissioned},
     {landscapeType, box::landscapeGroup, {box::landscapeRenovation}, false, landscapeLastStep},
     {municipalType, box::municipalGroup, {box::municipalRenovation}, true, nullptr},
 };
@@ -83,7 +76,7 @@ void typeChosen(forms::Form& w) {
         for (const Group& group : groups)
             if (&group != &chosen)
                 for (std::string_view other : group.boxes)
-                    w.untick(other);
+                    w.untickAndClick(other);
         if (chosen.last)
             chosen.last(w);
         return;

@@ -57,20 +57,20 @@ TEST_F(Delivery, ACodeWriteOfANewValueRunsTheHandlerInsideTheWrite) {
     trace("B");
     form.onClick("A", [this] {
         log.push_back("A_Click begins");
-        form.tick("B");
+        form.tickAndClick("B");
         log.push_back("A_Click goes on with B=" + std::to_string(form.value("B")));
     });
-    form.tick("A");
+    form.tickAndClick("A");
     EXPECT_EQ(log, (std::vector<std::string>{"A=1", "A_Click begins", "B=1", "B_Click",
                                              "A_Click goes on with B=1"}));
 }
 
 TEST_F(Delivery, WritingTheSameValueRunsNothing) {
     trace("A");
-    form.untick("A");
+    form.untickAndClick("A");
     EXPECT_TRUE(log.empty());
-    form.tick("A");
-    form.tick("A");
+    form.tickAndClick("A");
+    form.tickAndClick("A");
     EXPECT_EQ(log, (std::vector<std::string>{"A=1", "A_Click"}));
 }
 
@@ -79,8 +79,8 @@ TEST_F(Delivery, DisabledAndHiddenBoxesStillRunTheirHandlerOnCodeWrites) {
     trace("B");
     form.setEnabled("A", false);
     form.setVisible("Frame1", false);
-    form.tick("A");
-    form.tick("B");
+    form.tickAndClick("A");
+    form.tickAndClick("B");
     EXPECT_EQ(log, (std::vector<std::string>{"A=1", "A_Click", "B=1", "B_Click"}));
     EXPECT_TRUE(form.visible("B")); // B keeps its own Visible inside the hidden frame
     EXPECT_FALSE(form.shown("B"));

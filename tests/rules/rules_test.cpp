@@ -128,7 +128,7 @@ TEST_P(TypeChoice, UnticksExactlyTheOtherGroupsBoxes) {
     for (const std::string& box : groupBoxes) {
         forms::Form w(forms::mainWindowDefinition());
         rules::installMainWindowRules(w);
-        w.tick(box);
+        w.tickAndClick(box);
         ASSERT_FALSE(w.userChoose("Combo2", GetParam().type));
         const bool stays = contains(GetParam().ownBoxes, box) || contains(kept, box);
         EXPECT_EQ(w.ticked(box), stays) << box;
