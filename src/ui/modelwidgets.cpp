@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -118,11 +119,16 @@ ModelTable::ModelTable(forms::Form& model, const std::vector<std::string>& colum
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
+    // Columns are sized to the widest of the first rows, the total row and the headings: the rows below
+    // the first hundred hold the same kind of text, and measuring thousands of cells would make a large
+    // project slow to show.
+    horizontalHeader()->setResizeContentsPrecision(100);
     connect(this, &QTableWidget::itemSelectionChanged, this, [this] { selected(); });
     // The total row is never current: a click or a key that lands there goes back to the model's row.
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (!m_showing && row >= static_cast<int>(m_model.rows(nameOf(this)).size()))
-            QMetaObject::invokeMethod(this, [this] { showCurrentRow(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { showCurrentRow(); }, Qt::QueuedConnection);
     });
     connect(this, &QTableWidget::activated, this, [this](const QModelIndex& index) {
         if (index.row() < static_cast<int>(m_model.rows(nameOf(this)).size()))
@@ -135,24 +141,27 @@ void ModelTable::showRows() {
     const std::vector<forms::Row>& rows = m_model.rows(name);
     const forms::Row& footer = m_model.state(name).footer;
     m_showing = true;
+    setUpdatesEnabled(false);
     setRowCount(static_cast<int>(rows.size() + (footer.empty() ? 0 : 1)));
+    QFont bold = font();
+    bold.setBold(true);
     const auto fill = [&](int row, const forms::Row& texts, bool total) {
         for (int column = 0; column < columnCount(); ++column) {
             const QString text = column < static_cast<int>(texts.size())
                                      ? QString::fromStdString(texts[static_cast<std::size_t>(column)])
                                      : QString();
-            QTableWidgetItem* cell = item(row, column);
-            if (!cell) {
-                cell = new QTableWidgetItem;
-                setItem(row, column, cell);
-            }
-            cell->setText(text);
+            if (QTableWidgetItem* shown = item(row, column);
+                shown && shown->text() == text && shown->font().bold() == total)
+                continue;
+            // A cell is set up whole before the table takes it: each change to a cell it holds is a
+            // change the table has to follow.
+            auto* cell = new QTableWidgetItem(text);
             // Names read from the left; amounts line up on the right, like the result boxes.
             cell->setTextAlignment(Qt::AlignVCenter | (column >= 3 ? Qt::AlignRight : Qt::AlignLeft));
             cell->setFlags(total ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            QFont font = cell->font();
-            font.setBold(total);
-            cell->setFont(font);
+            if (total)
+                cell->setFont(bold);
+            setItem(row, column, cell);
         }
     };
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
@@ -160,7 +169,17 @@ void ModelTable::showRows() {
     if (!footer.empty())
         fill(static_cast<int>(rows.size()), footer, true);
     resizeColumnsToContents();
+    // The total row is always seen whole, wherever it stands.
+    if (!footer.empty()) {
+        const QFontMetrics metrics(bold);
+        const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+        for (int column = 0; column < columnCount(); ++column) {
+            const QString total = item(rowCount() - 1, column)->text();
+            setColumnWidth(column, std::max(columnWidth(column), metrics.horizontalAdvance(total) + margin));
+        }
+    }
     horizontalHeader()->setStretchLastSection(true);
+    setUpdatesEnabled(true);
     m_showing = false;
     showCurrentRow();
 }
