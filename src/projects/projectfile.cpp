@@ -84,7 +84,7 @@ class FieldReader {
     bool boolean(std::string_view name) const {
         const bool* b = field(name).boolean();
         if (!b)
-            wrongType(name, "true 或 false");
+            wrongType(name, " true 或 false");
         return *b;
     }
     const Array& array(std::string_view name) const {

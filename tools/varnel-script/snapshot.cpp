@@ -59,9 +59,13 @@ std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
             std::string cells = "[";
             for (int c = 0; c < table->columnCount(); ++c) {
                 const QTableWidgetItem* cell = table->item(r, c);
-                cells += (c > 0 ? "," : "") + quoted(cell ? cell->text().toStdString() : std::string());
+                if (c > 0)
+                    cells += ',';
+                cells += quoted(cell ? cell->text().toStdString() : std::string());
             }
-            rows += (r > 0 ? "," : "") + cells + "]";
+            if (r > 0)
+                rows += ',';
+            rows += cells + "]";
         }
         const QList<QTableWidgetItem*> selected = table->selectedItems();
         o.raw("rows", rows + "]")
