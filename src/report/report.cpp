@@ -74,22 +74,32 @@ struct FeeLine {
     bool (*charged)(const engine::Project&) = nullptr;
 };
 
-const FeeLine feeLines[] = {
-    {S::OverallDesign, "您的工程总体设计费为：", LineForm::Share},
-    {S::DesignCoordination, "您的工程主体设计协调费为：", LineForm::Share},
-    {S::ConstructionBudget, "您的工程预算编制费为：", LineForm::Share},
-    {S::AsBuiltDrawings, "您的工程竣工图编制费为：", LineForm::Share},
-    {S::OwnPatents, "您的自有专利技术收费为：", LineForm::Amount},
-    {S::ForeignDesign, "您的境外设计收费为：", LineForm::Amount},
-    {S::ForeignReview, "您的境外审核确认费为：", LineForm::Amount},
-    {S::ExtraPrinting, "您的另行印制设计文件工本费为：", LineForm::Amount},
-    {S::StandardDrawings, "您的购买标准设计图费为：", LineForm::Amount},
-    {S::NonstandardEquipment, "您的非标准设备设计费为：", LineForm::Equipment},
-    {S::StandardDesignReuse, "您采用标准设备和复用设计费为：", LineForm::ReuseShare,
-     engine::chargesReuseAlone},
-    {S::FoundationRedesign, "您采用标准设备和复用设计并重新进行基础设计费为：", LineForm::ReuseShare},
-    {S::PartialChange, "您采用标准设备和复用设计并做局部修改设计费为：", LineForm::PartialChange},
+constexpr std::array feeLines{
+    FeeLine{S::OverallDesign, "您的工程总体设计费为：", LineForm::Share},
+    FeeLine{S::DesignCoordination, "您的工程主体设计协调费为：", LineForm::Share},
+    FeeLine{S::ConstructionBudget, "您的工程预算编制费为：", LineForm::Share},
+    FeeLine{S::AsBuiltDrawings, "您的工程竣工图编制费为：", LineForm::Share},
+    FeeLine{S::OwnPatents, "您的自有专利技术收费为：", LineForm::Amount},
+    FeeLine{S::ForeignDesign, "您的境外设计收费为：", LineForm::Amount},
+    FeeLine{S::ForeignReview, "您的境外审核确认费为：", LineForm::Amount},
+    FeeLine{S::ExtraPrinting, "您的另行印制设计文件工本费为：", LineForm::Amount},
+    FeeLine{S::StandardDrawings, "您的购买标准设计图费为：", LineForm::Amount},
+    FeeLine{S::NonstandardEquipment, "您的非标准设备设计费为：", LineForm::Equipment},
+    FeeLine{S::StandardDesignReuse, "您采用标准设备和复用设计费为：", LineForm::ReuseShare,
+            engine::chargesReuseAlone},
+    FeeLine{S::FoundationRedesign, "您采用标准设备和复用设计并重新进行基础设计费为：", LineForm::ReuseShare},
+    FeeLine{S::PartialChange, "您采用标准设备和复用设计并做局部修改设计费为：", LineForm::PartialChange},
 };
+
+// A fee line for every other design fee, in the order of the fee table: a new fee is a row there and a line
+// here, and the build says so when one is missing or out of place.
+static_assert(feeLines.size() == engine::serviceCount);
+static_assert([] {
+    for (std::size_t i = 0; i < feeLines.size(); ++i)
+        if (feeLines[i].service != engine::otherFees[i].service)
+            return false;
+    return true;
+}());
 
 Line written(const FeeLine& line, const Variables& v) {
     const Variable& fee = v.fee(line.service);
