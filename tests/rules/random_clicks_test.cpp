@@ -2,17 +2,21 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "forms/mainwindow.h"
 #include "support/windowinvariants.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace varnel;
 
 namespace {
+
+namespace box = forms::mainwindow;
 
 TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
     const unsigned seed = testing::UnitTest::GetInstance()->random_seed() + 20261209u;
@@ -27,9 +31,9 @@ TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
         if (c.kind == forms::Kind::TextBox && !c.readOnly)
             typable.push_back(c.name);
     }
-    for (const char* grade : {"Text4", "Text5", "Text6"})
-        clickable.push_back(grade);
-    const auto& types = w.definition().at("Combo2").items;
+    for (std::string_view grade : {box::gradeIDescription, box::gradeIIDescription, box::gradeIIIDescription})
+        clickable.emplace_back(grade);
+    const auto& types = w.definition().at(box::typeList).items;
     const std::vector<std::string> texts{"1.2", "", "abc", "1e400", "0.15"};
 
     std::vector<std::string> history;
@@ -39,13 +43,13 @@ TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
         if (what == 0) {
             const std::string& type = types[random() % types.size()];
             action = "choose " + type;
-            ASSERT_NO_THROW(w.userChoose("Combo2", type));
+            ASSERT_NO_THROW(w.userChoose(box::typeList, type));
         } else if (what == 1) {
-            const std::string& box = typable[random() % typable.size()];
-            if (!w.unreachable(box).empty())
+            const std::string& entry = typable[random() % typable.size()];
+            if (!w.unreachable(entry).empty())
                 continue;
-            action = "type " + box;
-            ASSERT_NO_THROW(w.userType(box, texts[random() % texts.size()]));
+            action = "type " + entry;
+            ASSERT_NO_THROW(w.userType(entry, texts[random() % texts.size()]));
         } else {
             const std::string& control = clickable[random() % clickable.size()];
             if (!w.unreachable(control).empty())

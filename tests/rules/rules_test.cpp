@@ -2,27 +2,32 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
+#include "forms/mainwindow.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace varnel;
 
 namespace {
 
-const char* const road = "公路和城市道路工程";
-const char* const bridge = "公路和城市桥梁、隧道工程";
-const char* const building = "建筑、人防工程";
-const char* const landscape = "园林绿化工程";
-const char* const municipal = "市政公用工程";
+namespace box = forms::mainwindow;
+
+constexpr std::string_view road = "公路和城市道路工程";
+constexpr std::string_view bridge = "公路和城市桥梁、隧道工程";
+constexpr std::string_view building = "建筑、人防工程";
+constexpr std::string_view landscape = "园林绿化工程";
+constexpr std::string_view municipal = "市政公用工程";
 
 // The phase options as "E" enabled or "D" disabled, then "*" when chosen: "E* E D ".
 std::string optionsOf(const forms::Form& w) {
     std::string s;
-    for (const char* o : {"Option1", "Option2", "Option3"})
+    for (std::string_view o : {box::preliminaryPhase, box::drawingPhase, box::schemePhase})
         s += std::string(w.enabled(o) ? "E" : "D") + (w.value(o) ? "*" : "") + " ";
     return s;
 }
@@ -31,11 +36,13 @@ class Rules : public testing::Test {
   protected:
     Rules() : w(forms::mainWindowDefinition()) { rules::installMainWindowRules(w); }
 
-    void choose(const char* type) { ASSERT_FALSE(w.userChoose("Combo2", type)) << type; }
-    void click(const char* control) {
+    void choose(std::string_view type) { ASSERT_FALSE(w.userChoose(box::typeList, type)) << type; }
+    void click(std::string_view control) {
         ASSERT_FALSE(w.userClick(control)) << control << ": " << w.unreachable(control);
     }
-    void type(const char* control, const char* text) { ASSERT_FALSE(w.userType(control, text)) << control; }
+    void type(std::string_view control, std::string_view text) {
+        ASSERT_FALSE(w.userType(control, std::string(text))) << control;
+    }
 
     std::string options() const { return optionsOf(w); }
 
@@ -43,24 +50,25 @@ class Rules : public testing::Test {
 };
 
 TEST_F(Rules, FirstRoadChoiceShowsItsGroupAndDescriptions) {
-    EXPECT_TRUE(w.userClick("Check4")); // disabled before a type is chosen
+    EXPECT_TRUE(w.userClick(box::independentPhase)); // disabled before a type is chosen
     choose(road);
-    EXPECT_TRUE(w.enabled("Check4"));
-    EXPECT_TRUE(w.visible("Frame4"));
-    for (const char* other : {"Frame2", "Frame5", "Frame7", "Frame8"})
+    EXPECT_TRUE(w.enabled(box::independentPhase));
+    EXPECT_TRUE(w.visible(box::roadGroup));
+    for (std::string_view other :
+         {box::bridgeGroup, box::buildingGroup, box::landscapeGroup, box::municipalGroup})
         EXPECT_FALSE(w.visible(other));
-    EXPECT_TRUE(w.shown("Check20") && w.shown("Check12"));
-    EXPECT_FALSE(w.shown("Check9"));
-    EXPECT_EQ(w.text("Text4"), "1．三级、四级公路及交通安全设施、道班房工程");
-    EXPECT_NE(w.text("Text6").find("2.  高速公路"), std::string::npos);
+    EXPECT_TRUE(w.shown(box::roadRenovation) && w.shown(box::urbanRoadUnderPipes));
+    EXPECT_FALSE(w.shown(box::expressway));
+    EXPECT_EQ(w.text(box::gradeIDescription), "1．三级、四级公路及交通安全设施、道班房工程");
+    EXPECT_NE(w.text(box::gradeIIIDescription).find("2.  高速公路"), std::string::npos);
 }
 
 // What choosing each type shows: its own group only, its three descriptions, and (with 单独委托设计 ticked)
 // the phases it has.
 struct TypeView {
     const char* name;
-    const char* type;
-    const char* frame;
+    std::string_view type;
+    std::string_view group;
     const char* gradeII; // how the grade Ⅱ description begins
     std::string options; // coming from a building project commissioned for its 方案设计
 };
@@ -71,115 +79,124 @@ TEST_P(TypeViews, ShowTheTypesGroupDescriptionsAndPhases) {
     const TypeView& t = GetParam();
     forms::Form w(forms::mainWindowDefinition());
     rules::installMainWindowRules(w);
-    ASSERT_FALSE(w.userChoose("Combo2", t.type));
-    for (const char* frame : {"Frame4", "Frame2", "Frame5", "Frame7", "Frame8"})
-        EXPECT_EQ(w.visible(frame), std::string(frame) == t.frame) << frame;
-    EXPECT_EQ(w.text("Text5").rfind(t.gradeII, 0), 0u) << w.text("Text5");
-    EXPECT_NE(w.text("Text4"), w.text("Text5"));
-    EXPECT_NE(w.text("Text5"), w.text("Text6"));
+    ASSERT_FALSE(w.userChoose(box::typeList, t.type));
+    for (std::string_view group :
+         {box::roadGroup, box::bridgeGroup, box::buildingGroup, box::landscapeGroup, box::municipalGroup})
+        EXPECT_EQ(w.visible(group), group == t.group) << group;
+    EXPECT_EQ(w.text(box::gradeIIDescription).rfind(t.gradeII, 0), 0u) << w.text(box::gradeIIDescription);
+    EXPECT_NE(w.text(box::gradeIDescription), w.text(box::gradeIIDescription));
+    EXPECT_NE(w.text(box::gradeIIDescription), w.text(box::gradeIIIDescription));
     // From a building project commissioned for its 方案设计: what the type keeps of the phases.
-    ASSERT_FALSE(w.userChoose("Combo2", building));
-    ASSERT_FALSE(w.userClick("Check4"));
-    ASSERT_FALSE(w.userClick("Option3"));
-    ASSERT_FALSE(w.userChoose("Combo2", t.type));
+    ASSERT_FALSE(w.userChoose(box::typeList, building));
+    ASSERT_FALSE(w.userClick(box::independentPhase));
+    ASSERT_FALSE(w.userClick(box::schemePhase));
+    ASSERT_FALSE(w.userChoose(box::typeList, t.type));
     EXPECT_EQ(optionsOf(w), t.options);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Types, TypeViews,
-    testing::Values(TypeView{"Road", road, "Frame4", "1．二级公路", "E E D "},
-                    TypeView{"Bridge", bridge, "Frame2", "1．总长＞1000m", "E E D "},
-                    TypeView{"Building", building, "Frame5", "1．大中型公共建筑", "E E E* "},
-                    TypeView{"Landscape", landscape, "Frame7", "1．标准较高", "E E E* "},
-                    TypeView{"Municipal", municipal, "Frame8", "1．城市调压站", "E E D "}),
+    testing::Values(TypeView{"Road", road, box::roadGroup, "1．二级公路", "E E D "},
+                    TypeView{"Bridge", bridge, box::bridgeGroup, "1．总长＞1000m", "E E D "},
+                    TypeView{"Building", building, box::buildingGroup, "1．大中型公共建筑", "E E E* "},
+                    TypeView{"Landscape", landscape, box::landscapeGroup, "1．标准较高", "E E E* "},
+                    TypeView{"Municipal", municipal, box::municipalGroup, "1．城市调压站", "E E D "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Rules, ATypeChangeUntickesTheOtherGroupsAndEmptiesTheirEntryBoxes) {
     choose(bridge);
-    click("Check1");
-    type("Text2", "1.2");
+    click(box::bridgeRenovation);
+    type(box::bridgeRenovationCoefficient, "1.2");
     choose(bridge); // again: nothing of its own group changes
-    EXPECT_TRUE(w.ticked("Check1"));
-    EXPECT_EQ(w.text("Text2"), "1.2");
+    EXPECT_TRUE(w.ticked(box::bridgeRenovation));
+    EXPECT_EQ(w.text(box::bridgeRenovationCoefficient), "1.2");
     choose(road);
-    EXPECT_FALSE(w.ticked("Check1"));
-    EXPECT_FALSE(w.visible("Text2"));
-    EXPECT_EQ(w.text("Text2"), "");
+    EXPECT_FALSE(w.ticked(box::bridgeRenovation));
+    EXPECT_FALSE(w.visible(box::bridgeRenovationCoefficient));
+    EXPECT_EQ(w.text(box::bridgeRenovationCoefficient), "");
 }
 
 // Which ticked boxes a type choice unticks: every box of the other groups except the three housing and
 // outdoor kinds, which a type change keeps. A box of the chosen type's own group stays as it is.
 struct TypeGroup {
     const char* name;
-    const char* type;
-    std::vector<std::string> ownBoxes;
+    std::string_view type;
+    std::vector<std::string_view> ownBoxes;
 };
 
 class TypeChoice : public testing::TestWithParam<TypeGroup> {};
 
 TEST_P(TypeChoice, UnticksExactlyTheOtherGroupsBoxes) {
-    const std::vector<std::string> groupBoxes{
-        "Check20", "Check12", "Check9",  "Check1",  "Check2",  "Check5",  "Check6",  "Check22", "Check23",
-        "Check24", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32", "Check27", "Check31"};
-    const std::vector<std::string> kept{"Check29", "Check30", "Check32"};
-    auto contains = [](const std::vector<std::string>& list, const std::string& box) {
-        return std::find(list.begin(), list.end(), box) != list.end();
+    const std::vector<std::string_view> groupBoxes{
+        box::roadRenovation,      box::urbanRoadUnderPipes,   box::expressway,
+        box::bridgeRenovation,    box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII,
+        box::highwayBridgeGradeI, box::buildingRenovation,    box::intelligentBuilding,
+        box::interiorDecoration,  box::historicBuilding,      box::acousticDecoration,
+        box::civilDefence,        box::buildingWithOutdoor,   box::housing,
+        box::housingCluster,      box::municipalRenovation,   box::landscapeRenovation};
+    const std::vector<std::string_view> kept{box::buildingWithOutdoor, box::housing, box::housingCluster};
+    auto contains = [](const std::vector<std::string_view>& list, std::string_view control) {
+        return std::find(list.begin(), list.end(), control) != list.end();
     };
-    for (const std::string& box : groupBoxes) {
+    for (std::string_view control : groupBoxes) {
         forms::Form w(forms::mainWindowDefinition());
         rules::installMainWindowRules(w);
-        w.tickAndClick(box);
-        ASSERT_FALSE(w.userChoose("Combo2", GetParam().type));
-        const bool stays = contains(GetParam().ownBoxes, box) || contains(kept, box);
-        EXPECT_EQ(w.ticked(box), stays) << box;
+        w.tickAndClick(control);
+        ASSERT_FALSE(w.userChoose(box::typeList, GetParam().type));
+        const bool stays = contains(GetParam().ownBoxes, control) || contains(kept, control);
+        EXPECT_EQ(w.ticked(control), stays) << control;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, TypeChoice,
-                         testing::Values(TypeGroup{"Road", road, {"Check20", "Check12", "Check9"}},
-                                         TypeGroup{
-                                             "Bridge", bridge, {"Check1", "Check2", "Check5", "Check6"}},
-                                         TypeGroup{"Building",
-                                                   building,
-                                                   {"Check22", "Check23", "Check24", "Check25", "Check26",
-                                                    "Check28", "Check29", "Check30", "Check32"}},
-                                         TypeGroup{"Landscape", landscape, {"Check31"}},
-                                         TypeGroup{"Municipal", municipal, {"Check27"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Types, TypeChoice,
+    testing::Values(TypeGroup{"Road", road, {box::roadRenovation, box::urbanRoadUnderPipes, box::expressway}},
+                    TypeGroup{"Bridge",
+                              bridge,
+                              {box::bridgeRenovation, box::urbanBridgeUnderPipes, box::highwayBridgeGradeIII,
+                               box::highwayBridgeGradeI}},
+                    TypeGroup{"Building",
+                              building,
+                              {box::buildingRenovation, box::intelligentBuilding, box::interiorDecoration,
+                               box::historicBuilding, box::acousticDecoration, box::civilDefence,
+                               box::buildingWithOutdoor, box::housing, box::housingCluster}},
+                    TypeGroup{"Landscape", landscape, {box::landscapeRenovation}},
+                    TypeGroup{"Municipal", municipal, {box::municipalRenovation}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Rules, HousingKindsSurviveATypeChangeInTheHiddenGroup) {
     choose(building);
-    click("Check30");
+    click(box::housing);
     choose(road);
-    EXPECT_TRUE(w.ticked("Check30"));
-    EXPECT_FALSE(w.shown("Check30"));
-    EXPECT_FALSE(w.enabled("Check29"));
+    EXPECT_TRUE(w.ticked(box::housing));
+    EXPECT_FALSE(w.shown(box::housing));
+    EXPECT_FALSE(w.enabled(box::buildingWithOutdoor));
 }
 
 TEST_F(Rules, UntickingInsideATypeChangeCanChangeTheOptionsAfterTheBranch) {
     choose(building);
-    click("Check24");
-    click("Check4");
+    click(box::interiorDecoration);
+    click(box::independentPhase);
     choose(road); // road disables 方案设计, then unticking 室内装修工程 enables it again
     EXPECT_EQ(options(), "D E E ");
 
     choose(building);
-    click("Check28");
+    click(box::civilDefence);
     choose(municipal);
     EXPECT_EQ(options(), "E E E ");
 
     choose(building);
-    click("Check23");
-    click("Option2");
+    click(box::intelligentBuilding);
+    click(box::drawingPhase);
     choose(landscape); // unticking 智能建筑 disables and deselects 方案设计
-    EXPECT_FALSE(w.enabled("Option3"));
-    EXPECT_TRUE(w.value("Option2"));
+    EXPECT_FALSE(w.enabled(box::schemePhase));
+    EXPECT_TRUE(w.value(box::drawingPhase));
 }
 
 TEST_F(Rules, WithoutASchemePhaseTheOptionIsWithdrawn) {
     choose(building);
-    click("Check4");
-    click("Option3");
+    click(box::independentPhase);
+    click(box::schemePhase);
     choose(road);
     EXPECT_EQ(options(), "E E D ");
 }
@@ -188,8 +205,8 @@ TEST_F(Rules, WithoutASchemePhaseTheOptionIsWithdrawn) {
 // the building type always, landscaping at grade Ⅲ only.
 struct Reoffer {
     const char* name;
-    const char* grade; // the description clicked first
-    const char* type;
+    std::string_view grade; // the description clicked first
+    std::string_view type;
     std::string options;
 };
 
@@ -203,232 +220,240 @@ TEST_P(SchemeReoffered, AfterATypeWithoutIt) {
     forms::Form w(forms::mainWindowDefinition());
     rules::installMainWindowRules(w);
     ASSERT_FALSE(w.userClick(GetParam().grade));
-    ASSERT_FALSE(w.userChoose("Combo2", road));
-    ASSERT_FALSE(w.userClick("Check4"));
+    ASSERT_FALSE(w.userChoose(box::typeList, road));
+    ASSERT_FALSE(w.userClick(box::independentPhase));
     ASSERT_EQ(optionsOf(w), "E* E D ");
-    ASSERT_FALSE(w.userChoose("Combo2", GetParam().type));
+    ASSERT_FALSE(w.userChoose(box::typeList, GetParam().type));
     EXPECT_EQ(optionsOf(w), GetParam().options);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, SchemeReoffered,
-                         testing::Values(Reoffer{"Building", "Text5", building, "E* E E "},
-                                         Reoffer{"LandscapeGradeIII", "Text6", landscape, "E* E E "},
-                                         Reoffer{"LandscapeGradeII", "Text5", landscape, "E* E D "}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Types, SchemeReoffered,
+    testing::Values(Reoffer{"Building", box::gradeIIDescription, building, "E* E E "},
+                    Reoffer{"LandscapeGradeIII", box::gradeIIIDescription, landscape, "E* E E "},
+                    Reoffer{"LandscapeGradeII", box::gradeIIDescription, landscape, "E* E D "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Rules, LandscapeOffersTheSchemePhaseAtGradeThree) {
-    click("Text6");
-    click("Text5");
+    click(box::gradeIIIDescription);
+    click(box::gradeIIDescription);
     choose(landscape);
-    click("Check4");
+    click(box::independentPhase);
     EXPECT_EQ(options(), "D E E ");
-    click("Text6");
+    click(box::gradeIIIDescription);
     choose(landscape);
     EXPECT_EQ(options(), "E E E ");
 }
 
 TEST_F(Rules, GradeBoundBoxesFollowTheGrade) {
     choose(bridge);
-    click("Text4");
-    EXPECT_EQ(w.caption("Label7"), "Ⅰ级");
-    EXPECT_TRUE(w.visible("Check6"));
-    EXPECT_FALSE(w.visible("Check5"));
-    click("Text6");
-    EXPECT_TRUE(w.visible("Check5"));
-    EXPECT_FALSE(w.visible("Check6"));
-    EXPECT_TRUE(w.visible("Check9"));
-    click("Text5");
-    EXPECT_FALSE(w.visible("Check5") || w.visible("Check6") || w.visible("Check9"));
+    click(box::gradeIDescription);
+    EXPECT_EQ(w.caption(box::chosenGrade), "Ⅰ级");
+    EXPECT_TRUE(w.visible(box::highwayBridgeGradeI));
+    EXPECT_FALSE(w.visible(box::highwayBridgeGradeIII));
+    click(box::gradeIIIDescription);
+    EXPECT_TRUE(w.visible(box::highwayBridgeGradeIII));
+    EXPECT_FALSE(w.visible(box::highwayBridgeGradeI));
+    EXPECT_TRUE(w.visible(box::expressway));
+    click(box::gradeIIDescription);
+    EXPECT_FALSE(w.visible(box::highwayBridgeGradeIII) || w.visible(box::highwayBridgeGradeI) ||
+                 w.visible(box::expressway));
 }
 
 TEST_F(Rules, AGradeChangeUnticksTheBoxesItHides) {
     choose(road);
-    click("Text6");
-    click("Check9");
-    EXPECT_FALSE(w.enabled("Check12"));
-    click("Text5");
-    EXPECT_FALSE(w.ticked("Check9") || w.visible("Check9"));
-    EXPECT_TRUE(w.enabled("Check12"));
+    click(box::gradeIIIDescription);
+    click(box::expressway);
+    EXPECT_FALSE(w.enabled(box::urbanRoadUnderPipes));
+    click(box::gradeIIDescription);
+    EXPECT_FALSE(w.ticked(box::expressway) || w.visible(box::expressway));
+    EXPECT_TRUE(w.enabled(box::urbanRoadUnderPipes));
 
     choose(bridge);
-    click("Text6");
-    click("Check5");
-    EXPECT_FALSE(w.enabled("Check6"));
-    click("Text4");
-    EXPECT_FALSE(w.ticked("Check5") || w.visible("Check5"));
-    EXPECT_TRUE(w.enabled("Check6") && w.visible("Check6"));
+    click(box::gradeIIIDescription);
+    click(box::highwayBridgeGradeIII);
+    EXPECT_FALSE(w.enabled(box::highwayBridgeGradeI));
+    click(box::gradeIDescription);
+    EXPECT_FALSE(w.ticked(box::highwayBridgeGradeIII) || w.visible(box::highwayBridgeGradeIII));
+    EXPECT_TRUE(w.enabled(box::highwayBridgeGradeI) && w.visible(box::highwayBridgeGradeI));
 }
 
 TEST_F(Rules, GradeThreeAgainUnticksTheBridgeBoxButNotTheExpressway) {
     choose(road);
-    click("Text6");
-    click("Check9");
-    click("Text6");
-    EXPECT_TRUE(w.ticked("Check9"));
+    click(box::gradeIIIDescription);
+    click(box::expressway);
+    click(box::gradeIIIDescription);
+    EXPECT_TRUE(w.ticked(box::expressway));
 
     choose(bridge); // unticks the road group's boxes
-    EXPECT_FALSE(w.ticked("Check9"));
-    click("Check5");
-    EXPECT_FALSE(w.enabled("Check6"));
-    click("Text6");
-    EXPECT_FALSE(w.ticked("Check5"));
-    EXPECT_TRUE(w.enabled("Check6"));
+    EXPECT_FALSE(w.ticked(box::expressway));
+    click(box::highwayBridgeGradeIII);
+    EXPECT_FALSE(w.enabled(box::highwayBridgeGradeI));
+    click(box::gradeIIIDescription);
+    EXPECT_FALSE(w.ticked(box::highwayBridgeGradeIII));
+    EXPECT_TRUE(w.enabled(box::highwayBridgeGradeI));
 }
 
 TEST_F(Rules, LandscapeGradesWithdrawAndOfferThePreliminaryPhase) {
     choose(landscape);
-    click("Text6");
-    click("Check4");
+    click(box::gradeIIIDescription);
+    click(box::independentPhase);
     EXPECT_EQ(options(), "E* E E ");
-    click("Text5");
+    click(box::gradeIIDescription);
     EXPECT_EQ(options(), "D E E ");
-    click("Text6");
+    click(box::gradeIIIDescription);
     EXPECT_EQ(options(), "E E E ");
 }
 
 TEST_F(Rules, RebuildBoxesShowAnEmptyEntryBox) {
     choose(bridge);
-    click("Check1");
-    EXPECT_TRUE(w.visible("Text2"));
-    type("Text2", "1.3");
-    click("Check1");
-    EXPECT_FALSE(w.visible("Text2"));
-    click("Check1");
-    EXPECT_EQ(w.text("Text2"), "");
+    click(box::bridgeRenovation);
+    EXPECT_TRUE(w.visible(box::bridgeRenovationCoefficient));
+    type(box::bridgeRenovationCoefficient, "1.3");
+    click(box::bridgeRenovation);
+    EXPECT_FALSE(w.visible(box::bridgeRenovationCoefficient));
+    click(box::bridgeRenovation);
+    EXPECT_EQ(w.text(box::bridgeRenovationCoefficient), "");
 }
 
 TEST_F(Rules, RoadConditionsExcludeEachOther) {
     choose(road);
-    click("Text6");
-    click("Check9");
-    EXPECT_TRUE(w.userClick("Check12")); // disabled by 高速公路
-    EXPECT_FALSE(w.ticked("Check12"));
-    click("Check9");
-    click("Check12");
-    EXPECT_FALSE(w.enabled("Check9"));
-    click("Check12");
-    EXPECT_TRUE(w.enabled("Check9"));
-    EXPECT_FALSE(w.ticked("Check9"));
+    click(box::gradeIIIDescription);
+    click(box::expressway);
+    EXPECT_TRUE(w.userClick(box::urbanRoadUnderPipes)); // disabled by 高速公路
+    EXPECT_FALSE(w.ticked(box::urbanRoadUnderPipes));
+    click(box::expressway);
+    click(box::urbanRoadUnderPipes);
+    EXPECT_FALSE(w.enabled(box::expressway));
+    click(box::urbanRoadUnderPipes);
+    EXPECT_TRUE(w.enabled(box::expressway));
+    EXPECT_FALSE(w.ticked(box::expressway));
 }
 
 TEST_F(Rules, BridgePipesWithdrawBothGradeBoxes) {
     choose(bridge);
-    click("Text6");
-    click("Check5");
-    click("Check2");
-    EXPECT_FALSE(w.ticked("Check5") || w.ticked("Check6"));
-    EXPECT_FALSE(w.enabled("Check5") || w.enabled("Check6"));
-    click("Check2");
-    EXPECT_TRUE(w.enabled("Check5") && w.enabled("Check6"));
+    click(box::gradeIIIDescription);
+    click(box::highwayBridgeGradeIII);
+    click(box::urbanBridgeUnderPipes);
+    EXPECT_FALSE(w.ticked(box::highwayBridgeGradeIII) || w.ticked(box::highwayBridgeGradeI));
+    EXPECT_FALSE(w.enabled(box::highwayBridgeGradeIII) || w.enabled(box::highwayBridgeGradeI));
+    click(box::urbanBridgeUnderPipes);
+    EXPECT_TRUE(w.enabled(box::highwayBridgeGradeIII) && w.enabled(box::highwayBridgeGradeI));
 }
 
 TEST_F(Rules, BuildingKindsExcludeEachOther) {
     choose(building);
-    click("Check22");
-    click("Check24");
-    for (const char* other : {"Check23", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"})
+    click(box::buildingRenovation);
+    click(box::interiorDecoration);
+    for (std::string_view other :
+         {box::intelligentBuilding, box::historicBuilding, box::acousticDecoration, box::civilDefence,
+          box::buildingWithOutdoor, box::housing, box::housingCluster})
         EXPECT_FALSE(w.enabled(other)) << other;
-    EXPECT_TRUE(w.ticked("Check22") && w.visible("Text19"));
-    click("Check24");
-    for (const char* other : {"Check23", "Check25", "Check26", "Check28", "Check29", "Check30", "Check32"})
+    EXPECT_TRUE(w.ticked(box::buildingRenovation) && w.visible(box::buildingRenovationCoefficient));
+    click(box::interiorDecoration);
+    for (std::string_view other :
+         {box::intelligentBuilding, box::historicBuilding, box::acousticDecoration, box::civilDefence,
+          box::buildingWithOutdoor, box::housing, box::housingCluster})
         EXPECT_TRUE(w.enabled(other) && !w.ticked(other)) << other;
 
-    click("Check25");
-    EXPECT_TRUE(w.visible("Text20"));
-    EXPECT_FALSE(w.enabled("Check28"));
-    type("Text20", "1.5");
-    click("Check25");
-    EXPECT_FALSE(w.visible("Text20"));
-    EXPECT_EQ(w.text("Text20"), "");
+    click(box::historicBuilding);
+    EXPECT_TRUE(w.visible(box::historicCoefficient));
+    EXPECT_FALSE(w.enabled(box::civilDefence));
+    type(box::historicCoefficient, "1.5");
+    click(box::historicBuilding);
+    EXPECT_FALSE(w.visible(box::historicCoefficient));
+    EXPECT_EQ(w.text(box::historicCoefficient), "");
 }
 
 TEST_F(Rules, BuildingKindsSetThePhasesTheyHave) {
     choose(building);
-    click("Check4");
-    click("Check30");
+    click(box::independentPhase);
+    click(box::housing);
     EXPECT_EQ(options(), "D E E ");
-    click("Check30");
+    click(box::housing);
     EXPECT_EQ(options(), "D E E ");
-    click("Check23");
+    click(box::intelligentBuilding);
     EXPECT_EQ(options(), "D E D ");
-    click("Check23");
-    click("Option2");
-    click("Check24"); // 室内装修工程 withdraws 初步设计 only: the chosen 施工图设计 stays
+    click(box::intelligentBuilding);
+    click(box::drawingPhase);
+    click(box::interiorDecoration); // 室内装修工程 withdraws 初步设计 only: the chosen 施工图设计 stays
     EXPECT_EQ(options(), "D E* E ");
-    click("Check24");
+    click(box::interiorDecoration);
     EXPECT_EQ(options(), "D E* E ");
-    click("Check28");
+    click(box::civilDefence);
     EXPECT_EQ(options(), "E E* E ");
 }
 
 TEST_F(Rules, OtherFeeBoxesOfferTheirEntries) {
-    click("Check13");
-    EXPECT_TRUE(w.enabled("Text10"));
-    type("Text10", "3");
-    click("Check13");
-    EXPECT_FALSE(w.enabled("Text10"));
-    EXPECT_EQ(w.text("Text10"), "");
+    click(box::ownPatents);
+    EXPECT_TRUE(w.enabled(box::ownPatentsAmount));
+    type(box::ownPatentsAmount, "3");
+    click(box::ownPatents);
+    EXPECT_FALSE(w.enabled(box::ownPatentsAmount));
+    EXPECT_EQ(w.text(box::ownPatentsAmount), "");
 
-    click("Check3");
-    type("Text7", "50");
-    type("Text9", "0.15");
-    click("Check3");
-    EXPECT_FALSE(w.enabled("Text7") || w.enabled("Text9"));
-    EXPECT_EQ(w.text("Text7") + w.text("Text9"), "");
+    click(box::nonstandardEquipment);
+    type(box::nonstandardEquipmentBase, "50");
+    type(box::nonstandardEquipmentRate, "0.15");
+    click(box::nonstandardEquipment);
+    EXPECT_FALSE(w.enabled(box::nonstandardEquipmentBase) || w.enabled(box::nonstandardEquipmentRate));
+    EXPECT_EQ(w.text(box::nonstandardEquipmentBase) + w.text(box::nonstandardEquipmentRate), "");
 
-    click("Check7"); // no rule
-    EXPECT_TRUE(w.ticked("Check7"));
+    click(box::overallDesign); // no rule
+    EXPECT_TRUE(w.ticked(box::overallDesign));
 }
 
 TEST_F(Rules, StandardDesignRefinementsChainAndExcludeEachOther) {
-    EXPECT_TRUE(w.userClick("Check19"));
-    EXPECT_TRUE(w.userClick("Check21"));
-    click("Check18");
-    click("Check21");
-    EXPECT_TRUE(w.enabled("Text3"));
-    EXPECT_FALSE(w.enabled("Check19"));
-    type("Text3", "0.2");
-    click("Check21");
-    click("Check19");
-    EXPECT_FALSE(w.enabled("Check21") || w.enabled("Text3"));
-    click("Check19");
-    EXPECT_TRUE(w.enabled("Check21") && w.enabled("Text3"));
-    EXPECT_FALSE(w.ticked("Check21"));
-    EXPECT_EQ(w.text("Text3"), "");
+    EXPECT_TRUE(w.userClick(box::foundationRedesign));
+    EXPECT_TRUE(w.userClick(box::partialChange));
+    click(box::standardDesignReuse);
+    click(box::partialChange);
+    EXPECT_TRUE(w.enabled(box::partialChangeRate));
+    EXPECT_FALSE(w.enabled(box::foundationRedesign));
+    type(box::partialChangeRate, "0.2");
+    click(box::partialChange);
+    click(box::foundationRedesign);
+    EXPECT_FALSE(w.enabled(box::partialChange) || w.enabled(box::partialChangeRate));
+    click(box::foundationRedesign);
+    EXPECT_TRUE(w.enabled(box::partialChange) && w.enabled(box::partialChangeRate));
+    EXPECT_FALSE(w.ticked(box::partialChange));
+    EXPECT_EQ(w.text(box::partialChangeRate), "");
 
-    click("Check19"); // Text3 was left enabled by unticking it: ticking it again withdraws Text3
-    EXPECT_FALSE(w.enabled("Text3"));
-    click("Check18");
-    EXPECT_FALSE(w.enabled("Check19") || w.enabled("Check21") || w.enabled("Text3"));
-    EXPECT_FALSE(w.ticked("Check19") || w.ticked("Check21"));
+    // The rate box was left enabled by unticking 重新进行基础设计: ticking it again withdraws the box.
+    click(box::foundationRedesign);
+    EXPECT_FALSE(w.enabled(box::partialChangeRate));
+    click(box::standardDesignReuse);
+    EXPECT_FALSE(w.enabled(box::foundationRedesign) || w.enabled(box::partialChange) ||
+                 w.enabled(box::partialChangeRate));
+    EXPECT_FALSE(w.ticked(box::foundationRedesign) || w.ticked(box::partialChange));
 
-    click("Check18");
-    EXPECT_TRUE(w.enabled("Check19") && w.enabled("Check21"));
-    click("Check21");
-    type("Text3", "0.3");
-    click("Check21");
-    EXPECT_FALSE(w.enabled("Text3"));
-    EXPECT_EQ(w.text("Text3"), "");
-    EXPECT_TRUE(w.enabled("Check19"));
+    click(box::standardDesignReuse);
+    EXPECT_TRUE(w.enabled(box::foundationRedesign) && w.enabled(box::partialChange));
+    click(box::partialChange);
+    type(box::partialChangeRate, "0.3");
+    click(box::partialChange);
+    EXPECT_FALSE(w.enabled(box::partialChangeRate));
+    EXPECT_EQ(w.text(box::partialChangeRate), "");
+    EXPECT_TRUE(w.enabled(box::foundationRedesign));
 }
 
 // Unticking 重新进行基础设计 leaves the rate box open while 局部调整 is unticked; ticking it again empties
 // what was typed there.
 TEST_F(Rules, RedoingTheFoundationEmptiesTheRateTypedMeanwhile) {
-    click("Check18");
-    click("Check19");
-    click("Check19");
-    type("Text3", "0.4");
-    click("Check19");
-    EXPECT_FALSE(w.enabled("Text3"));
-    EXPECT_EQ(w.text("Text3"), "");
+    click(box::standardDesignReuse);
+    click(box::foundationRedesign);
+    click(box::foundationRedesign);
+    type(box::partialChangeRate, "0.4");
+    click(box::foundationRedesign);
+    EXPECT_FALSE(w.enabled(box::partialChangeRate));
+    EXPECT_EQ(w.text(box::partialChangeRate), "");
 }
 
 struct CommissionCase {
     std::string name;
-    const char* type;
-    const char* grade; // the description box clicked, or null
-    const char* kind;  // a building kind ticked first, or null
+    std::string_view type;
+    std::optional<std::string_view> grade; // the description box clicked, if any
+    std::optional<std::string_view> kind;  // a building kind ticked first, if any
     std::string options;
 };
 
@@ -438,40 +463,42 @@ TEST_P(Commission, TickingOffersThePhasesOfTheProject) {
     const CommissionCase& c = GetParam();
     forms::Form w(forms::mainWindowDefinition());
     rules::installMainWindowRules(w);
-    ASSERT_FALSE(w.userChoose("Combo2", c.type));
+    ASSERT_FALSE(w.userChoose(box::typeList, c.type));
     if (c.grade) {
-        ASSERT_FALSE(w.userClick(c.grade));
+        ASSERT_FALSE(w.userClick(*c.grade));
     }
     if (c.kind) {
-        ASSERT_FALSE(w.userClick(c.kind));
+        ASSERT_FALSE(w.userClick(*c.kind));
     }
-    ASSERT_FALSE(w.userClick("Check4"));
+    ASSERT_FALSE(w.userClick(box::independentPhase));
     EXPECT_EQ(optionsOf(w), c.options);
 
-    ASSERT_FALSE(w.userClick("Check4"));
-    for (const char* o : {"Option1", "Option2", "Option3"})
+    ASSERT_FALSE(w.userClick(box::independentPhase));
+    for (std::string_view o : {box::preliminaryPhase, box::drawingPhase, box::schemePhase})
         EXPECT_FALSE(w.enabled(o) || w.value(o)) << o;
-    EXPECT_FALSE(w.visible("Label28") || w.visible("Label27") || w.visible("Text18"));
+    EXPECT_FALSE(w.visible(box::phaseLineName) || w.visible(box::phaseLineUnit) ||
+                 w.visible(box::phaseLineShare));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryProject, Commission,
-    testing::Values(CommissionCase{"LandscapeI", landscape, "Text4", nullptr, "D E E "},
-                    CommissionCase{"LandscapeII", landscape, "Text5", nullptr, "D E E "},
-                    CommissionCase{"LandscapeIII", landscape, "Text6", nullptr, "E* E E "},
-                    CommissionCase{"LandscapeNoGrade", landscape, nullptr, nullptr, "E* E E "},
-                    CommissionCase{"Road", road, "Text5", nullptr, "E* E D "},
-                    CommissionCase{"Bridge", bridge, "Text6", nullptr, "E* E D "},
-                    CommissionCase{"Municipal", municipal, "Text4", nullptr, "E* E D "},
-                    CommissionCase{"Interior", building, "Text5", "Check24", "D E E "},
-                    CommissionCase{"Intelligent", building, "Text5", "Check23", "E E D "},
-                    CommissionCase{"Housing", building, "Text5", "Check30", "D E E "},
-                    CommissionCase{"Outdoor", building, "Text5", "Check29", "E* E E "},
-                    CommissionCase{"GroupHousing", building, "Text5", "Check32", "E* E E "},
-                    CommissionCase{"Ancient", building, "Text5", "Check25", "E* E E "},
-                    CommissionCase{"Acoustics", building, "Text5", "Check26", "E* E E "},
-                    CommissionCase{"CivilDefence", building, "Text5", "Check28", "E* E E "},
-                    CommissionCase{"BuildingNoKind", building, nullptr, nullptr, "E* E E "}),
+    testing::Values(
+        CommissionCase{"LandscapeI", landscape, box::gradeIDescription, std::nullopt, "D E E "},
+        CommissionCase{"LandscapeII", landscape, box::gradeIIDescription, std::nullopt, "D E E "},
+        CommissionCase{"LandscapeIII", landscape, box::gradeIIIDescription, std::nullopt, "E* E E "},
+        CommissionCase{"LandscapeNoGrade", landscape, std::nullopt, std::nullopt, "E* E E "},
+        CommissionCase{"Road", road, box::gradeIIDescription, std::nullopt, "E* E D "},
+        CommissionCase{"Bridge", bridge, box::gradeIIIDescription, std::nullopt, "E* E D "},
+        CommissionCase{"Municipal", municipal, box::gradeIDescription, std::nullopt, "E* E D "},
+        CommissionCase{"Interior", building, box::gradeIIDescription, box::interiorDecoration, "D E E "},
+        CommissionCase{"Intelligent", building, box::gradeIIDescription, box::intelligentBuilding, "E E D "},
+        CommissionCase{"Housing", building, box::gradeIIDescription, box::housing, "D E E "},
+        CommissionCase{"Outdoor", building, box::gradeIIDescription, box::buildingWithOutdoor, "E* E E "},
+        CommissionCase{"GroupHousing", building, box::gradeIIDescription, box::housingCluster, "E* E E "},
+        CommissionCase{"Ancient", building, box::gradeIIDescription, box::historicBuilding, "E* E E "},
+        CommissionCase{"Acoustics", building, box::gradeIIDescription, box::acousticDecoration, "E* E E "},
+        CommissionCase{"CivilDefence", building, box::gradeIIDescription, box::civilDefence, "E* E E "},
+        CommissionCase{"BuildingNoKind", building, std::nullopt, std::nullopt, "E* E E "}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
