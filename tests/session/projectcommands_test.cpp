@@ -25,13 +25,6 @@ namespace windows = forms::windows;
 
 namespace {
 
-// The main window's menu items and buttons.
-constexpr std::string_view calculate = "Command1";
-constexpr std::string_view newProject = "newproject", openProject = "openproject",
-                           saveProject = "saveproject", saveProjectAs = "saveprojectas", addItem = "additem",
-                           updateItem = "updateitem", projectWindowItem = "projectwindow",
-                           exitProgram = "exit";
-
 class Project : public ::testing::Test {
   protected:
     Project() { desktop.session.start(); }
@@ -54,10 +47,10 @@ class Project : public ::testing::Test {
     // Enters the inputs as a user would, calculates and adds the result under that name.
     void addCalculation(const engine::Project& inputs, const std::string& name) {
         ASSERT_FALSE(session::fillMainWindow(main(), inputs));
-        click(calculate);
+        click(box::calculate);
         ASSERT_TRUE(desktop.session.calculations().record);
         desktop.textAnswers.push_back(name);
-        click(addItem);
+        click(box::addItem);
     }
     void addTheSampleItems() {
         for (const projects::Item& item : test::sampleQuote().items)
@@ -101,16 +94,16 @@ TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
 }
 
 TEST_F(Project, NothingIsAddedWithoutACompleteCalculationOrAName) {
-    click(addItem);
+    click(box::addItem);
     EXPECT_EQ(desktop.lastMessage(),
               "还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
     EXPECT_TRUE(desktop.textRequests.empty());
 
     ASSERT_FALSE(session::fillMainWindow(main(), test::sampleQuote().items[1].inputs));
-    click(calculate);
-    click(addItem); // the name dialog cancelled
+    click(box::calculate);
+    click(box::addItem); // the name dialog cancelled
     desktop.textAnswers.push_back("  ");
-    click(addItem);
+    click(box::addItem);
     EXPECT_EQ(desktop.lastMessage(), "单项名称不能为空，这次计算没有加入项目。");
     EXPECT_TRUE(document().quote.items.empty());
     EXPECT_FALSE(document().modified);
@@ -123,7 +116,7 @@ TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
     type(pw::client, "某某市城市建设投资有限公司", windows::project);
     commit(pw::floatPercent, "-5");
     desktop.fileAnswers.push_back("/home/user/道路");
-    click(saveProject);
+    click(box::saveProject);
     ASSERT_EQ(desktop.fileRequests.size(), 1u);
     EXPECT_EQ(desktop.fileRequests[0].purpose, forms::FileRequest::Purpose::Save);
     EXPECT_EQ(desktop.fileRequests[0].suggested, "某某道路工程.varnel");
@@ -137,14 +130,14 @@ TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
 
     const projects::Quote saved = document().quote;
     const std::string file = desktop.files["/home/user/道路.varnel"];
-    click(newProject);
+    click(box::newProject);
     EXPECT_TRUE(desktop.questions.empty()); // nothing unsaved
     EXPECT_TRUE(projectWindow().rows(pw::items).empty());
     EXPECT_EQ(projectWindow().text(pw::name), "");
     EXPECT_EQ(main().title(), "Varnel");
 
     desktop.fileAnswers.push_back("/home/user/道路.varnel");
-    click(openProject);
+    click(box::openProject);
     EXPECT_EQ(document().quote, saved);
     EXPECT_EQ(document().path, "/home/user/道路.varnel");
     EXPECT_FALSE(document().modified);
@@ -152,7 +145,7 @@ TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
     EXPECT_EQ(projectWindow().text(pw::floatPercent), "-5");
     EXPECT_EQ(projectWindow().text(pw::client), "某某市城市建设投资有限公司");
 
-    click(saveProject); // saved where it came from, without asking
+    click(box::saveProject); // saved where it came from, without asking
     EXPECT_EQ(desktop.fileRequests.size(), 2u);
     EXPECT_EQ(desktop.files["/home/user/道路.varnel"], file);
 }
@@ -169,8 +162,8 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
     }
     // The landscape is open: change its amount, calculate and update it.
     type(forms::mainwindow::amount, "400");
-    click(calculate);
-    click(updateItem);
+    click(box::calculate);
+    click(box::updateItem);
     EXPECT_EQ(document().quote.items[2].inputs.amount, "400");
     EXPECT_EQ(document().quote.items[2].name, "沿线绿化");
     EXPECT_EQ(projectWindow().rows(pw::items)[2][3], " 400");
@@ -178,7 +171,7 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
 }
 
 TEST_F(Project, UpdatingNeedsAnItemOpenedFromTheProject) {
-    click(updateItem);
+    click(box::updateItem);
     EXPECT_EQ(
         desktop.lastMessage(),
         "没有从项目打开到主窗口的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
@@ -199,8 +192,8 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
 
     type(forms::mainwindow::amount, "3000");
-    click(calculate);
-    click(updateItem);
+    click(box::calculate);
+    click(box::updateItem);
     EXPECT_EQ(document().quote.items[0].inputs.amount, "3000"); // still 地下人防
     EXPECT_EQ(document().quote.items[1].inputs.amount, "300");
 }
@@ -260,7 +253,7 @@ TEST_F(Project, ATypedContractAmountShowsTheFloatItImplies) {
 
 TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
     addTheSampleItems();
-    for (std::string_view command : {newProject, openProject, exitProgram}) {
+    for (std::string_view command : {box::newProject, box::openProject, box::exit}) {
         desktop.buttonAnswers.push_back("取消");
         click(command);
         EXPECT_EQ(desktop.questions.back().message.text, "项目“未命名项目”已经修改，要保存吗？");
@@ -274,7 +267,7 @@ TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
     EXPECT_TRUE(document().modified);
 
     desktop.buttonAnswers.push_back("不保存");
-    click(newProject);
+    click(box::newProject);
     EXPECT_TRUE(document().quote.items.empty());
     EXPECT_FALSE(document().modified);
 }
@@ -282,7 +275,7 @@ TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
 TEST_F(Project, SavingBeforeExitEndsTheProgramOnlyOnceSaved) {
     addTheSampleItems();
     desktop.fileAnswers.push_back("/read-only/道路.varnel");
-    click(exitProgram); // 保存, into a folder that cannot be written
+    click(box::exit); // 保存, into a folder that cannot be written
     EXPECT_FALSE(desktop.ended);
     EXPECT_EQ(desktop.lastMessage(), "项目未能保存为“道路.varnel”：无法在这个文件夹中写入文件。\n"
                                      "项目仍未保存：请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。");
@@ -290,7 +283,7 @@ TEST_F(Project, SavingBeforeExitEndsTheProgramOnlyOnceSaved) {
     EXPECT_TRUE(document().path.empty());
 
     desktop.fileAnswers.push_back("/home/user/道路.varnel");
-    click(exitProgram);
+    click(box::exit);
     EXPECT_TRUE(desktop.ended);
     EXPECT_TRUE(desktop.files.contains("/home/user/道路.varnel"));
 }
@@ -313,7 +306,7 @@ TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
                "无法打开“gone.varnel”：无法读取这个文件（文件不存在）。当前的项目没有改变。"}}) {
         desktop.buttonAnswers.push_back("不保存");
         desktop.fileAnswers.push_back(c.path);
-        click(openProject);
+        click(box::openProject);
         EXPECT_EQ(desktop.lastMessage(), c.message);
         EXPECT_EQ(document().quote, before);
         EXPECT_TRUE(document().modified);
@@ -328,7 +321,7 @@ TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefused) {
     desktop.files["/home/user/edited.varnel"] = projects::writeProjectFile(quote);
     desktop.session.project(); // nothing open yet
     desktop.fileAnswers.push_back("/home/user/edited.varnel");
-    click(openProject);
+    click(box::openProject);
     EXPECT_EQ(desktop.lastMessage(),
               "无法打开“edited.varnel”：第 1 个单项的输入不是主窗口能够填出的组合。当前的项目没有改变。");
     EXPECT_TRUE(document().quote.items.empty());
@@ -358,7 +351,7 @@ TEST_F(Project, TheCommandLineOpensAProject) {
 }
 
 TEST_F(Project, TheProjectWindowOpensFromTheMenuAndKeepsTheFieldsTyped) {
-    click(projectWindowItem);
+    click(box::projectWindow);
     EXPECT_FALSE(projectWindow().enabled(pw::openItem));
     EXPECT_FALSE(projectWindow().enabled(pw::exportWorkbook));
     type(pw::designer, "某某市政设计研究院", windows::project);

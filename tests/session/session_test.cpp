@@ -3,12 +3,16 @@
 #include "session/session.h"
 
 #include "forms/form.h"
+#include "forms/mainwindow.h"
+#include "forms/secondarywindows.h"
 #include "support/modeldesktop.h"
 
 #include <gtest/gtest.h>
 
 using namespace varnel;
 namespace windows = forms::windows;
+namespace box = forms::mainwindow;
+namespace planning = forms::planningwindow;
 
 namespace {
 
@@ -24,11 +28,11 @@ class WholeProgram : public ::testing::Test {
         ASSERT_FALSE(desktop.window(form).userType(control, std::move(text))) << control;
     }
     void calculateATypicalProject() {
-        ASSERT_FALSE(main().userChoose("Combo2", "建筑、人防工程"));
-        click("Text5");  // grade II
-        click("Check7"); // 总体设计费
-        type("Text1", "1500");
-        click("Command1");
+        ASSERT_FALSE(main().userChoose(box::typeList, "建筑、人防工程"));
+        click(box::gradeIIDescription);
+        click(box::overallDesign);
+        type(box::amount, "1500");
+        click(box::calculate);
     }
 
     test::ModelDesktop desktop;
@@ -43,27 +47,27 @@ TEST_F(WholeProgram, StartsWithTheMainWindowAlone) {
 TEST_F(WholeProgram, CalculatesAndWritesTheReportOfThatCalculation) {
     calculateATypicalProject();
     EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(main().text("Text17"), " 57.8025");
+    EXPECT_EQ(main().text(box::benchmarkFee), " 57.8025");
     ASSERT_TRUE(desktop.session.calculations().record);
 
-    click("Command2");
-    const std::string& report = desktop.window(windows::report).text("Text1");
+    click(box::showReport);
+    const std::string& report = desktop.window(windows::report).text(forms::reportwindow::text);
     EXPECT_TRUE(report.starts_with("欢迎使用本程序，下面是您的计算过程：\r\n")) << report;
     EXPECT_NE(report.find("=55.05万元+2.7525万元=57.8025万元"), std::string::npos) << report;
 }
 
 TEST_F(WholeProgram, TheOpenReportIsRewrittenEachTimeItIsAskedFor) {
-    click("Command2");
-    const std::string before = desktop.window(windows::report).text("Text1");
+    click(box::showReport);
+    const std::string before = desktop.window(windows::report).text(forms::reportwindow::text);
     calculateATypicalProject();
-    EXPECT_EQ(desktop.window(windows::report).text("Text1"), before); // not by 计算 alone
-    click("Command2");
-    EXPECT_NE(desktop.window(windows::report).text("Text1"), before);
+    EXPECT_EQ(desktop.window(windows::report).text(forms::reportwindow::text), before); // not by 计算 alone
+    click(box::showReport);
+    EXPECT_NE(desktop.window(windows::report).text(forms::reportwindow::text), before);
     EXPECT_EQ(desktop.opened.size(), 2u); // the same report window
 }
 
 struct MenuCase {
-    std::string command;
+    std::string_view command;
     std::vector<std::string> messageTitles; // in the order shown
     std::vector<forms::MessageIcon> icons;
     std::string opens; // the window it brings up; empty for none
@@ -76,7 +80,8 @@ void PrintTo(const MenuCase& c, std::ostream* out) {
 class MenuCommand : public WholeProgram, public ::testing::WithParamInterface<MenuCase> {};
 
 TEST_P(MenuCommand, ShowsItsNotesAndItsWindow) {
-    ASSERT_FALSE(main().userChoose("Combo2", "建筑、人防工程")); // the planning-fee button is in its group
+    ASSERT_FALSE(
+        main().userChoose(box::typeList, "建筑、人防工程")); // the planning-fee button is in its group
     click(GetParam().command);
     std::vector<std::string> titles;
     std::vector<forms::MessageIcon> icons;
@@ -95,26 +100,26 @@ TEST_P(MenuCommand, ShowsItsNotesAndItsWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, MenuCommand,
-    testing::Values(MenuCase{"help", {}, {}, std::string(windows::help)},
-                    MenuCase{"soft", {"欢迎使用！"}, {forms::MessageIcon::Exclamation}, ""},
-                    MenuCase{
-                        "writer", {"关于作者"}, {forms::MessageIcon::Stop}, std::string(windows::author)},
-                    MenuCase{"Command3", {}, {}, std::string(windows::planning)}));
+    testing::Values(
+        MenuCase{box::help, {}, {}, std::string(windows::help)},
+        MenuCase{box::aboutProgram, {"欢迎使用！"}, {forms::MessageIcon::Exclamation}, ""},
+        MenuCase{box::aboutAuthor, {"关于作者"}, {forms::MessageIcon::Stop}, std::string(windows::author)},
+        MenuCase{box::planningFee, {}, {}, std::string(windows::planning)}));
 
 TEST_F(WholeProgram, ExitEndsTheProgram) {
-    click("help");
-    click("exit");
+    click(box::help);
+    click(box::exit);
     EXPECT_TRUE(desktop.ended);
     EXPECT_TRUE(desktop.windows.empty());
 }
 
 TEST_F(WholeProgram, ThePlanningWindowCalculatesEachTimeItOpens) {
-    ASSERT_FALSE(main().userChoose("Combo2", "建筑、人防工程"));
+    ASSERT_FALSE(main().userChoose(box::typeList, "建筑、人防工程"));
     for (int opening = 0; opening < 2; ++opening) {
-        click("Command3");
-        type("Text1", "2", windows::planning);
-        type("Text2", "15000", windows::planning);
-        click("Command1", windows::planning);
+        click(box::planningFee);
+        type(planning::area, "2", windows::planning);
+        type(planning::unitPrice, "15000", windows::planning);
+        click(planning::calculate, windows::planning);
         ASSERT_EQ(desktop.messages.size(), std::size_t(opening) + 1);
         EXPECT_EQ(desktop.messages.back().text, "您的设计收费为3万元");
         EXPECT_EQ(desktop.messages.back().title, "Varnel");
@@ -126,9 +131,9 @@ TEST_F(WholeProgram, ThePlanningWindowCalculatesEachTimeItOpens) {
 }
 
 TEST_F(WholeProgram, TheInputRulesAreBound) {
-    ASSERT_FALSE(main().userChoose("Combo2", "建筑、人防工程"));
-    EXPECT_TRUE(main().shown("Check28"));     // 人防工程 belongs to the building group
-    EXPECT_TRUE(main().userClick("Check20")); // the road group's renovation box is hidden
+    ASSERT_FALSE(main().userChoose(box::typeList, "建筑、人防工程"));
+    EXPECT_TRUE(main().shown(box::civilDefence));       // 人防工程 belongs to the building group
+    EXPECT_TRUE(main().userClick(box::roadRenovation)); // the road group's renovation box is hidden
 }
 
 } // namespace
