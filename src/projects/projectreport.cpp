@@ -1,0 +1,326 @@
+#include "projects/projectreport.h"
+
+#include "engine/numbers.h"
+#include "projects/typednumbers.h"
+#include "report/report.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <span>
+
+namespace varnel::projects {
+
+namespace {
+
+// The calculation lines an item's section takes from the report window's text: from its first figure to
+// the benchmark. The greeting before and the thanks after are for the screen, not for a client.
+constexpr std::string_view firstFigure = "本工程设计收费计费额为:";
+constexpr std::string_view benchmarkLine = "所以本工程设计收费基准价=";
+
+// The room left for a signature after its label.
+constexpr std::string_view signatureRoom = "____________________";
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t end = text.find("\r\n", from);
+        lines.push_back(text.substr(from, end == std::string::npos ? std::string::npos : end - from));
+        if (end == std::string::npos)
+            return lines;
+        from = end + 2;
+    }
+}
+
+// A number to `decimals` decimals, rounded half away from zero from its 15 significant digits: the digits
+// the report's own lines and a spreadsheet show, so that 63.58275 (a double a little below it) is 63.5828
+// here as it is in the workbook. "." is the point in every locale; a value that rounds to zero has no sign.
+std::string fixed(double value, int decimals) {
+    std::array<char, 32> scientific{};
+    const auto [end, error] = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                            std::fabs(value), std::chars_format::scientific, 14);
+    if (error != std::errc() || !std::isfinite(value))
+        return engine::exactText(value);
+    // d.dddddddddddddde±x: 15 digits, the first of them at 10^x.
+    const std::string_view text(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
+    const std::size_t e = text.find('e');
+    std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
+
+    // The digits kept are the value × 10^decimals as a whole number, rounded at the first digit dropped.
+    const int kept = exponent + 1 + decimals;
+    std::string whole;
+    if (kept >= static_cast<int>(digits.size())) {
+        whole = digits + std::string(static_cast<std::size_t>(kept) - digits.size(), '0');
+    } else if (kept >= 0) {
+        whole = digits.substr(0, static_cast<std::size_t>(kept));
+        if (digits[static_cast<std::size_t>(kept)] >= '5') {
+            std::size_t i = whole.size();
+            while (i > 0 && whole[i - 1] == '9')
+                whole[--i] = '0';
+            if (i == 0)
+                whole.insert(whole.begin(), '1');
+            else
+                ++whole[i - 1];
+        }
+    }
+    const std::size_t places = static_cast<std::size_t>(decimals);
+    if (whole.size() <= places)
+        whole.insert(0, places + 1 - whole.size(), '0');
+    const std::size_t point = whole.size() - places;
+    const bool negative = value < 0 && whole.find_first_not_of('0') != std::string::npos;
+    return (negative ? "-" : "") + whole.substr(0, point) + (places ? "." + whole.substr(point) : "");
+}
+
+// A float as the project window's note writes it: with its sign and two decimals.
+std::string signedPercent(double percent) {
+    const std::string text = fixed(percent, 2);
+    return (text.front() == '-' ? text : "+" + text) + "%";
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+template <typename Names, typename Value>
+std::string nameOf(const Names& names, const std::optional<Value>& value) {
+    return value ? std::string(names[static_cast<std::size_t>(*value)]) : std::string();
+}
+
+// A condition or a service with the numbers typed for it: "改扩建和技术改造建设项目（系数 1.2）",
+// "非标准设备设计费（100万元，费率 0.15）".
+std::string withTypedNumbers(std::string_view name, std::span<const TypedNumber> numbers,
+                             const engine::Project& inputs) {
+    std::string typed;
+    for (const TypedNumber& n : numbers) {
+        const std::string_view text = trimmed(inputs.text(n.entry));
+        if (text.empty())
+            continue;
+        typed += typed.empty() ? "" : "，";
+        if (n.role == "coefficient")
+            typed += "系数 " + std::string(text);
+        else if (n.role == "rate")
+            typed += "费率 " + std::string(text);
+        else
+            typed += std::string(text) + "万元";
+    }
+    return typed.empty() ? std::string(name) : std::string(name) + "（" + typed + "）";
+}
+
+std::string listOrNone(const std::vector<std::string>& entries) {
+    if (entries.empty())
+        return "无";
+    std::string text;
+    for (const std::string& e : entries)
+        text += (text.empty() ? "" : "；") + e;
+    return text;
+}
+
+std::vector<std::string> chosenLines(const Item& item, const ItemFigures& figures) {
+    const engine::Project inputs = canonicalInputs(item.inputs);
+    std::vector<std::string> conditions;
+    for (std::size_t i = 0; i < engine::conditionCount; ++i) {
+        const auto c = static_cast<engine::Condition>(i);
+        if (inputs.has(c))
+            conditions.push_back(withTypedNumbers(engine::conditionNames[i], typedNumbersOf(c), inputs));
+    }
+    std::vector<std::string> services;
+    for (const engine::OtherFee& f : engine::otherFees)
+        if (inputs.has(f.service))
+            services.push_back(withTypedNumbers(f.name, typedNumbersOf(f.service), inputs));
+    return {
+        "工程类型：" + nameOf(engine::engineeringTypeNames, inputs.type),
+        "复杂程度：" + nameOf(engine::gradeNames, inputs.grade),
+        "附加调整条件：" + listOrNone(conditions),
+        "其他设计收费：" + listOrNone(services),
+        "单独委托设计：" +
+            (figures.chargedPhase ? nameOf(engine::designPhaseNames, figures.chargedPhase) : "无"),
+    };
+}
+
+// The report window's lines from the first figure to the benchmark, then the phase's line where the item
+// is charged that phase's share.
+std::vector<std::string> calculationLines(const ItemFigures& figures) {
+    const std::vector<std::string> lines = splitLines(report::buildReport(figures.record));
+    const auto startsWith = [](std::string_view prefix) {
+        return [prefix](const std::string& line) { return line.starts_with(prefix); };
+    };
+    const auto first = std::find_if(lines.begin(), lines.end(), startsWith(firstFigure));
+    const auto benchmark = std::find_if(first, lines.end(), startsWith(benchmarkLine));
+    if (benchmark == lines.end())
+        return {first, lines.end()};
+    std::vector<std::string> taken(first, benchmark + 1);
+    if (figures.chargedPhase) {
+        // Between the benchmark and the closing thanks the report writes only separators and the phase.
+        for (auto line = benchmark + 1; line + 1 < lines.end(); ++line)
+            if (!line->empty() && *line != report::separatorLine)
+                taken.push_back(*line);
+    }
+    return taken;
+}
+
+Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, const Totals& totals) {
+    Summary s;
+    s.heading = "一、收费汇总";
+    s.columns = {{"序号", Alignment::Left},           {"名称", Alignment::Left},
+                 {"工程类型", Alignment::Left},       {"复杂程度", Alignment::Left},
+                 {"计费额", Alignment::Right},        {"设计收费基准价", Alignment::Right},
+                 {"计入合计的收费", Alignment::Right}};
+    double benchmarks = 0;
+    for (std::size_t i = 0; i < quote.items.size() && i < figures.size(); ++i) {
+        const Item& item = quote.items[i];
+        const ItemFigures& f = figures[i];
+        benchmarks += f.benchmarkFee();
+        s.rows.push_back({std::to_string(i + 1), item.name,
+                          nameOf(engine::engineeringTypeNames, item.inputs.type),
+                          nameOf(engine::gradeNames, item.inputs.grade),
+                          amountText(engine::numeric(f.record.variables.feeBase)),
+                          amountText(f.benchmarkFee()), amountText(f.chargedFee())});
+    }
+    s.totalRow = {"合计", "", "", "", "", amountText(benchmarks), amountText(totals.total)};
+    if (totals.contractTyped) {
+        s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（直接输入）");
+        if (totals.impliedFloat) {
+            s.totalsLines.push_back("合同额相当于浮动幅度值：" + signedPercent(*totals.impliedFloat));
+            if (totals.outsideRange)
+                s.totalsLines.push_back("注：这一浮动幅度值超出了《工程勘察设计收费标准》规定的 -20% 到 +20% "
+                                        "的范围。");
+        } else {
+            s.totalsLines.push_back("合同额相当于浮动幅度值：无法算出（合计为零）");
+        }
+    } else {
+        s.totalsLines.push_back("浮动幅度值：" + engine::joinedText(quote.floatPercent) + "%");
+        s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（合计 ×（1 + 浮动幅度值））");
+    }
+    s.unitNote = "金额单位：万元，保留四位小数";
+    return s;
+}
+
+// Whether a character is set twice as wide as a digit: the East Asian wide and full-width ranges, and the
+// Roman numerals the grades are written with, which CJK fonts draw full width.
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2160 && c <= 0x217F) || (c >= 0x2E80 && c <= 0x303E) ||
+           (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
+           (c >= 0x1F300 && c <= 0x1F64F) || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+std::string padded(const std::string& text, std::size_t width, Alignment alignment) {
+    const std::size_t room = width - std::min(width, displayWidth(text));
+    return alignment == Alignment::Left ? text + std::string(room, ' ') : std::string(room, ' ') + text;
+}
+
+} // namespace
+
+std::string amountText(double value) {
+    return fixed(value, 4);
+}
+
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80         ? 1
+                                   : byte >> 5 == 0x6  ? 2
+                                   : byte >> 4 == 0xE  ? 3
+                                   : byte >> 3 == 0x1E ? 4
+                                                       : 1;
+        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
+        std::size_t taken = 1;
+        while (taken < length && i + taken < text.size() &&
+               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + taken++]) & 0x3F);
+        if (taken < length)
+            c = byte; // a broken sequence: its first byte alone
+        i += taken;
+        width += isWide(c) ? 2 : 1;
+    }
+    return width;
+}
+
+ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
+                                 const Totals& totals) {
+    ProjectReport r;
+    r.title = "项目计算书";
+    r.fields = {{"项目名称", quote.name},
+                {"发包人", quote.client},
+                {"设计人", quote.designer},
+                {"编制日期", quote.date}};
+    r.summary = summaryOf(quote, figures, totals);
+    r.sectionsHeading = "二、各单项工程的计算";
+    for (std::size_t i = 0; i < quote.items.size() && i < figures.size(); ++i)
+        r.sections.push_back({std::to_string(i + 1) + ". " + quote.items[i].name,
+                              chosenLines(quote.items[i], figures[i]), calculationLines(figures[i])});
+    for (std::string_view role : {"编制", "校核", "审核"})
+        r.signatures.push_back(std::string(role) + "：" + std::string(signatureRoom));
+    return r;
+}
+
+std::vector<std::string> summaryLines(const Summary& s) {
+    std::vector<std::size_t> widths(s.columns.size());
+    const auto fit = [&widths](const std::vector<std::string>& cells) {
+        for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], displayWidth(cells[c]));
+    };
+    std::vector<std::string> header;
+    for (const SummaryColumn& column : s.columns)
+        header.push_back(column.header);
+    fit(header);
+    for (const auto& row : s.rows)
+        fit(row);
+    fit(s.totalRow);
+
+    const auto line = [&](const std::vector<std::string>& cells) {
+        std::string text;
+        for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
+            text += c ? "  " : "";
+            text += padded(cells[c], widths[c], s.columns[c].alignment);
+        }
+        text.erase(text.find_last_not_of(' ') + 1); // the last column may be a blank one
+        return text;
+    };
+    std::vector<std::string> lines{s.heading, line(header)};
+    for (const auto& row : s.rows)
+        lines.push_back(line(row));
+    lines.push_back(line(s.totalRow));
+    lines.insert(lines.end(), s.totalsLines.begin(), s.totalsLines.end());
+    lines.push_back(s.unitNote);
+    return lines;
+}
+
+std::string projectReportText(const ProjectReport& r) {
+    std::vector<std::string> lines{r.title, ""};
+    for (const ReportField& f : r.fields)
+        lines.push_back(f.label + "：" + f.value);
+    lines.push_back("");
+    const std::vector<std::string> summary = summaryLines(r.summary);
+    lines.insert(lines.end(), summary.begin(), summary.end());
+    lines.push_back("");
+    lines.push_back(r.sectionsHeading);
+    for (const ReportSection& section : r.sections) {
+        lines.push_back("");
+        lines.push_back(section.heading);
+        lines.insert(lines.end(), section.chosen.begin(), section.chosen.end());
+        lines.push_back("");
+        lines.insert(lines.end(), section.calculation.begin(), section.calculation.end());
+    }
+    lines.push_back("");
+    for (const std::string& signature : r.signatures) {
+        lines.push_back("");
+        lines.push_back(signature);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n" : "") + lines[i];
+    return text;
+}
+
+} // namespace varnel::projects

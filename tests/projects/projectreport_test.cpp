@@ -1,0 +1,298 @@
+// The project's 计算书 as a document: its title page, the summary with its totals, a section per item with
+// the report window's calculation lines, the signatures, and its text form.
+#include "projects/projectreport.h"
+
+#include "report/report.h"
+#include "support/samplequote.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace varnel;
+using projects::ItemFigures;
+
+namespace {
+
+std::vector<ItemFigures> figuresOfAll(const projects::Quote& q) {
+    std::vector<ItemFigures> all;
+    for (const projects::Item& item : q.items) {
+        auto f = projects::figuresOf(item.inputs);
+        EXPECT_TRUE(std::holds_alternative<ItemFigures>(f)) << item.name;
+        all.push_back(std::get<ItemFigures>(f));
+    }
+    return all;
+}
+
+projects::ProjectReport reportOf(const projects::Quote& q) {
+    const std::vector<ItemFigures> figures = figuresOfAll(q);
+    return projects::buildProjectReport(q, figures, projects::totalsOf(q, figures));
+}
+
+std::vector<std::string> linesOf(const std::string& text, std::string_view end = "\r\n") {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find(end, from)) != std::string::npos; from = at + end.size())
+        lines.push_back(text.substr(from, at - from));
+    lines.push_back(text.substr(from));
+    return lines;
+}
+
+bool startsWith(const std::string& text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+TEST(ProjectReport, TheTitlePageNamesTheProjectTheClientTheDesignerAndTheDate) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    EXPECT_EQ(r.title, "项目计算书");
+    const std::vector<std::pair<std::string, std::string>> expected{{"项目名称", "某某道路工程"},
+                                                                    {"发包人", "某某市城市建设投资有限公司"},
+                                                                    {"设计人", "某某市政设计研究院"},
+                                                                    {"编制日期", "2026-12-09"}};
+    ASSERT_EQ(r.fields.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(r.fields[i].label, expected[i].first);
+        EXPECT_EQ(r.fields[i].value, expected[i].second);
+    }
+}
+
+// The road is charged its 初步设计 share (45 % of 67.628925); the others their benchmarks. 63.58275 is a
+// double a little below it and still shows as 63.5828, as in the workbook.
+TEST(ProjectReport, TheSummaryHasARowPerItemWithAmountsToFourDecimals) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    const std::vector<std::string> headers{"序号",   "名称",           "工程类型",      "复杂程度",
+                                           "计费额", "设计收费基准价", "计入合计的收费"};
+    ASSERT_EQ(r.summary.columns.size(), headers.size());
+    for (std::size_t c = 0; c < headers.size(); ++c)
+        EXPECT_EQ(r.summary.columns[c].header, headers[c]);
+    const std::vector<std::vector<std::string>> rows{
+        {"1", "主线道路（一标段）", "公路和城市道路工程", "Ⅱ级", "1500.0000", "67.6289", "30.4330"},
+        {"2", "地下人防", "建筑、人防工程", "Ⅱ级", "1500.0000", "63.5828", "63.5828"},
+        {"3", "沿线绿化", "园林绿化工程", "Ⅲ级", "300.0000", "39.3237", "39.3237"},
+    };
+    EXPECT_EQ(r.summary.rows, rows);
+    // 30.43301625 + 63.58275 + 39.3236833… and the benchmarks' 170.5353583…
+    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "170.5354", "133.3394"}));
+    EXPECT_EQ(r.summary.unitNote, "金额单位：万元，保留四位小数");
+}
+
+TEST(ProjectReport, TheTotalsLinesGiveTheFloatAndTheContractAmount) {
+    struct Case {
+        const char* what;
+        double floatPercent;
+        std::optional<double> contract;
+        bool noItems;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"by the float", -5, {}, false, {"浮动幅度值：-5%", "合同额：126.6725（合计 ×（1 + 浮动幅度值））"}},
+        {"no float", 0, {}, false, {"浮动幅度值：0%", "合同额：133.3394（合计 ×（1 + 浮动幅度值））"}},
+        // 120 ÷ 133.3394496… − 1 = −10.0040…%
+        {"a typed amount within the range",
+         0,
+         120,
+         false,
+         {"合同额：120.0000（直接输入）", "合同额相当于浮动幅度值：-10.00%"}},
+        {"a typed amount beyond it",
+         -5,
+         200,
+         false,
+         {"合同额：200.0000（直接输入）", "合同额相当于浮动幅度值：+49.99%",
+          "注：这一浮动幅度值超出了《工程勘察设计收费标准》规定的 -20% 到 +20% 的范围。"}},
+        {"a typed amount without a total",
+         0,
+         50,
+         true,
+         {"合同额：50.0000（直接输入）", "合同额相当于浮动幅度值：无法算出（合计为零）"}},
+    };
+    for (const Case& c : cases) {
+        projects::Quote q = test::sampleQuote();
+        q.floatPercent = c.floatPercent;
+        q.contractAmount = c.contract;
+        if (c.noItems)
+            q.items.clear();
+        EXPECT_EQ(reportOf(q).summary.totalsLines, c.lines) << c.what;
+    }
+}
+
+// Each amount in the table is its figure rounded, the totals are the unrounded sums rounded once: three
+// fees of 1.00004 show as 1.0000 each and come to 3.0001, not 3.0000.
+TEST(ProjectReport, TotalsAreTheUnroundedSumsRoundedOnce) {
+    projects::Quote q = test::sampleQuote();
+    q.floatPercent = 0;
+    std::vector<ItemFigures> figures = figuresOfAll(q);
+    for (ItemFigures& f : figures) {
+        f.record.variables.basicFee = 1;
+        f.record.variables.otherFee = 0.00004;
+        f.record.variables.benchmarkFee = 1.00004;
+        f.chargedPhase.reset();
+    }
+    const projects::Totals totals = projects::totalsOf(q, figures);
+    const projects::ProjectReport r = projects::buildProjectReport(q, figures, totals);
+    for (const auto& row : r.summary.rows) {
+        EXPECT_EQ(row[5], "1.0000");
+        EXPECT_EQ(row[6], "1.0000");
+    }
+    EXPECT_EQ(r.summary.totalRow[5], "3.0001");
+    EXPECT_EQ(r.summary.totalRow[6], "3.0001");
+    EXPECT_EQ(r.summary.totalsLines.at(1), "合同额：3.0001（合计 ×（1 + 浮动幅度值））");
+}
+
+TEST(ProjectReport, EachSectionSaysWhatWasChosen) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    const std::vector<std::pair<std::string, std::vector<std::string>>> expected{
+        {"1. 主线道路（一标段）",
+         {"工程类型：公路和城市道路工程", "复杂程度：Ⅱ级",
+          "附加调整条件：改扩建和技术改造建设项目（系数 1.2）；城市道路通过地下管网密集区的工程",
+          "其他设计收费：总体设计费", "单独委托设计：初步设计"}},
+        {"2. 地下人防",
+         {"工程类型：建筑、人防工程", "复杂程度：Ⅱ级", "附加调整条件：人防工程", "其他设计收费：总体设计费",
+          "单独委托设计：无"}},
+        {"3. 沿线绿化",
+         {"工程类型：园林绿化工程", "复杂程度：Ⅲ级", "附加调整条件：无",
+          "其他设计收费：自有专利技术收费（3万元）；非标准设备设计费（100万元，费率 "
+          "0.15）；采用标准设计和复用"
+          "设计；对原设计进行局部调整（费率 0.3）",
+          "单独委托设计：无"}},
+    };
+    EXPECT_EQ(r.sectionsHeading, "二、各单项工程的计算");
+    ASSERT_EQ(r.sections.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(r.sections[i].heading, expected[i].first);
+        EXPECT_EQ(r.sections[i].chosen, expected[i].second) << expected[i].first;
+    }
+}
+
+// What the conditions and services dropped by the calculation would add is not shown: a condition of
+// another type, a typed number of a service not ticked, a phase without a share.
+TEST(ProjectReport, TheChosenInputsAreThoseTheCalculationRead) {
+    projects::Quote q = test::sampleQuote();
+    q.items.resize(2);
+    engine::Project& building = q.items[1].inputs;
+    // 高速公路 is a road's condition; 自有专利技术收费 is not ticked.
+    building.conditions = {engine::Condition::AcousticDecoration, engine::Condition::Expressway};
+    building.text(engine::Entry::OwnPatentsAmount) = "7";
+    building.independentPhase = true; // a kind of building without phase shares
+    building.phase = engine::DesignPhase::Drawing;
+    const projects::ProjectReport r = reportOf(q);
+    EXPECT_EQ(r.sections[1].chosen,
+              (std::vector<std::string>{"工程类型：建筑、人防工程", "复杂程度：Ⅱ级",
+                                        "附加调整条件：特殊声学装修工程", "其他设计收费：总体设计费",
+                                        "单独委托设计：无"}));
+}
+
+// The lines between the first figure and the benchmark are the report window's, unchanged; the road is
+// charged its phase's share, so its section also has the phase's line. No greeting, no thanks.
+TEST(ProjectReport, EachSectionHasTheReportWindowsCalculationLines) {
+    const projects::Quote q = test::sampleQuote();
+    const std::vector<ItemFigures> figures = figuresOfAll(q);
+    const projects::ProjectReport r =
+        projects::buildProjectReport(q, figures, projects::totalsOf(q, figures));
+    const std::vector<std::string> phaseLines{"其中初步设计收费为：30.43301625万元", "", ""};
+    ASSERT_EQ(r.sections.size(), figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const std::vector<std::string> window = linesOf(report::buildReport(figures[i].record));
+        const auto first = std::find_if(window.begin(), window.end(), [](const std::string& l) {
+            return startsWith(l, "本工程设计收费计费额为:  ");
+        });
+        const auto benchmark = std::find_if(window.begin(), window.end(), [](const std::string& l) {
+            return startsWith(l, "所以本工程设计收费基准价=基本设计收费+其他设计收费=");
+        });
+        ASSERT_NE(first, window.end());
+        ASSERT_NE(benchmark, window.end());
+        std::vector<std::string> expected(first, benchmark + 1);
+        if (!phaseLines[i].empty())
+            expected.push_back(phaseLines[i]);
+        EXPECT_EQ(r.sections[i].calculation, expected) << r.sections[i].heading;
+        for (const std::string& line : r.sections[i].calculation) {
+            EXPECT_EQ(line.find("欢迎使用"), std::string::npos);
+            EXPECT_EQ(line.find("谢谢使用"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(r.sections[0].calculation.front(), "本工程设计收费计费额为:  1500万元");
+}
+
+TEST(ProjectReport, ItEndsWithLinesToSign) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    const std::vector<std::string> roles{"编制：", "校核：", "审核："};
+    ASSERT_EQ(r.signatures.size(), roles.size());
+    for (std::size_t i = 0; i < roles.size(); ++i) {
+        EXPECT_TRUE(startsWith(r.signatures[i], roles[i])) << r.signatures[i];
+        EXPECT_EQ(r.signatures[i].substr(roles[i].size()), std::string(20, '_')) << "room to sign";
+    }
+}
+
+TEST(ProjectReport, AmountsRoundHalfAwayFromZeroFromTheirFifteenDigits) {
+    const std::pair<double, const char*> cases[] = {
+        {63.58275, "63.5828"}, // a double below 63.58275, shown as 63.58275
+        {0, "0.0000"},
+        {0.00005, "0.0001"},
+        {0.00004999, "0.0000"},
+        {9.99995, "10.0000"},
+        {99999.99995, "100000.0000"},
+        {-0.00004, "0.0000"},
+        {-1.23456, "-1.2346"},
+        {1e20, "100000000000000000000.0000"},
+        {1e-300, "0.0000"},
+        {148.43465, "148.4347"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(projects::amountText(value), text) << value;
+}
+
+TEST(ProjectReportText, HasEveryTextOfTheReportInOrderWithCrLfLineEnds) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    const std::string text = projects::projectReportText(r);
+    EXPECT_EQ(linesOf(text, "\n").size(), linesOf(text, "\r\n").size()) << "a line end without CR";
+    EXPECT_NE(text.back(), '\n');
+
+    std::vector<std::string> expected{r.title};
+    for (const auto& f : r.fields)
+        expected.push_back(f.label + "：" + f.value);
+    expected.push_back(r.summary.heading);
+    for (const auto& row : r.summary.rows)
+        expected.insert(expected.end(), row.begin(), row.end());
+    expected.insert(expected.end(), r.summary.totalsLines.begin(), r.summary.totalsLines.end());
+    expected.push_back(r.summary.unitNote);
+    expected.push_back(r.sectionsHeading);
+    for (const auto& s : r.sections) {
+        expected.push_back(s.heading);
+        expected.insert(expected.end(), s.chosen.begin(), s.chosen.end());
+        expected.insert(expected.end(), s.calculation.begin(), s.calculation.end());
+    }
+    expected.insert(expected.end(), r.signatures.begin(), r.signatures.end());
+    std::size_t at = 0;
+    for (const std::string& piece : expected) {
+        const std::size_t found = text.find(piece, at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << piece;
+        at = found + piece.size();
+    }
+}
+
+// In a fixed-pitch CJK font the table's columns line up: the amounts end where their headers end.
+TEST(ProjectReportText, TheSummaryIsATableOfAlignedLines) {
+    projects::Quote q = test::sampleQuote();
+    q.items[1].name = "Underground 人防 B2"; // Latin and CJK mixed
+    const projects::ProjectReport r = reportOf(q);
+    const std::vector<std::string> lines = projects::summaryLines(r.summary);
+    ASSERT_GE(lines.size(), 2 + r.summary.rows.size() + 1);
+    const std::size_t width = projects::displayWidth(lines[1]);
+    for (std::size_t i = 1; i < 2 + r.summary.rows.size() + 1; ++i)
+        EXPECT_EQ(projects::displayWidth(lines[i]), width) << lines[i];
+    // Where each item's name starts, under its header.
+    const std::size_t nameColumn = projects::displayWidth(lines[1].substr(0, lines[1].find("名称")));
+    for (std::size_t i = 0; i < r.summary.rows.size(); ++i) {
+        const std::string& line = lines[2 + i];
+        EXPECT_EQ(projects::displayWidth(line.substr(0, line.find(r.summary.rows[i][1]))), nameColumn)
+            << line;
+    }
+}
+
+TEST(ProjectReportText, DisplayWidthCountsWideCharactersTwice) {
+    const std::pair<std::string_view, std::size_t> cases[] = {{"", 0},    {"abc", 3},   {"工程", 4},
+                                                              {"Ⅱ级", 4}, {"（1）", 5}, {"1500.0000", 9}};
+    for (const auto& [text, width] : cases)
+        EXPECT_EQ(projects::displayWidth(text), width) << text;
+}
