@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include "ui/centring.h"
+#include "ui/projectwindowcommands.h"
 #include "ui/reportcommands.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ FormWindow* Program::open(const std::string& form) {
     m_session.bind(w->model());
     if (form == forms::windows::report)
         new ReportCommands(*w, *this); // owned by the window
+    if (form == forms::windows::project)
+        new ProjectWindowCommands(*w, *this); // owned by the window
     if (w->model().definition().placement == forms::Placement::Centred)
         centreOnScreen(*w);
     w->show();

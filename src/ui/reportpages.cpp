@@ -45,18 +45,32 @@ bool loadShippedFace() {
     return false;
 }
 
-// The window's font, its size and style, with the shipped face first: the window's own faces stand in
-// for a character the shipped face lacks (a rare one typed into a name). The face is loaded once, when
-// the first report goes on paper.
-QFont pageFont(const QFont& windowFont) {
-    static const bool loaded = loadShippedFace();
-    QFont font = windowFont;
-    if (loaded)
-        font.setFamilies(QStringList{shippedFamily} + windowFont.families());
-    return font;
+QFont footerFontOf(const QFont& font) {
+    QFont footer = font;
+    footer.setPointSizeF(font.pointSizeF() * 0.75);
+    return footer;
 }
 
 } // namespace
+
+// The font's own faces stand in for a character the shipped face lacks (a rare one typed into a name).
+QFont reportPageFont(const QFont& font) {
+    static const bool loaded = loadShippedFace();
+    QFont paper = font;
+    if (loaded)
+        paper.setFamilies(QStringList{shippedFamily} + font.families());
+    return paper;
+}
+
+void paintPageFooter(QPainter& painter, const QRectF& foot, int page, int pages, const QFont& font) {
+    painter.setFont(footerFontOf(font));
+    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("第 %1 页 共 %2 页").arg(page).arg(pages));
+}
+
+int pageFooterHeight(QPagedPaintDevice& device, const QFont& font) {
+    return QFontMetrics(footerFontOf(font), &device).height() * 2;
+}
 
 void setUpReportPage(QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -64,15 +78,13 @@ void setUpReportPage(QPagedPaintDevice& device) {
 }
 
 int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& windowFont) {
-    const QFont font = pageFont(windowFont);
+    const QFont font = reportPageFont(windowFont);
     QPainter painter(&device);
     if (!painter.isActive())
         return 0;
     // The painter's origin is the top left of the area inside the margins.
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    QFont footerFont = font;
-    footerFont.setPointSizeF(font.pointSizeF() * 0.75);
-    const int footerHeight = QFontMetrics(footerFont, &device).height() * 2;
+    const int footerHeight = pageFooterHeight(device, font);
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
@@ -108,10 +120,7 @@ int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& win
         const qreal top = page * body.height();
         for (const PlacedLine& placed : pageLines[static_cast<std::size_t>(page)])
             placed.line.draw(&painter, placed.blockOrigin - QPointF(0, top));
-        painter.setFont(footerFont);
-        painter.drawText(QRectF(0, body.height(), body.width(), footerHeight),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(pages));
+        paintPageFooter(painter, QRectF(0, body.height(), body.width(), footerHeight), page + 1, pages, font);
     }
     return pages;
 }

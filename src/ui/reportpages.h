@@ -4,6 +4,8 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 
 namespace varnel::ui {
 
@@ -15,5 +17,14 @@ void setUpReportPage(QPagedPaintDevice& device);
 // SC and gives a PDF whose text is the report's own characters; the window's faces stand in for a
 // character it lacks.
 int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& windowFont);
+
+// A font for paper in the face shipped for the report: `font`'s size and style with that face first, its
+// own faces standing in for a character the shipped face lacks. The face is loaded the first time. The
+// project's 计算书 is set in it too.
+QFont reportPageFont(const QFont& font);
+// "第 N 页 共 M 页", centred at the foot of the page, in a font three quarters of `font`'s size.
+void paintPageFooter(QPainter& painter, const QRectF& foot, int page, int pages, const QFont& font);
+// The height a footer takes below the text on `device`.
+int pageFooterHeight(QPagedPaintDevice& device, const QFont& font);
 
 } // namespace varnel::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "projects/projectreport.h"
+#include "ui/reportcommands.h"
+
+#include <QFont>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace varnel::ui {
+
+// The project's 计算书 on paper, in the single report's page layout (setUpReportPage: A4 portrait, 20 mm
+// margins, "第 N 页 共 M 页" at the foot of every page) and its shipped face: a title page, the summary as a
+// ruled table whose header row repeats on every page it runs onto, then a section per item and the lines
+// to sign. The printer and the PDF file share it.
+
+// The text's font before the shipped face is put first: 宋体 at 10.5 pt (五号), or Noto Serif CJK SC.
+QFont projectReportFont();
+
+// Lays the report out on the device's pages and paints them. Returns the number of pages, 0 when the
+// device could not be painted on.
+int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport& report);
+
+// Writes the report under `path`: as PDF when the name ends in .pdf, otherwise as its text (UTF-8, lines
+// ended by CR LF). Nothing half-written is ever left under that name.
+SavedReport saveProjectReport(const QString& path, const projects::ProjectReport& report);
+
+} // namespace varnel::ui

@@ -1,0 +1,110 @@
+#include "ui/projectwindowcommands.h"
+
+#include "forms/formdef.h"
+#include "forms/projectwindow.h"
+#include "projects/workbook.h"
+#include "ui/formwindow.h"
+#include "ui/program.h"
+#include "ui/projectreportpages.h"
+#include "ui/reportpages.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace varnel::ui {
+
+namespace pw = forms::projectwindow;
+
+namespace {
+
+const QString pdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+const QString textFilter = QStringLiteral("文本文件 (*.txt)");
+const QString workbookFilter = QStringLiteral("Excel 工作簿 (*.xlsx)");
+
+} // namespace
+
+QString workbookPath(const QString& chosen) {
+    const QString extension = QString::fromUtf8(projects::workbookExtension);
+    return chosen.endsWith(extension, Qt::CaseInsensitive) ? chosen : chosen + extension;
+}
+
+ProjectWindowCommands::ProjectWindowCommands(FormWindow& window, Program& program)
+    : QObject(&window), m_window(window), m_program(program) {
+    forms::Form& model = m_window.model();
+    model.onClick(pw::printReport, [this] { print(); });
+    model.onClick(pw::saveReport, [this] { saveReport(); });
+    model.onClick(pw::exportWorkbook, [this] { exportWorkbook(); });
+}
+
+projects::ProjectReport ProjectWindowCommands::report() const {
+    const session::ProjectDocument& d = m_program.project();
+    return projects::buildProjectReport(d.quote, d.figures, d.totals());
+}
+
+QString ProjectWindowCommands::suggestedPath(const QString& suffix, const QString& extension) const {
+    QString name = QString::fromStdString(session::displayName(m_program.project()));
+    // Characters a file name cannot hold on one system or another.
+    for (QChar& c : name)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('_');
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(name + suffix + extension);
+}
+
+void ProjectWindowCommands::tell(const QString& text) {
+    m_program.showMessage(
+        {text.toStdString(), std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+}
+
+void ProjectWindowCommands::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("项目计算书"));
+    printer.setCreator(QStringLiteral("Varnel"));
+    setUpReportPage(printer);
+    QPrintDialog dialog(&printer, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (paintProjectReport(printer, report()) == 0)
+        tell(QStringLiteral(
+            "项目计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状态，"
+            "然后再打印一次。"));
+}
+
+void ProjectWindowCommands::saveReport() {
+    QString filter = pdfFilter;
+    const QString chosen =
+        QFileDialog::getSaveFileName(&m_window, QStringLiteral("项目计算书另存为"),
+                                     suggestedPath(QStringLiteral(" 计算书"), QStringLiteral(".pdf")),
+                                     pdfFilter + QStringLiteral(";;") + textFilter, &filter);
+    if (chosen.isEmpty())
+        return; // cancelled
+    const QString path = reportPath(chosen, filter == textFilter);
+    const SavedReport saved = saveProjectReport(path, report());
+    if (saved.error.isEmpty())
+        return;
+    tell(QStringLiteral(
+             "项目计算书未能保存为“%1”：%2。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。")
+             .arg(QFileInfo(path).fileName(), saved.error));
+}
+
+void ProjectWindowCommands::exportWorkbook() {
+    const QString chosen = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("导出 Excel"), suggestedPath({}, QStringLiteral(".xlsx")), workbookFilter);
+    if (chosen.isEmpty())
+        return; // cancelled
+    const QString path = workbookPath(chosen);
+    const session::ProjectDocument& d = m_program.project();
+    const std::optional<std::string> error =
+        projects::writeWorkbook(path.toStdString(), d.quote, d.figures, d.totals());
+    if (!error)
+        return;
+    // The workbook's sentence names the file and why it could not be written.
+    tell(QString::fromStdString(*error) +
+         QStringLiteral("\n请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。"));
+}
+
+} // namespace varnel::ui
