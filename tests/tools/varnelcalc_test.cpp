@@ -1,0 +1,302 @@
+// varnel-calc run as a user runs it: the figures it prints are the program's, a file it cannot open is
+// refused in the window's words while the others still print, and the files it writes are the project's.
+#include "engine/numbers.h"
+#include "pdfreading.h"
+#include "projects/json.h"
+#include "projects/projectfile.h"
+#include "projects/projectreport.h"
+#include "session/projectdocument.h"
+#include "session/projectopening.h"
+#include "support/samplequote.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace varnel;
+namespace json = projects::json;
+
+namespace {
+
+struct Run {
+    int exit = -1;
+    QString out;
+    QString err;
+};
+
+// Runs varnel-calc in `folder`; `environment` replaces the test's own where given.
+Run calc(const QString& folder, const QStringList& arguments,
+         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.setProcessEnvironment(environment);
+    p.start(QStringLiteral(VARNEL_CALC), arguments);
+    if (!p.waitForFinished(120000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) &&
+           f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+// The project as the program opens it from the same bytes.
+projects::OpenedQuote opened(const std::string& bytes) {
+    forms::FileContents contents;
+    contents.bytes = bytes;
+    contents.size = bytes.size();
+    return std::get<projects::OpenedQuote>(session::openProjectContents(contents));
+}
+
+// The window's message for a file of these contents.
+QString refusal(const std::string& fileName, const forms::FileContents& contents) {
+    const auto read = session::openProjectContents(contents);
+    const auto* problem = std::get_if<projects::FileProblem>(&read);
+    return problem ? QString::fromStdString(projects::openFailureMessage(fileName, *problem)) : QString();
+}
+
+const json::Value* at(const json::Value& object, std::string_view name) {
+    return object.object() ? json::member(*object.object(), name) : nullptr;
+}
+
+// A JSON number that is exactly `expected`, or null where nothing is expected.
+bool holds(const json::Value* value, std::optional<double> expected) {
+    if (!value)
+        return false;
+    if (!expected)
+        return value->isNull();
+    return value->number() && *value->number() == *expected;
+}
+
+} // namespace
+
+class VarnelCalcTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_folder.isValid());
+        m_sample = projects::writeProjectFile(test::sampleQuote());
+        QVERIFY(writeFile(path("道路.varnel"), m_sample));
+        projects::Quote other = test::sampleQuote();
+        other.name = "第二个项目";
+        other.contractAmount = 200;
+        other.items.resize(2);
+        m_other = projects::writeProjectFile(other);
+        QVERIFY(writeFile(path("其他.varnel"), m_other));
+    }
+
+    // Every number is the program's double, written so that it reads back the same: the fees of each item,
+    // the phase and its share where that is what the item is charged, the total, the float, the contract.
+    void jsonGivesTheProgramsExactFigures() {
+        const Run run = calc(m_folder.path(), {QStringLiteral("--json"), QStringLiteral("道路.varnel"),
+                                               QStringLiteral("其他.varnel")});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(run.err, QString());
+        const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const std::string files[] = {m_sample, m_other};
+        for (int i = 0; i < 2; ++i) {
+            const projects::OpenedQuote project = opened(files[i]);
+            const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
+            const auto parsed = json::parse(lines[i].toStdString());
+            QVERIFY2(std::holds_alternative<json::Value>(parsed), qPrintable(lines[i]));
+            const json::Value& v = std::get<json::Value>(parsed);
+            QCOMPARE(*at(v, "project")->string(), project.quote.name);
+            QVERIFY(holds(at(v, "total"), totals.total));
+            QVERIFY(holds(at(v, "float"), totals.impliedFloat));
+            QVERIFY(holds(at(v, "contract"), totals.contract));
+            // Written in their shortest exact form.
+            QVERIFY(lines[i].contains(
+                QString::fromStdString("\"total\": " + engine::exactText(totals.total) + ",")));
+            const json::Array& items = *at(v, "items")->array();
+            QCOMPARE(items.size(), project.quote.items.size());
+            for (std::size_t k = 0; k < items.size(); ++k) {
+                const projects::ItemFigures& f = project.figures[k];
+                QCOMPARE(*at(items[k], "name")->string(), project.quote.items[k].name);
+                QVERIFY(holds(at(items[k], "basicFee"), f.basicFee()));
+                QVERIFY(holds(at(items[k], "otherFee"), f.otherFee()));
+                QVERIFY(holds(at(items[k], "benchmarkFee"), f.benchmarkFee()));
+                QVERIFY(holds(at(items[k], "phaseFee"), f.phaseFee()));
+                QVERIFY(holds(at(items[k], "fee"), f.chargedFee()));
+                const json::Value* phase = at(items[k], "phase");
+                QVERIFY(phase);
+                if (f.chargedPhase)
+                    QCOMPARE(*phase->string(), "初步设计");
+                else
+                    QVERIFY(phase->isNull());
+            }
+        }
+        // The road is charged its 初步设计 share, 45 % of 67.628925 as the double it comes to.
+        QVERIFY(
+            lines[0].contains(QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.433016249999998,")));
+        QVERIFY(lines[0].contains(QStringLiteral("\"float\": -5,")));
+        QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200}")));
+    }
+
+    // Each project's table and totals as the report's summary writes them.
+    void theTextIsEachProjectsTable() {
+        const Run run = calc(m_folder.path(), {QStringLiteral("道路.varnel")});
+        QCOMPARE(run.exit, 0);
+        const projects::OpenedQuote project = opened(m_sample);
+        const projects::ProjectReport report = projects::buildProjectReport(
+            project.quote, project.figures, projects::totalsOf(project.quote, project.figures));
+        const std::vector<std::string> summary = projects::summaryLines(report.summary);
+        for (std::size_t i = 1; i < summary.size(); ++i)
+            QVERIFY2(run.out.contains(QString::fromStdString(summary[i] + "\n")), summary[i].c_str());
+        QVERIFY(run.out.contains(QStringLiteral("项目名称：某某道路工程\n")));
+    }
+
+    // A file that is not a project, one that is not there and one too large are refused on standard error
+    // in the words of the window, and the exit code says so; the projects around them still print.
+    void aBadFileIsRefusedAndTheOthersStillPrint() {
+        QVERIFY(writeFile(path("坏.varnel"), "{\"format\": \"varnel-project\", \"version\": 1"));
+        {
+            QFile large(path("大.varnel"));
+            QVERIFY(large.open(QIODevice::WriteOnly));
+            QVERIFY(large.resize(static_cast<qint64>(projects::maxFileBytes) + 1));
+        }
+        const Run run = calc(m_folder.path(), {QStringLiteral("道路.varnel"), QStringLiteral("坏.varnel"),
+                                               QStringLiteral("没有.varnel"), QStringLiteral("大.varnel"),
+                                               QStringLiteral("其他.varnel")});
+        QCOMPARE(run.exit, 1);
+        forms::FileContents bad;
+        bad.bytes = contentsOf(path("坏.varnel")).toStdString();
+        bad.size = bad.bytes.size();
+        forms::FileContents missing;
+        missing.error = "文件不存在";
+        forms::FileContents large;
+        large.size = projects::maxFileBytes + 1;
+        large.tooLarge = true;
+        const QStringList expected{refusal("坏.varnel", bad), refusal("没有.varnel", missing),
+                                   refusal("大.varnel", large)};
+        for (const QString& message : expected)
+            QVERIFY(!message.isEmpty());
+        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(run.out.count(QStringLiteral("项目名称：")), 2);
+        QVERIFY(run.out.contains(QStringLiteral("项目名称：某某道路工程")));
+        QVERIFY(run.out.contains(QStringLiteral("项目名称：第二个项目")));
+    }
+
+    void theReportAndTheWorkbookAreWritten() {
+        const Run run = calc(m_folder.path(), {QStringLiteral("--report"), QStringLiteral("道路.txt"),
+                                               QStringLiteral("--xlsx"), QStringLiteral("道路.xlsx"),
+                                               QStringLiteral("道路.varnel")});
+        QCOMPARE(run.exit, 0);
+        const projects::OpenedQuote project = opened(m_sample);
+        const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
+        QCOMPARE(contentsOf(path("道路.txt")),
+                 QByteArray::fromStdString(projects::projectReportText(
+                     projects::buildProjectReport(project.quote, project.figures, totals))));
+
+        // The workbook read back by openpyxl: its sheet, the items' names and the total as the same double.
+        QProcess python;
+        python.start(QStringLiteral(VARNEL_PYTHON),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import openpyxl, sys\n"
+                                     "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                     "print(sheet.title)\n"
+                                     "for row in sheet.iter_rows(values_only=True):\n"
+                                     "    for value in row:\n"
+                                     "        if value is not None: print(repr(value))\n"),
+                      path("道路.xlsx")});
+        QVERIFY(python.waitForFinished(60000));
+        QCOMPARE(python.exitCode(), 0);
+        const QStringList cells = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QCOMPARE(cells.value(0), QStringLiteral("汇总"));
+        for (const projects::Item& item : project.quote.items)
+            QVERIFY2(cells.contains(QStringLiteral("'%1'").arg(QString::fromStdString(item.name))),
+                     item.name.c_str());
+        QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total))),
+                 qPrintable(cells.join(QLatin1Char(' '))));
+    }
+
+    // Without a display and without a platform named, the PDF is made on the offscreen platform.
+    void aPdfNeedsNoDisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("DISPLAY"),
+                                    QStringLiteral("WAYLAND_DISPLAY")})
+            environment.remove(name);
+        const Run run =
+            calc(m_folder.path(),
+                 {QStringLiteral("--report"), QStringLiteral("道路.pdf"), QStringLiteral("道路.varnel")},
+                 environment);
+        QCOMPARE(run.exit, 0);
+        const QString text = test::pdfText(path("道路.pdf"));
+        QVERIFY(text.contains(QStringLiteral("某某道路工程")));
+        QVERIFY(test::withoutBlanks(text).contains(QStringLiteral("第1页共")));
+    }
+
+    // Exit code 2 for a command line that is wrong, 3 for a file that could not be written; nothing is
+    // left behind by either.
+    void theExitCodeSaysWhatWentWrong_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no file") << QStringList{QStringLiteral("--json")} << 2 << QString();
+        QTest::newRow("an unknown option")
+            << QStringList{QStringLiteral("--csv"), QStringLiteral("道路.varnel")} << 2 << QString();
+        QTest::newRow("a report of two projects")
+            << QStringList{QStringLiteral("--report"), QStringLiteral("两个.pdf"),
+                           QStringLiteral("道路.varnel"), QStringLiteral("其他.varnel")}
+            << 2 << QStringLiteral("两个.pdf");
+        QTest::newRow("a report without its name")
+            << QStringList{QStringLiteral("道路.varnel"), QStringLiteral("--report")} << 2 << QString();
+        QTest::newRow("a report of another type")
+            << QStringList{QStringLiteral("--report"), QStringLiteral("道路.doc"),
+                           QStringLiteral("道路.varnel")}
+            << 2 << QStringLiteral("道路.doc");
+        QTest::newRow("a workbook of another type")
+            << QStringList{QStringLiteral("--xlsx=道路.xls"), QStringLiteral("道路.varnel")} << 2
+            << QStringLiteral("道路.xls");
+        QTest::newRow("a report into a folder that is not there")
+            << QStringList{QStringLiteral("--report"), QStringLiteral("没有的文件夹/道路.pdf"),
+                           QStringLiteral("道路.varnel")}
+            << 3 << QStringLiteral("没有的文件夹/道路.pdf");
+        QTest::newRow("a workbook into a folder that is not there")
+            << QStringList{QStringLiteral("--xlsx"), QStringLiteral("没有的文件夹/道路.xlsx"),
+                           QStringLiteral("道路.varnel")}
+            << 3 << QStringLiteral("没有的文件夹/道路.xlsx");
+    }
+
+    void theExitCodeSaysWhatWentWrong() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exit);
+        QFETCH(QString, written);
+        const Run run = calc(m_folder.path(), arguments);
+        QCOMPARE(run.exit, exit);
+        QVERIFY(!run.err.isEmpty());
+        if (exit == 3) // the message names the file
+            QVERIFY2(run.err.contains(QFileInfo(written).fileName()), qPrintable(run.err));
+        if (!written.isEmpty())
+            QVERIFY(!QFile::exists(path(written.toStdString())));
+    }
+
+    void helpGivesTheOptionsAndTheExitCodes() {
+        const Run run = calc(m_folder.path(), {QStringLiteral("--help")});
+        QCOMPARE(run.exit, 0);
+        for (const char* piece :
+             {"--json", "--report", "--xlsx", "退出码", "\n  0  ", "\n  1  ", "\n  2  ", "\n  3  "})
+            QVERIFY2(run.out.contains(QString::fromUtf8(piece)), piece);
+    }
+
+  private:
+    QString path(const std::string& name) const { return m_folder.filePath(QString::fromStdString(name)); }
+
+    QTemporaryDir m_folder;
+    std::string m_sample;
+    std::string m_other;
+};
+
+QTEST_GUILESS_MAIN(VarnelCalcTest)
+#include "varnelcalc_test.moc"

@@ -1,0 +1,281 @@
+// varnel-calc: a project file's figures on the command line, as the project window shows them, and its
+// 计算书 and workbook written without opening a window.
+#include "engine/numbers.h"
+#include "forms/desktop.h"
+#include "projects/projectfile.h"
+#include "projects/projectreport.h"
+#include "projects/workbook.h"
+#include "session/projectdocument.h"
+#include "session/projectopening.h"
+#include "ui/projectreportpages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cctype>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+using namespace varnel;
+
+namespace {
+
+// The exit codes, as --help gives them.
+enum Exit { Done = 0, NotOpened = 1, BadArguments = 2, NotWritten = 3 };
+
+constexpr std::string_view usage = R"(用法：varnel-calc [选项] 文件.varnel…
+
+打开每个项目文件，像 Varnel 的项目窗口一样重算其中的每个单项，打印项目的汇总表（序号、名称、
+工程类型、复杂程度、计费额、设计收费基准价、计入合计的收费，金额单位为万元，保留四位小数）、
+合计、浮动幅度值和合同额。打不开的文件在标准错误上给出与程序窗口相同的说明，其余的文件照常打印。
+
+选项：
+  --json              每个文件打印一行 JSON，代替汇总表：
+                        {"project": 项目名称, "items": [{"name", "basicFee", "otherFee",
+                        "benchmarkFee", "phase", "phaseFee", "fee"}], "total", "float", "contract"}
+                      金额单位为万元，数以能准确读回同一个双精度数的最短形式写出；"fee" 是计入合计
+                      的收费；单项没有单独委托设计阶段的收费时，"phase" 和 "phaseFee" 为 null；
+                      "float" 是浮动幅度值（%），输入合同额而合计为零时为 null
+  --report 文件       把项目计算书写入这个文件：以 .pdf 结尾写 PDF（A4，与程序打印的相同），
+                      以 .txt 结尾写文本（UTF-8，CR LF 换行）
+  --xlsx 文件         把项目写成 Excel 工作簿，文件名以 .xlsx 结尾
+  -h, --help          显示这段说明
+
+--report 和 --xlsx 只用于一个项目文件。写入的文件先以临时名称写在旁边，写完才改用这个名称。
+
+退出码：
+  0  每个文件都已打开，要写的文件都已写好
+  1  有文件打不开（其余的文件照常打印）
+  2  命令行有误：没有文件、选项不认识、缺少文件名，或 --report、--xlsx 用于多个文件
+  3  项目计算书或工作簿未能写入
+)";
+
+struct Options {
+    bool json = false;
+    std::optional<std::string> report;
+    std::optional<std::string> workbook;
+    std::vector<std::string> files;
+};
+
+bool endsWith(const std::string& text, std::string_view end) {
+    if (text.size() < end.size())
+        return false;
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
+            return false;
+    return true;
+}
+
+// The options, or the sentence that refuses them.
+std::variant<Options, std::string> readOptions(const std::vector<std::string>& arguments) {
+    Options o;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (onlyFiles || a.empty() || a[0] != '-' || a == "-") {
+            o.files.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            onlyFiles = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--report" || a == "--xlsx" || a.starts_with("--report=") ||
+                   a.starts_with("--xlsx=")) {
+            const std::size_t equals = a.find('=');
+            const std::string name = a.substr(0, equals);
+            std::string value;
+            if (equals != std::string::npos)
+                value = a.substr(equals + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            if (value.empty())
+                return name + " 后面应有文件名";
+            if (name == "--report" && !endsWith(value, ".pdf") && !endsWith(value, ".txt"))
+                return "--report 的文件名应以 .pdf 或 .txt 结尾：" + value;
+            if (name == "--xlsx" && !endsWith(value, projects::workbookExtension))
+                return "--xlsx 的文件名应以 .xlsx 结尾：" + value;
+            (name == "--report" ? o.report : o.workbook) = value;
+        } else {
+            return "不认识的选项：" + a;
+        }
+    }
+    if (o.files.empty())
+        return "没有给出项目文件";
+    if ((o.report || o.workbook) && o.files.size() > 1)
+        return "--report 和 --xlsx 只用于一个项目文件，这里给出了 " + std::to_string(o.files.size()) + " 个";
+    return o;
+}
+
+// A file's bytes as the program's window reads them: whether it exists and may be read, and nothing of
+// a file larger than the limit.
+forms::FileContents readContents(const std::string& path, std::uintmax_t limit) {
+    QFile file(QString::fromStdString(path));
+    forms::FileContents contents;
+    if (!file.exists()) {
+        contents.error = "文件不存在";
+        return contents;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.error = file.error() == QFileDevice::PermissionsError ? "没有读取这个文件的权限"
+                                                                       : file.errorString().toStdString();
+        return contents;
+    }
+    contents.size = static_cast<std::uintmax_t>(file.size());
+    if (contents.size > limit) {
+        contents.tooLarge = true;
+        return contents;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        contents.error = file.errorString().toStdString();
+        return contents;
+    }
+    contents.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    contents.size = contents.bytes.size();
+    contents.tooLarge = contents.size > limit;
+    return contents;
+}
+
+// ---- JSON, one line a project
+
+std::string jsonText(std::string_view text) {
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            out += "\\u00";
+            out += hex[u >> 4];
+            out += hex[u & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string number(std::optional<double> value) {
+    return value ? engine::exactText(*value) : "null";
+}
+
+std::string jsonLine(const projects::OpenedQuote& opened, const projects::Totals& totals) {
+    std::string line = "{\"project\": " + jsonText(opened.quote.name) + ", \"items\": [";
+    for (std::size_t i = 0; i < opened.quote.items.size(); ++i) {
+        const projects::ItemFigures& f = opened.figures[i];
+        const std::string phase =
+            f.chargedPhase ? jsonText(engine::designPhaseNames[static_cast<std::size_t>(*f.chargedPhase)])
+                           : "null";
+        line += (i ? ", " : "") + std::string("{\"name\": ") + jsonText(opened.quote.items[i].name) +
+                ", \"basicFee\": " + number(f.basicFee()) + ", \"otherFee\": " + number(f.otherFee()) +
+                ", \"benchmarkFee\": " + number(f.benchmarkFee()) + ", \"phase\": " + phase +
+                ", \"phaseFee\": " + number(f.phaseFee()) + ", \"fee\": " + number(f.chargedFee()) + "}";
+    }
+    line += "], \"total\": " + number(totals.total) + ", \"float\": " + number(totals.impliedFloat) +
+            ", \"contract\": " + number(totals.contract) + "}";
+    return line;
+}
+
+// ---- The table as text
+
+void printTable(const std::string& path, const projects::ProjectReport& report, bool first) {
+    std::string out = first ? "" : "\n";
+    out += "文件：" + path + "\n";
+    for (const projects::ReportField& f : report.fields)
+        out += f.label + "：" + f.value + "\n";
+    const std::vector<std::string> lines = projects::summaryLines(report.summary);
+    for (std::size_t i = 1; i < lines.size(); ++i) // the heading is the document's, not the terminal's
+        out += lines[i] + "\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// ---- Files written
+
+// The PDF is painted with Qt's fonts, which need a GUI application; without a display it is the offscreen
+// platform. Only a PDF needs one.
+std::unique_ptr<QGuiApplication> guiApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool writeReport(const std::string& path, const projects::ProjectReport& report) {
+    const ui::SavedReport saved = ui::saveProjectReport(QString::fromStdString(path), report);
+    if (saved.error.isEmpty())
+        return true;
+    std::cerr << "项目计算书未能保存为“" << QFileInfo(saved.path).fileName().toStdString() << "”："
+              << saved.error.toStdString() << "。请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。\n";
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    for (const std::string& a : arguments) {
+        if (a == "-h" || a == "--help") {
+            std::fwrite(usage.data(), 1, usage.size(), stdout);
+            return Done;
+        }
+        if (a == "--")
+            break;
+    }
+    const std::variant<Options, std::string> read = readOptions(arguments);
+    if (const auto* refused = std::get_if<std::string>(&read)) {
+        std::cerr << "varnel-calc：" << *refused
+                  << "\n用法：varnel-calc [--json] [--report 文件.pdf|文件.txt] "
+                  << "[--xlsx 文件.xlsx] 文件.varnel…（--help 给出详细说明）\n";
+        return BadArguments;
+    }
+    const Options& options = std::get<Options>(read);
+
+    int exit = Done;
+    std::unique_ptr<QGuiApplication> application;
+    bool first = true;
+    for (const std::string& path : options.files) {
+        const std::variant<projects::OpenedQuote, projects::FileProblem> opened =
+            session::openProjectContents(readContents(path, projects::maxFileBytes));
+        if (const auto* problem = std::get_if<projects::FileProblem>(&opened)) {
+            std::fflush(stdout);
+            std::cerr << projects::openFailureMessage(session::fileNameOf(path), *problem) << "\n";
+            exit = NotOpened;
+            continue;
+        }
+        const projects::OpenedQuote& project = std::get<projects::OpenedQuote>(opened);
+        const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
+        const projects::ProjectReport report =
+            projects::buildProjectReport(project.quote, project.figures, totals);
+        if (options.json) {
+            const std::string line = jsonLine(project, totals) + "\n";
+            std::fwrite(line.data(), 1, line.size(), stdout);
+        } else {
+            printTable(path, report, first);
+        }
+        first = false;
+        std::fflush(stdout);
+
+        if (options.report) {
+            if (endsWith(*options.report, ".pdf") && !application)
+                application = guiApplication(argc, argv);
+            if (!writeReport(*options.report, report))
+                exit = NotWritten;
+        }
+        if (options.workbook) {
+            if (const auto error =
+                    projects::writeWorkbook(*options.workbook, project.quote, project.figures, totals)) {
+                std::cerr << *error << "请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。\n";
+                exit = NotWritten;
+            }
+        }
+    }
+    return exit;
+}
