@@ -1,12 +1,19 @@
 // The window definitions hold together: names, containers, tab numbers, starting states.
 #include "forms/form.h"
 #include "forms/helptext.h"
+#include "forms/mainwindow.h"
+#include "forms/secondarywindows.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 using namespace varnel::forms;
+namespace box = varnel::forms::mainwindow;
 
 namespace {
 
@@ -55,26 +62,177 @@ TEST(MainWindow, StartsAsDefined) {
     EXPECT_EQ(w.definition().caption, "Varnel");
     EXPECT_EQ(w.definition().clientWidth, 7725);
     EXPECT_EQ(w.definition().clientHeight, 8580);
-    for (const char* hidden :
-         {"Frame4", "Frame2", "Frame5", "Frame7", "Frame8", "Label28", "Label27", "Text18", "Text8", "Text2",
-          "Text19", "Text20", "Text21", "Text22", "Check9", "Check5", "Check6"})
+    // No type is chosen: no group shows, nor the phase line, nor a coefficient or grade-bound box.
+    for (std::string_view hidden :
+         {box::roadGroup, box::bridgeGroup, box::buildingGroup, box::landscapeGroup, box::municipalGroup,
+          box::phaseLineName, box::phaseLineUnit, box::phaseLineShare, box::roadRenovationCoefficient,
+          box::bridgeRenovationCoefficient, box::buildingRenovationCoefficient, box::historicCoefficient,
+          box::municipalRenovationCoefficient, box::landscapeRenovationCoefficient, box::expressway,
+          box::highwayBridgeGradeIII, box::highwayBridgeGradeI})
         EXPECT_FALSE(w.visible(hidden)) << hidden;
-    for (const char* disabled : {"Check4", "Option1", "Option2", "Option3", "Text10", "Text11", "Text12",
-                                 "Text13", "Text14", "Text7", "Text9", "Check19", "Check21", "Text3"})
+    // Nothing is offered before what it belongs to is ticked.
+    for (std::string_view disabled :
+         {box::independentPhase, box::preliminaryPhase, box::drawingPhase, box::schemePhase,
+          box::ownPatentsAmount, box::foreignDesignAmount, box::foreignReviewAmount, box::extraPrintingAmount,
+          box::standardDrawingsAmount, box::nonstandardEquipmentBase, box::nonstandardEquipmentRate,
+          box::foundationRedesign, box::partialChange, box::partialChangeRate})
         EXPECT_FALSE(w.enabled(disabled)) << disabled;
-    for (const char* readOnly : {"Text4", "Text5", "Text6", "Text15", "Text16", "Text17", "Text18"})
+    // The grade descriptions and the results are read, never typed into.
+    for (std::string_view readOnly :
+         {box::gradeIDescription, box::gradeIIDescription, box::gradeIIIDescription, box::basicFee,
+          box::otherFee, box::benchmarkFee, box::phaseLineShare})
         EXPECT_TRUE(w.definition().at(readOnly).readOnly) << readOnly;
-    EXPECT_EQ(w.caption("Label27"), "万元 ");
-    EXPECT_EQ(w.caption("Label7"), "");
-    EXPECT_EQ(w.text("Combo2"), "");
-    EXPECT_EQ(w.definition().at("Combo2").items.size(), 5u);
-    EXPECT_EQ(w.definition().at("Check28").tooltip, "人防工程专业调整系数为1.1");
-    EXPECT_EQ(w.definition().at("Command1").faceColour->green, 192);
+    EXPECT_EQ(w.caption(box::phaseLineUnit), "万元 ");
+    EXPECT_EQ(w.caption(box::chosenGrade), "");
+    EXPECT_EQ(w.text(box::typeList), "");
+    EXPECT_EQ(w.definition().at(box::typeList).items.size(), 5u);
+    EXPECT_EQ(w.definition().at(box::civilDefence).tooltip, "人防工程专业调整系数为1.1");
+    EXPECT_EQ(w.definition().at(box::calculate).faceColour->green, 192);
 
     int tooltips = 0;
     for (const ControlDef& c : w.definition().controls)
         tooltips += !c.tooltip.empty();
     EXPECT_EQ(tooltips, 36);
+}
+
+// Every control the program names by what it holds (mainwindow.h) is the control the window shows as that:
+// of its kind, with that caption, or for a box without one the name a screen reader announces. The rules,
+// the session and the tests all use these names, so this is where they are held against the window itself.
+TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
+    const FormDef& def = mainWindowDefinition();
+    struct Named {
+        std::string_view control;
+        Kind kind;
+        std::string says; // the caption, or the spoken name where the control has no caption
+    };
+    const std::string renovation = "改扩建和技术改造建设项目", coefficient = renovation + "附加调整系数";
+    const Named named[] = {
+        {box::amount, Kind::TextBox, "工程设计收费计费额（万元）"},
+        {box::typeList, Kind::ComboBox, "工程类型"},
+        {box::gradeIDescription, Kind::TextBox, "Ⅰ级工程复杂程度"},
+        {box::gradeIIDescription, Kind::TextBox, "Ⅱ级工程复杂程度"},
+        {box::gradeIIIDescription, Kind::TextBox, "Ⅲ级工程复杂程度"},
+        {box::roadRenovation, Kind::CheckBox, renovation},
+        {box::roadRenovationCoefficient, Kind::TextBox, coefficient},
+        {box::bridgeRenovation, Kind::CheckBox, renovation},
+        {box::bridgeRenovationCoefficient, Kind::TextBox, coefficient},
+        {box::buildingRenovation, Kind::CheckBox, renovation},
+        {box::buildingRenovationCoefficient, Kind::TextBox, coefficient},
+        {box::landscapeRenovation, Kind::CheckBox, renovation},
+        {box::landscapeRenovationCoefficient, Kind::TextBox, coefficient},
+        {box::municipalRenovation, Kind::CheckBox, renovation},
+        {box::municipalRenovationCoefficient, Kind::TextBox, coefficient},
+        {box::urbanRoadUnderPipes, Kind::CheckBox, "城市道路通过地下管网密集区的工程"},
+        {box::expressway, Kind::CheckBox, "高速公路、一级公路工程"},
+        {box::urbanBridgeUnderPipes, Kind::CheckBox, "城市桥梁、隧道通过地下管网密集区的工程"},
+        {box::highwayBridgeGradeI, Kind::CheckBox, "公路桥梁、隧道工程Ⅰ级"},
+        {box::highwayBridgeGradeIII, Kind::CheckBox, "公路桥梁、隧道工程Ⅲ级"},
+        {box::intelligentBuilding, Kind::CheckBox, "智能建筑弱电系统工程"},
+        {box::interiorDecoration, Kind::CheckBox, "室内装修工程"},
+        {box::historicBuilding, Kind::CheckBox, "古建筑、仿古建筑、保护性建筑"},
+        {box::historicCoefficient, Kind::TextBox, "古建筑、仿古建筑、保护性建筑附加调整系数"},
+        {box::acousticDecoration, Kind::CheckBox, "特殊声学装修工程"},
+        {box::civilDefence, Kind::CheckBox, "人防工程"},
+        {box::buildingWithOutdoor, Kind::CheckBox, "建筑与室外工程"},
+        {box::housing, Kind::CheckBox, "住宅工程"},
+        {box::housingCluster, Kind::CheckBox, "住宅工程(组团)"},
+        {box::overallDesign, Kind::CheckBox, "总体设计费"},
+        {box::designCoordination, Kind::CheckBox, "主体设计协调费"},
+        {box::constructionBudget, Kind::CheckBox, "施工图预算编制费"},
+        {box::asBuiltDrawings, Kind::CheckBox, "竣工图编制费"},
+        {box::ownPatents, Kind::CheckBox, "自有专利技术收费"},
+        {box::ownPatentsAmount, Kind::TextBox, "自有专利技术收费（万元）"},
+        {box::foreignDesign, Kind::CheckBox, "境外设计收费"},
+        {box::foreignDesignAmount, Kind::TextBox, "境外设计收费（万元）"},
+        {box::foreignReview, Kind::CheckBox, "境外审核确认收费"},
+        {box::foreignReviewAmount, Kind::TextBox, "境外审核确认收费（万元）"},
+        {box::extraPrinting, Kind::CheckBox, "另行印制设计文件工本费"},
+        {box::extraPrintingAmount, Kind::TextBox, "另行印制设计文件工本费（万元）"},
+        {box::standardDrawings, Kind::CheckBox, "购买标准图费"},
+        {box::standardDrawingsAmount, Kind::TextBox, "购买标准图费（万元）"},
+        {box::nonstandardEquipment, Kind::CheckBox, "非标准设备设计费"},
+        {box::nonstandardEquipmentBase, Kind::TextBox, "非标准设备设计额（万元）"},
+        {box::nonstandardEquipmentRate, Kind::TextBox, "非标准设备设计费率"},
+        {box::standardDesignReuse, Kind::CheckBox, "采用标准设计和复用设计"},
+        {box::foundationRedesign, Kind::CheckBox, "重新进行基础设计"},
+        {box::partialChange, Kind::CheckBox, "对原设计进行局部调整"},
+        {box::partialChangeRate, Kind::TextBox, "对原设计进行局部调整的费率"},
+        {box::independentPhase, Kind::CheckBox, "单独委托设计"},
+        {box::preliminaryPhase, Kind::OptionButton, "初步设计"},
+        {box::drawingPhase, Kind::OptionButton, "施工图设计"},
+        {box::schemePhase, Kind::OptionButton, "方案设计"},
+        {box::phaseLineUnit, Kind::Label, "万元 "},
+        {box::phaseLineShare, Kind::TextBox, "单独委托设计阶段的设计收费（万元）"},
+        {box::basicFee, Kind::TextBox, "基本设计收费（万元）"},
+        {box::otherFee, Kind::TextBox, "其他设计收费（万元）"},
+        {box::benchmarkFee, Kind::TextBox, "设计收费基准价（万元）"},
+        {box::calculate, Kind::CommandButton, "计算"},
+        {box::showReport, Kind::CommandButton, "计算书"},
+        {box::planningFee, Kind::CommandButton, "建筑总平面布置及小区规划设计收费计算"},
+        {box::newProject, Kind::MenuItem, "新建项目"},
+        {box::openProject, Kind::MenuItem, "打开项目…"},
+        {box::saveProject, Kind::MenuItem, "保存项目"},
+        {box::saveProjectAs, Kind::MenuItem, "项目另存为…"},
+        {box::noRecentProject, Kind::MenuItem, "（无）"},
+        {box::exit, Kind::MenuItem, "退出"},
+        {box::addItem, Kind::MenuItem, "加入项目…"},
+        {box::updateItem, Kind::MenuItem, "更新单项"},
+        {box::projectWindow, Kind::MenuItem, "项目窗口"},
+        {box::help, Kind::MenuItem, "帮助"},
+        {box::aboutProgram, Kind::MenuItem, "本软件"},
+        {box::aboutAuthor, Kind::MenuItem, "作者"},
+    };
+    for (const Named& n : named) {
+        const ControlDef* c = def.find(n.control);
+        ASSERT_NE(c, nullptr) << n.control;
+        EXPECT_EQ(c->kind, n.kind) << n.control;
+        EXPECT_EQ(c->caption.empty() ? c->accessibleName : c->caption, n.says) << n.control;
+    }
+
+    // Each type's group holds that type's boxes, and the building group the planning-fee button.
+    const std::pair<std::string_view, std::vector<std::string_view>> groups[] = {
+        {box::roadGroup,
+         {box::roadRenovation, box::roadRenovationCoefficient, box::urbanRoadUnderPipes, box::expressway}},
+        {box::bridgeGroup,
+         {box::bridgeRenovation, box::bridgeRenovationCoefficient, box::urbanBridgeUnderPipes,
+          box::highwayBridgeGradeI, box::highwayBridgeGradeIII}},
+        {box::buildingGroup,
+         {box::buildingRenovation, box::buildingRenovationCoefficient, box::intelligentBuilding,
+          box::interiorDecoration, box::historicBuilding, box::historicCoefficient, box::acousticDecoration,
+          box::civilDefence, box::buildingWithOutdoor, box::housing, box::housingCluster, box::planningFee}},
+        {box::landscapeGroup, {box::landscapeRenovation, box::landscapeRenovationCoefficient}},
+        {box::municipalGroup, {box::municipalRenovation, box::municipalRenovationCoefficient}},
+    };
+    std::set<std::string_view> distinct;
+    for (const auto& [group, members] : groups) {
+        EXPECT_EQ(def.at(group).kind, Kind::Frame) << group;
+        EXPECT_EQ(def.at(group).caption, "工程附加调整") << group;
+        EXPECT_TRUE(distinct.insert(group).second) << group;
+        for (std::string_view member : members)
+            EXPECT_EQ(def.at(member).container, group) << member;
+    }
+
+    // The chosen grade is the label beside the type list that explains the complexity coefficient.
+    const ControlDef& grade = def.at(box::chosenGrade);
+    EXPECT_EQ(grade.kind, Kind::Label);
+    EXPECT_EQ(grade.container, def.at(box::typeList).container);
+    EXPECT_TRUE(grade.tooltip.starts_with("工程复杂程度调整系数")) << grade.tooltip;
+    // The phase line's name is the label above its share, its unit the label after it.
+    const ControlDef& share = def.at(box::phaseLineShare);
+    const ControlDef& name = def.at(box::phaseLineName);
+    const ControlDef& unit = def.at(box::phaseLineUnit);
+    EXPECT_EQ(name.kind, Kind::Label);
+    EXPECT_EQ(name.geometry.left, share.geometry.left);
+    EXPECT_LT(name.geometry.top, share.geometry.top);
+    EXPECT_EQ(unit.geometry.top, share.geometry.top);
+    EXPECT_GT(unit.geometry.left, share.geometry.left);
+    // The recent projects are the menu's items beside its 无 item.
+    for (std::size_t i = 0; i < box::recentProjects; ++i) {
+        const ControlDef* recent = def.find(box::recentProject(i));
+        ASSERT_NE(recent, nullptr) << box::recentProject(i);
+        EXPECT_EQ(recent->kind, Kind::MenuItem);
+        EXPECT_EQ(recent->container, def.at(box::noRecentProject).container);
+    }
 }
 
 TEST(MainWindow, FocusStartsOnTheLowestTabThatTakesIt) {
@@ -83,7 +241,7 @@ TEST(MainWindow, FocusStartsOnTheLowestTabThatTakesIt) {
         if (takesFocus(c.kind) && (!first || c.tab < first->tab))
             first = &c;
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->name, "Combo2");
+    EXPECT_EQ(first->name, box::typeList);
 }
 
 TEST(HelpWindow, HoldsSixtyThreeLinesOfThePublishedText) {
@@ -101,7 +259,7 @@ TEST(HelpWindow, HoldsSixtyThreeLinesOfThePublishedText) {
     EXPECT_NE(text.find("3 基本设计收费＝工程设计收费基价×专业调整系数×工程复杂程度调整系数×附加调整系数"),
               std::string::npos);
     EXPECT_EQ(text.find("UNSURE"), std::string::npos);
-    EXPECT_EQ(Form(helpWindowDefinition()).text("Text1"), text);
+    EXPECT_EQ(Form(helpWindowDefinition()).text(helpwindow::text), text);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace varnel::forms;
@@ -20,13 +21,13 @@ FormDef testWindow() {
     };
     FormDef def;
     def.name = "Test";
-    def.controls = {make(Kind::Frame, "Frame1"),
+    def.controls = {make(Kind::Frame, "Group"),
                     make(Kind::CheckBox, "A"),
-                    make(Kind::CheckBox, "B", "Frame1"),
+                    make(Kind::CheckBox, "B", "Group"),
                     make(Kind::CheckBox, "C"),
                     make(Kind::OptionButton, "O1"),
                     make(Kind::OptionButton, "O2"),
-                    make(Kind::OptionButton, "P1", "Frame1"),
+                    make(Kind::OptionButton, "P1", "Group"),
                     make(Kind::TextBox, "T"),
                     make(Kind::TextBox, "R"),
                     make(Kind::ComboBox, "Combo"),
@@ -44,8 +45,8 @@ class Delivery : public testing::Test {
                 log.push_back(name + "=" + std::to_string(form.value(name)));
         });
     }
-    void trace(const char* box) {
-        form.onClick(box, [this, box] { log.push_back(std::string(box) + "_Click"); });
+    void trace(std::string_view control) {
+        form.onClick(control, [this, control] { log.push_back(std::string(control) + "_Click"); });
     }
 
     FormDef def = testWindow();
@@ -78,7 +79,7 @@ TEST_F(Delivery, DisabledAndHiddenBoxesStillRunTheirHandlerOnCodeWrites) {
     trace("A");
     trace("B");
     form.setEnabled("A", false);
-    form.setVisible("Frame1", false);
+    form.setVisible("Group", false);
     form.tickAndClick("A");
     form.tickAndClick("B");
     EXPECT_EQ(log, (std::vector<std::string>{"A=1", "A_Click", "B=1", "B_Click"}));
@@ -90,7 +91,7 @@ TEST_F(Delivery, UsersCannotReachDisabledOrHiddenControls) {
     trace("A");
     form.setEnabled("A", false);
     EXPECT_EQ(form.userClick("A").reason, "A is disabled");
-    form.setVisible("Frame1", false);
+    form.setVisible("Group", false);
     EXPECT_EQ(form.userClick("B").reason, "B is hidden");
     EXPECT_EQ(form.userClick("P1").reason, "P1 is hidden");
     EXPECT_EQ(form.userClick("Nothing").reason, "no control Nothing in Test");
