@@ -23,6 +23,9 @@ ControlState Form::initialState(const ControlDef& c) const {
         s.caption = c.caption;
     if (c.kind == Kind::Table)
         s.value = -1;
+    if (c.kind == Kind::ComboBox)
+        for (const std::string& item : c.items)
+            s.rows.push_back({item});
     return s;
 }
 
@@ -110,8 +113,8 @@ void Form::setOption(std::string_view option, bool chosen) {
     if (chosen) {
         // Choosing one option button clears the others of its container.
         for (const ControlDef& other : m_def.controls)
-            if (other.kind == Kind::OptionButton && other.container == def.container && other.name != def.name &&
-                state(other.name).value != 0) {
+            if (other.kind == Kind::OptionButton && other.container == def.container &&
+                other.name != def.name && state(other.name).value != 0) {
                 mutableState(other.name).value = 0;
                 notify(other.name, Property::Value);
             }
@@ -157,6 +160,14 @@ void Form::setRows(std::string_view table, std::vector<Row> rows, Row footer) {
     notify(table, Property::Rows);
     if (s.value >= static_cast<int>(s.rows.size()))
         setCurrentRow(table, static_cast<int>(s.rows.size()) - 1);
+}
+
+void Form::setItems(std::string_view combo, std::vector<Row> items) {
+    ControlState& s = mutableState(combo);
+    if (s.rows == items)
+        return;
+    s.rows = std::move(items);
+    notify(combo, Property::Rows);
 }
 
 void Form::setCurrentRow(std::string_view table, int row) {
@@ -229,8 +240,8 @@ Refusal Form::userChoose(std::string_view combo, std::string_view item) {
     if (def.kind != Kind::ComboBox)
         return {std::string(combo) + " is not a list"};
     bool listed = false;
-    for (const std::string& candidate : def.items)
-        listed = listed || candidate == item;
+    for (const Row& candidate : state(combo).rows)
+        listed = listed || (!candidate.empty() && !candidate[0].empty() && candidate[0] == item);
     if (!listed)
         return {std::string(item).append(" is not an item of ").append(combo)};
     setFocus(combo);

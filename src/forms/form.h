@@ -21,7 +21,7 @@ struct ControlState {
         0; // CheckBox: 0 unticked, 1 ticked; OptionButton: 0 false, 1 true; Table: the current row, -1 none
     bool enabled = true;
     bool visible = true;   // the control's own Visible; a hidden container hides it without changing this
-    std::vector<Row> rows; // Table: its rows, which the user can select and activate
+    std::vector<Row> rows; // Table: its rows, which the user can select and activate; ComboBox: its list
     Row footer;            // Table: a last row that sums the others up, empty for none; never selected
 };
 
@@ -97,6 +97,9 @@ class Form {
     void deselect(std::string_view option) { setOption(option, false); }
     void setFocus(std::string_view control);
     void setTitle(std::string title);
+    // A combo box's list: each item a row of its text (what choosing it sets) and, where it reads otherwise
+    // in the list, its label; a row with an empty text is a heading, which cannot be chosen.
+    void setItems(std::string_view combo, std::vector<Row> items);
     // A table's rows and its footer. The current row stays where it was, or moves to the last row left.
     void setRows(std::string_view table, std::vector<Row> rows, Row footer = {});
     void setCurrentRow(std::string_view table, int row);

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 #include <algorithm>
 #include <climits>
@@ -207,11 +208,8 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         break;
     case Kind::ComboBox: {
         auto* combo = new QComboBox(parent);
-        for (const std::string& item : c.items)
-            combo->addItem(qs(item));
-        combo->setCurrentIndex(-1);
         connect(combo, &QComboBox::activated, this, [this, combo, name = c.name](int index) {
-            m_model->userChoose(name, combo->itemText(index).toStdString());
+            m_model->userChoose(name, combo->itemData(index).toString().toStdString());
         });
         w = combo;
         break;
@@ -355,7 +353,7 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
             if (area->toPlainText() != text)
                 area->setPlainText(text);
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setCurrentIndex(combo->findText(qs(s.text)));
+            combo->setCurrentIndex(s.text.empty() ? -1 : combo->findData(qs(s.text)));
         }
         break;
     case Property::Value:
@@ -367,6 +365,8 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
     case Property::Rows:
         if (kind == Kind::Table)
             static_cast<ModelTable*>(w)->showRows();
+        else if (kind == Kind::ComboBox)
+            showItems(*static_cast<QComboBox*>(w), s);
         break;
     case Property::Title:
         break;
@@ -381,6 +381,26 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
             w->setFocus(Qt::OtherFocusReason);
         break;
     }
+}
+
+// A combo box's list: each item shows its label (or its text) and carries its text; a heading is shown
+// in bold and cannot be chosen, by mouse or by keys.
+void FormWindow::showItems(QComboBox& combo, const forms::ControlState& s) {
+    combo.clear();
+    auto* items = qobject_cast<QStandardItemModel*>(combo.model());
+    for (const forms::Row& row : s.rows) {
+        const QString text = row.empty() ? QString() : qs(row[0]);
+        const QString label = row.size() > 1 ? qs(row[1]) : text;
+        combo.addItem(label, text);
+        if (text.isEmpty() && items) {
+            QStandardItem* heading = items->item(items->rowCount() - 1);
+            heading->setFlags(Qt::NoItemFlags);
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+        }
+    }
+    combo.setCurrentIndex(s.text.empty() ? -1 : combo.findData(qs(s.text)));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 class QAction;
+class QComboBox;
 class QMenu;
 
 namespace varnel::ui {
@@ -56,6 +57,7 @@ class FormWindow : public QMainWindow {
     void mirror(const std::string& control, forms::Property property);
     void mirrorAll();
     void stopCommitting();
+    void showItems(QComboBox& combo, const forms::ControlState& s);
 
     std::unique_ptr<forms::Form> m_model;
     Twips m_twips;

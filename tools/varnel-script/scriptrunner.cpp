@@ -421,7 +421,8 @@ void ScriptRunner::choose(const Target& t, const std::string& item, int line) {
         refuse(line, t.control + " is not a list");
         return;
     }
-    const int index = combo->findText(QString::fromStdString(item));
+    // An item by its text as the model holds it (what choosing it sets), which its label may add to.
+    const int index = combo->findData(QString::fromStdString(item));
     if (index < 0) {
         refuse(line, "\"" + item + "\" is not an item of " + t.control);
         return;

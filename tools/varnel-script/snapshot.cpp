@@ -49,7 +49,7 @@ std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
         o.flag("value", static_cast<const QRadioButton*>(w)->isChecked()).flag("enabled", w->isEnabled());
         break;
     case Kind::ComboBox:
-        o.text("text", static_cast<const QComboBox*>(w)->currentText().toStdString());
+        o.text("text", static_cast<const QComboBox*>(w)->currentData().toString().toStdString());
         break;
     case Kind::Table: {
         // Every row as its cells read, the footer last; the current row counted from 1 (0: none).
