@@ -1,4 +1,6 @@
 // The widgets built from the window definitions, and how they follow the control model.
+#include "forms/mainwindow.h"
+#include "support/namedwidgets.h"
 #include "ui/captionedframe.h"
 #include "ui/formwindow.h"
 #include "ui/modelwidgets.h"
@@ -19,6 +21,8 @@
 #include <QTest>
 
 using namespace varnel;
+namespace box = forms::mainwindow;
+using test::widgetOf;
 
 class FormWindowTest : public QObject {
     Q_OBJECT
@@ -31,26 +35,26 @@ class FormWindowTest : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int clicks = 0;
-        w.model().onClick("Check7", [&] { ++clicks; });
-        auto* box = qobject_cast<QCheckBox*>(w.control("Check7"));
-        QVERIFY(box);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-        QCOMPARE(w.model().value("Check7"), 1);
+        w.model().onClick(box::overallDesign, [&] { ++clicks; });
+        auto* overall = widgetOf<QCheckBox>(w, box::overallDesign);
+        QVERIFY(overall);
+        QTest::mouseClick(overall, Qt::LeftButton, {}, QPoint(6, overall->height() / 2));
+        QCOMPARE(w.model().value(box::overallDesign), 1);
         QCOMPARE(clicks, 1);
-        QVERIFY(box->isChecked());
+        QVERIFY(overall->isChecked());
 
         // A disabled box takes no click; a write by code shows at once.
-        auto* commission = qobject_cast<QCheckBox*>(w.control("Check4"));
+        auto* commission = widgetOf<QCheckBox>(w, box::independentPhase);
         QTest::mouseClick(commission, Qt::LeftButton, {}, QPoint(6, commission->height() / 2));
-        QCOMPARE(w.model().value("Check4"), 0);
-        w.model().untickAndClick("Check7");
-        QVERIFY(!box->isChecked());
+        QCOMPARE(w.model().value(box::independentPhase), 0);
+        w.model().untickAndClick(box::overallDesign);
+        QVERIFY(!overall->isChecked());
         QCOMPARE(clicks, 2);
 
         // The space key on the focused box is a click too.
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Space);
-        QCOMPARE(w.model().value("Check7"), 1);
+        overall->setFocus();
+        QTest::keyClick(overall, Qt::Key_Space);
+        QCOMPARE(w.model().value(box::overallDesign), 1);
         QCOMPARE(clicks, 3);
     }
 
@@ -59,13 +63,13 @@ class FormWindowTest : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // Option buttons start disabled: a click changes neither the model nor the widget.
-        w.model().setEnabled("Option1", true);
-        auto* option = qobject_cast<QRadioButton*>(w.control("Option1"));
+        w.model().setEnabled(box::preliminaryPhase, true);
+        auto* option = widgetOf<QRadioButton>(w, box::preliminaryPhase);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         QVERIFY(option->isChecked());
-        QCOMPARE(w.model().value("Option1"), 1);
-        w.model().setEnabled("Option2", true);
-        auto* other = qobject_cast<QRadioButton*>(w.control("Option2"));
+        QCOMPARE(w.model().value(box::preliminaryPhase), 1);
+        w.model().setEnabled(box::drawingPhase, true);
+        auto* other = widgetOf<QRadioButton>(w, box::drawingPhase);
         QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(6, other->height() / 2));
         QVERIFY(!option->isChecked());
         QVERIFY(other->isChecked());
@@ -77,27 +81,29 @@ class FormWindowTest : public QObject {
         ui::FormWindow w(forms::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QAccessibleInterface* first = QAccessible::queryAccessibleInterface(w.control("Option1"));
-        QAccessibleInterface* second = QAccessible::queryAccessibleInterface(w.control("Option2"));
+        QAccessibleInterface* first =
+            QAccessible::queryAccessibleInterface(widgetOf(w, box::preliminaryPhase));
+        QAccessibleInterface* second = QAccessible::queryAccessibleInterface(widgetOf(w, box::drawingPhase));
         QCOMPARE(first->role(), QAccessible::RadioButton);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("初步设计"));
         QVERIFY(first->state().checkable);
         // Only the name falls back on the caption; a description stays what the widget says.
-        QCOMPARE(first->text(QAccessible::Description), w.control("Option1")->toolTip());
+        QCOMPARE(first->text(QAccessible::Description), widgetOf(w, box::preliminaryPhase)->toolTip());
         QVERIFY(first->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(w.model().value("Option1"), 0);
-        w.model().setEnabled("Option1", true);
-        w.model().setEnabled("Option2", true);
+        QCOMPARE(w.model().value(box::preliminaryPhase), 0);
+        w.model().setEnabled(box::preliminaryPhase, true);
+        w.model().setEnabled(box::drawingPhase, true);
         first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(w.model().value("Option1"), 1);
+        QCOMPARE(w.model().value(box::preliminaryPhase), 1);
         QVERIFY(first->state().checked);
         second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QCOMPARE(w.model().value("Option2"), 1);
+        QCOMPARE(w.model().value(box::drawingPhase), 1);
         QVERIFY(!first->state().checked);
         QVERIFY(second->state().checked);
         // A frame is heard by its own caption, not by the caption of the frame around it.
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Frame6"))->text(QAccessible::Name),
+        const std::string& gradeFrame = w.model().definition().at(box::gradeIDescription).container;
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.control(gradeFrame))->text(QAccessible::Name),
                  QStringLiteral("工程复杂程度"));
     }
 
@@ -105,13 +111,13 @@ class FormWindowTest : public QObject {
         ui::FormWindow w(forms::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto* amount = qobject_cast<QLineEdit*>(w.control("Text1"));
+        auto* amount = widgetOf<QLineEdit>(w, box::amount);
         QTest::mouseClick(amount, Qt::LeftButton);
         QTest::keyClicks(amount, QStringLiteral("12"));
         QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier); // typing in a row is one step
-        QCOMPARE(w.model().text("Text1"), std::string());
+        QCOMPARE(w.model().text(box::amount), std::string());
         QTest::keyClick(amount, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(w.model().text("Text1"), std::string("12"));
+        QCOMPARE(w.model().text(box::amount), std::string("12"));
 
         // Past the limit the history starts again with the latest edit in it: here a long paste between
         // the two digits, then a digit after it.
@@ -124,35 +130,36 @@ class FormWindowTest : public QObject {
         QCOMPARE(amount->cursorPosition(), 1 + 2 * digits.size());
         QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(amount->text(), QStringLiteral("1") + digits + QStringLiteral("2"));
-        QCOMPARE(w.model().text("Text1"), amount->text().toStdString());
+        QCOMPARE(w.model().text(box::amount), amount->text().toStdString());
         QTest::keyClick(amount, Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(amount, Qt::Key_End);
         QTest::keyClicks(amount, QStringLiteral("5"));
         QCOMPARE(amount->cursorPosition(), 3 + 2 * digits.size());
         QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(amount->text(), QStringLiteral("1") + digits + digits + QStringLiteral("2"));
-        QCOMPARE(w.model().text("Text1"), amount->text().toStdString());
+        QCOMPARE(w.model().text(box::amount), amount->text().toStdString());
     }
 
     void typingAndChoosingBecomeModelOperations() {
         ui::FormWindow w(forms::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto* amount = qobject_cast<QLineEdit*>(w.control("Text1"));
+        auto* amount = widgetOf<QLineEdit>(w, box::amount);
         QTest::mouseClick(amount, Qt::LeftButton);
         QTest::keyClicks(amount, QStringLiteral("1500"));
-        QCOMPARE(w.model().text("Text1"), std::string("1500"));
-        QCOMPARE(w.model().focus(), std::string("Text1"));
+        QCOMPARE(w.model().text(box::amount), std::string("1500"));
+        QCOMPARE(w.model().focus(), std::string(box::amount));
 
         std::string chosen;
-        w.model().onClick("Combo2", [&] { chosen = w.model().text("Combo2"); });
-        auto* combo = qobject_cast<QComboBox*>(w.control("Combo2"));
+        w.model().onClick(box::typeList, [&] { chosen = w.model().text(box::typeList); });
+        auto* combo = widgetOf<QComboBox>(w, box::typeList);
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(chosen, std::string("公路和城市道路工程"));
 
-        w.model().setText("Text4", "一\r\n二");
-        QCOMPARE(qobject_cast<QPlainTextEdit*>(w.control("Text4"))->toPlainText(), QStringLiteral("一\n二"));
+        w.model().setText(box::gradeIDescription, "一\r\n二");
+        QCOMPARE(widgetOf<QPlainTextEdit>(w, box::gradeIDescription)->toPlainText(),
+                 QStringLiteral("一\n二"));
     }
 
     void everyControlIsLaidOutAsDefined_data() {
@@ -224,7 +231,7 @@ class FormWindowTest : public QObject {
                                     .arg(QString::fromStdString(focusable[i - 1]->name), next->objectName(),
                                          QString::fromStdString(focusable[i]->name))));
         }
-        QCOMPARE(focusable.front()->name, std::string("Combo2"));
+        QCOMPARE(focusable.front()->name, std::string(box::typeList));
     }
 
     // A caption wider than its control is clipped on screen; the layout was drawn for 12-pixel glyphs.
@@ -300,10 +307,11 @@ class FormWindowTest : public QObject {
             QVERIFY2(a, c.name.c_str());
             QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), c.name.c_str());
         }
-        if (form == QLatin1String("Form1")) {
-            QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Text1"))->text(QAccessible::Name),
+        if (form == test::qstring(forms::windows::main)) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(widgetOf(w, box::amount))->text(QAccessible::Name),
                      QStringLiteral("工程设计收费计费额（万元）"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(w.control("Check7"))->text(QAccessible::Name),
+            QCOMPARE(QAccessible::queryAccessibleInterface(widgetOf(w, box::overallDesign))
+                         ->text(QAccessible::Name),
                      QStringLiteral("总体设计费"));
         }
     }

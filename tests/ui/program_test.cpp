@@ -1,6 +1,10 @@
 // The program's windows as a user meets them: single instances, closing, reopening and the end.
 #include "ui/program.h"
 
+#include "forms/mainwindow.h"
+#include "forms/secondarywindows.h"
+#include "support/namedwidgets.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -13,19 +17,23 @@
 #include <QTest>
 
 using namespace varnel;
+namespace box = forms::mainwindow;
+namespace windows = forms::windows;
+using test::widgetOf;
+using test::windowOf;
 
 namespace {
 
-void clickButton(ui::FormWindow* w, const char* name) {
-    QWidget* button = w->control(name);
+void clickButton(ui::FormWindow* w, std::string_view name) {
+    QWidget* button = widgetOf(*w, name);
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
 // A menu command as a user picks it: a click on the bar, and for a sub-menu's item a click in that menu.
-void clickMenu(ui::FormWindow* w, const char* name) {
+void clickMenu(ui::FormWindow* w, std::string_view name) {
     QMenuBar* bar = w->menuBar();
-    QAction* item = w->menuItem(name);
+    QAction* item = test::menuItemOf(*w, name);
     QVERIFY(item);
     for (QAction* top : bar->actions()) {
         const QPoint onBar = bar->actionGeometry(top).center();
@@ -40,12 +48,12 @@ void clickMenu(ui::FormWindow* w, const char* name) {
             return;
         }
     }
-    QFAIL(name);
+    QFAIL(qPrintable(test::qstring(name)));
 }
 
 // Chooses an engineering type with the arrow keys, the way the type list allows.
 void chooseTypeByKeyboard(ui::FormWindow* w, int downPresses) {
-    QWidget* combo = w->control("Combo2");
+    QWidget* combo = widgetOf(*w, box::typeList);
     combo->setFocus();
     for (int i = 0; i < downPresses; ++i)
         QTest::keyClick(combo, Qt::Key_Down);
@@ -62,30 +70,30 @@ class ProgramTest : public QObject {
     void theMainWindowOpensCentredWithTheFocusOnTheTypeList() {
         ui::Program program;
         program.start();
-        ui::FormWindow* main = program.window("Form1");
+        ui::FormWindow* main = windowOf(program, windows::main);
         QVERIFY(main);
         QVERIFY(QTest::qWaitForWindowExposed(main));
         QCOMPARE(main->windowTitle(), QStringLiteral("Varnel"));
-        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("Combo2"));
+        QCOMPARE(main->focusWidget()->objectName(), test::qstring(box::typeList));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(std::abs(main->frameGeometry().center().x() - screen.center().x()) <= 2);
         QVERIFY(!main->windowIcon().isNull());
-        QVERIFY(!program.window("Form2"));
+        QVERIFY(!windowOf(program, windows::report));
     }
 
     void helpIsASingleInstanceBroughtToTheFront() {
         ui::Program program;
         program.start();
-        clickMenu(program.window("Form1"), "help");
-        ui::FormWindow* first = program.window("Form3");
+        clickMenu(windowOf(program, windows::main), box::help);
+        ui::FormWindow* first = windowOf(program, windows::help);
         QVERIFY(first);
-        clickMenu(program.window("Form1"), "help");
-        QCOMPARE(program.window("Form3"), first);
+        clickMenu(windowOf(program, windows::main), box::help);
+        QCOMPARE(windowOf(program, windows::help), first);
         int helpWindows = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
-            helpWindows += w->objectName() == QLatin1String("Form3") && w->isVisible();
+            helpWindows += w->objectName() == test::qstring(windows::help) && w->isVisible();
         QCOMPARE(helpWindows, 1);
-        auto* text = qobject_cast<QPlainTextEdit*>(first->control("Text1"));
+        auto* text = widgetOf<QPlainTextEdit>(*first, forms::helpwindow::text);
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->document()->blockCount(), 64); // 63 lines, each ended by a line break
     }
@@ -93,37 +101,41 @@ class ProgramTest : public QObject {
     void theReportWindowShowsTheReportAndAClosedWindowComesBackFresh() {
         ui::Program program;
         program.start();
-        clickButton(program.window("Form1"), "Command2");
-        ui::FormWindow* report = program.window("Form2");
+        clickButton(windowOf(program, windows::main), box::showReport);
+        ui::FormWindow* report = windowOf(program, windows::report);
         QVERIFY(report);
-        auto* text = qobject_cast<QPlainTextEdit*>(report->control("Text1"));
+        auto* text = widgetOf<QPlainTextEdit>(*report, forms::reportwindow::text);
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("欢迎使用本程序，下面是您的计算过程：\n")));
         QVERIFY(text->font().families().contains(QStringLiteral("Noto Serif CJK SC")));
 
-        chooseTypeByKeyboard(program.window("Form1"), 3); // 建筑、人防工程: its group holds the button
-        QCOMPARE(program.window("Form1")->model().text("Combo2"), std::string("建筑、人防工程"));
-        clickButton(program.window("Form1"), "Command3");
-        ui::FormWindow* planning = program.window("Form5");
+        chooseTypeByKeyboard(windowOf(program, windows::main),
+                             3); // 建筑、人防工程: its group holds the button
+        QCOMPARE(windowOf(program, windows::main)->model().text(box::typeList),
+                 std::string("建筑、人防工程"));
+        clickButton(windowOf(program, windows::main), box::planningFee);
+        ui::FormWindow* planning = windowOf(program, windows::planning);
         QVERIFY(planning);
-        QCOMPARE(planning->focusWidget()->objectName(), QStringLiteral("Text1"));
-        QTest::keyClicks(planning->control("Text1"), QStringLiteral("2"));
-        QCOMPARE(planning->model().text("Text1"), std::string("2"));
+        QCOMPARE(planning->focusWidget()->objectName(), test::qstring(forms::planningwindow::area));
+        QTest::keyClicks(widgetOf(*planning, forms::planningwindow::area), QStringLiteral("2"));
+        QCOMPARE(planning->model().text(forms::planningwindow::area), std::string("2"));
         planning->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!program.window("Form5"));
-        clickButton(program.window("Form1"), "Command3");
-        QCOMPARE(qobject_cast<QLineEdit*>(program.window("Form5")->control("Text1"))->text(), QString());
+        QVERIFY(!windowOf(program, windows::planning));
+        clickButton(windowOf(program, windows::main), box::planningFee);
+        QCOMPARE(
+            widgetOf<QLineEdit>(*windowOf(program, windows::planning), forms::planningwindow::area)->text(),
+            QString());
     }
 
     void closingTheMainWindowLeavesTheOthersRunning() {
         ui::Program program;
         QSignalSpy finished(&program, &ui::Program::finished);
         program.start();
-        clickMenu(program.window("Form1"), "help");
-        program.window("Form1")->close();
+        clickMenu(windowOf(program, windows::main), box::help);
+        windowOf(program, windows::main)->close();
         QCOMPARE(finished.count(), 0);
-        QVERIFY(program.window("Form3"));
-        program.window("Form3")->close();
+        QVERIFY(windowOf(program, windows::help));
+        windowOf(program, windows::help)->close();
         QCOMPARE(finished.count(), 1);
         QVERIFY(program.ended());
     }
@@ -132,13 +144,13 @@ class ProgramTest : public QObject {
         ui::Program program;
         QSignalSpy finished(&program, &ui::Program::finished);
         program.start();
-        ui::FormWindow* main = program.window("Form1");
-        clickMenu(main, "help");
-        clickButton(main, "Command2");
-        clickMenu(main, "exit");
+        ui::FormWindow* main = windowOf(program, windows::main);
+        clickMenu(main, box::help);
+        clickButton(main, box::showReport);
+        clickMenu(main, box::exit);
         QCOMPARE(finished.count(), 1);
-        for (const char* form : {"Form1", "Form2", "Form3"})
-            QVERIFY(!program.window(form));
+        for (std::string_view form : {windows::main, windows::report, windows::help})
+            QVERIFY(!windowOf(program, form));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible() || !w->objectName().startsWith(QLatin1String("Form")),

@@ -3,8 +3,10 @@
 // unsaved project is lost, and project files are read and written whole.
 #include "ui/program.h"
 
+#include "forms/mainwindow.h"
 #include "forms/projectwindow.h"
 #include "projects/projectfile.h"
+#include "support/namedwidgets.h"
 #include "support/samplequote.h"
 
 #include <QAbstractButton>
@@ -20,7 +22,11 @@
 #include <QTimer>
 
 using namespace varnel;
+namespace box = forms::mainwindow;
 namespace pw = forms::projectwindow;
+namespace windows = forms::windows;
+using test::widgetOf;
+using test::windowOf;
 
 namespace {
 
@@ -70,7 +76,7 @@ void typeInto(QWidget* w, const QString& text) {
 }
 
 QTableWidget* tableOf(ui::FormWindow* w) {
-    return qobject_cast<QTableWidget*>(w->control(std::string(pw::items)));
+    return widgetOf<QTableWidget>(*w, pw::items);
 }
 
 } // namespace
@@ -86,10 +92,10 @@ class ProjectWindowTest : public QObject {
         writeSample(pathOf(folder, "道路.varnel"));
         ui::Program program(pathOf(folder, "settings.ini"));
         program.start(pathOf(folder, "道路.varnel").toStdString());
-        ui::FormWindow* w = program.window("Project");
+        ui::FormWindow* w = windowOf(program, windows::project);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("项目 - 某某道路工程"));
-        QCOMPARE(program.window("Form1")->windowTitle(), QStringLiteral("Varnel - 某某道路工程"));
+        QCOMPARE(windowOf(program, windows::main)->windowTitle(), QStringLiteral("Varnel - 某某道路工程"));
         QTableWidget* table = tableOf(w);
         QCOMPARE(table->rowCount(), 4);
         QCOMPARE(table->columnCount(), 8);
@@ -117,15 +123,15 @@ class ProjectWindowTest : public QObject {
         writeSample(pathOf(folder, "道路.varnel"));
         ui::Program program(pathOf(folder, "settings.ini"));
         program.start(pathOf(folder, "道路.varnel").toStdString());
-        ui::FormWindow* w = program.window("Project");
+        ui::FormWindow* w = windowOf(program, windows::project);
         QTableWidget* table = tableOf(w);
         const QPoint second = table->visualItemRect(table->item(1, 0)).center();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, second);
         QCOMPARE(w->model().currentRow(pw::items), 1);
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, second);
-        ui::FormWindow* main = program.window("Form1");
-        QCOMPARE(main->model().text("Combo2"), std::string("建筑、人防工程"));
-        QCOMPARE(qobject_cast<QLineEdit*>(main->control("Text17"))->text(), QStringLiteral(" 63.58275"));
+        ui::FormWindow* main = windowOf(program, windows::main);
+        QCOMPARE(main->model().text(box::typeList), std::string("建筑、人防工程"));
+        QCOMPARE(widgetOf<QLineEdit>(*main, box::benchmarkFee)->text(), QStringLiteral(" 63.58275"));
 
         // The total row is not an item: a click there selects nothing.
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
@@ -139,8 +145,8 @@ class ProjectWindowTest : public QObject {
         QTest::keyClick(table, Qt::Key_Down);
         QCOMPARE(w->model().currentRow(pw::items), 2);
         QTest::keyClick(table, Qt::Key_Return);
-        QCOMPARE(main->model().text("Combo2"), std::string("园林绿化工程"));
-        QCOMPARE(main->model().text("Text1"), std::string("300"));
+        QCOMPARE(main->model().text(box::typeList), std::string("园林绿化工程"));
+        QCOMPARE(main->model().text(box::amount), std::string("300"));
     }
 
     void theKeyboardReachesEveryControlInOrder() {
@@ -148,9 +154,9 @@ class ProjectWindowTest : public QObject {
         ui::Program program(pathOf(folder, "settings.ini"));
         program.start();
         program.showWindow(forms::windows::project);
-        ui::FormWindow* w = program.window("Project");
+        ui::FormWindow* w = windowOf(program, windows::project);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->control(std::string(pw::name))->setFocus();
+        widgetOf(*w, pw::name)->setFocus();
         std::vector<std::string> order;
         for (int i = 0; i < 8; ++i) {
             order.push_back(QApplication::focusWidget()->objectName().toStdString());
@@ -167,26 +173,26 @@ class ProjectWindowTest : public QObject {
         writeSample(pathOf(folder, "道路.varnel"));
         ui::Program program(pathOf(folder, "settings.ini"));
         program.start(pathOf(folder, "道路.varnel").toStdString());
-        ui::FormWindow* w = program.window("Project");
+        ui::FormWindow* w = windowOf(program, windows::project);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        auto* box = qobject_cast<QLineEdit*>(w->control(std::string(pw::floatPercent)));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("25"));
+        auto* floatBox = widgetOf<QLineEdit>(*w, pw::floatPercent);
+        floatBox->setFocus();
+        floatBox->selectAll();
+        QTest::keyClicks(floatBox, QStringLiteral("25"));
         {
             MessageAnswer answer(QStringLiteral("确定"));
-            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(floatBox, Qt::Key_Return);
             QCOMPARE(answer.text,
                      QStringLiteral(
                          "浮动幅度值应为 -20 到 20 之间的数（单位为 %），“25”不是。浮动幅度值仍为 -5%。"));
         }
-        QCOMPARE(box->text(), QStringLiteral("-5"));
+        QCOMPARE(floatBox->text(), QStringLiteral("-5"));
         w->activateWindow(); // the offscreen platform does not give it back after the message
         QVERIFY(QTest::qWaitForWindowActive(w));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("10"));
-        QTest::keyClick(box, Qt::Key_Tab); // leaving the box commits it
+        floatBox->setFocus();
+        floatBox->selectAll();
+        QTest::keyClicks(floatBox, QStringLiteral("10"));
+        QTest::keyClick(floatBox, Qt::Key_Tab); // leaving the floatBox commits it
         QCOMPARE(program.project().quote.floatPercent, 10.0);
         QCOMPARE(w->windowTitle(), QStringLiteral("项目 - 某某道路工程 *"));
     }
@@ -197,16 +203,16 @@ class ProjectWindowTest : public QObject {
         ui::Program program(pathOf(folder, "settings.ini"));
         QSignalSpy finished(&program, &ui::Program::finished);
         program.start(pathOf(folder, "道路.varnel").toStdString());
-        program.window("Form1")->close(); // the project window is still open: nothing is lost
-        QVERIFY(!program.window("Form1"));
-        ui::FormWindow* w = program.window("Project");
-        typeInto(w->control(std::string(pw::designer)), QStringLiteral("某某院"));
+        windowOf(program, windows::main)->close(); // the project window is still open: nothing is lost
+        QVERIFY(!windowOf(program, windows::main));
+        ui::FormWindow* w = windowOf(program, windows::project);
+        typeInto(widgetOf(*w, pw::designer), QStringLiteral("某某院"));
         {
             MessageAnswer answer(QStringLiteral("取消"));
             w->close();
             QCOMPARE(answer.text, QStringLiteral("项目“某某道路工程”已经修改，要保存吗？"));
         }
-        QVERIFY(program.window("Project"));
+        QVERIFY(windowOf(program, windows::project));
         QCOMPARE(finished.count(), 0);
         {
             MessageAnswer answer(QStringLiteral("保存"));
@@ -249,11 +255,11 @@ class ProjectWindowTest : public QObject {
         ui::Program program(settings);
         program.start();
         QCOMPARE(program.recentProjects(), (std::vector<std::string>{"/a/道路.varnel", "/b/桥.varnel"}));
-        QAction* second = program.window("Form1")->menuItem("recent2");
+        QAction* second = test::menuItemOf(*windowOf(program, windows::main), box::recentProject(1));
         QVERIFY(second->isVisible());
         QCOMPARE(second->text(), QStringLiteral("2 /b/桥.varnel"));
-        QVERIFY(!program.window("Form1")->menuItem("recent3")->isVisible());
-        QVERIFY(!program.window("Form1")->menuItem("norecent")->isVisible());
+        QVERIFY(!test::menuItemOf(*windowOf(program, windows::main), box::recentProject(2))->isVisible());
+        QVERIFY(!test::menuItemOf(*windowOf(program, windows::main), box::noRecentProject)->isVisible());
     }
 };
 
