@@ -6,6 +6,7 @@
 #include "engine/otherfees.h"
 #include "forms/formdef.h"
 #include "forms/mainwindow.h"
+#include "forms/secondarywindows.h"
 #include "session/projectbinding.h"
 
 #include <QJsonArray>
@@ -15,6 +16,10 @@
 namespace sessions {
 
 namespace {
+
+namespace box = varnel::forms::mainwindow;
+namespace windows = varnel::forms::windows;
+namespace planning = varnel::forms::planningwindow;
 
 const QStringList types{QStringLiteral("公路和城市道路工程"), QStringLiteral("公路和城市桥梁、隧道工程"),
                         QStringLiteral("建筑、人防工程"), QStringLiteral("园林绿化工程"),
@@ -76,6 +81,15 @@ QByteArray utf8(std::string_view s) {
     return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString qstring(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A control of a window other than the main one, as varnel-script names it: the window, a dot, the control.
+QString inWindow(std::string_view form, std::string_view control) {
+    return qstring(form) + QLatin1Char('.') + qstring(control);
+}
+
 QByteArray escaped(const QByteArray& text) {
     QByteArray out = text;
     return out.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
@@ -86,15 +100,15 @@ QByteArray escaped(const QByteArray& text) {
 QByteArray hostileSession() {
     QByteArray s;
     for (const QByteArray& text : hostileTexts()) {
-        for (const Box& box : reachableBoxes()) {
-            s += "choose Combo2 " + utf8(varnel::engine::engineeringTypeNames[std::size_t(box.type)]) +
+        for (const Box& reachable : reachableBoxes()) {
+            s += "choose Combo2 " + utf8(varnel::engine::engineeringTypeNames[std::size_t(reachable.type)]) +
                  "\nclick Text6\n";
-            for (std::string_view tick : box.tick)
+            for (std::string_view tick : reachable.tick)
                 s += "click " + utf8(tick) + "\n";
             s += "type Text1 1000\n";
-            s += "type " + utf8(box.name) + " " + escaped(text) + "\n";
+            s += "type " + utf8(reachable.name) + " " + escaped(text) + "\n";
             s += "click Command1\nstate\nclick Command2\n";
-            for (std::string_view tick : box.tick)
+            for (std::string_view tick : reachable.tick)
                 s += "click " + utf8(tick) + "\n";
         }
         s += "click Command3\n";
@@ -119,26 +133,29 @@ QByteArray longDaySession() {
 }
 
 QByteArray randomSession(std::mt19937& random, int actions) {
-    const QStringList clicks{
-        QStringLiteral("Text4"),    QStringLiteral("Text5"),         QStringLiteral("Text6"),
-        QStringLiteral("Check4"),   QStringLiteral("Option1"),       QStringLiteral("Option2"),
-        QStringLiteral("Option3"),  QStringLiteral("Command1"),      QStringLiteral("Command2"),
-        QStringLiteral("Command3"), QStringLiteral("help"),          QStringLiteral("soft"),
-        QStringLiteral("writer"),   QStringLiteral("Form5.Command1")};
+    // The grade descriptions, the phases, the buttons, the menu items that open a window or a note.
+    QStringList clicks;
+    for (std::string_view control :
+         {box::gradeIDescription, box::gradeIIDescription, box::gradeIIIDescription, box::independentPhase,
+          box::preliminaryPhase, box::drawingPhase, box::schemePhase, box::calculate, box::showReport,
+          box::planningFee, box::help, box::aboutProgram, box::aboutAuthor})
+        clicks << qstring(control);
+    clicks << inWindow(windows::planning, planning::calculate);
     // Every check box of the main window, and every box the calculation and the planning window read.
     QStringList checks;
     for (const varnel::forms::ControlDef& c : varnel::forms::mainWindowDefinition().controls)
         if (c.kind == varnel::forms::Kind::CheckBox)
             checks << QString::fromStdString(c.name);
     QStringList texts;
-    for (const Box& box : reachableBoxes())
-        texts << QString::fromUtf8(utf8(box.name));
-    texts << QStringLiteral("Form5.Text1") << QStringLiteral("Form5.Text2");
+    for (const Box& reachable : reachableBoxes())
+        texts << qstring(reachable.name);
+    texts << inWindow(windows::planning, planning::area) << inWindow(windows::planning, planning::unitPrice);
     const QStringList values{
         QStringLiteral("1500"),  QStringLiteral("1.2"), QStringLiteral("0.15"),  QStringLiteral("abc"),
         QStringLiteral("1e400"), QStringLiteral("-3"),  QStringLiteral("15000"), QString()};
-    const QStringList windows{QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("Form4"),
-                              QStringLiteral("Form5")};
+    QStringList closable;
+    for (std::string_view form : {windows::report, windows::help, windows::author, windows::planning})
+        closable << qstring(form);
     auto pick = [&](const QStringList& list) { return list[static_cast<qsizetype>(random() % list.size())]; };
 
     QByteArray s;
@@ -146,7 +163,7 @@ QByteArray randomSession(std::mt19937& random, int actions) {
         const unsigned what = random() % 20;
         QString line;
         if (what < 2)
-            line = QStringLiteral("choose Combo2 ") + pick(types);
+            line = QStringLiteral("choose ") + qstring(box::typeList) + QLatin1Char(' ') + pick(types);
         else if (what < 10)
             line = QStringLiteral("click ") + pick(checks);
         else if (what < 15)
@@ -154,7 +171,7 @@ QByteArray randomSession(std::mt19937& random, int actions) {
         else if (what < 19)
             line = QStringLiteral("type ") + pick(texts) + QLatin1Char(' ') + pick(values);
         else
-            line = QStringLiteral("close ") + pick(windows);
+            line = QStringLiteral("close ") + pick(closable);
         s += line.toUtf8() + "\nstate\n";
     }
     return s + "vars\n";
@@ -216,17 +233,18 @@ QString judgeMainWindow(const QJsonObject& controls) {
     const PrintedWindow w(controls);
     if (const std::string broken = varnel::test::brokenInvariant(w); !broken.empty())
         return QString::fromStdString(broken);
-    for (const char* box : {"Text15", "Text16", "Text17", "Text18"}) {
-        const QString shown = QString::fromStdString(w.text(box));
+    for (std::string_view result : {box::basicFee, box::otherFee, box::benchmarkFee, box::phaseLineShare}) {
+        const QString shown = QString::fromStdString(w.text(result));
         if (shown.contains(QLatin1String("inf")) || shown.contains(QLatin1String("nan")))
-            return QLatin1String(box) + QStringLiteral(" shows ") + shown;
+            return qstring(result) + QStringLiteral(" shows ") + shown;
     }
     return {};
 }
 
 QString judgeState(const QJsonObject& state) {
-    for (int n = 1; n <= 5; ++n) {
-        const QString form = QStringLiteral("Form%1").arg(n);
+    for (std::string_view name :
+         {windows::main, windows::report, windows::help, windows::author, windows::planning}) {
+        const QString form = qstring(name);
         if (!state.value(form).isObject())
             return form + QStringLiteral(" missing");
         const QJsonObject w = state.value(form).toObject();
@@ -239,7 +257,7 @@ QString judgeState(const QJsonObject& state) {
             return form + QStringLiteral(" with a malformed focus");
         if (!w.value(QLatin1String("controls")).isObject())
             return form + QStringLiteral(" without controls");
-        if (n == 1)
+        if (name == windows::main)
             if (QString broken = judgeMainWindow(w.value(QLatin1String("controls")).toObject());
                 !broken.isEmpty())
                 return broken;
