@@ -6,7 +6,7 @@
 #include "projects/typednumbers.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace varnel::projects {
 
@@ -232,8 +232,7 @@ OpenedQuote quoteOf(const Value& document) {
 std::string megabytes(std::uintmax_t bytes) {
     const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", mb);
-    return text;
+    return std::string(text, std::to_chars(text, text + sizeof text, mb, std::chars_format::fixed, 1).ptr);
 }
 
 } // namespace

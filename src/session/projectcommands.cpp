@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
+#include <charconv>
 
 namespace varnel::session {
 
@@ -46,10 +46,12 @@ std::string floatText(double percent) {
     return engine::joinedText(percent);
 }
 
+// With "." as the decimal point whatever the locale, as every number Varnel writes.
 std::string signedPercent(double percent) {
     char text[64];
-    std::snprintf(text, sizeof text, "%+.2f%%", percent);
-    return text;
+    const auto written = std::to_chars(text, text + sizeof text, percent, std::chars_format::fixed, 2);
+    const std::string digits(text, written.ptr);
+    return (percent >= 0 && digits.front() != '-' ? "+" : "") + digits + "%";
 }
 
 forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f) {
