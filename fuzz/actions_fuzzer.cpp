@@ -5,6 +5,7 @@
 #include "forms/form.h"
 #include "session/projectbinding.h"
 #include "support/windowinvariants.h"
+#include "windows/windows.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,22 +14,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel;
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
     static const std::vector<std::string> controls = [] {
         std::vector<std::string> names;
-        for (const forms::ControlDef& c : forms::mainWindowDefinition().controls)
+        for (const forms::ControlDef& c : windows::mainWindowDefinition().controls)
             if (c.kind == forms::Kind::CheckBox || c.kind == forms::Kind::OptionButton ||
                 c.kind == forms::Kind::TextBox)
                 names.push_back(c.name);
         return names;
     }();
-    const auto& types = w.definition().at(forms::mainwindow::typeList).items;
+    const auto& types = w.definition().at(windows::mainwindow::typeList).items;
 
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t what = data[i], which = data[i + 1];
         if (what % 8 == 0) {
-            w.userChoose(forms::mainwindow::typeList, types[which % types.size()]);
+            w.userChoose(windows::mainwindow::typeList, types[which % types.size()]);
         } else {
             const std::string& control = controls[which % controls.size()];
             if (what % 8 == 1)

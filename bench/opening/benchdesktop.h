@@ -2,8 +2,9 @@
 
 #include "forms/desktop.h"
 #include "forms/form.h"
-#include "forms/projectwindow.h"
 #include "session/session.h"
+#include "windows/projectwindow.h"
+#include "windows/windows.h"
 
 #include <map>
 #include <memory>
@@ -24,7 +25,7 @@ class BenchDesktop : public forms::Desktop {
     forms::Form& showWindow(std::string_view form) override {
         auto& slot = m_windows[std::string(form)];
         if (!slot) {
-            slot = std::make_unique<forms::Form>(forms::windowDefinition(form));
+            slot = std::make_unique<forms::Form>(windows::definition(form));
             session.bind(*slot);
         }
         return *slot;
@@ -52,8 +53,8 @@ class BenchDesktop : public forms::Desktop {
 
     // The rows the project window's table shows, none while that window is closed.
     std::size_t projectRows() {
-        forms::Form* w = openWindow(forms::windows::project);
-        return w ? w->rows(forms::projectwindow::items).size() : 0;
+        forms::Form* w = openWindow(windows::project);
+        return w ? w->rows(windows::projectwindow::items).size() : 0;
     }
 
     std::map<std::string, std::string> files;

@@ -9,6 +9,7 @@
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
+#include "windows/windows.h"
 
 #include "opening/benchdesktop.h"
 #include "opening/projectfiles.h"
@@ -89,7 +90,7 @@ BENCHMARK(recalculatingAThousandItems)->Unit(benchmark::kMillisecond);
 // main window as a user would enter it, with the input rules running.
 void fillingAMainWindowWithEachOfAThousandItems(benchmark::State& state) {
     const projects::Quote quote = bench::repeatedSampleQuote(thousand);
-    forms::Form scratch(forms::mainWindowDefinition());
+    forms::Form scratch(windows::mainWindowDefinition());
     rules::installMainWindowRules(scratch);
     for (auto _ : state) {
         for (const projects::Item& item : quote.items) {

@@ -44,27 +44,4 @@ const ControlDef& FormDef::at(std::string_view control) const {
     throw std::out_of_range(name + " has no control " + std::string(control));
 }
 
-const std::vector<std::string>& windowNames() {
-    static const std::vector<std::string> names{
-        std::string(windows::main),   std::string(windows::report),   std::string(windows::help),
-        std::string(windows::author), std::string(windows::planning), std::string(windows::project)};
-    return names;
-}
-
-const FormDef& windowDefinition(std::string_view form) {
-    if (form == windows::main)
-        return mainWindowDefinition();
-    if (form == windows::report)
-        return reportWindowDefinition();
-    if (form == windows::help)
-        return helpWindowDefinition();
-    if (form == windows::author)
-        return authorWindowDefinition();
-    if (form == windows::planning)
-        return planningWindowDefinition();
-    if (form == windows::project)
-        return projectWindowDefinition();
-    throw std::out_of_range("no window " + std::string(form));
-}
-
 } // namespace varnel::forms

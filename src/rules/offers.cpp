@@ -1,11 +1,12 @@
 #include "rules/offers.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 namespace varnel::rules {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 void offerEntry(forms::Form& w, std::string_view entry, bool ticked, Withdrawal withdrawal) {
     const auto offer = [&](bool offered) {

@@ -4,14 +4,15 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <array>
 #include <string_view>
 
 namespace varnel::rules {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 namespace varnel::rules {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 namespace {
 

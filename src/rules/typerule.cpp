@@ -5,14 +5,15 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <initializer_list>
 #include <string_view>
 
 namespace varnel::rules {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 namespace {
 

@@ -3,15 +3,16 @@
 #include "engine/calculation.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
-#include "forms/mainwindow.h"
 #include "session/phaseline.h"
 #include "session/projectbinding.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <string>
 
 namespace varnel::session {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 using engine::CalculationRecord;
 using engine::Outcome;
@@ -22,7 +23,8 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     if (outcome.amountAccepted)
         w.setFocus(box::amount);
     if (const std::optional<engine::Stop>& stop = outcome.stop) {
-        desktop.showMessage({stop->message, std::string(forms::applicationTitle), forms::MessageIcon::None});
+        desktop.showMessage(
+            {stop->message, std::string(windows::applicationTitle), forms::MessageIcon::None});
         if (stop->wrongEntry) {
             if (const std::optional<std::string_view> box = entryBox(*stop->wrongEntry, project.type)) {
                 w.setText(*box, "");

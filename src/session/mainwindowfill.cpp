@@ -1,15 +1,15 @@
 #include "session/mainwindowfill.h"
 
-#include "forms/mainwindow.h"
 #include "projects/quote.h"
 #include "projects/typednumbers.h"
 #include "session/projectbinding.h"
+#include "windows/mainwindow.h"
 
 #include <array>
 
 namespace varnel::session {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 using engine::Condition;
 using engine::Project;

@@ -1,11 +1,12 @@
 #include "session/phaseline.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 namespace varnel::session {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 void showPhaseLine(forms::Form& w, std::string_view caption, const std::string& shareText) {
     w.setVisible(box::phaseLineShare, true);

@@ -1,13 +1,14 @@
 #include "session/projectbinding.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <array>
 
 namespace varnel::session {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 using engine::Condition;
 using engine::DesignPhase;

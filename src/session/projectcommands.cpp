@@ -3,12 +3,13 @@
 #include "engine/numbers.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
-#include "forms/mainwindow.h"
-#include "forms/projectwindow.h"
 #include "projects/projectfile.h"
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
+#include "windows/mainwindow.h"
+#include "windows/projectwindow.h"
+#include "windows/windows.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,10 +17,10 @@
 
 namespace varnel::session {
 
-namespace mainWindow = forms::mainwindow;
-namespace pw = forms::projectwindow;
-using forms::windows::main;
-using forms::windows::project;
+namespace mainWindow = windows::mainwindow;
+namespace pw = windows::projectwindow;
+using windows::main;
+using windows::project;
 
 namespace {
 
@@ -143,7 +144,8 @@ void ProjectCommands::bindProjectWindow(forms::Form& w) {
 }
 
 void ProjectCommands::tell(std::string text) {
-    m_desktop.showMessage({std::move(text), std::string(forms::applicationTitle), forms::MessageIcon::None});
+    m_desktop.showMessage(
+        {std::move(text), std::string(windows::applicationTitle), forms::MessageIcon::None});
 }
 
 // --- the file
@@ -152,7 +154,7 @@ bool ProjectCommands::confirmDiscard() {
     if (!m_document.modified)
         return true;
     const forms::Question question{{"项目“" + displayName(m_document) + "”已经修改，要保存吗？",
-                                    std::string(forms::applicationTitle), forms::MessageIcon::Question},
+                                    std::string(windows::applicationTitle), forms::MessageIcon::Question},
                                    {"保存", "不保存", "取消"},
                                    0,
                                    2};
@@ -338,7 +340,7 @@ void ProjectCommands::removeItem() {
     if (!index)
         return;
     const forms::Question question{{"从项目中删除单项“" + m_document.quote.items[*index].name + "”吗？",
-                                    std::string(forms::applicationTitle), forms::MessageIcon::Question},
+                                    std::string(windows::applicationTitle), forms::MessageIcon::Question},
                                    {"删除", "取消"},
                                    1,
                                    1};
@@ -450,8 +452,9 @@ void ProjectCommands::show() {
     const std::string mark = m_document.modified ? " *" : "";
     if (forms::Form* w = m_desktop.openWindow(main)) {
         const bool untitled = m_document.blank() && m_document.quote.items.empty();
-        w->setTitle(untitled ? std::string(forms::applicationTitle)
-                             : std::string(forms::applicationTitle) + " - " + displayName(m_document) + mark);
+        w->setTitle(untitled
+                        ? std::string(windows::applicationTitle)
+                        : std::string(windows::applicationTitle) + " - " + displayName(m_document) + mark);
     }
     forms::Form* w = m_desktop.openWindow(project);
     if (!w)

@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
+#include "windows/windows.h"
 
 namespace varnel::session {
 
@@ -15,7 +16,7 @@ openProjectContents(const forms::FileContents& contents) {
     std::variant<projects::OpenedQuote, projects::FileProblem> read =
         projects::readProjectFile(contents.bytes);
     if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
-        forms::Form scratch(forms::mainWindowDefinition());
+        forms::Form scratch(windows::mainWindowDefinition());
         rules::installMainWindowRules(scratch);
         for (std::size_t i = 0; i < opened->quote.items.size(); ++i)
             if (fillMainWindow(scratch, opened->quote.items[i].inputs))

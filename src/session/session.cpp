@@ -2,13 +2,14 @@
 
 #include "forms/desktop.h"
 #include "forms/form.h"
-#include "forms/mainwindow.h"
-#include "forms/secondarywindows.h"
 #include "planning/planning.h"
 #include "report/report.h"
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
+#include "windows/mainwindow.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
 #include <string>
 
@@ -16,28 +17,28 @@ namespace varnel::session {
 
 namespace {
 
-namespace mainWindow = forms::mainwindow;
-namespace planningBox = forms::planningwindow;
+namespace mainWindow = windows::mainwindow;
+namespace planningBox = windows::planningwindow;
 
 forms::Message planningMessage(const forms::Form& w) {
     return {planning::planningFeeMessage(w.text(planningBox::area), w.text(planningBox::unitPrice)),
-            std::string(forms::applicationTitle), forms::MessageIcon::None};
+            std::string(windows::applicationTitle), forms::MessageIcon::None};
 }
 
 } // namespace
 
 void Session::start(const std::optional<std::string>& projectFile) {
-    m_desktop.showWindow(forms::windows::main);
+    m_desktop.showWindow(windows::main);
     if (projectFile)
         m_project.open(*projectFile, false);
 }
 
 void Session::bind(forms::Form& window) {
-    if (window.name() == forms::windows::main)
+    if (window.name() == windows::main)
         bindMainWindow(window);
-    else if (window.name() == forms::windows::planning)
+    else if (window.name() == windows::planning)
         bindPlanningWindow(window);
-    else if (window.name() == forms::windows::project)
+    else if (window.name() == windows::project)
         m_project.bindProjectWindow(window);
 }
 
@@ -45,19 +46,19 @@ void Session::bindMainWindow(forms::Form& w) {
     rules::installMainWindowRules(w);
     w.onClick(mainWindow::calculate, [this, &w] { runCalculation(w, m_calculations, m_desktop); });
     w.onClick(mainWindow::showReport, [this] {
-        forms::Form& report = m_desktop.showWindow(forms::windows::report);
-        report.setText(forms::reportwindow::text, report::buildReport(m_calculations.record));
+        forms::Form& report = m_desktop.showWindow(windows::report);
+        report.setText(windows::reportwindow::text, report::buildReport(m_calculations.record));
     });
-    w.onClick(mainWindow::planningFee, [this] { m_desktop.showWindow(forms::windows::planning); });
+    w.onClick(mainWindow::planningFee, [this] { m_desktop.showWindow(windows::planning); });
     w.onClick(mainWindow::exit, [this] {
         if (mayEnd())
             m_desktop.endProgram();
     });
-    w.onClick(mainWindow::help, [this] { m_desktop.showWindow(forms::windows::help); });
+    w.onClick(mainWindow::help, [this] { m_desktop.showWindow(windows::help); });
     w.onClick(mainWindow::aboutProgram, [this] { m_desktop.showMessage(aboutNote()); });
     w.onClick(mainWindow::aboutAuthor, [this] {
         m_desktop.showMessage(authorNote());
-        m_desktop.showWindow(forms::windows::author);
+        m_desktop.showWindow(windows::author);
     });
     m_project.bindMainWindow(w);
 }

@@ -3,6 +3,7 @@
 #include "ui/centring.h"
 #include "ui/projectwindowcommands.h"
 #include "ui/reportcommands.h"
+#include "windows/windows.h"
 
 #include <QApplication>
 #include <QDate>
@@ -71,7 +72,7 @@ FormWindow* Program::window(const std::string& form) const {
 }
 
 FormWindow* Program::open(const std::string& form) {
-    auto* w = new FormWindow(forms::windowDefinition(form));
+    auto* w = new FormWindow(windows::definition(form));
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowIcon(QApplication::windowIcon());
     m_windows[form] = w;
@@ -79,9 +80,9 @@ FormWindow* Program::open(const std::string& form) {
     // Closing the last window ends the program: an unsaved project is asked about first.
     w->setCloseGuard([this, form] { return !isLastWindow(form) || m_session.mayEnd(); });
     m_session.bind(w->model());
-    if (form == forms::windows::report)
+    if (form == windows::report)
         new ReportCommands(*w, *this); // owned by the window
-    if (form == forms::windows::project)
+    if (form == windows::project)
         new ProjectWindowCommands(*w, *this); // owned by the window
     if (w->model().definition().placement == forms::Placement::Centred)
         centreOnScreen(*w);

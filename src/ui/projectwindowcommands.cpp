@@ -1,12 +1,12 @@
 #include "ui/projectwindowcommands.h"
 
-#include "forms/formdef.h"
-#include "forms/projectwindow.h"
 #include "projects/workbook.h"
 #include "ui/formwindow.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
 #include "ui/reportpages.h"
+#include "windows/projectwindow.h"
+#include "windows/windows.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -17,7 +17,7 @@
 
 namespace varnel::ui {
 
-namespace pw = forms::projectwindow;
+namespace pw = windows::projectwindow;
 
 namespace {
 
@@ -57,7 +57,7 @@ QString ProjectWindowCommands::suggestedPath(const QString& suffix, const QStrin
 
 void ProjectWindowCommands::tell(const QString& text) {
     m_program.showMessage(
-        {text.toStdString(), std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+        {text.toStdString(), std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
 }
 
 void ProjectWindowCommands::print() {

@@ -1,8 +1,9 @@
 #include "ui/reportcommands.h"
 
-#include "forms/secondarywindows.h"
 #include "ui/formwindow.h"
 #include "ui/reportpages.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
 #include <QAction>
 #include <QDir>
@@ -74,7 +75,7 @@ ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
     connect(m_save, &QAction::triggered, this, [this] { save(); });
 
     if (auto* text =
-            qobject_cast<QPlainTextEdit*>(m_window.control(std::string(forms::reportwindow::text)))) {
+            qobject_cast<QPlainTextEdit*>(m_window.control(std::string(windows::reportwindow::text)))) {
         text->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(text, &QWidget::customContextMenuRequested, this, [this, text](const QPoint& at) {
             QMenu* menu = text->createStandardContextMenu(at);
@@ -88,11 +89,11 @@ ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
 }
 
 std::string ReportCommands::report() const {
-    return m_window.model().text(std::string(forms::reportwindow::text));
+    return m_window.model().text(std::string(windows::reportwindow::text));
 }
 
 QFont ReportCommands::reportFont() const {
-    const QWidget* text = m_window.control(std::string(forms::reportwindow::text));
+    const QWidget* text = m_window.control(std::string(windows::reportwindow::text));
     return text ? text->font() : m_window.font();
 }
 
@@ -107,7 +108,7 @@ void ReportCommands::print() {
     if (paintReport(printer, QString::fromStdString(report()), reportFont()) == 0)
         m_desktop.showMessage({"计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状"
                                "态，然后再打印一次。",
-                               std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+                               std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
 }
 
 void ReportCommands::save() {
@@ -126,7 +127,7 @@ void ReportCommands::save() {
         QStringLiteral("计算书未能保存为“%1”：%2。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。")
             .arg(QFileInfo(path).fileName(), saved.error);
     m_desktop.showMessage(
-        {text.toStdString(), std::string(forms::applicationTitle), forms::MessageIcon::Exclamation});
+        {text.toStdString(), std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
 }
 
 } // namespace varnel::ui

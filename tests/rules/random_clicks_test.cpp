@@ -2,8 +2,9 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
 #include "support/windowinvariants.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,12 @@ using namespace varnel;
 
 namespace {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 TEST(RandomClicks, InvariantsHoldAfterEveryUserAction) {
     const unsigned seed = testing::UnitTest::GetInstance()->random_seed() + 20261209u;
     std::mt19937 random(seed);
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
 
     std::vector<std::string> clickable, typable;

@@ -2,7 +2,8 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ using namespace varnel;
 
 namespace {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 constexpr std::string_view road = "公路和城市道路工程";
 constexpr std::string_view bridge = "公路和城市桥梁、隧道工程";
@@ -34,7 +35,7 @@ std::string optionsOf(const forms::Form& w) {
 
 class Rules : public testing::Test {
   protected:
-    Rules() : w(forms::mainWindowDefinition()) { rules::installMainWindowRules(w); }
+    Rules() : w(windows::mainWindowDefinition()) { rules::installMainWindowRules(w); }
 
     void choose(std::string_view type) { ASSERT_FALSE(w.userChoose(box::typeList, type)) << type; }
     void click(std::string_view control) {
@@ -77,7 +78,7 @@ class TypeViews : public testing::TestWithParam<TypeView> {};
 
 TEST_P(TypeViews, ShowTheTypesGroupDescriptionsAndPhases) {
     const TypeView& t = GetParam();
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
     ASSERT_FALSE(w.userChoose(box::typeList, t.type));
     for (std::string_view group :
@@ -139,7 +140,7 @@ TEST_P(TypeChoice, UnticksExactlyTheOtherGroupsBoxes) {
         return std::find(list.begin(), list.end(), control) != list.end();
     };
     for (std::string_view control : groupBoxes) {
-        forms::Form w(forms::mainWindowDefinition());
+        forms::Form w(windows::mainWindowDefinition());
         rules::installMainWindowRules(w);
         w.tickAndClick(control);
         ASSERT_FALSE(w.userChoose(box::typeList, GetParam().type));
@@ -217,7 +218,7 @@ void PrintTo(const Reoffer& r, std::ostream* out) {
 class SchemeReoffered : public testing::TestWithParam<Reoffer> {};
 
 TEST_P(SchemeReoffered, AfterATypeWithoutIt) {
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
     ASSERT_FALSE(w.userClick(GetParam().grade));
     ASSERT_FALSE(w.userChoose(box::typeList, road));
@@ -461,7 +462,7 @@ class Commission : public testing::TestWithParam<CommissionCase> {};
 
 TEST_P(Commission, TickingOffersThePhasesOfTheProject) {
     const CommissionCase& c = GetParam();
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
     ASSERT_FALSE(w.userChoose(box::typeList, c.type));
     if (c.grade) {

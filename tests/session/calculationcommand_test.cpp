@@ -1,8 +1,9 @@
 // The 计算 command on the main window's model, with the input rules and the command bound by the session.
 #include "session/calculationcommand.h"
 
-#include "forms/mainwindow.h"
 #include "support/modeldesktop.h"
+#include "windows/mainwindow.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,14 @@ using namespace varnel;
 
 namespace {
 
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 
 class CalculateCommand : public ::testing::Test {
   protected:
     // Starts the program and returns its main window.
     static forms::Form& started(test::ModelDesktop& d) {
         d.session.start();
-        return d.window(forms::windows::main);
+        return d.window(windows::main);
     }
 
     void choose(std::string_view type) { ASSERT_FALSE(w.userChoose(box::typeList, type)) << type; }

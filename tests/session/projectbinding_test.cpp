@@ -2,7 +2,7 @@
 // the name a screen reader announces, inside the group of the project's type.
 #include "session/projectbinding.h"
 
-#include "forms/formdef.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ using engine::Service;
 namespace {
 
 const forms::ControlDef& controlOf(std::string_view name) {
-    const forms::ControlDef* c = forms::mainWindowDefinition().find(name);
+    const forms::ControlDef* c = windows::mainWindowDefinition().find(name);
     EXPECT_NE(c, nullptr) << name;
     static const forms::ControlDef none;
     return c ? *c : none;

@@ -5,23 +5,23 @@
 
 #include "engine/numbers.h"
 #include "forms/form.h"
-#include "forms/mainwindow.h"
-#include "forms/projectwindow.h"
 #include "projects/projectfile.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
 #include "session/projectbinding.h"
 #include "support/modeldesktop.h"
 #include "support/samplequote.h"
+#include "windows/mainwindow.h"
+#include "windows/projectwindow.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 using namespace varnel;
-namespace box = forms::mainwindow;
-namespace pw = forms::projectwindow;
-namespace windows = forms::windows;
+namespace box = windows::mainwindow;
+namespace pw = windows::projectwindow;
 
 namespace {
 
@@ -156,12 +156,12 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
         ASSERT_FALSE(projectWindow().userActivateRow(pw::items, static_cast<int>(i)));
         const projects::Item& item = document().quote.items[i];
         EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), item.inputs) << item.name;
-        EXPECT_EQ(main().text(forms::mainwindow::benchmarkFee),
+        EXPECT_EQ(main().text(windows::mainwindow::benchmarkFee),
                   engine::resultBoxText(document().figures[i].benchmarkFee()));
-        EXPECT_EQ(main().focus(), forms::mainwindow::amount);
+        EXPECT_EQ(main().focus(), windows::mainwindow::amount);
     }
     // The landscape is open: change its amount, calculate and update it.
-    type(forms::mainwindow::amount, "400");
+    type(windows::mainwindow::amount, "400");
     click(box::calculate);
     click(box::updateItem);
     EXPECT_EQ(document().quote.items[2].inputs.amount, "400");
@@ -191,7 +191,7 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     EXPECT_EQ(desktop.questions.back().message.text, "从项目中删除单项“主线道路（一标段）”吗？");
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
 
-    type(forms::mainwindow::amount, "3000");
+    type(windows::mainwindow::amount, "3000");
     click(box::calculate);
     click(box::updateItem);
     EXPECT_EQ(document().quote.items[0].inputs.amount, "3000"); // still 地下人防
@@ -369,9 +369,9 @@ TEST_F(Project, TheProjectWindowOpensFromTheMenuAndKeepsTheFieldsTyped) {
 TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
     const unsigned seed = testing::UnitTest::GetInstance()->random_seed() + 19u;
     std::mt19937 random(seed);
-    forms::Form w(forms::mainWindowDefinition());
+    forms::Form w(windows::mainWindowDefinition());
     rules::installMainWindowRules(w);
-    forms::Form fresh(forms::mainWindowDefinition());
+    forms::Form fresh(windows::mainWindowDefinition());
     rules::installMainWindowRules(fresh);
 
     std::vector<std::string> clickable, typable;

@@ -3,16 +3,16 @@
 #include "session/session.h"
 
 #include "forms/form.h"
-#include "forms/mainwindow.h"
-#include "forms/secondarywindows.h"
 #include "support/modeldesktop.h"
+#include "windows/mainwindow.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
 using namespace varnel;
-namespace windows = forms::windows;
-namespace box = forms::mainwindow;
-namespace planning = forms::planningwindow;
+namespace box = windows::mainwindow;
+namespace planning = windows::planningwindow;
 
 namespace {
 
@@ -51,18 +51,18 @@ TEST_F(WholeProgram, CalculatesAndWritesTheReportOfThatCalculation) {
     ASSERT_TRUE(desktop.session.calculations().record);
 
     click(box::showReport);
-    const std::string& report = desktop.window(windows::report).text(forms::reportwindow::text);
+    const std::string& report = desktop.window(windows::report).text(windows::reportwindow::text);
     EXPECT_TRUE(report.starts_with("欢迎使用本程序，下面是您的计算过程：\r\n")) << report;
     EXPECT_NE(report.find("=55.05万元+2.7525万元=57.8025万元"), std::string::npos) << report;
 }
 
 TEST_F(WholeProgram, TheOpenReportIsRewrittenEachTimeItIsAskedFor) {
     click(box::showReport);
-    const std::string before = desktop.window(windows::report).text(forms::reportwindow::text);
+    const std::string before = desktop.window(windows::report).text(windows::reportwindow::text);
     calculateATypicalProject();
-    EXPECT_EQ(desktop.window(windows::report).text(forms::reportwindow::text), before); // not by 计算 alone
+    EXPECT_EQ(desktop.window(windows::report).text(windows::reportwindow::text), before); // not by 计算 alone
     click(box::showReport);
-    EXPECT_NE(desktop.window(windows::report).text(forms::reportwindow::text), before);
+    EXPECT_NE(desktop.window(windows::report).text(windows::reportwindow::text), before);
     EXPECT_EQ(desktop.opened.size(), 2u); // the same report window
 }
 

@@ -4,10 +4,10 @@
 #include "support/windowinvariants.h"
 
 #include "engine/otherfees.h"
-#include "forms/formdef.h"
-#include "forms/mainwindow.h"
-#include "forms/secondarywindows.h"
 #include "session/projectbinding.h"
+#include "windows/mainwindow.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,9 +17,9 @@ namespace sessions {
 
 namespace {
 
-namespace box = varnel::forms::mainwindow;
-namespace windows = varnel::forms::windows;
-namespace planning = varnel::forms::planningwindow;
+namespace box = varnel::windows::mainwindow;
+namespace windows = varnel::windows;
+namespace planning = varnel::windows::planningwindow;
 
 const QStringList types{QStringLiteral("公路和城市道路工程"), QStringLiteral("公路和城市桥梁、隧道工程"),
                         QStringLiteral("建筑、人防工程"), QStringLiteral("园林绿化工程"),
@@ -55,7 +55,7 @@ struct Box {
 std::vector<Box> reachableBoxes() {
     using namespace varnel::engine;
     using namespace varnel::session;
-    std::vector<Box> reachable{{varnel::forms::mainwindow::amount, EngineeringType::Building, {}}};
+    std::vector<Box> reachable{{varnel::windows::mainwindow::amount, EngineeringType::Building, {}}};
     for (EngineeringType type : engineeringTypes)
         reachable.push_back({*entryBox(Entry::RenovationCoefficient, type),
                              type,
@@ -143,7 +143,7 @@ QByteArray randomSession(std::mt19937& random, int actions) {
     clicks << inWindow(windows::planning, planning::calculate);
     // Every check box of the main window, and every box the calculation and the planning window read.
     QStringList checks;
-    for (const varnel::forms::ControlDef& c : varnel::forms::mainWindowDefinition().controls)
+    for (const varnel::forms::ControlDef& c : varnel::windows::mainWindowDefinition().controls)
         if (c.kind == varnel::forms::Kind::CheckBox)
             checks << QString::fromStdString(c.name);
     QStringList texts;

@@ -3,6 +3,7 @@
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "session/session.h"
+#include "windows/windows.h"
 
 #include <deque>
 #include <map>
@@ -44,7 +45,7 @@ class ModelDesktop : public forms::Desktop {
     forms::Form& showWindow(std::string_view form) override {
         auto& slot = windows[std::string(form)];
         if (!slot) {
-            slot = std::make_unique<forms::Form>(forms::windowDefinition(form));
+            slot = std::make_unique<forms::Form>(windows::definition(form));
             opened.emplace_back(form);
             session.bind(*slot);
         }

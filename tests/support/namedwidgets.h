@@ -2,6 +2,7 @@
 
 #include "ui/formwindow.h"
 #include "ui/program.h"
+#include "windows/windows.h"
 
 #include <QAction>
 #include <QString>
@@ -13,7 +14,7 @@
 namespace varnel::test {
 
 // The program's windows, their widgets and menu items, found by the names the window headers give them
-// (forms::windows, forms::mainwindow, …). Each widget's object name is its control's name.
+// (windows::main, windows::mainwindow, …). Each widget's object name is its control's name.
 
 inline QString qstring(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/mainwindow.h"
 #include "session/projectbinding.h"
+#include "windows/mainwindow.h"
 
 #include <algorithm>
 #include <array>
@@ -25,7 +25,7 @@ namespace varnel::test {
 // model itself, or the widgets' state as a script printed it. Returns what is broken, or an empty string.
 template <typename Window>
 std::string brokenInvariant(const Window& w) {
-    namespace box = forms::mainwindow;
+    namespace box = windows::mainwindow;
     constexpr std::array<std::string_view, 8> buildingKinds{
         box::intelligentBuilding, box::interiorDecoration,  box::historicBuilding, box::acousticDecoration,
         box::civilDefence,        box::buildingWithOutdoor, box::housing,          box::housingCluster};

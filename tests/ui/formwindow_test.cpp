@@ -1,10 +1,10 @@
 // The widgets built from the window definitions, and how they follow the control model.
-#include "forms/mainwindow.h"
 #include "support/namedwidgets.h"
 #include "ui/captionedframe.h"
 #include "ui/formwindow.h"
 #include "ui/modelwidgets.h"
 #include "ui/program.h"
+#include "windows/mainwindow.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 #include <QTest>
 
 using namespace varnel;
-namespace box = forms::mainwindow;
+namespace box = windows::mainwindow;
 using test::widgetOf;
 
 class FormWindowTest : public QObject {
@@ -31,7 +31,7 @@ class FormWindowTest : public QObject {
     void initTestCase() { ui::setUpApplication(); }
 
     void aClickOnACheckBoxGoesThroughTheModel() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int clicks = 0;
@@ -59,7 +59,7 @@ class FormWindowTest : public QObject {
     }
 
     void aModelThatRefusesLeavesTheWidgetAlone() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // Option buttons start disabled: a click changes neither the model nor the widget.
@@ -78,7 +78,7 @@ class FormWindowTest : public QObject {
     // A screen reader hears the phases as option buttons, sees which is chosen, and can choose one;
     // a disabled one cannot be chosen that way either.
     void optionButtonsAreRadioButtonsToAScreenReader() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QAccessibleInterface* first =
@@ -108,7 +108,7 @@ class FormWindowTest : public QObject {
     }
 
     void undoTakesBackTheLatestEditEvenWhenTheHistoryIsTrimmed() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* amount = widgetOf<QLineEdit>(w, box::amount);
@@ -141,7 +141,7 @@ class FormWindowTest : public QObject {
     }
 
     void typingAndChoosingBecomeModelOperations() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* amount = widgetOf<QLineEdit>(w, box::amount);
@@ -164,13 +164,13 @@ class FormWindowTest : public QObject {
 
     void everyControlIsLaidOutAsDefined_data() {
         QTest::addColumn<QString>("form");
-        for (const std::string& name : forms::windowNames())
+        for (const std::string& name : windows::names())
             QTest::newRow(name.c_str()) << QString::fromStdString(name);
     }
 
     void everyControlIsLaidOutAsDefined() {
         QFETCH(QString, form);
-        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        ui::FormWindow w(windows::definition(form.toStdString()));
         const forms::FormDef& def = w.model().definition();
         QCOMPARE(w.clientArea()->size(), QSize(def.clientWidth / 15, def.clientHeight / 15));
         for (const forms::ControlDef& c : def.controls) {
@@ -214,7 +214,7 @@ class FormWindowTest : public QObject {
     }
 
     void theTabOrderFollowsTheTabNumbers() {
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         std::vector<const forms::ControlDef*> focusable;
         for (const forms::ControlDef& c : w.model().definition().controls)
             if (forms::takesFocus(c.kind))
@@ -239,7 +239,7 @@ class FormWindowTest : public QObject {
 
     void everyCaptionFitsItsControl() {
         QFETCH(QString, form);
-        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        ui::FormWindow w(windows::definition(form.toStdString()));
         for (const forms::ControlDef& c : w.model().definition().controls) {
             QWidget* widget = w.control(c.name);
             if (!widget || !forms::showsCaption(c.kind) || c.caption.empty())
@@ -280,7 +280,7 @@ class FormWindowTest : public QObject {
 
     void noControlMeetsItsFramesTopLine() {
         QFETCH(QString, form);
-        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        ui::FormWindow w(windows::definition(form.toStdString()));
         for (const forms::ControlDef& c : w.model().definition().controls) {
             auto* frame = dynamic_cast<ui::CaptionedFrame*>(w.control(c.container));
             if (!frame || !w.control(c.name))
@@ -298,7 +298,7 @@ class FormWindowTest : public QObject {
 
     void everyFocusableControlHasAnAccessibleName() {
         QFETCH(QString, form);
-        ui::FormWindow w(forms::windowDefinition(form.toStdString()));
+        ui::FormWindow w(windows::definition(form.toStdString()));
         w.show();
         for (const forms::ControlDef& c : w.model().definition().controls) {
             if (!forms::takesFocus(c.kind))
@@ -307,7 +307,7 @@ class FormWindowTest : public QObject {
             QVERIFY2(a, c.name.c_str());
             QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), c.name.c_str());
         }
-        if (form == test::qstring(forms::windows::main)) {
+        if (form == test::qstring(windows::main)) {
             QCOMPARE(QAccessible::queryAccessibleInterface(widgetOf(w, box::amount))->text(QAccessible::Name),
                      QStringLiteral("工程设计收费计费额（万元）"));
             QCOMPARE(QAccessible::queryAccessibleInterface(widgetOf(w, box::overallDesign))
@@ -320,7 +320,7 @@ class FormWindowTest : public QObject {
     void theLayoutScalesWithTheScreen() {
         const double scale =
             qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
-        ui::FormWindow w(forms::mainWindowDefinition());
+        ui::FormWindow w(windows::mainWindowDefinition());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatio(), scale);
@@ -334,3 +334,4 @@ class FormWindowTest : public QObject {
 
 QTEST_MAIN(FormWindowTest)
 #include "formwindow_test.moc"
+#include "windows/windows.h"

@@ -1,9 +1,9 @@
 // The program's windows as a user meets them: single instances, closing, reopening and the end.
 #include "ui/program.h"
 
-#include "forms/mainwindow.h"
-#include "forms/secondarywindows.h"
 #include "support/namedwidgets.h"
+#include "windows/mainwindow.h"
+#include "windows/secondarywindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +17,7 @@
 #include <QTest>
 
 using namespace varnel;
-namespace box = forms::mainwindow;
-namespace windows = forms::windows;
+namespace box = windows::mainwindow;
 using test::widgetOf;
 using test::windowOf;
 
@@ -93,7 +92,7 @@ class ProgramTest : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets())
             helpWindows += w->objectName() == test::qstring(windows::help) && w->isVisible();
         QCOMPARE(helpWindows, 1);
-        auto* text = widgetOf<QPlainTextEdit>(*first, forms::helpwindow::text);
+        auto* text = widgetOf<QPlainTextEdit>(*first, windows::helpwindow::text);
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->document()->blockCount(), 64); // 63 lines, each ended by a line break
     }
@@ -104,7 +103,7 @@ class ProgramTest : public QObject {
         clickButton(windowOf(program, windows::main), box::showReport);
         ui::FormWindow* report = windowOf(program, windows::report);
         QVERIFY(report);
-        auto* text = widgetOf<QPlainTextEdit>(*report, forms::reportwindow::text);
+        auto* text = widgetOf<QPlainTextEdit>(*report, windows::reportwindow::text);
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("欢迎使用本程序，下面是您的计算过程：\n")));
         QVERIFY(text->font().families().contains(QStringLiteral("Noto Serif CJK SC")));
 
@@ -115,15 +114,15 @@ class ProgramTest : public QObject {
         clickButton(windowOf(program, windows::main), box::planningFee);
         ui::FormWindow* planning = windowOf(program, windows::planning);
         QVERIFY(planning);
-        QCOMPARE(planning->focusWidget()->objectName(), test::qstring(forms::planningwindow::area));
-        QTest::keyClicks(widgetOf(*planning, forms::planningwindow::area), QStringLiteral("2"));
-        QCOMPARE(planning->model().text(forms::planningwindow::area), std::string("2"));
+        QCOMPARE(planning->focusWidget()->objectName(), test::qstring(windows::planningwindow::area));
+        QTest::keyClicks(widgetOf(*planning, windows::planningwindow::area), QStringLiteral("2"));
+        QCOMPARE(planning->model().text(windows::planningwindow::area), std::string("2"));
         planning->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!windowOf(program, windows::planning));
         clickButton(windowOf(program, windows::main), box::planningFee);
         QCOMPARE(
-            widgetOf<QLineEdit>(*windowOf(program, windows::planning), forms::planningwindow::area)->text(),
+            widgetOf<QLineEdit>(*windowOf(program, windows::planning), windows::planningwindow::area)->text(),
             QString());
     }
 
@@ -160,3 +159,4 @@ class ProgramTest : public QObject {
 
 QTEST_MAIN(ProgramTest)
 #include "program_test.moc"
+#include "windows/windows.h"

@@ -3,11 +3,11 @@
 // unsaved project is lost, and project files are read and written whole.
 #include "ui/program.h"
 
-#include "forms/mainwindow.h"
-#include "forms/projectwindow.h"
 #include "projects/projectfile.h"
 #include "support/namedwidgets.h"
 #include "support/samplequote.h"
+#include "windows/mainwindow.h"
+#include "windows/projectwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,9 +22,8 @@
 #include <QTimer>
 
 using namespace varnel;
-namespace box = forms::mainwindow;
-namespace pw = forms::projectwindow;
-namespace windows = forms::windows;
+namespace box = windows::mainwindow;
+namespace pw = windows::projectwindow;
 using test::widgetOf;
 using test::windowOf;
 
@@ -153,7 +152,7 @@ class ProjectWindowTest : public QObject {
         QTemporaryDir folder;
         ui::Program program(pathOf(folder, "settings.ini"));
         program.start();
-        program.showWindow(forms::windows::project);
+        program.showWindow(windows::project);
         ui::FormWindow* w = windowOf(program, windows::project);
         QVERIFY(QTest::qWaitForWindowActive(w));
         widgetOf(*w, pw::name)->setFocus();
@@ -265,3 +264,4 @@ class ProjectWindowTest : public QObject {
 
 QTEST_MAIN(ProjectWindowTest)
 #include "projectwindow_test.moc"
+#include "windows/windows.h"

@@ -4,6 +4,7 @@
 #include "snapshot.h"
 
 #include "ui/program.h"
+#include "windows/windows.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -59,7 +60,7 @@ QPoint indicatorCentre(QAbstractButton* button) {
 
 // The main window's menu entries, from its definition (文件 and its items, 项目, 帮助, 关于, …).
 bool isMenuItem(const std::string& name) {
-    const forms::ControlDef* c = forms::mainWindowDefinition().find(name);
+    const forms::ControlDef* c = windows::mainWindowDefinition().find(name);
     return c && c->kind == forms::Kind::MenuItem;
 }
 
@@ -230,7 +231,7 @@ ScriptRunner::Target ScriptRunner::resolve(const std::string& reference, bool fo
     }
     t.control = control;
     bool known = false;
-    for (const std::string& name : forms::windowNames())
+    for (const std::string& name : windows::names())
         known = known || name == form;
     if (!known) {
         t.refusal = "no window " + form;
@@ -349,7 +350,7 @@ void ScriptRunner::click(const Target& t, int line) {
 }
 
 void ScriptRunner::clickMenuItem(const std::string& name, int line) {
-    ui::FormWindow* main = m_program.window(std::string(forms::windows::main));
+    ui::FormWindow* main = m_program.window(std::string(windows::main));
     if (!main) {
         refuse(line, "Form1 is not open");
         return;

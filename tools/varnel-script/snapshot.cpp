@@ -4,6 +4,7 @@
 
 #include "engine/numbers.h"
 #include "ui/program.h"
+#include "windows/windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,7 +103,7 @@ std::string windowJson(const ui::FormWindow* window) {
 
 std::string windowsJson(const ui::Program& program) {
     JsonObject o;
-    for (const std::string& name : forms::windowNames())
+    for (const std::string& name : windows::names())
         o.raw(name, windowJson(program.window(name)));
     return o.str();
 }

@@ -5,7 +5,7 @@
 // The report, help, author and planning-fee windows, their controls named by what each holds. Only their
 // definitions (secondarywindowdefs.cpp) and this list use the windows' own names, which varnel-script's
 // scenarios use too.
-namespace varnel::forms {
+namespace varnel::windows {
 
 // 计算书 (Form2).
 namespace reportwindow {
@@ -29,4 +29,4 @@ inline constexpr std::string_view unitPrice = "Text2"; // 单价, 元/公顷
 inline constexpr std::string_view calculate = "Command1";
 } // namespace planningwindow
 
-} // namespace varnel::forms
+} // namespace varnel::windows

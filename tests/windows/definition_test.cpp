@@ -1,8 +1,9 @@
 // The window definitions hold together: names, containers, tab numbers, starting states.
 #include "forms/form.h"
-#include "forms/helptext.h"
-#include "forms/mainwindow.h"
-#include "forms/secondarywindows.h"
+#include "windows/helptext.h"
+#include "windows/mainwindow.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,15 @@
 #include <vector>
 
 using namespace varnel::forms;
-namespace box = varnel::forms::mainwindow;
+using namespace varnel::windows;
+namespace box = varnel::windows::mainwindow;
 
 namespace {
 
 class EveryWindow : public testing::TestWithParam<std::string> {};
 
 TEST_P(EveryWindow, NamesAreUniqueAndContainersComeFirst) {
-    const FormDef& def = windowDefinition(GetParam());
+    const FormDef& def = definition(GetParam());
     std::set<std::string> seen;
     std::set<int> tabs;
     for (const ControlDef& c : def.controls) {
@@ -35,7 +37,7 @@ TEST_P(EveryWindow, NamesAreUniqueAndContainersComeFirst) {
 }
 
 TEST_P(EveryWindow, ControlsLieInsideTheirContainer) {
-    const FormDef& def = windowDefinition(GetParam());
+    const FormDef& def = definition(GetParam());
     for (const ControlDef& c : def.controls) {
         if (c.kind == Kind::MenuItem || c.kind == Kind::Image)
             continue;
@@ -46,11 +48,11 @@ TEST_P(EveryWindow, ControlsLieInsideTheirContainer) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(windowNames()));
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(names()));
 
 // The windows show every multi-line box as text to read; none is typed into.
 TEST_P(EveryWindow, MultiLineBoxesAreReadOnly) {
-    for (const ControlDef& c : windowDefinition(GetParam()).controls) {
+    for (const ControlDef& c : definition(GetParam()).controls) {
         if (c.multiLine) {
             EXPECT_TRUE(c.readOnly) << c.name;
         }

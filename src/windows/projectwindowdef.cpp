@@ -1,10 +1,19 @@
 // The project window: the project's fields above, its items in a table, what can be done to an item, the
 // float and the contract amount, and the project's 计算书 and workbook below.
-#include "forms/definitionbuilder.h"
-#include "forms/formdef.h"
-#include "forms/projectwindow.h"
+#include "windows/definitionbuilder.h"
+#include "windows/projectwindow.h"
+#include "windows/windows.h"
 
-namespace varnel::forms {
+namespace varnel::windows {
+
+using forms::ControlDef;
+using forms::FontDef;
+using forms::FormDef;
+using forms::Kind;
+using forms::Placement;
+using forms::Rect;
+using forms::Rgb;
+using forms::ScrollBars;
 
 using detail::control;
 namespace p = projectwindow;
@@ -28,7 +37,7 @@ ControlDef button(std::string_view name, std::string caption, Rect geometry) {
 }
 
 FormDef makeProjectWindow() {
-    FormDef def{std::string(windows::project), "项目", 13320, 7500, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(project), "项目", 13320, 7500, Placement::SystemDefault, false, {}};
     ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 13080, 3600}, 0);
     items.items = {"名称",         "工程类型",     "复杂程度",       "计费额",
                    "基本设计收费", "其他设计收费", "设计收费基准价", "计入合计的收费"};
@@ -84,4 +93,4 @@ const FormDef& projectWindowDefinition() {
     return def;
 }
 
-} // namespace varnel::forms
+} // namespace varnel::windows

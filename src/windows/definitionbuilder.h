@@ -4,7 +4,11 @@
 
 #include <string>
 
-namespace varnel::forms::detail {
+namespace varnel::windows::detail {
+
+using forms::ControlDef;
+using forms::Kind;
+using forms::Rect;
 
 // Shorthand for the rows of the window tables.
 inline ControlDef control(Kind kind, std::string name, std::string container, std::string caption,
@@ -23,4 +27,4 @@ inline ControlDef menuItem(std::string name, std::string parent, std::string cap
     return control(Kind::MenuItem, std::move(name), std::move(parent), std::move(caption), {}, 0);
 }
 
-} // namespace varnel::forms::detail
+} // namespace varnel::windows::detail

@@ -7,7 +7,7 @@
 // The main window (Form1), its controls named by what each holds or offers. Every part of the program
 // names them from here; only the window's definition (mainwindowdef.cpp) and this list use the window's
 // own names (Text1, Check28, …), which varnel-script's scenarios use too.
-namespace varnel::forms::mainwindow {
+namespace varnel::windows::mainwindow {
 
 // The project.
 // 工程设计收费计费额, in 万元
@@ -139,4 +139,4 @@ inline constexpr std::string_view help = "help";                   // 帮助
 inline constexpr std::string_view aboutProgram = "soft";           // 关于 → 本软件
 inline constexpr std::string_view aboutAuthor = "writer";          // 关于 → 作者
 
-} // namespace varnel::forms::mainwindow
+} // namespace varnel::windows::mainwindow

@@ -1,10 +1,10 @@
 // The published wording of the three documents the help window shows, one paragraph a line.
-#include "forms/helptext.h"
+#include "windows/helptext.h"
 
 #include <array>
 #include <string_view>
 
-namespace varnel::forms {
+namespace varnel::windows {
 
 namespace {
 
@@ -177,4 +177,4 @@ const std::string& helpText() {
     return text;
 }
 
-} // namespace varnel::forms
+} // namespace varnel::windows

@@ -1,12 +1,21 @@
 // The main window, Form1: every control with its caption, place in twips, tab number and initial state.
-#include "forms/definitionbuilder.h"
+#include "windows/definitionbuilder.h"
 
 #include "engine/project.h"
-#include "forms/formdef.h"
+#include "windows/windows.h"
 
 #include <utility>
 
-namespace varnel::forms {
+namespace varnel::windows {
+
+using forms::ControlDef;
+using forms::FontDef;
+using forms::FormDef;
+using forms::Kind;
+using forms::Placement;
+using forms::Rect;
+using forms::Rgb;
+using forms::ScrollBars;
 
 using detail::control;
 using detail::menuItem;
@@ -239,7 +248,7 @@ void assignByName(std::vector<ControlDef>& controls, const std::pair<const char*
 
 FormDef makeMainWindow() {
     FormDef def;
-    def.name = windows::main;
+    def.name = main;
     def.caption = "Varnel";
     def.clientWidth = 7725;
     def.clientHeight = 8580;
@@ -266,4 +275,4 @@ const FormDef& mainWindowDefinition() {
     return def;
 }
 
-} // namespace varnel::forms
+} // namespace varnel::windows

@@ -1,10 +1,19 @@
 // The report, help, author and planning-fee windows (Form2 to Form5).
-#include "forms/definitionbuilder.h"
-#include "forms/formdef.h"
-#include "forms/helptext.h"
-#include "forms/secondarywindows.h"
+#include "windows/definitionbuilder.h"
+#include "windows/helptext.h"
+#include "windows/secondarywindows.h"
+#include "windows/windows.h"
 
-namespace varnel::forms {
+namespace varnel::windows {
+
+using forms::ControlDef;
+using forms::FontDef;
+using forms::FormDef;
+using forms::Kind;
+using forms::Placement;
+using forms::Rect;
+using forms::Rgb;
+using forms::ScrollBars;
 
 using detail::control;
 
@@ -16,7 +25,7 @@ FontDef songti(double points, bool bold) {
 }
 
 FormDef makeReportWindow() {
-    FormDef def{std::string(windows::report), "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(report), "计算书", 9345, 8310, Placement::SystemDefault, false, {}};
     ControlDef text = control(Kind::TextBox, std::string(reportwindow::text), "", "", {0, 0, 9255, 8175}, 0)
                           .isMultiLine()
                           .isReadOnly()
@@ -28,7 +37,7 @@ FormDef makeReportWindow() {
 }
 
 FormDef makeHelpWindow() {
-    FormDef def{std::string(windows::help), "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
+    FormDef def{std::string(help), "帮助", 10410, 7320, Placement::SystemDefault, false, {}};
     ControlDef text =
         control(Kind::TextBox, std::string(helpwindow::text), "", helpText(), {0, 0, 10455, 7335}, 0)
             .isMultiLine()
@@ -40,8 +49,7 @@ FormDef makeHelpWindow() {
 }
 
 FormDef makeAuthorWindow() {
-    FormDef def{std::string(windows::author), "Varnel 的作者", 4635, 6690,
-                Placement::SystemDefault,     false,           {}};
+    FormDef def{std::string(author), "Varnel 的作者", 4635, 6690, Placement::SystemDefault, false, {}};
     ControlDef image =
         control(Kind::Image, std::string(authorwindow::picture), "", "", {-120, 0, 4770, 6705}, 0)
             .announcedAs("作者");
@@ -51,7 +59,7 @@ FormDef makeAuthorWindow() {
 }
 
 FormDef makePlanningWindow() {
-    FormDef def{std::string(windows::planning),
+    FormDef def{std::string(planning),
                 "建筑总平面布置及小区规划设计收费计算",
                 4155,
                 780,
@@ -98,4 +106,4 @@ const FormDef& planningWindowDefinition() {
     return def;
 }
 
-} // namespace varnel::forms
+} // namespace varnel::windows

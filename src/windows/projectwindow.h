@@ -4,7 +4,7 @@
 
 // The project window (项目): a whole project's quote, its single works in a table and what they come to.
 // Its controls are named by what they hold.
-namespace varnel::forms::projectwindow {
+namespace varnel::windows::projectwindow {
 
 inline constexpr std::string_view name = "name";         // 项目名称
 inline constexpr std::string_view date = "date";         // 编制日期
@@ -35,4 +35,4 @@ inline constexpr std::string_view exportWorkbook = "exportWorkbook";
 enum class Column { Name, Type, Grade, Amount, BasicFee, OtherFee, BenchmarkFee, ChargedFee };
 inline constexpr int columnCount = 8;
 
-} // namespace varnel::forms::projectwindow
+} // namespace varnel::windows::projectwindow
