@@ -5,8 +5,8 @@
 #include "projects/json.h"
 #include "projects/typednumbers.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace varnel::projects {
 
