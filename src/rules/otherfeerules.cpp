@@ -4,83 +4,77 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "windows/mainwindow.h"
-#include "windows/windows.h"
+#include "windows/otherfeeboxes.h"
 
-#include <array>
 #include <string_view>
 
 namespace varnel::rules {
 
-namespace box = windows::mainwindow;
-
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> amountBoxes{{
-    {box::ownPatents, box::ownPatentsAmount},
-    {box::foreignDesign, box::foreignDesignAmount},
-    {box::foreignReview, box::foreignReviewAmount},
-    {box::extraPrinting, box::extraPrintingAmount},
-    {box::standardDrawings, box::standardDrawingsAmount},
-}};
+using windows::OtherFeeBoxes;
 
-void nonstandardEquipmentClick(forms::Form& w) {
-    const bool ticked = w.ticked(box::nonstandardEquipment);
-    offerEntry(w, box::nonstandardEquipmentBase, ticked, Withdrawal::Disable);
-    offerEntry(w, box::nonstandardEquipmentRate, ticked, Withdrawal::Disable);
+void nonstandardEquipmentClick(forms::Form& w, const OtherFeeBoxes& box) {
+    const bool ticked = w.ticked(box.nonstandardEquipment);
+    offerEntry(w, box.nonstandardEquipmentBase, ticked, Withdrawal::Disable);
+    offerEntry(w, box.nonstandardEquipmentRate, ticked, Withdrawal::Disable);
 }
 
 // The two refinements exist only with 采用标准设计和复用设计. They are unticked before they are disabled:
 // unticking one runs its own rule, which enables the other again.
-void standardDesignReuseClick(forms::Form& w) {
-    if (w.ticked(box::standardDesignReuse)) {
-        w.setEnabled(box::foundationRedesign, true);
-        w.setEnabled(box::partialChange, true);
+void standardDesignReuseClick(forms::Form& w, const OtherFeeBoxes& box) {
+    if (w.ticked(box.standardDesignReuse)) {
+        w.setEnabled(box.foundationRedesign, true);
+        w.setEnabled(box.partialChange, true);
     } else {
-        w.untickAndClick(box::foundationRedesign);
-        w.untickAndClick(box::partialChange);
-        w.setEnabled(box::foundationRedesign, false);
-        w.setEnabled(box::partialChange, false);
-        w.setEnabled(box::partialChangeRate, false);
-        w.setText(box::partialChangeRate, "");
+        w.untickAndClick(box.foundationRedesign);
+        w.untickAndClick(box.partialChange);
+        w.setEnabled(box.foundationRedesign, false);
+        w.setEnabled(box.partialChange, false);
+        w.setEnabled(box.partialChangeRate, false);
+        w.setText(box.partialChangeRate, "");
     }
 }
 
-void foundationRedesignClick(forms::Form& w) {
-    if (w.ticked(box::foundationRedesign)) {
-        w.setEnabled(box::partialChange, false);
-        w.untickAndClick(box::partialChange);
-        w.setEnabled(box::partialChangeRate, false);
-        w.setText(box::partialChangeRate, "");
+void foundationRedesignClick(forms::Form& w, const OtherFeeBoxes& box) {
+    if (w.ticked(box.foundationRedesign)) {
+        w.setEnabled(box.partialChange, false);
+        w.untickAndClick(box.partialChange);
+        w.setEnabled(box.partialChangeRate, false);
+        w.setText(box.partialChangeRate, "");
     } else {
-        w.setEnabled(box::partialChange, true);
-        w.setEnabled(box::partialChangeRate, true);
+        w.setEnabled(box.partialChange, true);
+        w.setEnabled(box.partialChangeRate, true);
     }
 }
 
-void partialChangeClick(forms::Form& w) {
-    if (w.ticked(box::partialChange)) {
-        w.setEnabled(box::partialChangeRate, true);
-        w.setEnabled(box::foundationRedesign, false);
-        w.untickAndClick(box::foundationRedesign);
+void partialChangeClick(forms::Form& w, const OtherFeeBoxes& box) {
+    if (w.ticked(box.partialChange)) {
+        w.setEnabled(box.partialChangeRate, true);
+        w.setEnabled(box.foundationRedesign, false);
+        w.untickAndClick(box.foundationRedesign);
     } else {
-        w.setEnabled(box::partialChangeRate, false);
-        w.setText(box::partialChangeRate, "");
-        w.setEnabled(box::foundationRedesign, true);
+        w.setEnabled(box.partialChangeRate, false);
+        w.setText(box.partialChangeRate, "");
+        w.setEnabled(box.foundationRedesign, true);
     }
 }
 
 } // namespace
 
-void installOtherFeeRules(forms::Form& w) {
-    for (const auto& [check, entry] : amountBoxes)
+void installOtherFeeRules(forms::Form& w, const OtherFeeBoxes& box) {
+    for (const auto& [check, entry] : {std::pair{box.ownPatents, box.ownPatentsAmount},
+                                       std::pair{box.foreignDesign, box.foreignDesignAmount},
+                                       std::pair{box.foreignReview, box.foreignReviewAmount},
+                                       std::pair{box.extraPrinting, box.extraPrintingAmount},
+                                       std::pair{box.standardDrawings, box.standardDrawingsAmount}})
         w.onClick(check, [&w, check = check, entry = entry] {
             offerEntry(w, entry, w.ticked(check), Withdrawal::Disable);
         });
-    w.onClick(box::nonstandardEquipment, [&w] { nonstandardEquipmentClick(w); });
-    w.onClick(box::standardDesignReuse, [&w] { standardDesignReuseClick(w); });
-    w.onClick(box::foundationRedesign, [&w] { foundationRedesignClick(w); });
-    w.onClick(box::partialChange, [&w] { partialChangeClick(w); });
+    w.onClick(box.nonstandardEquipment, [&w, &box] { nonstandardEquipmentClick(w, box); });
+    w.onClick(box.standardDesignReuse, [&w, &box] { standardDesignReuseClick(w, box); });
+    w.onClick(box.foundationRedesign, [&w, &box] { foundationRedesignClick(w, box); });
+    w.onClick(box.partialChange, [&w, &box] { partialChangeClick(w, box); });
 }
 
 } // namespace varnel::rules

@@ -1,12 +1,14 @@
 #include "rules/rules.h"
 
+#include "windows/mainwindow.h"
+
 namespace varnel::rules {
 
 void installMainWindowRules(forms::Form& w) {
     installTypeRule(w);
     installGradeRules(w);
     installAdjustmentRules(w);
-    installOtherFeeRules(w);
+    installOtherFeeRules(w, windows::mainwindow::otherFees);
     installPhaseRule(w);
 }
 

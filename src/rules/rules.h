@@ -4,6 +4,10 @@ namespace varnel::forms {
 class Form;
 }
 
+namespace varnel::windows {
+struct OtherFeeBoxes;
+}
+
 namespace varnel::rules {
 
 // Binds every input rule of the main window to its control: the engineering type, the grade descriptions,
@@ -15,7 +19,9 @@ void installMainWindowRules(forms::Form& mainWindow);
 void installTypeRule(forms::Form& w);
 void installGradeRules(forms::Form& w);
 void installAdjustmentRules(forms::Form& w);
-void installOtherFeeRules(forms::Form& w);
+// The other design fees' rules work on any window that offers them, with its own boxes (which must outlive
+// the window: each window's are constants of its header).
+void installOtherFeeRules(forms::Form& w, const windows::OtherFeeBoxes& boxes);
 void installPhaseRule(forms::Form& w);
 
 } // namespace varnel::rules

@@ -1,5 +1,7 @@
 #include "session/projectbinding.h"
 
+#include "session/otherfeebinding.h"
+
 #include "forms/form.h"
 #include "windows/mainwindow.h"
 #include "windows/windows.h"
@@ -47,37 +49,14 @@ constexpr auto conditionBoxes = std::to_array<Binding<Condition>>({
     {Condition::BuildingWithOutdoor, {}, box::buildingWithOutdoor},
 });
 
-constexpr auto serviceBoxes = std::to_array<Binding<Service>>({
-    {Service::OverallDesign, {}, box::overallDesign},
-    {Service::DesignCoordination, {}, box::designCoordination},
-    {Service::ConstructionBudget, {}, box::constructionBudget},
-    {Service::AsBuiltDrawings, {}, box::asBuiltDrawings},
-    {Service::OwnPatents, {}, box::ownPatents},
-    {Service::ForeignDesign, {}, box::foreignDesign},
-    {Service::ForeignReview, {}, box::foreignReview},
-    {Service::ExtraPrinting, {}, box::extraPrinting},
-    {Service::StandardDrawings, {}, box::standardDrawings},
-    {Service::NonstandardEquipment, {}, box::nonstandardEquipment},
-    {Service::StandardDesignReuse, {}, box::standardDesignReuse},
-    {Service::FoundationRedesign, {}, box::foundationRedesign},
-    {Service::PartialChange, {}, box::partialChange},
-});
-
-constexpr auto entryBoxes = std::to_array<Binding<Entry>>({
+// The coefficients typed for conditions; the other fees' numbers are the window's other-fee boxes.
+constexpr auto coefficientBoxes = std::to_array<Binding<Entry>>({
     {Entry::RenovationCoefficient, EngineeringType::Road, box::roadRenovationCoefficient},
     {Entry::RenovationCoefficient, EngineeringType::Bridge, box::bridgeRenovationCoefficient},
     {Entry::RenovationCoefficient, EngineeringType::Building, box::buildingRenovationCoefficient},
     {Entry::RenovationCoefficient, EngineeringType::Landscape, box::landscapeRenovationCoefficient},
     {Entry::RenovationCoefficient, EngineeringType::Municipal, box::municipalRenovationCoefficient},
     {Entry::HistoricCoefficient, {}, box::historicCoefficient},
-    {Entry::OwnPatentsAmount, {}, box::ownPatentsAmount},
-    {Entry::ForeignDesignAmount, {}, box::foreignDesignAmount},
-    {Entry::ForeignReviewAmount, {}, box::foreignReviewAmount},
-    {Entry::ExtraPrintingAmount, {}, box::extraPrintingAmount},
-    {Entry::StandardDrawingsAmount, {}, box::standardDrawingsAmount},
-    {Entry::NonstandardEquipmentBase, {}, box::nonstandardEquipmentBase},
-    {Entry::NonstandardEquipmentRate, {}, box::nonstandardEquipmentRate},
-    {Entry::PartialChangeRate, {}, box::partialChangeRate},
 });
 
 constexpr auto phaseOptions = std::to_array<Binding<DesignPhase>>({
@@ -102,11 +81,13 @@ std::optional<std::string_view> conditionBox(Condition condition, std::optional<
 }
 
 std::string_view serviceBox(Service service) {
-    return *boxOf(serviceBoxes, service, std::nullopt);
+    return serviceBox(service, box::otherFees);
 }
 
 std::optional<std::string_view> entryBox(Entry entry, std::optional<EngineeringType> type) {
-    return boxOf(entryBoxes, entry, type);
+    if (const std::optional<std::string_view> fee = feeEntryBox(entry, box::otherFees))
+        return fee;
+    return boxOf(coefficientBoxes, entry, type);
 }
 
 std::string_view phaseOption(DesignPhase phase) {
@@ -121,9 +102,10 @@ engine::Project readProject(const forms::Form& w) {
     for (const Binding<Condition>& b : conditionBoxes)
         if (!b.type || b.type == p.type)
             p.conditions.set(b.field, w.ticked(b.box));
-    for (const Binding<Service>& b : serviceBoxes)
-        p.services.set(b.field, w.ticked(b.box));
-    for (const Binding<Entry>& b : entryBoxes)
+    OtherServices other = readOtherServices(w, box::otherFees);
+    p.services = other.services;
+    p.entries = std::move(other.entries);
+    for (const Binding<Entry>& b : coefficientBoxes)
         if (!b.type || b.type == p.type)
             p.text(b.field) = w.text(b.box);
     p.independentPhase = w.ticked(box::independentPhase);

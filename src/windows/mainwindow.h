@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/otherfeeboxes.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -110,6 +112,29 @@ inline constexpr std::string_view schemePhase = "Option3";
 inline constexpr std::string_view phaseLineName = "Label28";
 inline constexpr std::string_view phaseLineUnit = "Label27";
 inline constexpr std::string_view phaseLineShare = "Text18";
+
+// The other design fees' boxes together, as the rules of 其他设计收费 take them.
+inline constexpr OtherFeeBoxes otherFees{overallDesign,
+                                         designCoordination,
+                                         constructionBudget,
+                                         asBuiltDrawings,
+                                         ownPatents,
+                                         ownPatentsAmount,
+                                         foreignDesign,
+                                         foreignDesignAmount,
+                                         foreignReview,
+                                         foreignReviewAmount,
+                                         extraPrinting,
+                                         extraPrintingAmount,
+                                         standardDrawings,
+                                         standardDrawingsAmount,
+                                         nonstandardEquipment,
+                                         nonstandardEquipmentBase,
+                                         nonstandardEquipmentRate,
+                                         standardDesignReuse,
+                                         foundationRedesign,
+                                         partialChange,
+                                         partialChangeRate};
 
 // The results of 计算: 基本设计收费, 其他设计收费 and 设计收费基准价, in 万元.
 inline constexpr std::string_view basicFee = "Text15";
