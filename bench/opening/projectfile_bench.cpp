@@ -94,7 +94,7 @@ void fillingAMainWindowWithEachOfAThousandItems(benchmark::State& state) {
     rules::installMainWindowRules(scratch);
     for (auto _ : state) {
         for (const projects::Item& item : quote.items) {
-            if (session::fillMainWindow(scratch, item.inputs)) {
+            if (session::fillMainWindow(scratch, *item.mainInputs())) {
                 state.SkipWithError("an item does not fill a main window");
                 return;
             }

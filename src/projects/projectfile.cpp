@@ -1,3 +1,30 @@
+// The project file, written and read.
+//
+// A file is a JSON object: "format" ("varnel-project"), "version", the project's fields "name", "client",
+// "designer", "date" (texts as typed), "float" (浮动幅度值 in percent, -20 to 20), "contract" (the contract
+// amount in 万元 above 0, or null when it follows from the float) and "items", the single works in order.
+//
+// An item of the main window (one of its five types) is
+//   {"name", "amount", "type", "grade", "conditions", "services", "independentPhase", "phase"}:
+// the amount as typed, the type and grade by the standard's names, the conditions ticked (each {"name"},
+// with its typed "coefficient" for 改扩建和技术改造建设项目 and 古建筑、仿古建筑、保护性建筑), the services
+// (each {"name"}, with its typed "amount" and "rate" where it has them), 单独委托设计 and its phase
+// (初步设计, 施工图设计 or 方案设计) or false and null.
+//
+// An item of a kind of engineering of 附表二 names its kind instead of a type:
+//   {"name", "amount", "kind", "grade", "conditions", "services", "commission"}:
+// "kind" is the kind as 附表二 names it (its group follows from it), the conditions are those its group
+// offers for the kind and grade, by the standard's names, with their typed "coefficient" where they have
+// one; the services are as above; "commission" is the design phase commissioned on its own,
+// {"shareRow", "phase"}: the row of the group's table of phase shares by the works it names (unique among
+// the rows of the kind and grade) and the phase (方案设计, 初步设计, 招标设计, 施工图设计, 基础设计 or
+// 详细设计), which that row gives a share; or null.
+//
+// A file is written at the lowest version that holds its items: version 1 while every item is the main
+// window's, which every earlier program reads as it did; version 2 once an item is of a kind of
+// engineering, which an earlier program refuses as a newer version. Version 1 is read as it always was
+// (an item is the main window's); in version 2 an item with "kind" is a kind of engineering, any other the
+// main window's. No figure is stored: opening calculates every item again.
 #include "projects/projectfile.h"
 
 #include "engine/feetables.h"
@@ -12,14 +39,36 @@ namespace varnel::projects {
 
 using engine::Condition;
 using engine::Service;
+namespace industry = engine::industry;
 using json::Array;
 using json::Object;
 using json::Value;
 
 namespace {
 
-Value itemValue(const Item& item) {
-    const engine::Project& in = item.inputs;
+// The other design services ticked, each with the numbers typed for it; the same for both kinds of item.
+template <typename Inputs>
+Array servicesValue(const Inputs& in) {
+    Array services;
+    for (const engine::OtherFee& f : engine::otherFees) {
+        if (!in.has(f.service))
+            continue;
+        Object o{{"name", f.name}};
+        for (const TypedNumber& n : typedNumbersOf(f.service))
+            o.emplace_back(std::string(n.role), in.text(n.entry));
+        services.emplace_back(std::move(o));
+    }
+    return services;
+}
+
+template <typename Names, typename Name>
+Value nameOr(const Names& names, const std::optional<Name>& value) {
+    if (!value)
+        return nullptr;
+    return names[static_cast<std::size_t>(*value)];
+}
+
+Value itemValue(const std::string& name, const engine::Project& in) {
     Array conditions;
     for (std::size_t i = 0; i < engine::conditionCount; ++i) {
         const auto c = static_cast<Condition>(i);
@@ -30,27 +79,13 @@ Value itemValue(const Item& item) {
             o.emplace_back(std::string(n.role), in.text(n.entry));
         conditions.emplace_back(std::move(o));
     }
-    Array services;
-    for (const engine::OtherFee& f : engine::otherFees) {
-        if (!in.has(f.service))
-            continue;
-        Object o{{"name", f.name}};
-        for (const TypedNumber& n : typedNumbersOf(f.service))
-            o.emplace_back(std::string(n.role), in.text(n.entry));
-        services.emplace_back(std::move(o));
-    }
-    const auto nameOr = [](const auto& names, const auto& value) -> Value {
-        if (!value)
-            return nullptr;
-        return names[static_cast<std::size_t>(*value)];
-    };
     return Object{
-        {"name", item.name},
+        {"name", name},
         {"amount", in.amount},
         {"type", nameOr(engine::engineeringTypeNames, in.type)},
         {"grade", nameOr(engine::gradeNames, in.grade)},
         {"conditions", std::move(conditions)},
-        {"services", std::move(services)},
+        {"services", servicesValue(in)},
         {"independentPhase", in.independentPhase},
         {"phase", in.phase == engine::DesignPhase::None
                       ? Value(nullptr)
@@ -58,11 +93,46 @@ Value itemValue(const Item& item) {
     };
 }
 
+// The conditions are written in the order of the group's table, which is the order a kind offers them.
+Value itemValue(const std::string& name, const industry::Project& in) {
+    Array conditions;
+    if (in.kind) {
+        for (const industry::ConditionRow* row : industry::offeredConditions(*in.kind, in.grade)) {
+            if (!in.has(row->adjustment))
+                continue;
+            Object o{{"name", row->name}};
+            if (row->entry)
+                o.emplace_back("coefficient", in.text(*row->entry));
+            conditions.emplace_back(std::move(o));
+        }
+    }
+    Value commission;
+    if (in.commission && in.commission->shareRow < industry::shareRows.size())
+        commission = Object{
+            {"shareRow", industry::shareRows[in.commission->shareRow].name},
+            {"phase", industry::phaseNames[static_cast<std::size_t>(in.commission->phase)]},
+        };
+    return Object{
+        {"name", name},
+        {"amount", in.amount},
+        {"kind", in.kind ? Value(industry::kindRow(*in.kind).name) : Value(nullptr)},
+        {"grade", nameOr(engine::gradeNames, in.grade)},
+        {"conditions", std::move(conditions)},
+        {"services", servicesValue(in)},
+        {"commission", std::move(commission)},
+    };
+}
+
+Value itemValue(const Item& item) {
+    return std::visit([&](const auto& in) { return itemValue(item.name, in); }, item.inputs);
+}
+
 // Reading: each step names the field it reads, so that a problem says where it is.
 class FieldReader {
   public:
     FieldReader(const Object& object, std::string where) : m_object(object), m_where(std::move(where)) {}
 
+    bool has(std::string_view name) const { return json::member(m_object, name) != nullptr; }
     const Value& field(std::string_view name) const {
         const Value* v = json::member(m_object, name);
         if (!v)
@@ -115,7 +185,26 @@ std::string quotedName(const std::string& s) {
     return "“" + s + "”";
 }
 
-engine::Project itemInputs(const FieldReader& r) {
+// The other design services of either kind of item, each with the numbers typed for it.
+template <typename Inputs>
+void readServices(const FieldReader& r, Inputs& p) {
+    const Array& services = r.array("services");
+    for (std::size_t i = 0; i < services.size(); ++i) {
+        const std::string where = r.where() + "其他设计收费第 " + std::to_string(i + 1) + " 项";
+        const FieldReader s(objectOf(services[i], where), where + "：");
+        const std::string& name = s.text("name");
+        const std::optional<Service> service = engine::serviceNamed(name);
+        if (!service)
+            r.fail("其他设计收费" + quotedName(name) + "不是本程序认识的收费");
+        if (p.has(*service))
+            r.fail("其他设计收费" + quotedName(name) + "出现了两次");
+        p.services.insert(*service);
+        for (const TypedNumber& n : typedNumbersOf(*service))
+            p.text(n.entry) = s.text(n.role);
+    }
+}
+
+engine::Project mainInputs(const FieldReader& r) {
     engine::Project p;
     p.amount = r.text("amount");
     const std::string& type = r.text("type");
@@ -127,10 +216,6 @@ engine::Project itemInputs(const FieldReader& r) {
     if (!p.grade)
         r.fail("工程复杂程度" + quotedName(grade) + "不是Ⅰ级、Ⅱ级或Ⅲ级");
 
-    const auto typed = [&](const FieldReader& entryReader, std::span<const TypedNumber> numbers) {
-        for (const TypedNumber& n : numbers)
-            p.text(n.entry) = entryReader.text(n.role);
-    };
     const Array& conditions = r.array("conditions");
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const std::string where = r.where() + "附加调整条件第 " + std::to_string(i + 1) + " 项";
@@ -144,21 +229,10 @@ engine::Project itemInputs(const FieldReader& r) {
         if (!engine::readsCondition(*p.type, *condition))
             r.fail(quotedName(type) + "没有附加调整条件" + quotedName(name));
         p.conditions.insert(*condition);
-        typed(c, typedNumbersOf(*condition));
+        for (const TypedNumber& n : typedNumbersOf(*condition))
+            p.text(n.entry) = c.text(n.role);
     }
-    const Array& services = r.array("services");
-    for (std::size_t i = 0; i < services.size(); ++i) {
-        const std::string where = r.where() + "其他设计收费第 " + std::to_string(i + 1) + " 项";
-        const FieldReader s(objectOf(services[i], where), where + "：");
-        const std::string& name = s.text("name");
-        const std::optional<Service> service = engine::serviceNamed(name);
-        if (!service)
-            r.fail("其他设计收费" + quotedName(name) + "不是本程序认识的收费");
-        if (p.has(*service))
-            r.fail("其他设计收费" + quotedName(name) + "出现了两次");
-        p.services.insert(*service);
-        typed(s, typedNumbersOf(*service));
-    }
+    readServices(r, p);
     p.independentPhase = r.boolean("independentPhase");
     const Value& phase = r.field("phase");
     if (!phase.isNull()) {
@@ -175,6 +249,101 @@ engine::Project itemInputs(const FieldReader& r) {
     return p;
 }
 
+// The kind and grade as "“建筑、市政、电信工程”（Ⅱ级）", where a problem depends on both.
+std::string kindAndGrade(const industry::Project& p) {
+    return quotedName(std::string(industry::kindRow(*p.kind).name)) + "（" +
+           std::string(engine::gradeNames[static_cast<std::size_t>(*p.grade)]) + "）";
+}
+
+// An item of a kind of engineering of 附表二: every name is looked up in the tables of the kind's group, and
+// what the kind and grade do not offer is refused rather than dropped, since its window could not have
+// entered it.
+industry::Project industryInputs(const FieldReader& r) {
+    industry::Project p;
+    p.amount = r.text("amount");
+    const std::string& kind = r.text("kind");
+    p.kind = industry::kindNamed(kind);
+    if (!p.kind)
+        r.fail("工程类型" + quotedName(kind) + "不是附表二中本程序能计算的工程类型");
+    const std::string& grade = r.text("grade");
+    p.grade = engine::gradeNamed(grade);
+    if (!p.grade)
+        r.fail("工程复杂程度" + quotedName(grade) + "不是Ⅰ级、Ⅱ级或Ⅲ级");
+
+    const std::vector<const industry::ConditionRow*> offered = industry::offeredConditions(*p.kind, p.grade);
+    std::vector<const industry::ConditionRow*> ticked;
+    const Array& conditions = r.array("conditions");
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        const std::string where = r.where() + "附加调整条件第 " + std::to_string(i + 1) + " 项";
+        const FieldReader c(objectOf(conditions[i], where), where + "：");
+        const std::string& name = c.text("name");
+        const industry::ConditionRow* row = nullptr;
+        for (const industry::ConditionRow* o : offered)
+            if (o->name == name)
+                row = o;
+        if (!row) {
+            bool known = false;
+            for (const industry::ConditionRow& any : industry::conditionRows) {
+                known = known || any.name == name;
+                if (any.name == name && any.unasked && industry::belongsTo(any, *p.kind, p.grade))
+                    r.fail("附加调整条件" + quotedName(name) + "不需选择，" + kindAndGrade(p) + "自动计入");
+            }
+            if (!known)
+                r.fail("附加调整条件" + quotedName(name) + "不是本程序认识的条件");
+            r.fail(kindAndGrade(p) + "没有附加调整条件" + quotedName(name));
+        }
+        if (p.has(row->adjustment))
+            r.fail("附加调整条件" + quotedName(name) + "出现了两次");
+        for (const industry::ConditionRow* other : ticked)
+            if (industry::excludeEachOther(*row, *other))
+                r.fail("附加调整条件" + quotedName(std::string(other->name)) + "和" + quotedName(name) +
+                       "不能同时选择");
+        p.conditions.insert(row->adjustment);
+        ticked.push_back(row);
+        if (row->entry)
+            p.text(*row->entry) = c.text("coefficient");
+    }
+    readServices(r, p);
+
+    const Value& commission = r.field("commission");
+    if (!commission.isNull()) {
+        const Object* o = commission.object();
+        if (!o)
+            r.wrongType("commission", "对象或 null");
+        const FieldReader c(*o, r.where() + "单独委托设计：");
+        const std::string& rowName = c.text("shareRow");
+        const std::string& phaseName = c.text("phase");
+        std::optional<std::size_t> row;
+        for (std::size_t i : industry::shareRowsFor(*p.kind, p.grade))
+            if (industry::shareRows[i].name == rowName)
+                row = i;
+        if (!row)
+            c.fail(kindAndGrade(p) + "的设计阶段分成中没有" + quotedName(rowName) + "这一行");
+        std::optional<industry::Phase> phase;
+        for (std::size_t i = 0; i < industry::phaseCount; ++i)
+            if (industry::phaseNames[i] == phaseName)
+                phase = static_cast<industry::Phase>(i);
+        if (!phase)
+            c.fail("设计阶段" + quotedName(phaseName) +
+                   "不是方案设计、初步设计、招标设计、施工图设计、基础设计或详细设计");
+        const industry::ShareRow& share = industry::shareRows[*row];
+        if (share.share(*phase) == 0)
+            c.fail(std::string(share.table) + "中" + quotedName(rowName) + "没有" + phaseName + "的分成");
+        p.commission = industry::Commission{*row, *phase};
+    }
+    return p;
+}
+
+// An item of either kind: in version 1 always the main window's; from version 2 one with a "kind" is of a
+// kind of engineering, and one cannot have both a type and a kind.
+ItemInputs itemInputs(const FieldReader& r, int version) {
+    if (version < industryFileVersion || !r.has("kind"))
+        return mainInputs(r);
+    if (r.has("type"))
+        r.fail("单项不能既有工程类型“type”又有工程类型“kind”");
+    return industryInputs(r);
+}
+
 std::string ordinal(std::size_t index) {
     return "第 " + std::to_string(index + 1) + " 个单项";
 }
@@ -188,8 +357,8 @@ OpenedQuote quoteOf(const Value& document) {
     const double version = r.number("version");
     if (version > fileVersion && std::floor(version) == version)
         r.fail("这是较新版本的 Varnel 保存的文件（格式版本 " + engine::joinedText(version) +
-               "），本程序只能打开格式版本 " + std::to_string(fileVersion) + " 的项目文件");
-    if (version != fileVersion)
+               "），本程序只能打开格式版本 " + std::to_string(fileVersion) + " 及以前的项目文件");
+    if (version < mainItemsFileVersion || version > fileVersion || std::floor(version) != version)
         r.fail("格式版本 " + engine::joinedText(version) + " 无效");
 
     OpenedQuote opened;
@@ -219,9 +388,9 @@ OpenedQuote quoteOf(const Value& document) {
     opened.figures.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const FieldReader item(objectOf(items[i], ordinal(i)), ordinal(i) + "：");
-        Item it{item.text("name"), canonicalInputs(itemInputs(item))};
-        std::variant<ItemFigures, engine::Stop> figures = figuresOf(it.inputs);
-        if (const engine::Stop* stop = std::get_if<engine::Stop>(&figures))
+        Item it{item.text("name"), canonicalInputs(itemInputs(item, static_cast<int>(version)))};
+        std::variant<ItemFigures, ItemStop> figures = figuresOf(it.inputs);
+        if (const ItemStop* stop = std::get_if<ItemStop>(&figures))
             item.fail("无法计算（" + stop->message + "）");
         opened.figures.push_back(std::move(std::get<ItemFigures>(figures)));
         q.items.push_back(std::move(it));
@@ -240,11 +409,14 @@ std::string megabytes(std::uintmax_t bytes) {
 std::string writeProjectFile(const Quote& quote) {
     Array items;
     items.reserve(quote.items.size());
-    for (const Item& item : quote.items)
+    bool industryItems = false;
+    for (const Item& item : quote.items) {
         items.push_back(itemValue(item));
+        industryItems = industryItems || item.isIndustry();
+    }
     const Value document = Object{
         {"format", fileFormat},
-        {"version", fileVersion},
+        {"version", industryItems ? industryFileVersion : mainItemsFileVersion},
         {"name", quote.name},
         {"client", quote.client},
         {"designer", quote.designer},

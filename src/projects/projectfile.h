@@ -14,9 +14,13 @@
 namespace varnel::projects {
 
 // The project file (.varnel): UTF-8 JSON, versioned. It holds the project's fields and each item's inputs
-// in the standard's terms; no result is stored, opening recalculates every item.
+// in the standard's terms; no result is stored, opening recalculates every item. A file whose items are
+// all the main window's is written as version 1, exactly as before items of the kinds of engineering of
+// 附表二 existed; a file holding such an item as version 2. Both are read.
 inline constexpr std::string_view fileFormat = "varnel-project";
-inline constexpr int fileVersion = 1;
+inline constexpr int mainItemsFileVersion = 1;
+inline constexpr int industryFileVersion = 2;
+inline constexpr int fileVersion = industryFileVersion; // the newest this program reads
 inline constexpr std::string_view fileExtension = ".varnel";
 // Bounds no real project comes near; a file beyond them is refused before it is read.
 inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
@@ -39,8 +43,8 @@ struct OpenedQuote {
 std::optional<FileProblem> sizeProblem(std::uintmax_t bytes);
 
 // Reads a project file's bytes: the format, the version, every field and its type, the names of types,
-// grades, conditions, services and phases, and every item's calculation (an item whose calculation
-// stops, such as an amount that does not read, makes the file unusable).
+// kinds of engineering, grades, conditions, services, share rows and phases, and every item's calculation
+// (an item whose calculation stops, such as an amount that does not read, makes the file unusable).
 std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes);
 
 // The message that refuses a file: it names the file and what is wrong with it.

@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "projects/typednumbers.h"
+#include "report/industryreport.h"
 #include "report/report.h"
 
 #include <algorithm>
@@ -18,6 +19,8 @@ namespace {
 // the benchmark. The greeting before and the thanks after are for the screen, not for a client.
 constexpr std::string_view firstFigure = "本工程设计收费计费额为:";
 constexpr std::string_view benchmarkLine = "所以本工程设计收费基准价=";
+// The benchmark's line in the report of a kind of engineering, which cites the clause it follows.
+constexpr std::string_view industryBenchmarkLine = "依据1.0.3，本工程设计收费基准价=";
 
 // The room left for a signature after its label.
 constexpr std::string_view signatureRoom = "____________________";
@@ -97,8 +100,9 @@ std::string nameOf(const Names& names, const std::optional<Value>& value) {
 
 // A condition or a service with the numbers typed for it: "改扩建和技术改造建设项目（系数 1.2）",
 // "非标准设备设计费（100万元，费率 0.15）".
+template <typename Inputs>
 std::string withTypedNumbers(std::string_view name, std::span<const TypedNumber> numbers,
-                             const engine::Project& inputs) {
+                             const Inputs& inputs) {
     std::string typed;
     for (const TypedNumber& n : numbers) {
         const std::string_view text = trimmed(inputs.text(n.entry));
@@ -124,41 +128,101 @@ std::string listOrNone(const std::vector<std::string>& entries) {
     return text;
 }
 
-std::vector<std::string> chosenLines(const Item& item, const ItemFigures& figures) {
-    const engine::Project inputs = canonicalInputs(item.inputs);
+template <typename Inputs>
+std::vector<std::string> servicesChosen(const Inputs& inputs) {
+    std::vector<std::string> services;
+    for (const engine::OtherFee& f : engine::otherFees)
+        if (inputs.has(f.service))
+            services.push_back(withTypedNumbers(f.name, typedNumbersOf(f.service), inputs));
+    return services;
+}
+
+std::vector<std::string> chosenLines(const engine::Project& canonical, const ItemFigures& figures) {
+    const engine::Project& inputs = canonical;
     std::vector<std::string> conditions;
     for (std::size_t i = 0; i < engine::conditionCount; ++i) {
         const auto c = static_cast<engine::Condition>(i);
         if (inputs.has(c))
             conditions.push_back(withTypedNumbers(engine::conditionNames[i], typedNumbersOf(c), inputs));
     }
-    std::vector<std::string> services;
-    for (const engine::OtherFee& f : engine::otherFees)
-        if (inputs.has(f.service))
-            services.push_back(withTypedNumbers(f.name, typedNumbersOf(f.service), inputs));
+    const std::vector<std::string> services = servicesChosen(inputs);
     return {
         "工程类型：" + nameOf(engine::engineeringTypeNames, inputs.type),
         "复杂程度：" + nameOf(engine::gradeNames, inputs.grade),
         "附加调整条件：" + listOrNone(conditions),
         "其他设计收费：" + listOrNone(services),
-        "单独委托设计：" +
-            (figures.chargedPhase ? nameOf(engine::designPhaseNames, figures.chargedPhase) : "无"),
+        "单独委托设计：" + (figures.phase ? std::string(figures.phase->name) : "无"),
     };
+}
+
+// A kind of engineering: the kind with its group and professional coefficient, the grade as 1.0.9 words
+// it, the conditions that apply (those applied without a tick so marked), the services, and the phase
+// commissioned on its own with the row of the share table that gives its share.
+std::vector<std::string> chosenLines(const engine::industry::Project& inputs, const ItemFigures& figures) {
+    namespace industry = engine::industry;
+    std::string kind;
+    if (inputs.kind) {
+        const industry::KindRow& row = industry::kindRow(*inputs.kind);
+        kind = std::string(row.name) + "（" + std::string(industry::groupOf(row.kind).name) +
+               "，专业调整系数 " + engine::joinedText(row.coefficient) + "）";
+    }
+    std::string grade;
+    if (inputs.grade) {
+        const auto g = static_cast<std::size_t>(*inputs.grade);
+        grade = std::string(engine::gradeNames[g]) + "（" + std::string(industry::complexityNames[g]) + "）";
+    }
+    std::vector<std::string> conditions;
+    for (const industry::ConditionRow* row : industry::appliedConditions(inputs)) {
+        if (row->unasked) {
+            conditions.push_back(std::string(row->name) + "（自动计入）");
+            continue;
+        }
+        const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), "coefficient"};
+        conditions.push_back(withTypedNumbers(row->name,
+                                              row->entry ? std::span<const TypedNumber>(&coefficient, 1)
+                                                         : std::span<const TypedNumber>(),
+                                              inputs));
+    }
+    std::string commission = "无";
+    if (const industry::ShareRow* row = industry::commissionedRow(inputs); row && figures.phase)
+        commission = std::string(row->name) + "的" + std::string(figures.phase->name) + "（" +
+                     std::string(row->table) + "）";
+    return {
+        "工程类型：" + kind,
+        "复杂程度：" + grade,
+        "附加调整条件：" + listOrNone(conditions),
+        "其他设计收费：" + listOrNone(servicesChosen(inputs)),
+        "单独委托设计：" + commission,
+    };
+}
+
+std::vector<std::string> chosenLines(const Item& item, const ItemFigures& figures) {
+    return std::visit([&](const auto& in) { return chosenLines(canonicalInputs(in), figures); }, item.inputs);
 }
 
 // The report window's lines from the first figure to the benchmark, then the phase's line where the item
 // is charged that phase's share.
-std::vector<std::string> calculationLines(const ItemFigures& figures) {
-    const std::vector<std::string> lines = splitLines(report::buildReport(figures.record));
+// An item of a kind of engineering takes the lines of its own report the same way.
+std::vector<std::string> calculationLines(const Item& item, const ItemFigures& figures) {
+    std::string text;
+    std::string_view benchmarkStart = benchmarkLine;
+    const engine::industry::Calculation* calculation = figures.industryCalculation();
+    if (const engine::industry::Project* inputs = item.industryInputs(); inputs && calculation) {
+        text = report::buildIndustryReport(canonicalInputs(*inputs), *calculation);
+        benchmarkStart = industryBenchmarkLine;
+    } else if (const engine::CalculationRecord* record = figures.mainRecord()) {
+        text = report::buildReport(*record);
+    }
+    const std::vector<std::string> lines = splitLines(text);
     const auto startsWith = [](std::string_view prefix) {
         return [prefix](const std::string& line) { return line.starts_with(prefix); };
     };
     const auto first = std::find_if(lines.begin(), lines.end(), startsWith(firstFigure));
-    const auto benchmark = std::find_if(first, lines.end(), startsWith(benchmarkLine));
+    const auto benchmark = std::find_if(first, lines.end(), startsWith(benchmarkStart));
     if (benchmark == lines.end())
         return {first, lines.end()};
     std::vector<std::string> taken(first, benchmark + 1);
-    if (figures.chargedPhase) {
+    if (figures.phase) {
         // Between the benchmark and the closing thanks the report writes only separators and the phase.
         for (auto line = benchmark + 1; line + 1 < lines.end(); ++line)
             if (!line->empty() && *line != report::separatorLine)
@@ -179,10 +243,8 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
         const Item& item = quote.items[i];
         const ItemFigures& f = figures[i];
         benchmarks += f.benchmarkFee();
-        s.rows.push_back({std::to_string(i + 1), item.name,
-                          nameOf(engine::engineeringTypeNames, item.inputs.type),
-                          nameOf(engine::gradeNames, item.inputs.grade),
-                          amountText(engine::numeric(f.record.variables.feeBase)),
+        s.rows.push_back({std::to_string(i + 1), item.name, std::string(engineeringNameOf(item.inputs)),
+                          std::string(gradeNameOf(item.inputs)), amountText(f.feeBase()),
                           amountText(f.benchmarkFee()), amountText(f.chargedFee())});
     }
     s.totalRow = {"合计", "", "", "", "", amountText(benchmarks), amountText(totals.total)};
@@ -258,7 +320,8 @@ ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigur
     r.sectionsHeading = "二、各单项工程的计算";
     for (std::size_t i = 0; i < quote.items.size() && i < figures.size(); ++i)
         r.sections.push_back({std::to_string(i + 1) + ". " + quote.items[i].name,
-                              chosenLines(quote.items[i], figures[i]), calculationLines(figures[i])});
+                              chosenLines(quote.items[i], figures[i]),
+                              calculationLines(quote.items[i], figures[i])});
     for (std::string_view role : {"编制", "校核", "审核"})
         r.signatures.push_back(std::string(role) + "：" + std::string(signatureRoom));
     return r;

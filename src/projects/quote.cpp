@@ -42,6 +42,61 @@ engine::Project canonicalInputs(const engine::Project& inputs) {
     return p;
 }
 
+engine::industry::Project canonicalInputs(const engine::industry::Project& inputs) {
+    namespace industry = engine::industry;
+    industry::Project p;
+    p.amount = inputs.amount;
+    p.kind = inputs.kind;
+    p.grade = inputs.grade;
+    if (p.kind) {
+        for (const industry::ConditionRow* row : industry::offeredConditions(*p.kind, p.grade)) {
+            if (!inputs.has(row->adjustment))
+                continue;
+            p.conditions.insert(row->adjustment);
+            if (row->entry)
+                p.text(*row->entry) = inputs.text(*row->entry);
+        }
+    }
+    for (const engine::OtherFee& f : engine::otherFees) {
+        if (inputs.has(f.service)) {
+            p.services.insert(f.service);
+            for (const TypedNumber& n : typedNumbersOf(f.service))
+                p.text(n.entry) = inputs.text(n.entry);
+        }
+    }
+    // A phase commissioned on its own counts only where its share row gives it a share.
+    if (industry::commissionedRow(inputs))
+        p.commission = inputs.commission;
+    return p;
+}
+
+ItemInputs canonicalInputs(const ItemInputs& inputs) {
+    return std::visit([](const auto& in) -> ItemInputs { return canonicalInputs(in); }, inputs);
+}
+
+namespace {
+
+template <typename Names, typename Value>
+std::string_view nameOf(const Names& names, const std::optional<Value>& value) {
+    return value ? std::string_view(names[static_cast<std::size_t>(*value)]) : std::string_view();
+}
+
+} // namespace
+
+std::string_view engineeringNameOf(const ItemInputs& inputs) {
+    if (const auto* in = std::get_if<engine::industry::Project>(&inputs))
+        return in->kind ? engine::industry::kindRow(*in->kind).name : std::string_view();
+    return nameOf(engine::engineeringTypeNames, std::get<engine::Project>(inputs).type);
+}
+
+std::string_view gradeNameOf(const ItemInputs& inputs) {
+    return std::visit([](const auto& in) { return nameOf(engine::gradeNames, in.grade); }, inputs);
+}
+
+const std::string& amountOf(const ItemInputs& inputs) {
+    return std::visit([](const auto& in) -> const std::string& { return in.amount; }, inputs);
+}
+
 namespace {
 
 // A plain decimal number: an optional sign, digits with at most one point, blanks around it.

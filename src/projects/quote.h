@@ -1,19 +1,36 @@
 #pragma once
 
+#include "engine/industrycalculation.h"
 #include "engine/project.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 namespace varnel::projects {
 
-// One 单项工程 of the project: its name and the main window's inputs for it, in the standard's terms.
+// What a single work was calculated from: the main window's inputs (one of its five types), or a project
+// of any kind of engineering of 附表二.
+using ItemInputs = std::variant<engine::Project, engine::industry::Project>;
+
+// One 单项工程 of the project: its name and its inputs, in the standard's terms.
 struct Item {
     std::string name;
-    engine::Project inputs;
+    ItemInputs inputs;
 
     bool operator==(const Item&) const = default;
+
+    // The inputs of the one kind the item holds; none for the other.
+    const engine::Project* mainInputs() const { return std::get_if<engine::Project>(&inputs); }
+    engine::Project* mainInputs() { return std::get_if<engine::Project>(&inputs); }
+    const engine::industry::Project* industryInputs() const {
+        return std::get_if<engine::industry::Project>(&inputs);
+    }
+    engine::industry::Project* industryInputs() { return std::get_if<engine::industry::Project>(&inputs); }
+    // Whether the item is a project of a kind of engineering of 附表二 rather than the main window's.
+    bool isIndustry() const { return industryInputs() != nullptr; }
 };
 
 // The float (浮动幅度值) the standard allows around the benchmark, in percent.
@@ -39,6 +56,17 @@ struct Quote {
 // that phase no share for this project, are dropped. Two projects with the same canonical inputs have the
 // same figures.
 engine::Project canonicalInputs(const engine::Project& inputs);
+// The same for a kind of engineering: the conditions not offered for its kind and grade (and those that
+// apply unasked, which need no tick), the typed numbers of conditions and services that are not ticked,
+// and a commission whose share row and phase give no share, are dropped.
+engine::industry::Project canonicalInputs(const engine::industry::Project& inputs);
+ItemInputs canonicalInputs(const ItemInputs& inputs);
+
+// What the tables show of an item: the main window's type or the kind of engineering of 附表二, and the
+// grade, by the standard's names (empty where none is chosen); the amount as typed.
+std::string_view engineeringNameOf(const ItemInputs& inputs);
+std::string_view gradeNameOf(const ItemInputs& inputs);
+const std::string& amountOf(const ItemInputs& inputs);
 
 // The float typed into the project window: a plain decimal number (an optional sign, digits, at most one
 // point; blanks around it are allowed) within [lowestFloat, highestFloat]. Anything else is refused.

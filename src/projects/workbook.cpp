@@ -158,7 +158,8 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // A typed number as the lists show it: an amount with its unit, a rate named as one, a coefficient bare.
-std::string typedNumberText(const TypedNumber& number, const engine::Project& inputs) {
+template <typename Inputs>
+std::string typedNumberText(const TypedNumber& number, const Inputs& inputs) {
     const std::string_view typed = trimmed(inputs.text(number.entry));
     if (typed.empty())
         return {};
@@ -171,8 +172,9 @@ std::string typedNumberText(const TypedNumber& number, const engine::Project& in
 
 // A condition or service with what was typed for it: "改扩建和技术改造建设项目 1.2",
 // "非标准设备设计费 100万元，费率 0.15".
+template <typename Inputs>
 std::string withTypedNumbers(std::string_view name, std::span<const TypedNumber> numbers,
-                             const engine::Project& inputs) {
+                             const Inputs& inputs) {
     std::string text(name);
     std::string_view separator = " ";
     for (const TypedNumber& n : numbers) {
@@ -199,7 +201,27 @@ std::string conditionsText(const engine::Project& inputs) {
     return text;
 }
 
-std::string servicesText(const engine::Project& inputs) {
+// A kind of engineering's conditions ticked, in the order of its group's table.
+std::string conditionsText(const engine::industry::Project& inputs) {
+    std::string text;
+    if (!inputs.kind)
+        return text;
+    for (const engine::industry::ConditionRow* row :
+         engine::industry::offeredConditions(*inputs.kind, inputs.grade)) {
+        if (!inputs.has(row->adjustment))
+            continue;
+        const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), "coefficient"};
+        text += text.empty() ? "" : "；";
+        text += withTypedNumbers(row->name,
+                                 row->entry ? std::span<const TypedNumber>(&coefficient, 1)
+                                            : std::span<const TypedNumber>(),
+                                 inputs);
+    }
+    return text;
+}
+
+template <typename Inputs>
+std::string servicesText(const Inputs& inputs) {
     std::string text;
     for (const engine::OtherFee& f : engine::otherFees) {
         if (!inputs.has(f.service))
@@ -210,9 +232,16 @@ std::string servicesText(const engine::Project& inputs) {
     return text;
 }
 
-template <typename Names, typename Value>
-std::string_view nameOf(const Names& names, const std::optional<Value>& value) {
-    return value ? names[static_cast<std::size_t>(*value)] : std::string_view();
+// The phase commissioned on its own, where it is charged a share.
+std::string_view phaseText(const engine::Project& inputs) {
+    const bool phase = inputs.independentPhase && inputs.phase != engine::DesignPhase::None;
+    return phase ? engine::designPhaseNames[static_cast<std::size_t>(inputs.phase)] : "";
+}
+
+std::string_view phaseText(const engine::industry::Project& inputs) {
+    return inputs.commission
+               ? engine::industry::phaseNames[static_cast<std::size_t>(inputs.commission->phase)]
+               : "";
 }
 
 struct Formats {
@@ -334,22 +363,26 @@ class Sheet {
 
 void writeItem(Sheet& sheet, lxw_row_t row, std::size_t index, const Item& item, const ItemFigures& figures,
                const Formats& f) {
-    const engine::Project inputs = canonicalInputs(item.inputs);
+    // The main window's type or the kind of engineering stands in the type's column; the lists and the phase
+    // in the same cells for both.
+    const ItemInputs inputs = canonicalInputs(item.inputs);
     sheet.number(row, IndexColumn, static_cast<double>(index + 1), f.index, 0);
     sheet.text(row, NameColumn, item.name, f.text);
-    sheet.text(row, TypeColumn, nameOf(engine::engineeringTypeNames, inputs.type), f.text);
-    sheet.text(row, GradeColumn, nameOf(engine::gradeNames, inputs.grade), f.text);
+    sheet.text(row, TypeColumn, engineeringNameOf(inputs), f.text);
+    sheet.text(row, GradeColumn, gradeNameOf(inputs), f.text);
     // The amount the calculation read. Where the text typed is not plainly that number ("1500万元"), a
     // comment keeps it.
-    const double amount = engine::numeric(figures.record.variables.feeBase);
+    const double amount = figures.feeBase();
+    const std::string& typed = amountOf(inputs);
     sheet.number(row, AmountColumn, amount, f.number);
-    if (readContractAmount(inputs.amount) != amount) // a plain decimal above 0
-        sheet.comment(row, AmountColumn, "输入的计费额：" + inputs.amount);
-    sheet.text(row, ConditionsColumn, conditionsText(inputs), f.list, Sheet::Fit::Wrap);
-    sheet.text(row, ServicesColumn, servicesText(inputs), f.list, Sheet::Fit::Wrap);
-    const bool phase = inputs.independentPhase && inputs.phase != engine::DesignPhase::None;
-    sheet.text(row, PhaseColumn,
-               phase ? engine::designPhaseNames[static_cast<std::size_t>(inputs.phase)] : "", f.text);
+    if (readContractAmount(typed) != amount) // a plain decimal above 0
+        sheet.comment(row, AmountColumn, "输入的计费额：" + typed);
+    const auto textOf = [&inputs](const auto& text) { return std::visit(text, inputs); };
+    sheet.text(row, ConditionsColumn, textOf([](const auto& in) { return conditionsText(in); }), f.list,
+               Sheet::Fit::Wrap);
+    sheet.text(row, ServicesColumn, textOf([](const auto& in) { return servicesText(in); }), f.list,
+               Sheet::Fit::Wrap);
+    sheet.text(row, PhaseColumn, textOf([](const auto& in) { return phaseText(in); }), f.text);
     sheet.number(row, BasicFeeColumn, figures.basicFee(), f.number);
     sheet.number(row, OtherFeeColumn, figures.otherFee(), f.number);
     sheet.number(row, BenchmarkColumn, figures.benchmarkFee(), f.number);

@@ -56,11 +56,10 @@ std::string signedPercent(double percent) {
 }
 
 forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f) {
-    const engine::Project& in = item.inputs;
     return {item.name,
-            in.type ? std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*in.type)]) : "",
-            in.grade ? std::string(engine::gradeNames[static_cast<std::size_t>(*in.grade)]) : "",
-            engine::resultBoxText(*f.record.variables.feeBase),
+            std::string(projects::engineeringNameOf(item.inputs)),
+            std::string(projects::gradeNameOf(item.inputs)),
+            engine::resultBoxText(f.feeBase()),
             engine::resultBoxText(f.basicFee()),
             engine::resultBoxText(f.otherFee()),
             engine::resultBoxText(f.benchmarkFee()),
@@ -310,7 +309,7 @@ void ProjectCommands::updateItem() {
     }
     const std::optional<engine::CalculationRecord>& record = m_calculations.record;
     projects::Item& item = m_document.quote.items[*index];
-    engine::Project inputs = projects::canonicalInputs(record->project);
+    projects::ItemInputs inputs = projects::canonicalInputs(record->project);
     if (inputs != item.inputs) {
         item.inputs = std::move(inputs);
         m_document.figures[*index] = std::get<projects::ItemFigures>(projects::figuresOf(item.inputs));
@@ -328,9 +327,13 @@ std::optional<std::size_t> ProjectCommands::currentItem() {
 }
 
 void ProjectCommands::openItem(std::size_t index) {
+    // Only the main window's items open into it.
+    const engine::Project* inputs = m_document.quote.items[index].mainInputs();
+    if (!inputs)
+        return;
     forms::Form& w = m_desktop.showWindow(main);
     // Every item of the project was entered into a main window once (or checked so when it was opened).
-    fillMainWindow(w, m_document.quote.items[index].inputs);
+    fillMainWindow(w, *inputs);
     runCalculation(w, m_calculations, m_desktop);
     m_document.openedItem = index;
 }

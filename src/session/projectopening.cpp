@@ -19,7 +19,8 @@ openProjectContents(const forms::FileContents& contents) {
         forms::Form scratch(windows::mainWindowDefinition());
         rules::installMainWindowRules(scratch);
         for (std::size_t i = 0; i < opened->quote.items.size(); ++i)
-            if (fillMainWindow(scratch, opened->quote.items[i].inputs))
+            if (const engine::Project* inputs = opened->quote.items[i].mainInputs();
+                inputs && fillMainWindow(scratch, *inputs))
                 return projects::FileProblem{"第 " + std::to_string(i + 1) +
                                              " 个单项的输入不是主窗口能够填出的组合"};
     }

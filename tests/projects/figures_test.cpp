@@ -1,22 +1,29 @@
 // What each item is charged and what the project comes to.
 #include "projects/figures.h"
 
+#include "engine/calculation.h"
 #include "support/samplequote.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 using namespace varnel;
 using namespace varnel::engine;
 using projects::ItemFigures;
+namespace industry = varnel::engine::industry;
 
 namespace {
 
-ItemFigures figures(const Project& p) {
+ItemFigures figures(const projects::ItemInputs& p) {
     auto f = projects::figuresOf(p);
-    EXPECT_TRUE(std::holds_alternative<ItemFigures>(f)) << std::get<Stop>(f).message;
+    EXPECT_TRUE(std::holds_alternative<ItemFigures>(f)) << std::get<projects::ItemStop>(f).message;
     return std::get<ItemFigures>(f);
+}
+
+const Project& mainInputs(const projects::Item& item) {
+    return std::get<Project>(item.inputs);
 }
 
 std::vector<ItemFigures> figuresOfAll(const projects::Quote& q) {
@@ -33,7 +40,8 @@ TEST(ItemFigures, ChargesTheBenchmarkOrTheShareOfThePhaseCommissionedOnItsOwn) {
     EXPECT_DOUBLE_EQ(road.basicFee(), 55.05 * 0.9 * 1.3);
     EXPECT_DOUBLE_EQ(road.benchmarkFee(), road.basicFee() * 1.05);
     ASSERT_TRUE(road.phaseFee());
-    EXPECT_EQ(road.chargedPhase, DesignPhase::Preliminary);
+    ASSERT_TRUE(road.phase);
+    EXPECT_EQ(road.phase->name, "初步设计");
     EXPECT_EQ(road.chargedFee(), *road.phaseFee());
     EXPECT_DOUBLE_EQ(road.chargedFee(), road.benchmarkFee() * 0.45);
 
@@ -45,21 +53,101 @@ TEST(ItemFigures, ChargesTheBenchmarkOrTheShareOfThePhaseCommissionedOnItsOwn) {
 }
 
 TEST(ItemFigures, APhaseWithoutAShareIsNotCharged) {
-    Project p = test::sampleQuote().items[1].inputs;
+    Project p = mainInputs(test::sampleQuote().items[1]);
     p.conditions = {Condition::AcousticDecoration}; // a building without a kind that has phase shares
     p.independentPhase = true;
     p.phase = DesignPhase::Drawing;
     const ItemFigures f = figures(p);
-    EXPECT_FALSE(f.chargedPhase);
+    EXPECT_FALSE(f.phase);
     EXPECT_EQ(f.chargedFee(), f.benchmarkFee());
 }
 
 TEST(ItemFigures, ACalculationThatStopsGivesItsCheck) {
-    Project p = test::sampleQuote().items[1].inputs;
+    Project p = mainInputs(test::sampleQuote().items[1]);
     p.amount = "abc";
     auto f = projects::figuresOf(p);
-    ASSERT_TRUE(std::holds_alternative<Stop>(f));
-    EXPECT_EQ(std::get<Stop>(f).message, "工程计费额不能小于或等于零！");
+    ASSERT_TRUE(std::holds_alternative<projects::ItemStop>(f));
+    EXPECT_EQ(std::get<projects::ItemStop>(f).message, "工程计费额不能小于或等于零！");
+}
+
+// Each work of a kind of engineering worked out by hand: the base price of 附表一, the coefficient of
+// 附表二, the grade's of 1.0.9, the conditions added (not multiplied), the services, and the phase's share
+// of its group's table.
+TEST(ItemFigures, AWorkOfAKindOfEngineeringIsChargedAsTheStandardGivesIt) {
+    struct Case {
+        const char* name;
+        double basicFee;
+        double otherFee;
+        std::optional<double> phaseFee;
+        const char* phase;
+    };
+    const Case cases[] = {
+        // 55.05 × 1.3 × 1.15 × (1 + 0.2 + 0.4); 总体设计费 5 %; 初步设计 35 % (表2.2-1).
+        {"选煤厂", 131.6796, 6.58398, 48.392253, "初步设计"},
+        // 249.6 × 1.2 × 1 × 1.1; 200万元 × 0.12; 基础设计 50 % (表4.2-1).
+        {"乙烯装置", 329.472, 24, 176.736, "基础设计"},
+        // (20.9 + 100 × 17.9 ÷ 500) × 0.8 × 0.85 × 0.85; 招标设计 20 % (表5.2-1).
+        {"引水干渠", 14.14944, 0, 2.829888, "招标设计"},
+        // (38.8 + 1500 × 65 ÷ 2000) × 0.9 × 0.85 × 1.89, 公路工程Ⅰ级 applied unasked; 主体设计协调费 5 %.
+        {"一级公路", 126.5841675, 6.329208375, std::nullopt, nullptr},
+    };
+    const std::vector<projects::Item> items = test::industrySampleItems();
+    ASSERT_EQ(items.size(), std::size(cases));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Case& c = cases[i];
+        ASSERT_EQ(items[i].name, c.name);
+        const ItemFigures f = figures(items[i].inputs);
+        EXPECT_TRUE(f.industryCalculation()) << c.name;
+        EXPECT_FALSE(f.mainRecord()) << c.name;
+        EXPECT_DOUBLE_EQ(f.basicFee(), c.basicFee) << c.name;
+        EXPECT_DOUBLE_EQ(f.otherFee(), c.otherFee) << c.name;
+        EXPECT_DOUBLE_EQ(f.benchmarkFee(), c.basicFee + c.otherFee) << c.name;
+        ASSERT_EQ(f.phaseFee().has_value(), c.phaseFee.has_value()) << c.name;
+        if (c.phaseFee) {
+            EXPECT_DOUBLE_EQ(*f.phaseFee(), *c.phaseFee) << c.name;
+            EXPECT_EQ(f.phase->name, c.phase) << c.name;
+            EXPECT_EQ(f.chargedFee(), *f.phaseFee()) << c.name;
+        } else {
+            EXPECT_FALSE(f.phase) << c.name;
+            EXPECT_EQ(f.chargedFee(), f.benchmarkFee()) << c.name;
+        }
+    }
+}
+
+TEST(ItemFigures, AWorkOfAKindOfEngineeringThatStopsGivesItsCheck) {
+    struct Case {
+        const char* what;
+        std::function<void(industry::Project&)> change;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"an amount that does not read", [](industry::Project& p) { p.amount = "abc"; },
+         "工程计费额不能小于或等于零！"},
+        {"a coefficient beyond its range",
+         [](industry::Project& p) { p.text(Entry::RenovationCoefficient) = "1.5"; },
+         "改扩建和技术改造建设项目附加调整系数超标！"},
+        {"no grade", [](industry::Project& p) { p.grade.reset(); }, "你还没有选择工程复杂程度！"},
+    };
+    for (const Case& c : cases) {
+        industry::Project coal = std::get<industry::Project>(test::industrySampleItems()[0].inputs);
+        c.change(coal);
+        auto f = projects::figuresOf(coal);
+        ASSERT_TRUE(std::holds_alternative<projects::ItemStop>(f)) << c.what;
+        EXPECT_EQ(std::get<projects::ItemStop>(f).message, c.message) << c.what;
+    }
+}
+
+TEST(Totals, TheTotalAddsTheChargedFeesOfBothKindsInItemOrder) {
+    const projects::Quote q = test::mixedQuote();
+    const std::vector<ItemFigures> all = figuresOfAll(q);
+    ASSERT_EQ(all.size(), 7u);
+    double total = 0;
+    for (const ItemFigures& f : all)
+        total += f.chargedFee();
+    EXPECT_EQ(projects::totalsOf(q, all).total, total);
+    // The sample's three, then 48.392253 + 176.736 + 2.829888 + 132.913375875.
+    EXPECT_NEAR(total - projects::totalsOf(test::sampleQuote(), figuresOfAll(test::sampleQuote())).total,
+                360.871516875, 1e-9);
 }
 
 TEST(Totals, TheContractAmountFollowsTheFloat) {
@@ -129,10 +217,10 @@ TEST(Quote, AContractAmountIsAPositivePlainNumber) {
 }
 
 TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
-    Project p = test::sampleQuote().items[0].inputs; // a road
-    p.conditions.insert(Condition::Housing);         // a building kind left ticked in a hidden group
-    p.text(Entry::HistoricCoefficient) = "1.4";      // a typed number of a condition not ticked
-    p.text(Entry::OwnPatentsAmount) = "3";           // and of a service not ticked
+    Project p = mainInputs(test::sampleQuote().items[0]); // a road
+    p.conditions.insert(Condition::Housing);              // a building kind left ticked in a hidden group
+    p.text(Entry::HistoricCoefficient) = "1.4";           // a typed number of a condition not ticked
+    p.text(Entry::OwnPatentsAmount) = "3";                // and of a service not ticked
     const Project c = projects::canonicalInputs(p);
     EXPECT_FALSE(c.has(Condition::Housing));
     EXPECT_TRUE(c.has(Condition::UrbanRoadUnderPipes));
@@ -148,6 +236,86 @@ TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
     // The canonical inputs calculate to the same figures.
     Variables before, after;
     EXPECT_EQ(calculate(p, before).benchmarkFee, calculate(projects::canonicalInputs(p), after).benchmarkFee);
+}
+
+// Whatever a kind's window could leave behind that its calculation does not read is dropped; the rest is
+// kept as entered, and the figures stay the same.
+TEST(Quote, CanonicalInputsOfAKindOfEngineeringKeepOnlyWhatItsCalculationReads) {
+    using industry::Adjustment;
+    using industry::Kind;
+    using Change = std::function<void(industry::Project&)>;
+    const auto nothing = [](industry::Project&) {};
+    const auto noCommission = [](industry::Project& p) { p.commission.reset(); };
+    struct Case {
+        const char* what;
+        std::size_t item; // of the industry sample
+        Change change;
+        Change expected; // what the canonical inputs are, from the item as entered
+    };
+    const Case cases[] = {
+        {"the item as entered", 0, nothing, nothing},
+        {"a condition of another group", 0,
+         [](industry::Project& p) { p.conditions.insert(Adjustment::InteriorDecoration); }, nothing},
+        {"a condition of another kind of the group", 2,
+         [](industry::Project& p) { p.conditions.insert(Adjustment::HydroStudyMerged); }, nothing},
+        {"a condition of another grade", 3,
+         [](industry::Project& p) { p.conditions.insert(Adjustment::Expressway); }, nothing},
+        {"a condition applied unasked, ticked", 3,
+         [](industry::Project& p) { p.conditions.insert(Adjustment::HighwayGradeI); }, nothing},
+        {"a coefficient typed for a condition not ticked", 0,
+         [](industry::Project& p) { p.text(Entry::HistoricCoefficient) = "1.4"; }, nothing},
+        {"the coefficient of a condition unticked", 0,
+         [](industry::Project& p) { p.conditions.set(Adjustment::Renovation, false); },
+         [](industry::Project& p) {
+             p.conditions.set(Adjustment::Renovation, false);
+             p.text(Entry::RenovationCoefficient).clear();
+         }},
+        {"an amount typed for a service not ticked", 1,
+         [](industry::Project& p) { p.text(Entry::OwnPatentsAmount) = "3"; }, nothing},
+        {"a commission by a row of another group", 0,
+         [](industry::Project& p) {
+             p.commission = test::commissionOf(Kind::PetroleumChemical, Grade::III, "一般石油化工",
+                                               industry::Phase::Preliminary);
+         },
+         noCommission},
+        {"a commission of a phase its row gives no share", 0,
+         [](industry::Project& p) { p.commission->phase = industry::Phase::Scheme; }, noCommission},
+        {"a commission by no row", 1,
+         [](industry::Project& p) { p.commission->shareRow = industry::shareRows.size(); }, noCommission},
+    };
+    const std::vector<projects::Item> items = test::industrySampleItems();
+    for (const Case& c : cases) {
+        industry::Project entered = std::get<industry::Project>(items[c.item].inputs);
+        industry::Project expected = entered;
+        c.change(entered);
+        c.expected(expected);
+        const industry::Project canonical = projects::canonicalInputs(entered);
+        EXPECT_EQ(canonical, expected) << c.what;
+        EXPECT_EQ(projects::canonicalInputs(canonical), canonical) << c.what;
+        EXPECT_EQ(figures(entered).chargedFee(), figures(canonical).chargedFee()) << c.what;
+    }
+}
+
+TEST(Quote, AnItemSaysWhichKindItHoldsAndNamesItsEngineering) {
+    const projects::Quote q = test::mixedQuote();
+    struct Case {
+        std::size_t item;
+        bool industry;
+        const char* engineering;
+        const char* grade;
+    };
+    for (const Case c :
+         {Case{0, false, "公路和城市道路工程", "Ⅱ级"}, Case{2, false, "园林绿化工程", "Ⅲ级"},
+          Case{3, true, "选煤及其他煤炭工程", "Ⅲ级"}, Case{6, true, "公路、城市道路工程", "Ⅰ级"}}) {
+        const projects::Item& item = q.items[c.item];
+        EXPECT_EQ(item.isIndustry(), c.industry) << item.name;
+        EXPECT_EQ(item.industryInputs() != nullptr, c.industry) << item.name;
+        EXPECT_EQ(item.mainInputs() != nullptr, !c.industry) << item.name;
+        EXPECT_EQ(projects::engineeringNameOf(item.inputs), c.engineering) << item.name;
+        EXPECT_EQ(projects::gradeNameOf(item.inputs), c.grade) << item.name;
+        // The canonical inputs of either kind stay that kind.
+        EXPECT_EQ(projects::canonicalInputs(item.inputs).index(), item.inputs.index()) << item.name;
+    }
 }
 
 } // namespace

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 
 using namespace varnel;
 using projects::FileProblem;
@@ -65,6 +69,173 @@ TEST(ProjectFile, ReadsBackTheSameProjectAndWritesTheSameFile) {
         EXPECT_EQ(opened.figures.size(), 3u);
         EXPECT_EQ(projects::writeProjectFile(opened.quote), file);
     }
+}
+
+// The sample project as the Varnel before the kinds of engineering of 附表二 wrote it, byte for byte.
+constexpr std::string_view versionOneFile = R"({
+  "format": "varnel-project",
+  "version": 1,
+  "name": "某某道路工程",
+  "client": "某某市城市建设投资有限公司",
+  "designer": "某某市政设计研究院",
+  "date": "2026-12-09",
+  "float": -5,
+  "contract": null,
+  "items": [
+    {
+      "name": "主线道路（一标段）",
+      "amount": "1500",
+      "type": "公路和城市道路工程",
+      "grade": "Ⅱ级",
+      "conditions": [
+        {
+          "name": "改扩建和技术改造建设项目",
+          "coefficient": "1.2"
+        },
+        {
+          "name": "城市道路通过地下管网密集区的工程"
+        }
+      ],
+      "services": [
+        {
+          "name": "总体设计费"
+        }
+      ],
+      "independentPhase": true,
+      "phase": "初步设计"
+    },
+    {
+      "name": "地下人防",
+      "amount": "1500",
+      "type": "建筑、人防工程",
+      "grade": "Ⅱ级",
+      "conditions": [
+        {
+          "name": "人防工程"
+        }
+      ],
+      "services": [
+        {
+          "name": "总体设计费"
+        }
+      ],
+      "independentPhase": false,
+      "phase": null
+    },
+    {
+      "name": "沿线绿化",
+      "amount": "300",
+      "type": "园林绿化工程",
+      "grade": "Ⅲ级",
+      "conditions": [],
+      "services": [
+        {
+          "name": "自有专利技术收费",
+          "amount": "3"
+        },
+        {
+          "name": "非标准设备设计费",
+          "amount": "100",
+          "rate": "0.15"
+        },
+        {
+          "name": "采用标准设计和复用设计"
+        },
+        {
+          "name": "对原设计进行局部调整",
+          "rate": "0.3"
+        }
+      ],
+      "independentPhase": false,
+      "phase": null
+    }
+  ]
+}
+)";
+
+// A project of the main window's items only is still version 1, exactly as an earlier Varnel wrote and
+// reads it.
+TEST(ProjectFile, AVersionOneFileReadsAndWritesTheSameBytes) {
+    auto read = projects::readProjectFile(versionOneFile);
+    ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+    const OpenedQuote& opened = std::get<OpenedQuote>(read);
+    EXPECT_EQ(opened.quote, test::sampleQuote());
+    EXPECT_EQ(projects::writeProjectFile(opened.quote), versionOneFile);
+    EXPECT_EQ(sampleFile(), versionOneFile);
+}
+
+TEST(ProjectFile, HoldsWorksOfKindsOfEngineeringInTheStandardsTerms) {
+    const std::string file = projects::writeProjectFile(test::mixedQuote());
+    for (const char* expected : {
+             "\"version\": 2",
+             "\"type\": \"公路和城市道路工程\"", // the main window's items as before
+             "\"name\": \"选煤厂\",\n      \"amount\": \"1500\",\n      \"kind\": \"选煤及其他煤炭工程\",\n"
+             "      \"grade\": \"Ⅲ级\"",
+             "\"name\": \"改扩建和技术改造建设项目\",\n          \"coefficient\": \"1.2\"\n        },\n      "
+             "  "
+             "{\n          \"name\": \"Ⅲ级选煤厂、水煤浆制备及燃烧应用工程\"\n        }",
+             "\"commission\": {\n        \"shareRow\": "
+             "\"黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放\",\n"
+             "        \"phase\": \"初步设计\"\n      }",
+             "\"name\": \"非标准设备设计费\",\n          \"amount\": \"200\",\n          \"rate\": \"0.12\"",
+             "\"shareRow\": \"一般石油化工\",\n        \"phase\": \"基础设计\"",
+             "\"shareRow\": \"引调水：渠道、管线\",\n        \"phase\": \"招标设计\"",
+             "\"name\": \"一级公路\",\n      \"amount\": \"2500\",\n      \"kind\": \"公路、城市道路工程\",\n"
+             "      \"grade\": \"Ⅰ级\",\n      \"conditions\": [],",
+             "\"commission\": null\n",
+         })
+        EXPECT_NE(file.find(expected), std::string::npos) << expected << "\n" << file;
+    // An item of a kind has no type and no main-window phase; the main window's have no kind.
+    const std::string industryPart = file.substr(file.find("\"name\": \"选煤厂\""));
+    for (const char* absent : {"\"type\"", "\"independentPhase\"", "公路工程Ⅰ级"})
+        EXPECT_EQ(industryPart.find(absent), std::string::npos) << absent;
+    EXPECT_EQ(file.substr(0, file.find("\"name\": \"选煤厂\"")).find("\"kind\""), std::string::npos);
+}
+
+TEST(ProjectFile, ItemsOfBothKindsReadBackAndWriteTheSameFile) {
+    projects::Quote quote = test::mixedQuote();
+    // Also with the kinds first and the main window's after them.
+    projects::Quote reversed = quote;
+    std::reverse(reversed.items.begin(), reversed.items.end());
+    projects::Quote industryOnly = quote;
+    industryOnly.items.erase(industryOnly.items.begin(), industryOnly.items.begin() + 3);
+    for (const projects::Quote& q : {quote, reversed, industryOnly}) {
+        const std::string file = projects::writeProjectFile(q);
+        EXPECT_NE(file.find("\"version\": 2,"), std::string::npos);
+        auto read = projects::readProjectFile(file);
+        ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+        const OpenedQuote& opened = std::get<OpenedQuote>(read);
+        EXPECT_EQ(opened.quote, q);
+        ASSERT_EQ(opened.figures.size(), q.items.size());
+        for (std::size_t i = 0; i < q.items.size(); ++i) {
+            const auto figures = std::get<projects::ItemFigures>(projects::figuresOf(q.items[i].inputs));
+            EXPECT_EQ(opened.figures[i].chargedFee(), figures.chargedFee()) << q.items[i].name;
+            EXPECT_EQ(opened.figures[i].phase, figures.phase) << q.items[i].name;
+        }
+        EXPECT_EQ(projects::writeProjectFile(opened.quote), file);
+    }
+}
+
+// What a window could leave behind that the calculation does not read is not written, and the project
+// read back is the one it calculates.
+TEST(ProjectFile, AWorkOfAKindIsWrittenAsItsCalculationReadsIt) {
+    projects::Quote quote = test::mixedQuote();
+    engine::industry::Project& road = *quote.items[6].industryInputs();
+    road.conditions.insert(engine::industry::Adjustment::HighwayGradeI); // applied unasked
+    road.conditions.insert(engine::industry::Adjustment::Expressway);    // Ⅲ级 roads only
+    road.text(engine::Entry::HistoricCoefficient) = "1.4";
+    auto read = projects::readProjectFile(projects::writeProjectFile(quote));
+    ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+    EXPECT_EQ(std::get<OpenedQuote>(read).quote, test::mixedQuote());
+}
+
+// A version 2 file of the main window's items alone (which no Varnel writes) is read; saved again it is
+// version 1.
+TEST(ProjectFile, AVersionTwoFileOfMainWindowItemsIsRead) {
+    const std::string file = replaced(std::string(versionOneFile), "\"version\": 1", "\"version\": 2");
+    auto read = projects::readProjectFile(file);
+    ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+    EXPECT_EQ(std::get<OpenedQuote>(read).quote, test::sampleQuote());
 }
 
 TEST(ProjectFile, NamesAndTextsOfEveryKindSurvive) {
@@ -128,8 +299,8 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"a JSON array", "[]", "这不是 Varnel 的项目文件"},
         Hostile{"another format", replaced(good, "varnel-project", "varnel-settings"),
                 "这不是 Varnel 的项目文件"},
-        Hostile{"a newer version", replaced(good, "\"version\": 1", "\"version\": 2"),
-                "这是较新版本的 Varnel 保存的文件（格式版本 2），本程序只能打开格式版本 1 的项目文件"},
+        Hostile{"a newer version", replaced(good, "\"version\": 1", "\"version\": 3"),
+                "这是较新版本的 Varnel 保存的文件（格式版本 3），本程序只能打开格式版本 2 及以前的项目文件"},
         Hostile{"version 0", replaced(good, "\"version\": 1", "\"version\": 0"), "格式版本 0 无效"},
         Hostile{"version 1.5", replaced(good, "\"version\": 1", "\"version\": 1.5"), "格式版本 1.5 无效"},
         Hostile{"a version as text", replaced(good, "\"version\": 1", "\"version\": \"1\""),
@@ -198,6 +369,123 @@ INSTANTIATE_TEST_SUITE_P(
                 replaced(good, "\"client\"", "\"deep\": " + std::string(100000, '[') + ", \"client\""),
                 "这不是 Varnel 的项目文件（第 5 行第 42 个字符处：嵌套层数过多）"},
         Hostile{"Latin-1 text", replaced(good, "某某道路工程", "caf\xE9"), "这不是 Varnel 的项目文件"}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+const std::string mixed = projects::writeProjectFile(test::mixedQuote());
+
+// The mixed file with each `from` replaced by its `to`, the first after the name of the item given.
+std::string replacedIn(std::string_view item,
+                       std::initializer_list<std::pair<std::string_view, std::string_view>> replacements) {
+    const std::size_t at = mixed.find("\"name\": \"" + std::string(item) + "\"");
+    EXPECT_NE(at, std::string::npos) << item;
+    std::string rest = mixed.substr(at);
+    for (const auto& [from, to] : replacements)
+        rest = replaced(rest, from, to);
+    return mixed.substr(0, at) + rest;
+}
+
+std::string replacedIn(std::string_view item, std::string_view from, std::string_view to) {
+    return replacedIn(item, {{from, to}});
+}
+
+class IndustryItemRefused : public ProjectFileRefuses {};
+
+TEST_P(IndustryItemRefused, SayingWhatIsWrong) {
+    const std::string problem = problemOf(GetParam().bytes);
+    EXPECT_TRUE(!problem.empty() && problem.starts_with(GetParam().problem))
+        << GetParam().name << ": " << problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, IndustryItemRefused,
+    ::testing::Values(
+        Hostile{"an unknown kind", replacedIn("选煤厂", "选煤及其他煤炭工程", "铁路工程"),
+                "第 4 个单项：工程类型“铁路工程”不是附表二中本程序能计算的工程类型"},
+        Hostile{"a main window's type as a kind",
+                replacedIn("选煤厂", "选煤及其他煤炭工程", "公路和城市道路工程"),
+                "第 4 个单项：工程类型“公路和城市道路工程”不是附表二中本程序能计算的工程类型"},
+        Hostile{"no kind", replacedIn("选煤厂", "\"选煤及其他煤炭工程\"", "null"),
+                "第 4 个单项：字段“kind”应为文本"},
+        Hostile{"a type and a kind",
+                replacedIn("选煤厂", "\"kind\":", "\"type\": \"建筑、人防工程\",\n      \"kind\":"),
+                "第 4 个单项：单项不能既有工程类型“type”又有工程类型“kind”"},
+        Hostile{"an unknown grade", replacedIn("选煤厂", "Ⅲ级\"", "Ⅳ级\""),
+                "第 4 个单项：工程复杂程度“Ⅳ级”不是Ⅰ级、Ⅱ级或Ⅲ级"},
+        Hostile{"an unknown condition",
+                replacedIn("选煤厂", "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "露天煤矿"),
+                "第 4 个单项：附加调整条件“露天煤矿”不是本程序认识的条件"},
+        Hostile{"a condition of another group",
+                replacedIn("选煤厂", "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "增加管段图设计"),
+                "第 4 个单项：“选煤及其他煤炭工程”（Ⅲ级）没有附加调整条件“增加管段图设计”"},
+        Hostile{"a main window's condition",
+                replacedIn("选煤厂", "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "人防工程"),
+                "第 4 个单项：附加调整条件“人防工程”不是本程序认识的条件"},
+        Hostile{
+            "a condition of another kind of the group",
+            replacedIn("引水干渠", "引调水渠道或管线、河道堤防工程", "水电工程可行性研究与初步设计合并"),
+            "第 6 个单项：“风力发电、其他水利工程”（Ⅰ级）没有附加调整条件“水电工程可行性研究与初步设计合并”"},
+        Hostile{"a condition of another grade",
+                replacedIn("一级公路", "\"conditions\": []",
+                           "\"conditions\": [{\"name\": \"高速公路、一级公路工程\"}]"),
+                "第 7 个单项：“公路、城市道路工程”（Ⅰ级）没有附加调整条件“高速公路、一级公路工程”"},
+        Hostile{"a condition applied unasked",
+                replacedIn("一级公路", "\"conditions\": []", "\"conditions\": [{\"name\": \"公路工程Ⅰ级\"}]"),
+                "第 7 个单项：附加调整条件“公路工程Ⅰ级”不需选择，“公路、城市道路工程”（Ⅰ级）自动计入"},
+        Hostile{"a condition twice",
+                replacedIn("选煤厂", "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "改扩建和技术改造建设项目"),
+                "第 4 个单项：附加调整条件“改扩建和技术改造建设项目”出现了两次"},
+        Hostile{"conditions that exclude each other",
+                replacedIn("引水干渠", "{\n          \"name\": \"引调水渠道或管线、河道堤防工程\"\n        }",
+                           "{\"name\": \"引调水渠道或管线、河道堤防工程\"}, {\"name\": \"灌区田间工程\"}"),
+                "第 6 个单项：附加调整条件“引调水渠道或管线、河道堤防工程”和“灌区田间工程”不能同时选择"},
+        Hostile{"a coefficient missing", replacedIn("选煤厂", ",\n          \"coefficient\": \"1.2\"", ""),
+                "第 4 个单项：附加调整条件第 1 项：缺少字段“coefficient”"},
+        Hostile{"a coefficient out of its range", replacedIn("选煤厂", "\"1.2\"", "\"1.5\""),
+                "第 4 个单项：无法计算（改扩建和技术改造建设项目附加调整系数超标！）"},
+        Hostile{"an amount that does not read", replacedIn("选煤厂", "\"1500\"", "\"一千五百\""),
+                "第 4 个单项：无法计算（工程计费额不能小于或等于零！）"},
+        Hostile{"an unknown service", replacedIn("选煤厂", "总体设计费", "勘察费"),
+                "第 4 个单项：其他设计收费“勘察费”不是本程序认识的收费"},
+        Hostile{"a rate missing", replacedIn("乙烯装置", ",\n          \"rate\": \"0.12\"", ""),
+                "第 5 个单项：其他设计收费第 1 项：缺少字段“rate”"},
+        Hostile{"no commission", replacedIn("一级公路", ",\n      \"commission\": null", ""),
+                "第 7 个单项：缺少字段“commission”"},
+        Hostile{"a commission as text",
+                replacedIn("一级公路", "\"commission\": null", "\"commission\": \"初步设计\""),
+                "第 7 个单项：字段“commission”应为对象或 null"},
+        Hostile{"a commission without its phase",
+                replacedIn("乙烯装置", ",\n        \"phase\": \"基础设计\"", ""),
+                "第 5 个单项：单独委托设计：缺少字段“phase”"},
+        Hostile{"an unknown share row", replacedIn("乙烯装置", "一般石油化工", "加工冶炼（核加工除外）"),
+                "第 5 "
+                "个单项：单独委托设计：“石油、化工、石化、化纤、医药工程”（Ⅱ级）的设计阶段分成中没有“加工冶炼"
+                "（核加工除外）”这一行"},
+        Hostile{
+            "a commission of a kind without shares",
+            replacedIn("一级公路", {{"公路、城市道路工程", "林业工程"},
+                                    {"\"commission\": null",
+                                     "\"commission\": {\"shareRow\": \"公路\", \"phase\": \"初步设计\"}"}}),
+            "第 7 个单项：单独委托设计：“林业工程”（Ⅰ级）的设计阶段分成中没有“公路”这一行"},
+        Hostile{"an unknown phase", replacedIn("乙烯装置", "\"基础设计\"", "\"扩大初步设计\""),
+                "第 5 "
+                "个单项：单独委托设计：设计阶段“扩大初步设计”不是方案设计、初步设计、招标设计、施工图设计、基"
+                "础设计或详细设计"},
+        Hostile{"a phase its row gives no share",
+                replacedIn("选煤厂", "\"phase\": \"初步设计\"", "\"phase\": \"方案设计\""),
+                "第 4 "
+                "个单项：单独委托设计：表2.2-"
+                "1中“黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放”没有方案设计的分成"},
+        Hostile{"a main window's phase fields instead of a commission",
+                replacedIn("一级公路", "\"commission\": null",
+                           "\"independentPhase\": false,\n      \"phase\": null"),
+                "第 7 个单项：缺少字段“commission”"},
+        Hostile{"a work of a kind in a version 1 file", replaced(mixed, "\"version\": 2", "\"version\": 1"),
+                "第 4 个单项：缺少字段“type”"}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.name))

@@ -2,6 +2,7 @@
 // the report window's calculation lines, the signatures, and its text form.
 #include "projects/projectreport.h"
 
+#include "report/industryreport.h"
 #include "report/report.h"
 #include "support/samplequote.h"
 
@@ -124,10 +125,10 @@ TEST(ProjectReport, TotalsAreTheUnroundedSumsRoundedOnce) {
     q.floatPercent = 0;
     std::vector<ItemFigures> figures = figuresOfAll(q);
     for (ItemFigures& f : figures) {
-        f.record.variables.basicFee = 1;
-        f.record.variables.otherFee = 0.00004;
-        f.record.variables.benchmarkFee = 1.00004;
-        f.chargedPhase.reset();
+        f.variables().basicFee = 1;
+        f.variables().otherFee = 0.00004;
+        f.variables().benchmarkFee = 1.00004;
+        f.phase.reset();
     }
     const projects::Totals totals = projects::totalsOf(q, figures);
     const projects::ProjectReport r = projects::buildProjectReport(q, figures, totals);
@@ -170,7 +171,7 @@ TEST(ProjectReport, EachSectionSaysWhatWasChosen) {
 TEST(ProjectReport, TheChosenInputsAreThoseTheCalculationRead) {
     projects::Quote q = test::sampleQuote();
     q.items.resize(2);
-    engine::Project& building = q.items[1].inputs;
+    engine::Project& building = *q.items[1].mainInputs();
     // 高速公路 is a road's condition; 自有专利技术收费 is not ticked.
     building.conditions = {engine::Condition::AcousticDecoration, engine::Condition::Expressway};
     building.text(engine::Entry::OwnPatentsAmount) = "7";
@@ -193,7 +194,7 @@ TEST(ProjectReport, EachSectionHasTheReportWindowsCalculationLines) {
     const std::vector<std::string> phaseLines{"其中初步设计收费为：30.43301625万元", "", ""};
     ASSERT_EQ(r.sections.size(), figures.size());
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        const std::vector<std::string> window = linesOf(report::buildReport(figures[i].record));
+        const std::vector<std::string> window = linesOf(report::buildReport(*figures[i].mainRecord()));
         const auto first = std::find_if(window.begin(), window.end(), [](const std::string& l) {
             return startsWith(l, "本工程设计收费计费额为:  ");
         });
@@ -212,6 +213,119 @@ TEST(ProjectReport, EachSectionHasTheReportWindowsCalculationLines) {
         }
     }
     EXPECT_EQ(r.sections[0].calculation.front(), "本工程设计收费计费额为:  1500万元");
+}
+
+// The works of kinds of engineering stand in the summary with their kind where the type is, charged their
+// phase's share where one is commissioned (48.392253, 176.736, 2.829888) or their benchmark.
+TEST(ProjectReport, TheSummaryHasTheWorksOfKindsOfEngineeringToo) {
+    const projects::ProjectReport r = reportOf(test::mixedQuote());
+    const std::vector<std::vector<std::string>> rows{
+        {"1", "主线道路（一标段）", "公路和城市道路工程", "Ⅱ级", "1500.0000", "67.6289", "30.4330"},
+        {"2", "地下人防", "建筑、人防工程", "Ⅱ级", "1500.0000", "63.5828", "63.5828"},
+        {"3", "沿线绿化", "园林绿化工程", "Ⅲ级", "300.0000", "39.3237", "39.3237"},
+        {"4", "选煤厂", "选煤及其他煤炭工程", "Ⅲ级", "1500.0000", "138.2636", "48.3923"},
+        {"5", "乙烯装置", "石油、化工、石化、化纤、医药工程", "Ⅱ级", "8000.0000", "353.4720", "176.7360"},
+        {"6", "引水干渠", "风力发电、其他水利工程", "Ⅰ级", "600.0000", "14.1494", "2.8299"},
+        {"7", "一级公路", "公路、城市道路工程", "Ⅰ级", "2500.0000", "132.9134", "132.9134"},
+    };
+    EXPECT_EQ(r.summary.rows, rows);
+    // 170.5353583… + 138.26358 + 353.472 + 14.14944 + 132.913375875 and 133.3394496… + 360.871516875.
+    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "809.3338", "494.2110"}));
+}
+
+// What was chosen for a work of a kind of engineering: the kind with its group and coefficient (附表二),
+// the grade with 1.0.9's word for it, the conditions that apply, the services, and the phase with the row
+// and table of its share.
+TEST(ProjectReport, ASectionOfAWorkOfAKindSaysWhatWasChosen) {
+    const projects::ProjectReport r = reportOf(test::mixedQuote());
+    const std::vector<std::pair<std::string, std::vector<std::string>>> expected{
+        {"4. 选煤厂",
+         {"工程类型：选煤及其他煤炭工程（矿山采选工程，专业调整系数 1.3）", "复杂程度：Ⅲ级（复杂）",
+          "附加调整条件：改扩建和技术改造建设项目（系数 1.2）；Ⅲ级选煤厂、水煤浆制备及燃烧应用工程",
+          "其他设计收费：总体设计费",
+          "单独委托设计：黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放的初步设计（表2.2-1）"}},
+        {"5. 乙烯装置",
+         {"工程类型：石油、化工、石化、化纤、医药工程（石油化工工程，专业调整系数 1.2）",
+          "复杂程度：Ⅱ级（较复杂）", "附加调整条件：增加管段图设计",
+          "其他设计收费：非标准设备设计费（200万元，费率 0.12）",
+          "单独委托设计：一般石油化工的基础设计（表4.2-1）"}},
+        {"6. 引水干渠",
+         {"工程类型：风力发电、其他水利工程（水利电力工程，专业调整系数 0.8）", "复杂程度：Ⅰ级（一般）",
+          "附加调整条件：引调水渠道或管线、河道堤防工程", "其他设计收费：无",
+          "单独委托设计：引调水：渠道、管线的招标设计（表5.2-1）"}},
+        {"7. 一级公路",
+         {"工程类型：公路、城市道路工程（交通运输工程，专业调整系数 0.9）", "复杂程度：Ⅰ级（一般）",
+          "附加调整条件：公路工程Ⅰ级（自动计入）", "其他设计收费：主体设计协调费", "单独委托设计：无"}},
+    };
+    ASSERT_EQ(r.sections.size(), 7u);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(r.sections[3 + i].heading, expected[i].first);
+        EXPECT_EQ(r.sections[3 + i].chosen, expected[i].second) << expected[i].first;
+    }
+}
+
+// What its window could leave behind and its calculation does not read is not shown: a condition of
+// another grade, a coefficient typed for a condition not ticked, a phase its row gives no share.
+TEST(ProjectReport, TheChosenInputsOfAWorkOfAKindAreThoseItsCalculationRead) {
+    projects::Quote q = test::mixedQuote();
+    engine::industry::Project& road = *q.items[6].industryInputs();
+    road.conditions.insert(engine::industry::Adjustment::Expressway);
+    road.text(engine::Entry::RenovationCoefficient) = "1.3";
+    road.commission = test::commissionOf(engine::industry::Kind::Road, engine::Grade::I, "公路",
+                                         engine::industry::Phase::Scheme);
+    EXPECT_EQ(reportOf(q).sections[6].chosen, reportOf(test::mixedQuote()).sections[6].chosen);
+}
+
+// The calculation lines of a work of a kind are its own report's, from the fee base to the benchmark, with
+// the phase's line where its share is charged; the kind's line stands among what was chosen.
+TEST(ProjectReport, ASectionOfAWorkOfAKindHasItsReportsCalculationLines) {
+    const projects::Quote q = test::mixedQuote();
+    const std::vector<ItemFigures> figures = figuresOfAll(q);
+    const projects::ProjectReport r =
+        projects::buildProjectReport(q, figures, projects::totalsOf(q, figures));
+    struct Case {
+        std::size_t item;
+        const char* benchmark;
+        const char* phase; // none where the benchmark is charged
+    };
+    const Case cases[] = {
+        {3,
+         "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=131.6796万元+6.58398万元=138.26358万元",
+         "依据表2.2-1，黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放的初步设计占35%"
+         "，其中初步设计收费为："
+         "138.26358×35%=48.392253万元"},
+        {4, "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=329.472万元+24万元=353.472万元",
+         "依据表4.2-1，一般石油化工的基础设计占50%，其中基础设计收费为：353.472×50%=176.736万元"},
+        {5, "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=14.14944万元+0万元=14.14944万元",
+         "依据表5.2-1，引调水：渠道、管线的招标设计占20%，其中招标设计收费为：14.14944×20%=2.829888万元"},
+        {6,
+         "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=126.5841675万元+6.329208375万元="
+         "132.913375875万元",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        const projects::ReportSection& section = r.sections[c.item];
+        const engine::industry::Project& inputs = *q.items[c.item].industryInputs();
+        const std::vector<std::string> own =
+            linesOf(report::buildIndustryReport(inputs, *figures[c.item].industryCalculation()));
+        const auto first = std::find_if(own.begin(), own.end(), [](const std::string& l) {
+            return startsWith(l, "本工程设计收费计费额为:  ");
+        });
+        const auto benchmark = std::find(own.begin(), own.end(), c.benchmark);
+        ASSERT_NE(first, own.end()) << section.heading;
+        ASSERT_NE(benchmark, own.end()) << section.heading;
+        std::vector<std::string> expected(first, benchmark + 1);
+        if (c.phase)
+            expected.push_back(c.phase);
+        EXPECT_EQ(section.calculation, expected) << section.heading;
+        for (const std::string& line : section.calculation) {
+            EXPECT_EQ(line.find("欢迎使用"), std::string::npos) << section.heading;
+            EXPECT_EQ(line.find("谢谢使用"), std::string::npos) << section.heading;
+            EXPECT_FALSE(startsWith(line, "本工程为")) << section.heading;
+        }
+    }
+    EXPECT_EQ(r.sections[3].calculation.front(), "本工程设计收费计费额为:  1500万元");
+    EXPECT_EQ(r.sections[3].calculation.at(1), "依据附表一和1.0.7，经查《工程设计收费基价表》并内插得");
 }
 
 TEST(ProjectReport, ItEndsWithLinesToSign) {
@@ -243,31 +357,33 @@ TEST(ProjectReport, AmountsRoundHalfAwayFromZeroFromTheirFifteenDigits) {
 }
 
 TEST(ProjectReportText, HasEveryTextOfTheReportInOrderWithCrLfLineEnds) {
-    const projects::ProjectReport r = reportOf(test::sampleQuote());
-    const std::string text = projects::projectReportText(r);
-    EXPECT_EQ(linesOf(text, "\n").size(), linesOf(text, "\r\n").size()) << "a line end without CR";
-    EXPECT_NE(text.back(), '\n');
+    for (const projects::Quote& quote : {test::sampleQuote(), test::mixedQuote()}) {
+        const projects::ProjectReport r = reportOf(quote);
+        const std::string text = projects::projectReportText(r);
+        EXPECT_EQ(linesOf(text, "\n").size(), linesOf(text, "\r\n").size()) << "a line end without CR";
+        EXPECT_NE(text.back(), '\n');
 
-    std::vector<std::string> expected{r.title};
-    for (const auto& f : r.fields)
-        expected.push_back(f.label + "：" + f.value);
-    expected.push_back(r.summary.heading);
-    for (const auto& row : r.summary.rows)
-        expected.insert(expected.end(), row.begin(), row.end());
-    expected.insert(expected.end(), r.summary.totalsLines.begin(), r.summary.totalsLines.end());
-    expected.push_back(r.summary.unitNote);
-    expected.push_back(r.sectionsHeading);
-    for (const auto& s : r.sections) {
-        expected.push_back(s.heading);
-        expected.insert(expected.end(), s.chosen.begin(), s.chosen.end());
-        expected.insert(expected.end(), s.calculation.begin(), s.calculation.end());
-    }
-    expected.insert(expected.end(), r.signatures.begin(), r.signatures.end());
-    std::size_t at = 0;
-    for (const std::string& piece : expected) {
-        const std::size_t found = text.find(piece, at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << piece;
-        at = found + piece.size();
+        std::vector<std::string> expected{r.title};
+        for (const auto& f : r.fields)
+            expected.push_back(f.label + "：" + f.value);
+        expected.push_back(r.summary.heading);
+        for (const auto& row : r.summary.rows)
+            expected.insert(expected.end(), row.begin(), row.end());
+        expected.insert(expected.end(), r.summary.totalsLines.begin(), r.summary.totalsLines.end());
+        expected.push_back(r.summary.unitNote);
+        expected.push_back(r.sectionsHeading);
+        for (const auto& s : r.sections) {
+            expected.push_back(s.heading);
+            expected.insert(expected.end(), s.chosen.begin(), s.chosen.end());
+            expected.insert(expected.end(), s.calculation.begin(), s.calculation.end());
+        }
+        expected.insert(expected.end(), r.signatures.begin(), r.signatures.end());
+        std::size_t at = 0;
+        for (const std::string& piece : expected) {
+            const std::size_t found = text.find(piece, at);
+            ASSERT_NE(found, std::string::npos) << "missing or out of order: " << piece;
+            at = found + piece.size();
+        }
     }
 }
 

@@ -132,7 +132,7 @@ std::map<std::string, double> expectedNumbers(const projects::Quote& quote) {
     for (std::size_t i = 0; i < figures.size(); ++i, ++row) {
         const projects::ItemFigures& f = figures[i];
         cells[cellName('A', row)] = static_cast<double>(i + 1);
-        cells[cellName('E', row)] = *f.record.variables.feeBase;
+        cells[cellName('E', row)] = f.feeBase();
         cells[cellName('I', row)] = f.basicFee();
         cells[cellName('J', row)] = f.otherFee();
         cells[cellName('K', row)] = f.benchmarkFee();
@@ -205,9 +205,9 @@ class Workbook : public testing::Test {
 };
 
 TEST_F(Workbook, EveryNumberCellIsTheProgramsDouble) {
-    for (const projects::Quote& quote : {test::sampleQuote(), sampleWithContract()}) {
+    for (const projects::Quote& quote : {test::sampleQuote(), sampleWithContract(), test::mixedQuote()}) {
         const ReadBook book = written(quote);
-        EXPECT_EQ(differences(expectedNumbers(quote), numbersRead(book)), "");
+        EXPECT_EQ(differences(expectedNumbers(quote), numbersRead(book)), "") << quote.name;
     }
     // The contract amount is one a "%.16G" writer would change.
     const double contract = *sampleWithContract().contractAmount;
@@ -271,6 +271,49 @@ TEST_F(Workbook, TextsAreAsTypedAndAsTheStandardNamesThem) {
     EXPECT_EQ(book.merged, (std::vector<std::string>{"A10:L10", "A11:L11", "A12:L12"}));
 }
 
+// A work of a kind of engineering has its kind where the type is, and its conditions, services and phase
+// in the same cells as the main window's items.
+TEST_F(Workbook, WorksOfKindsOfEngineeringStandInTheSameColumns) {
+    struct Case {
+        const char* cell;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"B7", "主线道路（一标段）"},
+        {"C7", "公路和城市道路工程"},
+        {"H7", "初步设计"},
+        {"B10", "选煤厂"},
+        {"C10", "选煤及其他煤炭工程"},
+        {"D10", "Ⅲ级"},
+        {"F10", "改扩建和技术改造建设项目 1.2；Ⅲ级选煤厂、水煤浆制备及燃烧应用工程"},
+        {"G10", "总体设计费"},
+        {"H10", "初步设计"},
+        {"C11", "石油、化工、石化、化纤、医药工程"},
+        {"D11", "Ⅱ级"},
+        {"F11", "增加管段图设计"},
+        {"G11", "非标准设备设计费 200万元，费率 0.12"},
+        {"H11", "基础设计"},
+        {"C12", "风力发电、其他水利工程"},
+        {"D12", "Ⅰ级"},
+        {"F12", "引调水渠道或管线、河道堤防工程"},
+        {"H12", "招标设计"},
+        {"B13", "一级公路"},
+        {"C13", "公路、城市道路工程"},
+        {"G13", "主体设计协调费"},
+        {"A14", "合计"},
+        {"A15", "浮动幅度值（%）"},
+        {"A16", "合同额（万元）"},
+    };
+    const ReadBook book = written(test::mixedQuote());
+    for (const Case& c : cases)
+        EXPECT_EQ(book.cells.count(c.cell) ? book.cells.at(c.cell).text : "(empty)", c.text) << c.cell;
+    // The channel has no services; the road no condition ticked (公路工程Ⅰ级 applies unasked), no phase, no
+    // phase share.
+    for (const char* empty : {"G12", "F13", "H13", "L13"})
+        EXPECT_EQ(book.cells.count(empty), 0u) << empty;
+    EXPECT_EQ(book.merged, (std::vector<std::string>{"A14:L14", "A15:L15", "A16:L16"}));
+}
+
 TEST_F(Workbook, ATypedContractAmountShowsTheFloatItComesTo) {
     struct Case {
         double contractShare; // of the total
@@ -318,7 +361,7 @@ TEST_F(Workbook, AnAmountTypedOtherThanPlainlyIsKeptInAComment) {
                          Case{"1500万元", "输入的计费额：1500万元"}, Case{"1.5E3", "输入的计费额：1.5E3"},
                          Case{"&H5DC", "输入的计费额：&H5DC"}}) {
         projects::Quote quote = test::sampleQuote();
-        quote.items[1].inputs.amount = c.typed;
+        quote.items[1].mainInputs()->amount = c.typed;
         const ReadBook book = written(quote);
         EXPECT_EQ(book.cells.at("E8").number, 1500) << c.typed;
         if (c.comment)

@@ -54,7 +54,7 @@ class Project : public ::testing::Test {
     }
     void addTheSampleItems() {
         for (const projects::Item& item : test::sampleQuote().items)
-            addCalculation(item.inputs, item.name);
+            addCalculation(*item.mainInputs(), item.name);
     }
     std::vector<std::string> column(int index) {
         std::vector<std::string> texts;
@@ -80,7 +80,7 @@ TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
                                     " 63.58275", " 63.58275"}));
     const session::ProjectDocument& d = document();
     const double road = d.figures[0].chargedFee();
-    EXPECT_EQ(d.figures[0].chargedPhase, engine::DesignPhase::Preliminary);
+    EXPECT_EQ(d.figures[0].phase, (projects::ChargedPhase{"初步设计", road}));
     EXPECT_EQ(projectWindow().rows(pw::items)[0][7], engine::resultBoxText(road));
     const double total = (road + 63.58275) + d.figures[2].chargedFee();
     EXPECT_EQ(projectWindow().state(pw::items).footer[0], "合计");
@@ -99,7 +99,7 @@ TEST_F(Project, NothingIsAddedWithoutACompleteCalculationOrAName) {
               "还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
     EXPECT_TRUE(desktop.textRequests.empty());
 
-    ASSERT_FALSE(session::fillMainWindow(main(), test::sampleQuote().items[1].inputs));
+    ASSERT_FALSE(session::fillMainWindow(main(), *test::sampleQuote().items[1].mainInputs()));
     click(box::calculate);
     click(box::addItem); // the name dialog cancelled
     desktop.textAnswers.push_back("  ");
@@ -155,7 +155,7 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
     for (std::size_t i = 0; i < 3; ++i) {
         ASSERT_FALSE(projectWindow().userActivateRow(pw::items, static_cast<int>(i)));
         const projects::Item& item = document().quote.items[i];
-        EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), item.inputs) << item.name;
+        EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), *item.mainInputs()) << item.name;
         EXPECT_EQ(main().text(windows::mainwindow::benchmarkFee),
                   engine::resultBoxText(document().figures[i].benchmarkFee()));
         EXPECT_EQ(main().focus(), windows::mainwindow::amount);
@@ -164,7 +164,7 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
     type(windows::mainwindow::amount, "400");
     click(box::calculate);
     click(box::updateItem);
-    EXPECT_EQ(document().quote.items[2].inputs.amount, "400");
+    EXPECT_EQ(document().quote.items[2].mainInputs()->amount, "400");
     EXPECT_EQ(document().quote.items[2].name, "沿线绿化");
     EXPECT_EQ(projectWindow().rows(pw::items)[2][3], " 400");
     EXPECT_TRUE(document().modified);
@@ -194,8 +194,8 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     type(windows::mainwindow::amount, "3000");
     click(box::calculate);
     click(box::updateItem);
-    EXPECT_EQ(document().quote.items[0].inputs.amount, "3000"); // still 地下人防
-    EXPECT_EQ(document().quote.items[1].inputs.amount, "300");
+    EXPECT_EQ(document().quote.items[0].mainInputs()->amount, "3000"); // still 地下人防
+    EXPECT_EQ(document().quote.items[1].mainInputs()->amount, "300");
 }
 
 TEST_F(Project, RemovingAsksAndRenamingTakesANewName) {
@@ -316,8 +316,8 @@ TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
 TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefused) {
     projects::Quote quote = test::sampleQuote();
     // 高速公路、一级公路工程 is offered with grade Ⅲ roads only.
-    quote.items[0].inputs.conditions.insert(engine::Condition::Expressway);
-    quote.items[0].inputs.conditions.set(engine::Condition::UrbanRoadUnderPipes, false);
+    quote.items[0].mainInputs()->conditions.insert(engine::Condition::Expressway);
+    quote.items[0].mainInputs()->conditions.set(engine::Condition::UrbanRoadUnderPipes, false);
     desktop.files["/home/user/edited.varnel"] = projects::writeProjectFile(quote);
     desktop.session.project(); // nothing open yet
     desktop.fileAnswers.push_back("/home/user/edited.varnel");

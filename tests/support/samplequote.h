@@ -2,6 +2,10 @@
 
 #include "projects/quote.h"
 
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
 namespace varnel::test {
 
 // A road with a phase commissioned on its own, a civil-defence building, and a landscape with typed fees:
@@ -44,6 +48,69 @@ inline projects::Quote sampleQuote() {
     landscape.text(Entry::PartialChangeRate) = "0.3";
 
     q.items = {{"主线道路（一标段）", road}, {"地下人防", building}, {"沿线绿化", landscape}};
+    return q;
+}
+
+// The commission of `phase` by the share row of that name among those of the kind and grade.
+inline engine::industry::Commission commissionOf(engine::industry::Kind kind, engine::Grade grade,
+                                                 std::string_view row, engine::industry::Phase phase) {
+    for (std::size_t i : engine::industry::shareRowsFor(kind, grade))
+        if (engine::industry::shareRows[i].name == row)
+            return {i, phase};
+    return {engine::industry::shareRows.size(), phase}; // no such row: no share is charged
+}
+
+// Four works of kinds of engineering of 附表二, each as its window enters it: a coal preparation plant with
+// its typed renovation coefficient, the Ⅲ级 plant's condition, a service and 初步设计 commissioned; a
+// petrochemical plant whose 基础设计 is commissioned, with a typed non-standard equipment fee; a water
+// channel whose 招标设计 is commissioned; a Ⅰ级 road, to which 公路工程Ⅰ级 applies unasked.
+inline std::vector<projects::Item> industrySampleItems() {
+    using namespace engine;
+    using namespace engine::industry;
+    industry::Project coal;
+    coal.amount = "1500";
+    coal.kind = Kind::CoalPreparation;
+    coal.grade = Grade::III;
+    coal.conditions = {Adjustment::Renovation, Adjustment::CoalPreparationPlant};
+    coal.text(Entry::RenovationCoefficient) = "1.2";
+    coal.services = {Service::OverallDesign};
+    coal.commission =
+        commissionOf(*coal.kind, *coal.grade, "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
+                     industry::Phase::Preliminary);
+
+    industry::Project plant;
+    plant.amount = "8000";
+    plant.kind = Kind::PetroleumChemical;
+    plant.grade = Grade::II;
+    plant.conditions = {Adjustment::PipeSegmentDrawings};
+    plant.services = {Service::NonstandardEquipment};
+    plant.text(Entry::NonstandardEquipmentBase) = "200";
+    plant.text(Entry::NonstandardEquipmentRate) = "0.12";
+    plant.commission = commissionOf(*plant.kind, *plant.grade, "一般石油化工", industry::Phase::Basic);
+
+    industry::Project channel;
+    channel.amount = "600";
+    channel.kind = Kind::WindAndOtherWater;
+    channel.grade = Grade::I;
+    channel.conditions = {Adjustment::ChannelsAndDikes};
+    channel.commission =
+        commissionOf(*channel.kind, *channel.grade, "引调水：渠道、管线", industry::Phase::Tender);
+
+    industry::Project road;
+    road.amount = "2500";
+    road.kind = Kind::Road;
+    road.grade = Grade::I;
+    road.services = {Service::DesignCoordination};
+
+    return {{"选煤厂", coal}, {"乙烯装置", plant}, {"引水干渠", channel}, {"一级公路", road}};
+}
+
+// The sample quote with the works of kinds of engineering after its three main-window items.
+inline projects::Quote mixedQuote() {
+    projects::Quote q = sampleQuote();
+    q.name = "某某园区工程";
+    for (projects::Item& item : industrySampleItems())
+        q.items.push_back(std::move(item));
     return q;
 }
 

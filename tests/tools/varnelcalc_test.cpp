@@ -94,19 +94,28 @@ class VarnelCalcTest : public QObject {
         other.items.resize(2);
         m_other = projects::writeProjectFile(other);
         QVERIFY(writeFile(path("其他.varnel"), m_other));
+        // The main window's items and works of kinds of engineering of 附表二 in one project.
+        m_mixed = projects::writeProjectFile(test::mixedQuote());
+        QVERIFY(writeFile(path("园区.varnel"), m_mixed));
     }
 
     // Every number is the program's double, written so that it reads back the same: the fees of each item,
     // the phase and its share where that is what the item is charged, the total, the float, the contract.
     void jsonGivesTheProgramsExactFigures() {
         const Run run = calc(m_folder.path(), {QStringLiteral("--json"), QStringLiteral("道路.varnel"),
-                                               QStringLiteral("其他.varnel")});
+                                               QStringLiteral("其他.varnel"), QStringLiteral("园区.varnel")});
         QCOMPARE(run.exit, 0);
         QCOMPARE(run.err, QString());
         const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
-        const std::string files[] = {m_sample, m_other};
-        for (int i = 0; i < 2; ++i) {
+        QCOMPARE(lines.size(), 3);
+        const std::string files[] = {m_sample, m_other, m_mixed};
+        // The phase each item is charged, by file: the road's 初步设计 share, and the phases of the works
+        // of kinds of engineering, each of its group's table.
+        const std::vector<std::vector<const char*>> phases{
+            {"初步设计", nullptr, nullptr},
+            {"初步设计", nullptr},
+            {"初步设计", nullptr, nullptr, "初步设计", "基础设计", "招标设计", nullptr}};
+        for (int i = 0; i < 3; ++i) {
             const projects::OpenedQuote project = opened(files[i]);
             const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
             const auto parsed = json::parse(lines[i].toStdString());
@@ -131,8 +140,8 @@ class VarnelCalcTest : public QObject {
                 QVERIFY(holds(at(items[k], "fee"), f.chargedFee()));
                 const json::Value* phase = at(items[k], "phase");
                 QVERIFY(phase);
-                if (f.chargedPhase)
-                    QCOMPARE(*phase->string(), "初步设计");
+                if (const char* expected = phases[static_cast<std::size_t>(i)].at(k))
+                    QCOMPARE(phase->string() ? *phase->string() : "(not a text)", expected);
                 else
                     QVERIFY(phase->isNull());
             }
@@ -142,25 +151,47 @@ class VarnelCalcTest : public QObject {
             lines[0].contains(QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.433016249999998,")));
         QVERIFY(lines[0].contains(QStringLiteral("\"float\": -5,")));
         QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200}")));
+        // 8000 万元 of petrochemical works, charged half its benchmark for 基础设计 (表4.2-1): 249.6 × 1.2
+        // × 1.1, 200 × 0.12 and the share, as the doubles they come to.
+        QVERIFY(lines[2].contains(
+            QStringLiteral("{\"name\": \"乙烯装置\", \"basicFee\": 329.47199999999987, \"otherFee\": 24, "
+                           "\"benchmarkFee\": 353.47199999999987, \"phase\": \"基础设计\", "
+                           "\"phaseFee\": 176.73599999999993, \"fee\": 176.73599999999993}")));
     }
 
     // Each project's table and totals as the report's summary writes them.
+    void theTextIsEachProjectsTable_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the main window's items")
+            << QStringLiteral("道路.varnel") << QStringLiteral("某某道路工程");
+        QTest::newRow("both kinds") << QStringLiteral("园区.varnel") << QStringLiteral("某某园区工程");
+    }
+
     void theTextIsEachProjectsTable() {
-        const Run run = calc(m_folder.path(), {QStringLiteral("道路.varnel")});
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        const Run run = calc(m_folder.path(), {file});
         QCOMPARE(run.exit, 0);
-        const projects::OpenedQuote project = opened(m_sample);
+        const projects::OpenedQuote project = opened(contentsOf(path(file.toStdString())).toStdString());
         const projects::ProjectReport report = projects::buildProjectReport(
             project.quote, project.figures, projects::totalsOf(project.quote, project.figures));
         const std::vector<std::string> summary = projects::summaryLines(report.summary);
         for (std::size_t i = 1; i < summary.size(); ++i)
             QVERIFY2(run.out.contains(QString::fromStdString(summary[i] + "\n")), summary[i].c_str());
-        QVERIFY(run.out.contains(QStringLiteral("项目名称：某某道路工程\n")));
+        QVERIFY(run.out.contains(QStringLiteral("项目名称：%1\n").arg(name)));
     }
 
-    // A file that is not a project, one that is not there and one too large are refused on standard error
+    // A file that is not a project, one that is not there, one too large and one with a work of a kind of
+    // engineering the program does not know are refused on standard error
     // in the words of the window, and the exit code says so; the projects around them still print.
     void aBadFileIsRefusedAndTheOthersStillPrint() {
         QVERIFY(writeFile(path("坏.varnel"), "{\"format\": \"varnel-project\", \"version\": 1"));
+        // A work whose kind of engineering 附表二 does not have.
+        std::string railwayFile = m_mixed;
+        railwayFile.replace(railwayFile.find("选煤及其他煤炭工程"),
+                            std::string_view("选煤及其他煤炭工程").size(), "铁路工程");
+        QVERIFY(writeFile(path("铁路.varnel"), railwayFile));
         {
             QFile large(path("大.varnel"));
             QVERIFY(large.open(QIODevice::WriteOnly));
@@ -168,7 +199,7 @@ class VarnelCalcTest : public QObject {
         }
         const Run run = calc(m_folder.path(), {QStringLiteral("道路.varnel"), QStringLiteral("坏.varnel"),
                                                QStringLiteral("没有.varnel"), QStringLiteral("大.varnel"),
-                                               QStringLiteral("其他.varnel")});
+                                               QStringLiteral("铁路.varnel"), QStringLiteral("其他.varnel")});
         QCOMPARE(run.exit, 1);
         forms::FileContents bad;
         bad.bytes = contentsOf(path("坏.varnel")).toStdString();
@@ -178,8 +209,11 @@ class VarnelCalcTest : public QObject {
         forms::FileContents large;
         large.size = projects::maxFileBytes + 1;
         large.tooLarge = true;
+        forms::FileContents railway;
+        railway.bytes = contentsOf(path("铁路.varnel")).toStdString();
+        railway.size = railway.bytes.size();
         const QStringList expected{refusal("坏.varnel", bad), refusal("没有.varnel", missing),
-                                   refusal("大.varnel", large)};
+                                   refusal("大.varnel", large), refusal("铁路.varnel", railway)};
         for (const QString& message : expected)
             QVERIFY(!message.isEmpty());
         QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
@@ -188,16 +222,31 @@ class VarnelCalcTest : public QObject {
         QVERIFY(run.out.contains(QStringLiteral("项目名称：第二个项目")));
     }
 
+    void theReportAndTheWorkbookAreWritten_data() {
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QStringList>("texts"); // cells of the workbook beside the items' names
+        QTest::newRow("the main window's items")
+            << QStringLiteral("道路") << QStringList{QStringLiteral("公路和城市道路工程")};
+        QTest::newRow("both kinds") << QStringLiteral("园区")
+                                    << QStringList{QStringLiteral("公路和城市道路工程"),
+                                                   QStringLiteral("选煤及其他煤炭工程"),
+                                                   QStringLiteral("基础设计"), QStringLiteral("招标设计")};
+    }
+
     void theReportAndTheWorkbookAreWritten() {
-        const Run run = calc(m_folder.path(), {QStringLiteral("--report"), QStringLiteral("道路.txt"),
-                                               QStringLiteral("--xlsx"), QStringLiteral("道路.xlsx"),
-                                               QStringLiteral("道路.varnel")});
+        QFETCH(QString, project);
+        QFETCH(QStringList, texts);
+        const QString report = project + QStringLiteral(".txt");
+        const QString workbook = project + QStringLiteral(".xlsx");
+        const QString file = project + QStringLiteral(".varnel");
+        const Run run = calc(m_folder.path(),
+                             {QStringLiteral("--report"), report, QStringLiteral("--xlsx"), workbook, file});
         QCOMPARE(run.exit, 0);
-        const projects::OpenedQuote project = opened(m_sample);
-        const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
-        QCOMPARE(contentsOf(path("道路.txt")),
+        const projects::OpenedQuote saved = opened(contentsOf(path(file.toStdString())).toStdString());
+        const projects::Totals totals = projects::totalsOf(saved.quote, saved.figures);
+        QCOMPARE(contentsOf(path(report.toStdString())),
                  QByteArray::fromStdString(projects::projectReportText(
-                     projects::buildProjectReport(project.quote, project.figures, totals))));
+                     projects::buildProjectReport(saved.quote, saved.figures, totals))));
 
         // The workbook read back by openpyxl: its sheet, the items' names and the total as the same double.
         QProcess python;
@@ -209,14 +258,16 @@ class VarnelCalcTest : public QObject {
                                      "for row in sheet.iter_rows(values_only=True):\n"
                                      "    for value in row:\n"
                                      "        if value is not None: print(repr(value))\n"),
-                      path("道路.xlsx")});
+                      path(workbook.toStdString())});
         QVERIFY(python.waitForFinished(60000));
         QCOMPARE(python.exitCode(), 0);
         const QStringList cells = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'));
         QCOMPARE(cells.value(0), QStringLiteral("汇总"));
-        for (const projects::Item& item : project.quote.items)
+        for (const projects::Item& item : saved.quote.items)
             QVERIFY2(cells.contains(QStringLiteral("'%1'").arg(QString::fromStdString(item.name))),
                      item.name.c_str());
+        for (const QString& text : texts)
+            QVERIFY2(cells.contains(QStringLiteral("'%1'").arg(text)), qPrintable(text));
         QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total))),
                  qPrintable(cells.join(QLatin1Char(' '))));
     }
@@ -296,6 +347,7 @@ class VarnelCalcTest : public QObject {
     QTemporaryDir m_folder;
     std::string m_sample;
     std::string m_other;
+    std::string m_mixed;
 };
 
 QTEST_GUILESS_MAIN(VarnelCalcTest)

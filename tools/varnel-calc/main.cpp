@@ -31,16 +31,17 @@ enum Exit { Done = 0, NotOpened = 1, BadArguments = 2, NotWritten = 3 };
 
 constexpr std::string_view usage = R"(用法：varnel-calc [选项] 文件.varnel…
 
-打开每个项目文件，像 Varnel 的项目窗口一样重算其中的每个单项，打印项目的汇总表（序号、名称、
-工程类型、复杂程度、计费额、设计收费基准价、计入合计的收费，金额单位为万元，保留四位小数）、
-合计、浮动幅度值和合同额。打不开的文件在标准错误上给出与程序窗口相同的说明，其余的文件照常打印。
+打开每个项目文件，像 Varnel 的项目窗口一样重算其中的每个单项（主窗口的单项和附表二各类工程的
+单项），打印项目的汇总表（序号、名称、工程类型、复杂程度、计费额、设计收费基准价、计入合计的收费，
+金额单位为万元，保留四位小数）、合计、浮动幅度值和合同额。打不开的文件在标准错误上给出与程序窗口相同的说明，其余的文件照常打印。
 
 选项：
   --json              每个文件打印一行 JSON，代替汇总表：
                         {"project": 项目名称, "items": [{"name", "basicFee", "otherFee",
                         "benchmarkFee", "phase", "phaseFee", "fee"}], "total", "float", "contract"}
                       金额单位为万元，数以能准确读回同一个双精度数的最短形式写出；"fee" 是计入合计
-                      的收费；单项没有单独委托设计阶段的收费时，"phase" 和 "phaseFee" 为 null；
+                      的收费；"phase" 是计入合计的单独委托设计阶段（如“初步设计”“招标设计”），
+                      "phaseFee" 是它的收费，单项没有单独委托设计阶段的收费时两者为 null；
                       "float" 是浮动幅度值（%），输入合同额而合计为零时为 null
   --report 文件       把项目计算书写入这个文件：以 .pdf 结尾写 PDF（A4，与程序打印的相同），
                       以 .txt 结尾写文本（UTF-8，CR LF 换行）
@@ -172,9 +173,7 @@ std::string jsonLine(const projects::OpenedQuote& opened, const projects::Totals
     std::string line = "{\"project\": " + jsonText(opened.quote.name) + ", \"items\": [";
     for (std::size_t i = 0; i < opened.quote.items.size(); ++i) {
         const projects::ItemFigures& f = opened.figures[i];
-        const std::string phase =
-            f.chargedPhase ? jsonText(engine::designPhaseNames[static_cast<std::size_t>(*f.chargedPhase)])
-                           : "null";
+        const std::string phase = f.phase ? jsonText(f.phase->name) : "null";
         line += (i ? ", " : "") + std::string("{\"name\": ") + jsonText(opened.quote.items[i].name) +
                 ", \"basicFee\": " + number(f.basicFee()) + ", \"otherFee\": " + number(f.otherFee()) +
                 ", \"benchmarkFee\": " + number(f.benchmarkFee()) + ", \"phase\": " + phase +
