@@ -1,6 +1,8 @@
 // Arbitrary bytes read as a project file. A file that is read holds together: its figures match its
-// items, it writes back to a file that reads again to the same project with the same figures, and that
-// file writes back unchanged. A file that is refused says why, in text a window can show (UTF-8).
+// items of either kind (the main window's, or the kinds of engineering of 附表二), each item is already as
+// its calculation reads it, it writes back to a file of the version its items need that reads again to the
+// same project with the same figures and phases, and that file writes back unchanged. A file that is
+// refused says why, in text a window can show (UTF-8).
 #include "projects/projectfile.h"
 
 #include <cmath>
@@ -62,7 +64,11 @@ void requireSameFigures(const OpenedQuote& a, const OpenedQuote& b) {
     require(a.figures.size() == b.figures.size());
     for (std::size_t i = 0; i < a.figures.size(); ++i) {
         require(a.figures[i].chargedFee() == b.figures[i].chargedFee());
+        require(a.figures[i].basicFee() == b.figures[i].basicFee());
+        require(a.figures[i].otherFee() == b.figures[i].otherFee());
         require(a.figures[i].benchmarkFee() == b.figures[i].benchmarkFee());
+        require(a.figures[i].phase == b.figures[i].phase);
+        require((a.figures[i].mainRecord() == nullptr) == (b.figures[i].mainRecord() == nullptr));
     }
     const Totals ta = totalsOf(a.quote, a.figures), tb = totalsOf(b.quote, b.figures);
     require(ta.total == tb.total && ta.contract == tb.contract);
@@ -87,13 +93,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(quote.items.size() <= maxItems);
     require(quote.floatPercent >= lowestFloat && quote.floatPercent <= highestFloat);
     require(!quote.contractAmount || *quote.contractAmount > 0);
-    for (const ItemFigures& f : opened.figures)
+    bool industryItems = false;
+    for (std::size_t i = 0; i < quote.items.size(); ++i) {
+        const Item& item = quote.items[i];
+        const ItemFigures& f = opened.figures[i];
         require(std::isfinite(f.chargedFee()) && f.chargedFee() >= 0);
+        require(canonicalInputs(item.inputs) == item.inputs);
+        // Each item is calculated by its own kind's calculation.
+        require((f.industryCalculation() != nullptr) == item.isIndustry());
+        industryItems = industryItems || item.isIndustry();
+    }
     const Totals totals = totalsOf(quote, opened.figures);
     require(std::isfinite(totals.total) && std::isfinite(totals.contract));
 
     const std::string written = writeProjectFile(quote);
     require(validUtf8(written));
+    // Version 1 while every item is the main window's, so that an earlier program still reads it.
+    require(written.find(industryItems ? "\n  \"version\": 2,\n" : "\n  \"version\": 1,\n") !=
+            std::string::npos);
     auto again = readProjectFile(written);
     require(std::holds_alternative<OpenedQuote>(again));
     const OpenedQuote& reopened = std::get<OpenedQuote>(again);
