@@ -40,6 +40,8 @@ void Session::bind(forms::Form& window) {
         bindPlanningWindow(window);
     else if (window.name() == windows::project)
         m_project.bindProjectWindow(window);
+    else if (window.name() == windows::industry)
+        m_industry.bind(window);
 }
 
 void Session::bindMainWindow(forms::Form& w) {
@@ -60,6 +62,7 @@ void Session::bindMainWindow(forms::Form& w) {
         m_desktop.showMessage(authorNote());
         m_desktop.showWindow(windows::author);
     });
+    w.onClick(mainWindow::industryWindow, [this] { m_desktop.showWindow(windows::industry); });
     m_project.bindMainWindow(w);
 }
 

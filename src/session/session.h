@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/calculationstate.h"
+#include "session/industrycommands.h"
 #include "session/projectcommands.h"
 
 #include <optional>
@@ -18,7 +19,8 @@ namespace varnel::session {
 // end. The desktop calls `bind` for every window it creates, before the user can reach it.
 class Session {
   public:
-    explicit Session(forms::Desktop& desktop) : m_desktop(desktop), m_project(desktop, m_calculations) {}
+    explicit Session(forms::Desktop& desktop)
+        : m_desktop(desktop), m_industry(desktop), m_project(desktop, m_calculations) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -31,6 +33,7 @@ class Session {
 
     const CalculationState& calculations() const { return m_calculations; }
     const ProjectDocument& project() const { return m_project.document(); }
+    const std::optional<IndustryRecord>& industryRecord() const { return m_industry.record(); }
 
   private:
     void bindMainWindow(forms::Form& w);
@@ -38,6 +41,7 @@ class Session {
 
     forms::Desktop& m_desktop;
     CalculationState m_calculations;
+    IndustryCommands m_industry;
     ProjectCommands m_project;
 };
 

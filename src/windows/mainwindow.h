@@ -156,12 +156,13 @@ inline constexpr std::size_t recentProjects = 8;                   // 最近的�
 inline std::string recentProject(std::size_t index) {
     return "recent" + std::to_string(index + 1);
 }
-inline constexpr std::string_view exit = "exit";                   // 退出
-inline constexpr std::string_view addItem = "additem";             // 项目 → 加入项目…
-inline constexpr std::string_view updateItem = "updateitem";       // 更新单项
-inline constexpr std::string_view projectWindow = "projectwindow"; // 项目窗口
-inline constexpr std::string_view help = "help";                   // 帮助
-inline constexpr std::string_view aboutProgram = "soft";           // 关于 → 本软件
-inline constexpr std::string_view aboutAuthor = "writer";          // 关于 → 作者
+inline constexpr std::string_view exit = "exit";                     // 退出
+inline constexpr std::string_view addItem = "additem";               // 项目 → 加入项目…
+inline constexpr std::string_view updateItem = "updateitem";         // 更新单项
+inline constexpr std::string_view projectWindow = "projectwindow";   // 项目窗口
+inline constexpr std::string_view industryWindow = "industrywindow"; // 其他行业计算…
+inline constexpr std::string_view help = "help";                     // 帮助
+inline constexpr std::string_view aboutProgram = "soft";             // 关于 → 本软件
+inline constexpr std::string_view aboutAuthor = "writer";            // 关于 → 作者
 
 } // namespace varnel::windows::mainwindow

@@ -54,6 +54,7 @@ std::vector<ControlDef> mainControls() {
         menuItem("additem", "project", "加入项目…"),
         menuItem("updateitem", "project", "更新单项"),
         menuItem("projectwindow", "project", "项目窗口"),
+        menuItem("industrywindow", "project", "其他行业计算…"),
         menuItem("help", "", "帮助"),
         menuItem("about", "", "关于"),
         menuItem("soft", "about", "本软件"),

@@ -5,9 +5,9 @@
 namespace varnel::windows {
 
 const std::vector<std::string>& names() {
-    static const std::vector<std::string> all{std::string(main),     std::string(report),
-                                              std::string(help),     std::string(author),
-                                              std::string(planning), std::string(project)};
+    static const std::vector<std::string> all{
+        std::string(main),     std::string(report),  std::string(help),    std::string(author),
+        std::string(planning), std::string(project), std::string(industry)};
     return all;
 }
 
@@ -24,6 +24,8 @@ const forms::FormDef& definition(std::string_view window) {
         return planningWindowDefinition();
     if (window == project)
         return projectWindowDefinition();
+    if (window == industry)
+        return industryWindowDefinition();
     throw std::out_of_range("no window " + std::string(window));
 }
 

@@ -1,0 +1,178 @@
+// The industry window: the amount, the kind of engineering and the grade, the chapter's additional
+// adjustment conditions, the other design fees as in the main window, a phase commissioned on its own, the
+// commands and the results.
+#include "windows/definitionbuilder.h"
+#include "windows/industrywindow.h"
+#include "windows/windows.h"
+
+namespace varnel::windows {
+
+using forms::ControlDef;
+using forms::FormDef;
+using forms::Kind;
+using forms::Placement;
+using forms::Rect;
+
+namespace p = industrywindow;
+using detail::control;
+
+namespace {
+
+constexpr Kind F = Kind::Frame;
+constexpr Kind L = Kind::Label;
+constexpr Kind T = Kind::TextBox;
+constexpr Kind C = Kind::CheckBox;
+constexpr Kind B = Kind::CommandButton;
+
+std::string s(std::string_view name) {
+    return std::string(name);
+}
+
+ControlDef label(std::string name, std::string container, std::string caption, Rect geometry) {
+    return control(L, std::move(name), std::move(container), std::move(caption), geometry, 0);
+}
+
+// The other design fees, laid out as the main window lays them out.
+void addOtherFees(std::vector<ControlDef>& c) {
+    const OtherFeeBoxes& b = p::otherFees;
+    const std::string frame = "otherFeesGroup";
+    c.push_back(control(F, frame, "", "其他设计收费", {6480, 0, 2895, 6615}, 0));
+    c.push_back(control(C, s(b.overallDesign), frame, "总体设计费", {120, 240, 1455, 255}, 0)
+                    .withTooltip("编制总体设计的费用，为基本设计收费的5%"));
+    c.push_back(
+        control(C, s(b.designCoordination), frame, "主体设计协调费", {120, 480, 1815, 255}, 0)
+            .withTooltip("对建设项目工程设计合理性和整体性负责的设计人加收的费用，为基本设计收费的5%"));
+    c.push_back(control(C, s(b.constructionBudget), frame, "施工图预算编制费", {120, 720, 2055, 255}, 0)
+                    .withTooltip("编制施工图收取的费用，为基本设计收费的10%"));
+    c.push_back(control(C, s(b.asBuiltDrawings), frame, "竣工图编制费", {120, 960, 1695, 255}, 0)
+                    .withTooltip("编制竣工图的费用，为基本设计收费的8%"));
+    struct Typed {
+        std::string_view box;
+        std::string_view amount;
+        const char* caption;
+        const char* spoken;
+        int top;
+    };
+    for (const Typed& t :
+         {Typed{b.ownPatents, b.ownPatentsAmount, "自有专利技术收费", "自有专利技术收费（万元）", 1200},
+          Typed{b.foreignDesign, b.foreignDesignAmount, "境外设计收费", "境外设计收费（万元）", 1680},
+          Typed{b.foreignReview, b.foreignReviewAmount, "境外审核确认收费", "境外审核确认收费（万元）", 2160},
+          Typed{b.extraPrinting, b.extraPrintingAmount, "另行印制设计文件工本费",
+                "另行印制设计文件工本费（万元）", 2640},
+          Typed{b.standardDrawings, b.standardDrawingsAmount, "购买标准图费", "购买标准图费（万元）",
+                3120}}) {
+        c.push_back(control(C, s(t.box), frame, t.caption, {120, t.top, 2535, 255}, 0));
+        c.push_back(control(T, s(t.amount), frame, "", {120, t.top + 240, 1695, 270}, 0)
+                        .startsDisabled()
+                        .announcedAs(t.spoken));
+        c.push_back(label(s(t.amount) + "Unit", frame, "万元", {1920, t.top + 240, 615, 255}));
+    }
+    c.push_back(control(C, s(b.nonstandardEquipment), frame, "非标准设备设计费", {120, 3675, 2055, 255}, 0));
+    c.push_back(label("nonstandardEquipmentBaseLabel", frame, "非标准设备设计额", {120, 3960, 1695, 255}));
+    c.push_back(control(T, s(b.nonstandardEquipmentBase), frame, "", {120, 4200, 1695, 270}, 0)
+                    .startsDisabled()
+                    .announcedAs("非标准设备设计额（万元）"));
+    c.push_back(label("nonstandardEquipmentBaseUnit", frame, "万元", {1920, 4200, 615, 255}));
+    c.push_back(label("nonstandardEquipmentRateLabel", frame, "非标准设备设计费率", {120, 4560, 1935, 255})
+                    .withTooltip("费率应在0.1-0.2之间"));
+    c.push_back(control(T, s(b.nonstandardEquipmentRate), frame, "", {120, 4800, 1695, 270}, 0)
+                    .startsDisabled()
+                    .announcedAs("非标准设备设计费率"));
+    c.push_back(
+        control(C, s(b.standardDesignReuse), frame, "采用标准设计和复用设计", {120, 5160, 2655, 255}, 0)
+            .withTooltip("采用标准设计和复用设计费按基本设计收费的0.3计算"));
+    c.push_back(control(C, s(b.foundationRedesign), frame, "重新进行基础设计", {120, 5400, 2055, 255}, 0)
+                    .startsDisabled()
+                    .withTooltip("重新进行基础设计的按基本设计收费的0.4"));
+    c.push_back(control(C, s(b.partialChange), frame, "对原设计进行局部调整", {120, 5640, 2415, 255}, 0)
+                    .startsDisabled()
+                    .withTooltip("做局部修改的费率由发包人和设计人协商"));
+    c.push_back(control(T, s(b.partialChangeRate), frame, "", {120, 5880, 1695, 270}, 0)
+                    .startsDisabled()
+                    .announcedAs("对原设计进行局部调整的费率"));
+}
+
+FormDef makeIndustryWindow() {
+    FormDef def{s(industry), "全行业设计收费", 9480, 9360, Placement::SystemDefault, false, {}};
+    std::vector<ControlDef>& c = def.controls;
+    const std::string basics = "basicsGroup";
+    c.push_back(control(F, basics, "", "基本设计收费", {0, 0, 6375, 6615}, 0));
+    c.push_back(label("amountLabel", basics, "工程设计收费计费额", {120, 300, 1815, 255})
+                    .withTooltip("为经过批准的建设项目初步设计概算中的建筑安装工程费、设备与工器具购置费和联"
+                                 "合试运转费之和。"));
+    c.push_back(control(T, s(p::amount), basics, "", {1935, 270, 1815, 300}, 0)
+                    .announcedAs("工程设计收费计费额（万元）"));
+    c.push_back(label("amountUnit", basics, "万元", {3855, 300, 615, 255}));
+    c.push_back(label("kindLabel", basics, "工程种类", {120, 720, 1095, 255}));
+    c.push_back(control(Kind::ComboBox, s(p::kind), basics, "", {1215, 690, 5040, 330}, 0)
+                    .announcedAs("工程种类（附表二）")
+                    .withTooltip("附表二的工程种类，按工程类别分组，后为专业调整系数"));
+    c.push_back(label(s(p::professionalNote), basics, "", {1215, 1080, 5040, 255}));
+    c.push_back(label("gradeLabel", basics, "复杂程度", {120, 1500, 1095, 255}));
+    c.push_back(control(Kind::ComboBox, s(p::grade), basics, "", {1215, 1470, 2415, 330}, 0)
+                    .announcedAs("工程复杂程度")
+                    .withTooltip("工程复杂程度调整系数：Ⅰ级（一般）0.85，Ⅱ级（较复杂）1.0，Ⅲ级（复杂）1.15"));
+    c.push_back(label(s(p::complexityNote), basics, "", {1215, 1860, 5040, 255}));
+    const std::string adjustment = "adjustmentGroup";
+    c.push_back(control(F, adjustment, basics, "工程附加调整", {120, 2280, 6135, 3135}, 0));
+    for (std::size_t slot = 0; slot < p::conditionSlots; ++slot) {
+        const int top = 300 + static_cast<int>(slot) * 420;
+        c.push_back(control(C, p::condition(slot), adjustment, "", {120, top, 4575, 255}, 0).startsHidden());
+        c.push_back(control(T, p::coefficient(slot), adjustment, "", {4800, top - 30, 1215, 300}, 0)
+                        .startsHidden()
+                        .announcedAs("附加调整系数"));
+    }
+    c.push_back(label(s(p::unaskedNote), adjustment, "", {120, 2820, 5895, 255}));
+    c.push_back(label("notCovered", basics,
+                      "不包括铁路工程（其线路按每公里另表计费）；农业工程、林业工程\n的设计阶段收费比例表未能"
+                      "取得，不能单独委托设计阶段。",
+                      {120, 5580, 6135, 510}));
+    addOtherFees(c);
+    c.push_back(
+        control(C, s(p::independentPhase), "", "单独委托设计", {120, 6720, 1695, 255}, 0).startsDisabled());
+    c.push_back(label("shareRowLabel", "", "阶段划分", {1920, 6750, 975, 255}));
+    c.push_back(control(Kind::ComboBox, s(p::shareRow), "", "", {2895, 6690, 4215, 330}, 0)
+                    .startsDisabled()
+                    .announcedAs("设计阶段划分（收费比例表的一行）"));
+    c.push_back(label("phaseLabel", "", "设计阶段", {7215, 6750, 975, 255}));
+    c.push_back(control(Kind::ComboBox, s(p::phase), "", "", {8190, 6690, 1185, 330}, 0)
+                    .startsDisabled()
+                    .announcedAs("单独委托的设计阶段"));
+    c.push_back(control(B, s(p::calculate), "", "计算", {0, 7200, 3735, 375}, 0));
+    c.push_back(control(B, s(p::report), "", "计算书", {3735, 7200, 3735, 375}, 0));
+    c.push_back(control(B, s(p::addItem), "", "加入项目…", {7470, 7200, 2010, 375}, 0));
+    c.push_back(label("basicFeeLabel", "", "基本设计收费  +", {120, 7740, 1575, 255}));
+    c.push_back(control(T, s(p::basicFee), "", "", {120, 7980, 1575, 300}, 0)
+                    .isReadOnly()
+                    .announcedAs("基本设计收费（万元）"));
+    c.push_back(label("otherFeeLabel", "", "其他设计收费 =", {1920, 7740, 1575, 255}));
+    c.push_back(control(T, s(p::otherFee), "", "", {1920, 7980, 1575, 300}, 0)
+                    .isReadOnly()
+                    .announcedAs("其他设计收费（万元）"));
+    c.push_back(label("benchmarkFeeLabel", "", "设计收费基准价", {3720, 7740, 1575, 255}));
+    c.push_back(control(T, s(p::benchmarkFee), "", "", {3720, 7980, 1575, 300}, 0)
+                    .isReadOnly()
+                    .announcedAs("设计收费基准价（万元）"));
+    c.push_back(label("benchmarkFeeUnit", "", "万元", {5400, 8010, 495, 255}));
+    c.push_back(label(s(p::phaseName), "", "", {6120, 7740, 3255, 255}).startsHidden());
+    c.push_back(control(T, s(p::phaseFee), "", "", {6120, 7980, 1575, 300}, 0)
+                    .startsHidden()
+                    .isReadOnly()
+                    .announcedAs("单独委托设计阶段的设计收费（万元）"));
+    c.push_back(label("phaseFeeUnit", "", "万元", {7800, 8010, 495, 255}).startsHidden());
+    c.push_back(label("unitsNote", "", "金额单位：万元", {120, 8520, 3000, 255}));
+    // The keys go from the amount down the left-hand side, through the other fees, to the commands.
+    int tab = 0;
+    for (ControlDef& control : c)
+        control.tab = tab++;
+    return def;
+}
+
+} // namespace
+
+const FormDef& industryWindowDefinition() {
+    static const FormDef def = makeIndustryWindow();
+    return def;
+}
+
+} // namespace varnel::windows
