@@ -86,10 +86,15 @@ void hidePhaseShare(forms::Form& w) {
 
 } // namespace
 
-void IndustryCommands::bind(forms::Form& w) {
+// The lists a fresh window has.
+void IndustryCommands::populate(forms::Form& w) {
     m_offered.clear();
     w.setItems(iw::kind, kindItems());
     w.setItems(iw::grade, gradeItems());
+}
+
+void IndustryCommands::bind(forms::Form& w) {
+    populate(w);
     w.onClick(iw::kind, [this, &w] { offerForKindAndGrade(w); });
     w.onClick(iw::grade, [this, &w] { offerForKindAndGrade(w); });
     for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
@@ -208,8 +213,9 @@ void IndustryCommands::calculate(forms::Form& w) {
     const Project project = readIndustryProject(w);
     Calculation calculation = engine::industry::calculate(project);
     if (const std::optional<Stop>& stop = calculation.stop) {
-        m_desktop.showMessage(
-            {stop->message, std::string(windows::applicationTitle), forms::MessageIcon::None});
+        if (m_desktop)
+            m_desktop->showMessage(
+                {stop->message, std::string(windows::applicationTitle), forms::MessageIcon::None});
         std::optional<std::string_view> box;
         switch (stop->focus) {
         case Focus::Amount:
@@ -250,19 +256,21 @@ void IndustryCommands::calculate(forms::Form& w) {
 }
 
 void IndustryCommands::showReport() {
+    if (!m_desktop)
+        return;
     if (!m_record) {
-        m_desktop.showMessage({"还没有可以写成计算书的计算：请先输入工程的数据，点击“计算”。",
-                               std::string(windows::applicationTitle), forms::MessageIcon::None});
+        m_desktop->showMessage({"还没有可以写成计算书的计算：请先输入工程的数据，点击“计算”。",
+                                std::string(windows::applicationTitle), forms::MessageIcon::None});
         return;
     }
-    forms::Form& report = m_desktop.showWindow(windows::report);
+    forms::Form& report = m_desktop->showWindow(windows::report);
     report.setText(windows::reportwindow::text,
                    report::buildIndustryReport(m_record->project, m_record->calculation));
 }
 
 forms::Refusal IndustryCommands::fill(forms::Form& w, const Project& in) {
     w.reset();
-    bind(w); // the lists a fresh window has; the handlers are bound again, the same
+    populate(w);
     forms::Refusal refused;
     const auto step = [&](forms::Refusal r) {
         if (!refused)

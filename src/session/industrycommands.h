@@ -24,7 +24,10 @@ struct IndustryRecord {
 // report into the report window.
 class IndustryCommands {
   public:
-    explicit IndustryCommands(forms::Desktop& desktop) : m_desktop(desktop) {}
+    explicit IndustryCommands(forms::Desktop& desktop) : m_desktop(&desktop) {}
+    // Commands that only enter projects into a window, to check that the window can hold them: they show
+    // no message and no other window.
+    IndustryCommands() = default;
 
     void bind(forms::Form& industryWindow);
     // 计算 on the window, as its button does.
@@ -38,13 +41,14 @@ class IndustryCommands {
     const std::optional<IndustryRecord>& record() const { return m_record; }
 
   private:
+    void populate(forms::Form& w);
     void offerForKindAndGrade(forms::Form& w);
     void conditionClicked(forms::Form& w, std::size_t slot);
     void commissionClicked(forms::Form& w);
     void shareRowChosen(forms::Form& w);
     void showReport();
 
-    forms::Desktop& m_desktop;
+    forms::Desktop* m_desktop = nullptr;
     // The conditions the window's boxes hold, a box for each, as the kind and grade last offered them.
     std::vector<const engine::industry::ConditionRow*> m_offered;
     std::optional<IndustryRecord> m_record;

@@ -96,8 +96,9 @@ std::string floatNote(const projects::Totals& t) {
 
 } // namespace
 
-ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calculations)
-    : m_desktop(desktop), m_calculations(calculations) {
+ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calculations,
+                                 IndustryCommands& industry)
+    : m_desktop(desktop), m_calculations(calculations), m_industry(industry) {
     m_document.quote.date = m_desktop.today();
 }
 
@@ -275,11 +276,24 @@ void ProjectCommands::addItem() {
         tell("还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
         return;
     }
-    const engine::Project& in = record->project;
-    const std::string suggested =
-        std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*in.type)]) + " " +
-        engine::joinedText(record->variables.feeBase) + "万元";
-    const std::optional<std::string> typed = m_desktop.askText({"加入项目", "单项名称：", suggested});
+    add(record->project,
+        std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*record->project.type)]) + " " +
+            engine::joinedText(record->variables.feeBase) + "万元");
+}
+
+void ProjectCommands::addIndustryItem() {
+    const std::optional<IndustryRecord>& record = m_industry.record();
+    if (!record) {
+        tell("还没有可以加入项目的计算：请先在全行业设计收费窗口中输入工程的数据，点击“计算”，再加入项目。");
+        return;
+    }
+    add(record->project, std::string(engine::industry::kindRow(*record->project.kind).name) + " " +
+                             engine::joinedText(record->calculation.variables.feeBase) + "万元");
+}
+
+// Adds a complete calculation as a new item, under a name the user gives it.
+void ProjectCommands::add(projects::ItemInputs inputs, const std::string& suggestedName) {
+    const std::optional<std::string> typed = m_desktop.askText({"加入项目", "单项名称：", suggestedName});
     if (!typed)
         return;
     const std::string name = trimmed(*typed);
@@ -291,7 +305,7 @@ void ProjectCommands::addItem() {
         tell("一个项目最多有 " + std::to_string(projects::maxItems) + " 个单项，这次计算没有加入项目。");
         return;
     }
-    projects::Item item{name, projects::canonicalInputs(in)};
+    projects::Item item{name, projects::canonicalInputs(inputs)};
     auto figures = projects::figuresOf(item.inputs);
     m_document.quote.items.push_back(std::move(item));
     m_document.figures.push_back(std::get<projects::ItemFigures>(std::move(figures)));
@@ -300,16 +314,18 @@ void ProjectCommands::addItem() {
     w.setCurrentRow(pw::items, static_cast<int>(m_document.quote.items.size()) - 1);
 }
 
+// 更新单项: the item opened from the project takes the last complete calculation of the window it was
+// opened into.
 void ProjectCommands::updateItem() {
     const std::optional<std::size_t> index = m_document.openedItem;
     if (!index) {
-        tell(
-            "没有从项目打开到主窗口的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+        tell("没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
         return;
     }
-    const std::optional<engine::CalculationRecord>& record = m_calculations.record;
     projects::Item& item = m_document.quote.items[*index];
-    projects::ItemInputs inputs = projects::canonicalInputs(record->project);
+    projects::ItemInputs inputs = item.isIndustry() ? projects::ItemInputs(m_industry.record()->project)
+                                                    : projects::ItemInputs(m_calculations.record->project);
+    inputs = projects::canonicalInputs(inputs);
     if (inputs != item.inputs) {
         item.inputs = std::move(inputs);
         m_document.figures[*index] = std::get<projects::ItemFigures>(projects::figuresOf(item.inputs));
@@ -326,15 +342,20 @@ std::optional<std::size_t> ProjectCommands::currentItem() {
     return static_cast<std::size_t>(w->currentRow(pw::items));
 }
 
+// An item opens into its own window, the main window or the industry window, entered as a user enters it,
+// and is calculated there. Every item was entered into such a window once (or checked so when its file was
+// opened).
 void ProjectCommands::openItem(std::size_t index) {
-    // Only the main window's items open into it.
-    const engine::Project* inputs = m_document.quote.items[index].mainInputs();
-    if (!inputs)
-        return;
-    forms::Form& w = m_desktop.showWindow(main);
-    // Every item of the project was entered into a main window once (or checked so when it was opened).
-    fillMainWindow(w, *inputs);
-    runCalculation(w, m_calculations, m_desktop);
+    const projects::Item& item = m_document.quote.items[index];
+    if (const engine::Project* inputs = item.mainInputs()) {
+        forms::Form& w = m_desktop.showWindow(main);
+        fillMainWindow(w, *inputs);
+        runCalculation(w, m_calculations, m_desktop);
+    } else if (const engine::industry::Project* work = item.industryInputs()) {
+        forms::Form& w = m_desktop.showWindow(windows::industry);
+        m_industry.fill(w, *work);
+        m_industry.calculate(w);
+    }
     m_document.openedItem = index;
 }
 

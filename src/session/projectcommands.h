@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/calculationstate.h"
+#include "session/industrycommands.h"
 #include "session/projectdocument.h"
 
 #include <string>
@@ -16,10 +17,12 @@ namespace varnel::session {
 // the open project and keeps the windows that show it up to date.
 class ProjectCommands {
   public:
-    ProjectCommands(forms::Desktop& desktop, CalculationState& calculations);
+    ProjectCommands(forms::Desktop& desktop, CalculationState& calculations, IndustryCommands& industry);
 
     void bindMainWindow(forms::Form& mainWindow);
     void bindProjectWindow(forms::Form& projectWindow);
+    // 加入项目… of the industry window: its last complete calculation as a new item.
+    void addIndustryItem();
 
     // Opens a project file in place of the open project; a file that cannot be opened is refused with a
     // message and changes nothing. Asks first about unsaved changes when `confirm` is set.
@@ -37,6 +40,7 @@ class ProjectCommands {
     bool writeTo(const std::string& path);
     bool confirmDiscard();
     void addItem();
+    void add(projects::ItemInputs inputs, const std::string& suggestedName);
     void updateItem();
     void openItem(std::size_t index);
     void removeItem();
@@ -56,6 +60,7 @@ class ProjectCommands {
 
     forms::Desktop& m_desktop;
     CalculationState& m_calculations;
+    IndustryCommands& m_industry;
     ProjectDocument m_document;
 };
 

@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 #include "rules/rules.h"
+#include "session/industrycommands.h"
 #include "session/mainwindowfill.h"
 #include "windows/windows.h"
 
@@ -16,13 +17,22 @@ openProjectContents(const forms::FileContents& contents) {
     std::variant<projects::OpenedQuote, projects::FileProblem> read =
         projects::readProjectFile(contents.bytes);
     if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
-        forms::Form scratch(windows::mainWindowDefinition());
-        rules::installMainWindowRules(scratch);
-        for (std::size_t i = 0; i < opened->quote.items.size(); ++i)
-            if (const engine::Project* inputs = opened->quote.items[i].mainInputs();
-                inputs && fillMainWindow(scratch, *inputs))
+        // Each item must be one its window can hold, since it can be opened there.
+        forms::Form main(windows::mainWindowDefinition());
+        rules::installMainWindowRules(main);
+        forms::Form industry(windows::industryWindowDefinition());
+        IndustryCommands industryCommands;
+        industryCommands.bind(industry);
+        for (std::size_t i = 0; i < opened->quote.items.size(); ++i) {
+            const projects::Item& item = opened->quote.items[i];
+            if (const engine::Project* inputs = item.mainInputs(); inputs && fillMainWindow(main, *inputs))
                 return projects::FileProblem{"第 " + std::to_string(i + 1) +
                                              " 个单项的输入不是主窗口能够填出的组合"};
+            if (const engine::industry::Project* inputs = item.industryInputs();
+                inputs && industryCommands.fill(industry, *inputs))
+                return projects::FileProblem{"第 " + std::to_string(i + 1) +
+                                             " 个单项的输入不是全行业设计收费窗口能够填出的组合"};
+        }
     }
     return read;
 }

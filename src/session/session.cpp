@@ -7,6 +7,7 @@
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
+#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -41,7 +42,7 @@ void Session::bind(forms::Form& window) {
     else if (window.name() == windows::project)
         m_project.bindProjectWindow(window);
     else if (window.name() == windows::industry)
-        m_industry.bind(window);
+        bindIndustryWindow(window);
 }
 
 void Session::bindMainWindow(forms::Form& w) {
@@ -64,6 +65,11 @@ void Session::bindMainWindow(forms::Form& w) {
     });
     w.onClick(mainWindow::industryWindow, [this] { m_desktop.showWindow(windows::industry); });
     m_project.bindMainWindow(w);
+}
+
+void Session::bindIndustryWindow(forms::Form& w) {
+    m_industry.bind(w);
+    w.onClick(windows::industrywindow::addItem, [this] { m_project.addIndustryItem(); });
 }
 
 void Session::bindPlanningWindow(forms::Form& w) {

@@ -20,7 +20,7 @@ namespace varnel::session {
 class Session {
   public:
     explicit Session(forms::Desktop& desktop)
-        : m_desktop(desktop), m_industry(desktop), m_project(desktop, m_calculations) {}
+        : m_desktop(desktop), m_industry(desktop), m_project(desktop, m_calculations, m_industry) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -38,6 +38,7 @@ class Session {
   private:
     void bindMainWindow(forms::Form& w);
     void bindPlanningWindow(forms::Form& w);
+    void bindIndustryWindow(forms::Form& w);
 
     forms::Desktop& m_desktop;
     CalculationState m_calculations;

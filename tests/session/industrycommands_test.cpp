@@ -8,6 +8,7 @@
 #include "support/modeldesktop.h"
 #include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
+#include "windows/projectwindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
 
@@ -227,6 +228,57 @@ TEST_F(IndustryWindow, EveryProjectAUserEntersIsEnteredBackTheSame) {
         if (w().ticked(iw::independentPhase))
             click(iw::independentPhase);
     }
+}
+
+} // namespace
+
+namespace {
+
+namespace pw = windows::projectwindow;
+
+// A project of a kind of engineering as an item of a whole project: added from its window, opened back
+// into it, updated, saved and opened again.
+TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
+    choose(iw::kind, "石油、化工、石化、化纤、医药工程");
+    choose(iw::grade, "Ⅱ级");
+    click(iw::condition(1)); // 增加管段图设计
+    type(iw::amount, "3000");
+    click(iw::independentPhase);
+    choose(iw::shareRow, "一般石油化工");
+    choose(iw::phase, "基础设计");
+    click(iw::addItem);
+    EXPECT_EQ(desktop.lastMessage(),
+              "还没有可以加入项目的计算：请先在全行业设计收费窗口中输入工程的数据，点击“计算”，再加入项目。");
+    click(iw::calculate);
+    const double share = *desktop.session.industryRecord()->calculation.phaseShare;
+    desktop.textAnswers.push_back("乙烯装置");
+    click(iw::addItem);
+    EXPECT_EQ(desktop.textRequests.back().suggested, "石油、化工、石化、化纤、医药工程 3000万元");
+    forms::Form& project = desktop.window(windows::project);
+    ASSERT_EQ(project.rows(pw::items).size(), 1u);
+    EXPECT_EQ(project.rows(pw::items)[0][1], "石油、化工、石化、化纤、医药工程");
+    EXPECT_EQ(project.rows(pw::items)[0][7], engine::resultBoxText(share));
+
+    // Saved and opened again, it opens back into its own window, calculated.
+    desktop.fileAnswers.push_back("/home/user/石化.varnel");
+    ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::saveProject));
+    EXPECT_NE(desktop.files["/home/user/石化.varnel"].find("\"version\": 2"), std::string::npos);
+    desktop.close(windows::industry);
+    ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::newProject));
+    desktop.fileAnswers.push_back("/home/user/石化.varnel");
+    ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::openProject));
+    ASSERT_FALSE(desktop.window(windows::project).userActivateRow(pw::items, 0));
+    EXPECT_EQ(w().text(iw::kind), "石油、化工、石化、化纤、医药工程");
+    EXPECT_TRUE(w().ticked(iw::condition(1)));
+    EXPECT_EQ(w().text(iw::phase), "基础设计");
+    EXPECT_EQ(w().text(iw::phaseFee), engine::resultBoxText(share));
+
+    // Changed, calculated and updated: the item takes the window's calculation.
+    type(iw::amount, "6000");
+    click(iw::calculate);
+    ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::updateItem));
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 6000");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][0], "乙烯装置");
 }
 
 } // namespace

@@ -174,7 +174,7 @@ TEST_F(Project, UpdatingNeedsAnItemOpenedFromTheProject) {
     click(box::updateItem);
     EXPECT_EQ(
         desktop.lastMessage(),
-        "没有从项目打开到主窗口的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+        "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
 }
 
 TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
