@@ -172,9 +172,8 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
 
 TEST_F(Project, UpdatingNeedsAnItemOpenedFromTheProject) {
     click(box::updateItem);
-    EXPECT_EQ(
-        desktop.lastMessage(),
-        "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+    EXPECT_EQ(desktop.lastMessage(),
+              "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
 }
 
 TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
