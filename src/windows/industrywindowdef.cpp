@@ -131,11 +131,11 @@ FormDef makeIndustryWindow() {
     c.push_back(
         control(C, s(p::independentPhase), "", "单独委托设计", {120, 6720, 1695, 255}, 0).startsDisabled());
     c.push_back(label("shareRowLabel", "", "阶段划分", {1920, 6750, 975, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::shareRow), "", "", {2895, 6690, 4215, 330}, 0)
+    c.push_back(control(Kind::ComboBox, s(p::shareRow), "", "", {2895, 6690, 3495, 330}, 0)
                     .startsDisabled()
                     .announcedAs("设计阶段划分（收费比例表的一行）"));
-    c.push_back(label("phaseLabel", "", "设计阶段", {7215, 6750, 975, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::phase), "", "", {8190, 6690, 1185, 330}, 0)
+    c.push_back(label("phaseLabel", "", "设计阶段", {6495, 6750, 975, 255}));
+    c.push_back(control(Kind::ComboBox, s(p::phase), "", "", {7470, 6690, 1905, 330}, 0)
                     .startsDisabled()
                     .announcedAs("单独委托的设计阶段"));
     c.push_back(control(B, s(p::calculate), "", "计算", {0, 7200, 3735, 375}, 0));

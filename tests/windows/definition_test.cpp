@@ -48,6 +48,22 @@ TEST_P(EveryWindow, ControlsLieInsideTheirContainer) {
     }
 }
 
+// A screen reader names every control that takes the focus: a box, a list or a table by its spoken name, a
+// button or box by its caption (a box hidden at first gets its caption with what it offers).
+TEST_P(EveryWindow, EveryControlThatTakesTheFocusHasANameToBeHeardBy) {
+    for (const ControlDef& c : definition(GetParam()).controls) {
+        if (!takesFocus(c.kind))
+            continue;
+        const bool namedByCaption =
+            c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::CommandButton;
+        if (namedByCaption) {
+            EXPECT_TRUE(!c.caption.empty() || c.hidden) << c.name;
+        } else {
+            EXPECT_FALSE(c.accessibleName.empty()) << c.name;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(names()));
 
 // The windows show every multi-line box as text to read; none is typed into.
