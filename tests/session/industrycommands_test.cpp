@@ -282,3 +282,33 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
 }
 
 } // namespace
+
+namespace {
+
+// Every kind of engineering of 附表二 calculates through the window with its coefficient (1000 万元 is a row
+// of the base-price table: 38.8), reports it with its clause, and goes into the project.
+TEST_F(IndustryWindow, EveryKindCalculatesReportsAndGoesIntoTheProject) {
+    for (const KindRow& kind : kinds) {
+        choose(iw::kind, kind.name);
+        choose(iw::grade, "Ⅱ级");
+        type(iw::amount, "1000");
+        click(iw::calculate);
+        ASSERT_TRUE(desktop.messages.empty()) << kind.name << ": " << desktop.lastMessage();
+        EXPECT_EQ(w().text(iw::basicFee), engine::resultBoxText(38.8 * kind.coefficient)) << kind.name;
+        click(iw::report);
+        const std::string& report = desktop.window(windows::report).text(windows::reportwindow::text);
+        EXPECT_NE(report.find("依据附表二，" + std::string(kind.name) + "专业调整系数为" +
+                              engine::joinedText(kind.coefficient)),
+                  std::string::npos)
+            << report;
+        desktop.textAnswers.push_back(std::string(kind.name));
+        click(iw::addItem);
+    }
+    const std::vector<forms::Row>& rows =
+        desktop.window(windows::project).rows(windows::projectwindow::items);
+    ASSERT_EQ(rows.size(), kinds.size());
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        EXPECT_EQ(rows[i][1], kinds[i].name);
+}
+
+} // namespace
