@@ -340,7 +340,7 @@ SyntaxError located(const Failure& failure, std::string_view text) {
     return e;
 }
 
-void writeString(std::string& out, const std::string& s) {
+void writeString(std::string& out, std::string_view s) {
     static constexpr char hex[] = "0123456789abcdef";
     out += '"';
     for (char c : s) {
@@ -427,6 +427,12 @@ std::variant<Value, SyntaxError> parse(std::string_view text, Limits limits) {
     } catch (const Failure& failure) {
         return located(failure, text);
     }
+}
+
+std::string quoted(std::string_view text) {
+    std::string out;
+    writeString(out, text);
+    return out;
 }
 
 std::string write(const Value& value) {

@@ -58,6 +58,9 @@ struct SyntaxError {
 // anything after the value but blanks.
 std::variant<Value, SyntaxError> parse(std::string_view text, Limits limits = {});
 
+// A text as a JSON string: quotes, backslashes and control characters escaped, other text as it is.
+std::string quoted(std::string_view text);
+
 // Writes a value with two-blank indentation, one member or element per line, and LF line ends. Numbers
 // are written in their shortest exact form; text other than ASCII is written as UTF-8, unescaped.
 std::string write(const Value& value);

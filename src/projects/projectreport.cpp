@@ -1,5 +1,7 @@
 #include "projects/projectreport.h"
 
+#include "projects/textwidth.h"
+
 #include "engine/numbers.h"
 #include "projects/typednumbers.h"
 #include "report/industryreport.h"
@@ -266,15 +268,6 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
     return s;
 }
 
-// Whether a character is set twice as wide as a digit: the East Asian wide and full-width ranges, and the
-// Roman numerals the grades are written with, which CJK fonts draw full width.
-bool isWide(char32_t c) {
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2160 && c <= 0x217F) || (c >= 0x2E80 && c <= 0x303E) ||
-           (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
-           (c >= 0x1F300 && c <= 0x1F64F) || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
-}
-
 std::string padded(const std::string& text, std::size_t width, Alignment alignment) {
     const std::size_t room = width - std::min(width, displayWidth(text));
     return alignment == Alignment::Left ? text + std::string(room, ' ') : std::string(room, ' ') + text;
@@ -288,23 +281,8 @@ std::string amountText(double value) {
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80         ? 1
-                                   : byte >> 5 == 0x6  ? 2
-                                   : byte >> 4 == 0xE  ? 3
-                                   : byte >> 3 == 0x1E ? 4
-                                                       : 1;
-        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-        std::size_t taken = 1;
-        while (taken < length && i + taken < text.size() &&
-               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + taken++]) & 0x3F);
-        if (taken < length)
-            c = byte; // a broken sequence: its first byte alone
-        i += taken;
+    for (char32_t c : charactersOf(text))
         width += isWide(c) ? 2 : 1;
-    }
     return width;
 }
 

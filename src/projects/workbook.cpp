@@ -1,5 +1,7 @@
 #include "projects/workbook.h"
 
+#include "projects/textwidth.h"
+
 #include "projects/typednumbers.h"
 
 #include <xlsxwriter.h>
@@ -85,35 +87,12 @@ constexpr double lineHeight = LXW_DEF_ROW_HEIGHT; // points
 constexpr double headerHeight = 2 * lineHeight + 2;
 constexpr std::uint8_t a4Paper = 9; // Excel's paper size code
 
-// Whether a character is shown about twice as wide as a digit: the East Asian wide and full-width ranges,
-// and the Roman numerals the grades are written with, which CJK fonts draw full width.
-bool isWide(char32_t c) {
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2160 && c <= 0x217F) || (c >= 0x2E80 && c <= 0x303E) ||
-           (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
-           (c >= 0x1F300 && c <= 0x1F64F) || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
-}
-
 // The width of the widest line of a UTF-8 text. A byte that does not start a valid sequence counts as one
 // character.
 double displayWidth(std::string_view text) {
     double widest = 0;
     double line = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80         ? 1
-                                   : byte >> 5 == 0x6  ? 2
-                                   : byte >> 4 == 0xE  ? 3
-                                   : byte >> 3 == 0x1E ? 4
-                                                       : 1;
-        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-        std::size_t taken = 1;
-        while (taken < length && i + taken < text.size() &&
-               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + taken++]) & 0x3F);
-        if (taken < length)
-            c = byte; // a broken sequence: its first byte alone
-        i += taken;
+    for (char32_t c : charactersOf(text)) {
         if (c == '\n') {
             widest = std::max(widest, line);
             line = 0;

@@ -4,6 +4,7 @@
 #include "engine/feetables.h"
 #include "engine/industry.h"
 #include "engine/numbers.h"
+#include "report/line.h"
 #include "report/report.h"
 
 #include <array>
@@ -30,27 +31,6 @@ std::vector<std::string> linesOf(const std::string& text) {
     lines.push_back(text.substr(start));
     return lines;
 }
-
-// Joins pieces into one line; a number writes in the joining form, an unset one as nothing.
-class Line {
-  public:
-    Line& operator<<(std::string_view piece) {
-        m_text += piece;
-        return *this;
-    }
-    Line& operator<<(const Variable& value) {
-        m_text += engine::joinedText(value);
-        return *this;
-    }
-    Line& operator<<(double value) {
-        m_text += engine::joinedText(value);
-        return *this;
-    }
-    operator std::string() const { return m_text; }
-
-  private:
-    std::string m_text;
-};
 
 // "依据<clause>，": the clause or table of the standard a line follows.
 std::string citing(std::string_view clause) {

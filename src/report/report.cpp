@@ -3,6 +3,7 @@
 #include "engine/baseprice.h"
 #include "engine/feetables.h"
 #include "engine/numbers.h"
+#include "report/line.h"
 
 #include <array>
 #include <string_view>
@@ -32,23 +33,6 @@ class Lines {
   private:
     std::string m_text;
     bool m_first = true;
-};
-
-// Joins pieces into one line; a variable writes by the joining rule (nothing when unset).
-class Line {
-  public:
-    Line& operator<<(std::string_view piece) {
-        m_text += piece;
-        return *this;
-    }
-    Line& operator<<(const Variable& value) {
-        m_text += engine::joinedText(value);
-        return *this;
-    }
-    operator std::string_view() const { return m_text; }
-
-  private:
-    std::string m_text;
 };
 
 // A rate as the report writes it: 0.05 as "5%".

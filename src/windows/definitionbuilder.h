@@ -1,14 +1,22 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/formdef.h"
 
 #include <string>
 
-namespace varnel::windows::detail {
+namespace varnel::windows {
 
+// The control model's terms, as every window definition uses them.
 using forms::ControlDef;
+using forms::FontDef;
+using forms::FormDef;
 using forms::Kind;
+using forms::Placement;
 using forms::Rect;
+using forms::Rgb;
+using forms::ScrollBars;
+
+namespace detail {
 
 // Shorthand for the rows of the window tables.
 inline ControlDef control(Kind kind, std::string name, std::string container, std::string caption,
@@ -27,4 +35,6 @@ inline ControlDef menuItem(std::string name, std::string parent, std::string cap
     return control(Kind::MenuItem, std::move(name), std::move(parent), std::move(caption), {}, 0);
 }
 
-} // namespace varnel::windows::detail
+} // namespace detail
+
+} // namespace varnel::windows

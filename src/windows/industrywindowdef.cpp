@@ -7,12 +7,6 @@
 
 namespace varnel::windows {
 
-using forms::ControlDef;
-using forms::FormDef;
-using forms::Kind;
-using forms::Placement;
-using forms::Rect;
-
 namespace p = industrywindow;
 using detail::control;
 
@@ -123,10 +117,11 @@ FormDef makeIndustryWindow() {
                         .announcedAs("附加调整系数"));
     }
     c.push_back(label(s(p::unaskedNote), adjustment, "", {120, 2820, 5895, 255}));
-    c.push_back(label("notCovered", basics,
-                      "不包括铁路工程（其线路按每公里另表计费）；农业工程、林业工程\n的设计阶段收费比例表未能"
-                      "取得，不能单独委托设计阶段。",
-                      {120, 5580, 6135, 510}));
+    c.push_back(
+        label("notCovered", basics, "不包括铁路工程（其线路按每公里另表计费）；", {120, 5520, 6135, 255}));
+    c.push_back(label("noPhaseShares", basics,
+                      "农业工程、林业工程没有设计阶段收费比例，不能单独委托设计阶段。",
+                      {120, 5790, 6135, 255}));
     addOtherFees(c);
     c.push_back(
         control(C, s(p::independentPhase), "", "单独委托设计", {120, 6720, 1695, 255}, 0).startsDisabled());

@@ -6,15 +6,6 @@
 
 namespace varnel::windows {
 
-using forms::ControlDef;
-using forms::FontDef;
-using forms::FormDef;
-using forms::Kind;
-using forms::Placement;
-using forms::Rect;
-using forms::Rgb;
-using forms::ScrollBars;
-
 using detail::control;
 
 namespace {

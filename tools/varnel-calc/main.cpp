@@ -2,11 +2,13 @@
 // 计算书 and workbook written without opening a window.
 #include "engine/numbers.h"
 #include "forms/desktop.h"
+#include "projects/json.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "projects/workbook.h"
 #include "session/projectdocument.h"
 #include "session/projectopening.h"
+#include "ui/filereading.h"
 #include "ui/projectreportpages.h"
 
 #include <QFile>
@@ -114,67 +116,19 @@ std::variant<Options, std::string> readOptions(const std::vector<std::string>& a
     return o;
 }
 
-// A file's bytes as the program's window reads them: whether it exists and may be read, and nothing of
-// a file larger than the limit.
-forms::FileContents readContents(const std::string& path, std::uintmax_t limit) {
-    QFile file(QString::fromStdString(path));
-    forms::FileContents contents;
-    if (!file.exists()) {
-        contents.error = "文件不存在";
-        return contents;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.error() == QFileDevice::PermissionsError ? "没有读取这个文件的权限"
-                                                                       : file.errorString().toStdString();
-        return contents;
-    }
-    contents.size = static_cast<std::uintmax_t>(file.size());
-    if (contents.size > limit) {
-        contents.tooLarge = true;
-        return contents;
-    }
-    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        contents.error = file.errorString().toStdString();
-        return contents;
-    }
-    contents.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    contents.size = contents.bytes.size();
-    contents.tooLarge = contents.size > limit;
-    return contents;
-}
-
 // ---- JSON, one line a project
-
-std::string jsonText(std::string_view text) {
-    static constexpr char hex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += hex[u >> 4];
-            out += hex[u & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 std::string number(std::optional<double> value) {
     return value ? engine::exactText(*value) : "null";
 }
 
 std::string jsonLine(const projects::OpenedQuote& opened, const projects::Totals& totals) {
-    std::string line = "{\"project\": " + jsonText(opened.quote.name) + ", \"items\": [";
+    std::string line = "{\"project\": " + projects::json::quoted(opened.quote.name) + ", \"items\": [";
     for (std::size_t i = 0; i < opened.quote.items.size(); ++i) {
         const projects::ItemFigures& f = opened.figures[i];
-        const std::string phase = f.phase ? jsonText(f.phase->name) : "null";
-        line += (i ? ", " : "") + std::string("{\"name\": ") + jsonText(opened.quote.items[i].name) +
+        const std::string phase = f.phase ? projects::json::quoted(f.phase->name) : "null";
+        line += (i ? ", " : "") + std::string("{\"name\": ") +
+                projects::json::quoted(opened.quote.items[i].name) +
                 ", \"basicFee\": " + number(f.basicFee()) + ", \"otherFee\": " + number(f.otherFee()) +
                 ", \"benchmarkFee\": " + number(f.benchmarkFee()) + ", \"phase\": " + phase +
                 ", \"phaseFee\": " + number(f.phaseFee()) + ", \"fee\": " + number(f.chargedFee()) + "}";
@@ -242,7 +196,8 @@ int main(int argc, char** argv) {
     bool first = true;
     for (const std::string& path : options.files) {
         const std::variant<projects::OpenedQuote, projects::FileProblem> opened =
-            session::openProjectContents(readContents(path, projects::maxFileBytes));
+            session::openProjectContents(
+                ui::readFileUpTo(QString::fromStdString(path), projects::maxFileBytes));
         if (const auto* problem = std::get_if<projects::FileProblem>(&opened)) {
             std::fflush(stdout);
             std::cerr << projects::openFailureMessage(session::fileNameOf(path), *problem) << "\n";
