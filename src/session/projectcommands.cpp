@@ -421,13 +421,15 @@ void ProjectCommands::renameItem() {
 
 void ProjectCommands::fieldChanged(forms::Form& w) {
     projects::Quote& q = m_document.quote;
-    const projects::Quote before = {q.name, q.client, q.designer, q.date, 0, {}, {}};
-    q.name = w.text(pw::name);
-    q.client = w.text(pw::client);
-    q.designer = w.text(pw::designer);
-    q.date = w.text(pw::date);
-    if (q.name != before.name || q.client != before.client || q.designer != before.designer ||
-        q.date != before.date)
+    bool typed = false;
+    for (const auto& [field, box] : {std::pair{&q.name, pw::name}, std::pair{&q.client, pw::client},
+                                     std::pair{&q.designer, pw::designer}, std::pair{&q.date, pw::date}}) {
+        if (*field != w.text(box)) {
+            *field = w.text(box);
+            typed = true;
+        }
+    }
+    if (typed)
         changed();
 }
 

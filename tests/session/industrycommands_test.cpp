@@ -145,6 +145,7 @@ TEST_F(IndustryWindow, CalculatesAsTheEngineDoesAndShowsThePhasesShare) {
 
     click(iw::independentPhase); // withdrawn: the share goes
     EXPECT_FALSE(w().visible(iw::phaseFee) || w().visible(iw::phaseName));
+    EXPECT_EQ(w().text(iw::phaseFee), "");
     EXPECT_EQ(w().text(iw::shareRow), "");
     EXPECT_FALSE(w().enabled(iw::phase));
 }

@@ -84,6 +84,15 @@ TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
     EXPECT_EQ(projectWindow().rows(pw::items)[0][7], engine::resultBoxText(road));
     const double total = (road + 63.58275) + d.figures[2].chargedFee();
     EXPECT_EQ(projectWindow().state(pw::items).footer[0], "合计");
+    double basic = 0, other = 0, benchmark = 0;
+    for (const projects::ItemFigures& f : d.figures) {
+        basic += f.basicFee();
+        other += f.otherFee();
+        benchmark += f.benchmarkFee();
+    }
+    EXPECT_EQ(projectWindow().state(pw::items).footer[4], engine::resultBoxText(basic));
+    EXPECT_EQ(projectWindow().state(pw::items).footer[5], engine::resultBoxText(other));
+    EXPECT_EQ(projectWindow().state(pw::items).footer[6], engine::resultBoxText(benchmark));
     EXPECT_EQ(projectWindow().state(pw::items).footer[7], engine::resultBoxText(total));
     EXPECT_EQ(projectWindow().text(pw::total), engine::resultBoxText(total));
     EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total)); // no float yet
@@ -141,6 +150,7 @@ TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
     EXPECT_EQ(document().quote, saved);
     EXPECT_EQ(document().path, "/home/user/道路.varnel");
     EXPECT_FALSE(document().modified);
+    EXPECT_EQ(desktop.recent, std::vector<std::string>{"/home/user/道路.varnel"});
     EXPECT_EQ(itemNames().size(), 3u);
     EXPECT_EQ(projectWindow().text(pw::floatPercent), "-5");
     EXPECT_EQ(projectWindow().text(pw::client), "某某市城市建设投资有限公司");
@@ -189,6 +199,9 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     click(pw::removeItem, windows::project);
     EXPECT_EQ(desktop.questions.back().message.text, "从项目中删除单项“主线道路（一标段）”吗？");
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
+    EXPECT_EQ(column(7)[1],
+              engine::resultBoxText(document().figures[1].chargedFee())); // the figures followed
+    EXPECT_EQ(document().figures[1].feeBase(), 300);
 
     type(windows::mainwindow::amount, "3000");
     click(box::calculate);
@@ -345,6 +358,7 @@ TEST_F(Project, TheCommandLineOpensAProject) {
     second.files["/home/user/道路.varnel"] = projects::writeProjectFile(test::sampleQuote());
     second.session.start("/home/user/道路.varnel");
     EXPECT_EQ(second.session.project().quote.items.size(), 3u);
+    EXPECT_EQ(second.recent, std::vector<std::string>{"/home/user/道路.varnel"}); // opened: a recent project
     EXPECT_EQ(second.opened,
               (std::vector<std::string>{std::string(windows::main), std::string(windows::project)}));
 }
@@ -354,6 +368,7 @@ TEST_F(Project, TheProjectWindowOpensFromTheMenuAndKeepsTheFieldsTyped) {
     EXPECT_FALSE(projectWindow().enabled(pw::openItem));
     EXPECT_FALSE(projectWindow().enabled(pw::exportWorkbook));
     type(pw::designer, "某某市政设计研究院", windows::project);
+    EXPECT_TRUE(document().modified); // each field alone is a change
     type(pw::date, "2026-12-10", windows::project);
     EXPECT_EQ(document().quote.designer, "某某市政设计研究院");
     EXPECT_EQ(document().quote.date, "2026-12-10");
