@@ -2,6 +2,7 @@
 
 #include "projects/workbook.h"
 #include "ui/formwindow.h"
+#include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
 #include "ui/reportpages.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -65,9 +65,15 @@ void ProjectWindowCommands::print() {
     printer.setDocName(QStringLiteral("项目计算书"));
     printer.setCreator(QStringLiteral("Varnel"));
     setUpReportPage(printer);
-    QPrintDialog dialog(&printer, &m_window);
-    if (dialog.exec() != QDialog::Accepted)
+    switch (choosePrinter(printer, &m_window)) {
+    case PrintChoice::Cancelled:
         return;
+    case PrintChoice::NoPrinter:
+        tell(noPrinterMessage(QStringLiteral("项目计算书")));
+        return;
+    case PrintChoice::Print:
+        break;
+    }
     if (paintProjectReport(printer, report()) == 0)
         tell(QStringLiteral(
             "项目计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状态，"

@@ -1,6 +1,7 @@
 #include "ui/reportcommands.h"
 
 #include "ui/formwindow.h"
+#include "ui/printing.h"
 #include "ui/reportpages.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -102,9 +102,16 @@ void ReportCommands::print() {
     printer.setDocName(QStringLiteral("计算书"));
     printer.setCreator(QStringLiteral("Varnel"));
     setUpReportPage(printer);
-    QPrintDialog dialog(&printer, &m_window);
-    if (dialog.exec() != QDialog::Accepted)
+    switch (choosePrinter(printer, &m_window)) {
+    case PrintChoice::Cancelled:
         return;
+    case PrintChoice::NoPrinter:
+        m_desktop.showMessage({noPrinterMessage(QStringLiteral("计算书")).toStdString(),
+                               std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
+        return;
+    case PrintChoice::Print:
+        break;
+    }
     if (paintReport(printer, QString::fromStdString(report()), reportFont()) == 0)
         m_desktop.showMessage({"计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状"
                                "态，然后再打印一次。",

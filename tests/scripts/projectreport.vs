@@ -40,12 +40,6 @@ click Project.exportWorkbook
 > {"file":{"title":"导出 Excel","answer":"没有的文件夹/道路.xlsx"}}
 > {"message":{"title":"Varnel","text":"无法保存“道路.xlsx”：这个文件夹不存在。\n请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。","icon":"exclamation","buttons":["确定"]}}
 
-# Printed into a file; a print dialog cancelled prints nothing and says nothing.
-answer-file 打印.pdf
-click Project.printReport
-> {"file":{"title":"打印","answer":"打印.pdf"}}
-click Project.printReport
-> {"file":{"title":"打印","answer":null}}
 answer-button 不保存
 close Project
 close Form1

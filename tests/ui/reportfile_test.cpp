@@ -2,6 +2,7 @@
 // that fails.
 #include "report/report.h"
 #include "support/typicalrecord.h"
+#include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/reportcommands.h"
 #include "ui/reportpages.h"
@@ -247,6 +248,17 @@ class ReportFileTest : public QObject {
 
   private:
     QTemporaryDir m_folder;
+
+    // Without a printer of the system's (a Windows machine with none installed) the print dialog is not
+    // shown: the user is told to save the report as PDF instead.
+    void aMachineWithoutPrintersIsToldSo() {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QCOMPARE(ui::choosePrinter(printer, nullptr), ui::PrintChoice::NoPrinter);
+        QCOMPARE(ui::noPrinterMessage(QStringLiteral("计算书")),
+                 QStringLiteral(
+                     "没有可以打印计算书的打印机：请先在系统中添加打印机，或把计算书另存为 PDF 后打印。"));
+    }
 };
 
 QTEST_MAIN(ReportFileTest)
