@@ -233,6 +233,18 @@ TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
     p.independentPhase = false;
     EXPECT_EQ(projects::canonicalInputs(p).phase, DesignPhase::None);
 
+    // A phase left ticked without a type or a grade to give it a share is dropped, not looked up.
+    for (const bool withoutType : {true, false}) {
+        Project incomplete = c;
+        if (withoutType)
+            incomplete.type.reset();
+        else
+            incomplete.grade.reset();
+        const Project canonical = projects::canonicalInputs(incomplete);
+        EXPECT_FALSE(canonical.independentPhase) << withoutType;
+        EXPECT_EQ(canonical.phase, DesignPhase::None) << withoutType;
+    }
+
     // The canonical inputs calculate to the same figures.
     Variables before, after;
     EXPECT_EQ(calculate(p, before).benchmarkFee, calculate(projects::canonicalInputs(p), after).benchmarkFee);
