@@ -16,7 +16,8 @@ inline QString runTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The PDF's text in the order it was drawn (-raw), or laid out as on the page (-layout).
+// The PDF's text in the order it was drawn (-raw), or laid out as on the page (-layout). pdftotext's usual
+// reading order would join a line that ends in "-" to the next one and drop the "-" as a hyphen.
 inline QString pdfText(const QString& path, bool layout = false) {
     return runTool(QStringLiteral("pdftotext"),
                    {layout ? QStringLiteral("-layout") : QStringLiteral("-raw"), QStringLiteral("-enc"),
@@ -35,6 +36,32 @@ inline QString withoutBlanks(const QString& text) {
         if (!c.isSpace())
             out += c;
     return out;
+}
+
+// The PDF's text without blanks and with every page's footer ("第 1 页 共 3 页") taken out; a footer missing
+// or standing twice is said instead.
+inline QString bodyWithoutFooters(const QString& pdf, int pages) {
+    QString text = withoutBlanks(pdf);
+    for (int page = 1; page <= pages; ++page) {
+        const QString footer = withoutBlanks(QStringLiteral("第 %1 页 共 %2 页").arg(page).arg(pages));
+        if (text.count(footer) != 1)
+            return QStringLiteral("footer missing or repeated: ") + footer;
+        text.replace(footer, QString());
+    }
+    return text;
+}
+
+// Where a PDF's text first differs from the expected text, with a little of each from there; empty when it
+// does not.
+inline QString firstDifference(const QString& pdf, const QString& expected) {
+    if (pdf == expected)
+        return {};
+    qsizetype at = 0;
+    while (at < pdf.size() && at < expected.size() && pdf[at] == expected[at])
+        ++at;
+    return QStringLiteral("from character %1 the PDF has \"%2\" where the report has \"%3\"")
+        .arg(at)
+        .arg(pdf.mid(at, 30), expected.mid(at, 30));
 }
 
 // The CJK radicals (U+2E80 to U+2FDF) in a text, which a PDF gives in place of ideographs that a face

@@ -15,6 +15,8 @@
 #include <QTest>
 
 using namespace varnel;
+using test::bodyWithoutFooters;
+using test::firstDifference;
 using test::withoutBlanks;
 
 Q_DECLARE_METATYPE(projects::Quote)
@@ -59,30 +61,6 @@ QStringList drawnTexts(const projects::ProjectReport& r) {
     for (const std::string& line : r.signatures)
         texts << qs(line);
     return texts;
-}
-
-// The PDF's text without blanks and with every page's footer taken out; the footers are checked on the way.
-QString bodyOf(const QString& pdf, int pages) {
-    QString text = withoutBlanks(pdf);
-    for (int page = 1; page <= pages; ++page) {
-        const QString footer = withoutBlanks(QStringLiteral("第 %1 页 共 %2 页").arg(page).arg(pages));
-        if (text.count(footer) != 1)
-            return QStringLiteral("footer missing or repeated: ") + footer;
-        text.replace(footer, QString());
-    }
-    return text;
-}
-
-// Where a PDF's text first differs from the expected text, with a little of each from there.
-QString difference(const QString& pdf, const QString& expected) {
-    if (pdf == expected)
-        return {};
-    qsizetype at = 0;
-    while (at < pdf.size() && at < expected.size() && pdf[at] == expected[at])
-        ++at;
-    return QStringLiteral("from character %1 the PDF has \"%2\" where the report has \"%3\"")
-        .arg(at)
-        .arg(pdf.mid(at, 30), expected.mid(at, 30));
 }
 
 // A project of `count` items, each named by its number, the sample's three in turn: a table over pages.
@@ -181,7 +159,8 @@ class ProjectReportFileTest : public QObject {
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages))); // the title page, the summary, the sections
         const QString text = test::pdfText(path);
         QCOMPARE(test::radicalsIn(text), QString());
-        const QString differs = difference(bodyOf(text, pages), withoutBlanks(drawnTexts(r).join(QString())));
+        const QString differs =
+            firstDifference(bodyWithoutFooters(text, pages), withoutBlanks(drawnTexts(r).join(QString())));
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
         QCOMPARE(test::pdfFonts(path), fonts);
     }
@@ -192,7 +171,7 @@ class ProjectReportFileTest : public QObject {
         const QString path = m_folder.filePath(QStringLiteral("长项目.pdf"));
         QCOMPARE(ui::saveProjectReport(path, r).error, QString());
         const int pages = test::pdfPages(path);
-        const QString body = bodyOf(test::pdfText(path), pages);
+        const QString body = bodyWithoutFooters(test::pdfText(path), pages);
         QVERIFY2(!body.startsWith(QLatin1String("footer")), qPrintable(body));
         for (const auto& row : r.summary.rows) {
             // In its row and as its section's heading, nowhere else.
@@ -251,8 +230,8 @@ class ProjectReportFileTest : public QObject {
         QVERIFY(pages >= 3);
         QVERIFY(QFile::exists(path));
         QCOMPARE(test::pdfPages(path), pages);
-        const QString differs =
-            difference(bodyOf(test::pdfText(path), pages), withoutBlanks(drawnTexts(r).join(QString())));
+        const QString differs = firstDifference(bodyWithoutFooters(test::pdfText(path), pages),
+                                                withoutBlanks(drawnTexts(r).join(QString())));
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
         QCOMPARE(test::pdfFonts(path), QStringList{shippedFace});
     }

@@ -1,5 +1,6 @@
 // The report on paper and in files: the saved text, the PDF's text and pages, the print layout, and a save
 // that fails.
+#include "pdfreading.h"
 #include "report/report.h"
 #include "support/typicalrecord.h"
 #include "ui/printing.h"
@@ -10,12 +11,17 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace varnel;
+using test::bodyWithoutFooters;
+using test::firstDifference;
+using test::pdfPages;
+using test::pdfText;
+using test::radicalsIn;
+using test::withoutBlanks;
 
 namespace {
 
@@ -53,85 +59,6 @@ QString everyReportText() {
     }
     lines << QStringLiteral("0123456789.-E+");
     return lines.join(QLatin1String("\r\n"));
-}
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString withoutBlanks(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (!c.isSpace())
-            out += c;
-    return out;
-}
-
-// The PDF's text in the order it was drawn. pdftotext's usual reading order would join a line that ends
-// in "-" to the next one and drop the "-" as a hyphen.
-QString pdfText(const QString& path) {
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
-                                             QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-}
-
-int pdfPages(const QString& path) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-// The PDF's text without blanks and with every page's footer taken out; the footers are checked on the way.
-QString bodyOf(const QString& pdf, int pages) {
-    QString text = withoutBlanks(pdf);
-    for (int page = 1; page <= pages; ++page) {
-        const QString footer = withoutBlanks(QStringLiteral("第 %1 页 共 %2 页").arg(page).arg(pages));
-        if (!text.contains(footer))
-            return QStringLiteral("footer missing: ") + footer;
-        text.replace(footer, QString());
-    }
-    return text;
-}
-
-// Where a PDF's text first differs from the report's, with a little of each from there; empty when it
-// does not.
-QString difference(const QString& pdf, const QString& report) {
-    if (pdf == report)
-        return {};
-    qsizetype at = 0;
-    while (at < pdf.size() && at < report.size() && pdf[at] == report[at])
-        ++at;
-    return QStringLiteral("from character %1 the PDF has \"%2\" where the report has \"%3\"")
-        .arg(at)
-        .arg(pdf.mid(at, 24), report.mid(at, 24));
-}
-
-// The CJK radicals (U+2E80 to U+2FDF) in a text, which a PDF gives in place of ideographs that a face
-// draws with the same glyph (⼯ for 工, ⻚ for 页).
-QString radicalsIn(const QString& text) {
-    QString radicals;
-    for (QChar c : text)
-        if (c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF)
-            radicals += c;
-    return radicals;
-}
-
-// The PDF's fonts by name, each marked where it is not embedded. pdffonts writes a line a font: its name,
-// type and encoding, then "yes" or "no" for embedded, subset and Unicode map, and the object's number.
-QStringList embeddedFonts(const QString& path) {
-    QStringList names;
-    const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& line : run(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n')).mid(2)) {
-        const QStringList columns = line.split(blanks, Qt::SkipEmptyParts);
-        if (columns.size() < 7)
-            continue;
-        const bool embedded = columns.at(columns.size() - 5) == QLatin1String("yes");
-        names << (embedded ? columns.first() : columns.first() + QStringLiteral(" (not embedded)"));
-    }
-    names.sort();
-    return names;
 }
 
 // The face shipped for the report, as the PDF names it, and the system's face that stands in for it; the
@@ -202,9 +129,9 @@ class ReportFileTest : public QObject {
         QVERIFY2(pages >= minimumPages, qPrintable(QString::number(pages)));
         const QString text = pdfText(path);
         QCOMPARE(radicalsIn(text), QString());
-        const QString differs = difference(bodyOf(text, pages), withoutBlanks(report));
+        const QString differs = firstDifference(bodyWithoutFooters(text, pages), withoutBlanks(report));
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
-        QCOMPARE(embeddedFonts(path), fonts);
+        QCOMPARE(test::pdfFonts(path), fonts);
     }
 
     void printingUsesTheSameLayout() {
@@ -218,10 +145,10 @@ class ReportFileTest : public QObject {
         QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
         QCOMPARE(ui::paintReport(printer, QString::fromStdString(report), reportFont()), 1);
         QVERIFY(QFile::exists(path));
-        const QString differs =
-            difference(bodyOf(pdfText(path), 1), withoutBlanks(QString::fromStdString(report)));
+        const QString differs = firstDifference(bodyWithoutFooters(pdfText(path), 1),
+                                                withoutBlanks(QString::fromStdString(report)));
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
-        QCOMPARE(embeddedFonts(path), QStringList{shippedFace});
+        QCOMPARE(test::pdfFonts(path), QStringList{shippedFace});
     }
 
     void theFileTypeFollowsTheNameOrElseTheChosenType() {
