@@ -22,6 +22,7 @@ TEST(Json, ReadsEveryKindOfValueAndWritesItBackTheSame) {
                              "    0,\n"
                              "    -1.5,\n"
                              "    0.30000000000000004,\n"
+                             "    9.5,\n"
                              "    1e+300\n"
                              "  ],\n"
                              "  \"flags\": [\n"
@@ -41,12 +42,16 @@ TEST(Json, ReadsEveryKindOfValueAndWritesItBackTheSame) {
 }
 
 TEST(Json, EscapesReadAsTheCharactersTheyStandFor) {
-    auto parsed = json::parse(R"(["\u5de5\u7a0b", "\ud83d\ude00", "\/\b\f\r"])");
+    // Surrogate pairs from the first to the last of the supplementary planes.
+    auto parsed =
+        json::parse(R"(["\u5de5\u7a0b", "\ud83d\ude00", "\/\b\f\r", "\ud800\udc00", "\udbff\udfff"])");
     ASSERT_TRUE(std::holds_alternative<json::Value>(parsed));
     const json::Array& a = *std::get<json::Value>(parsed).array();
     EXPECT_EQ(*a[0].string(), "工程");
     EXPECT_EQ(*a[1].string(), "\xF0\x9F\x98\x80");
     EXPECT_EQ(*a[2].string(), "/\b\f\r");
+    EXPECT_EQ(*a[3].string(), "\xF0\x90\x80\x80");
+    EXPECT_EQ(*a[4].string(), "\xF4\x8F\xBF\xBF");
 }
 
 TEST(Json, ControlCharactersAreWrittenEscaped) {
