@@ -1,11 +1,16 @@
 #include "ui/printing.h"
 
+#include "ui/reportpages.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace varnel::ui {
 
-PrintChoice choosePrinter(QPrinter& printer, QWidget* parent) {
+PrintChoice choosePrinter(QPrinter& printer, const QString& document, QWidget* parent) {
+    printer.setDocName(document);
+    printer.setCreator(QStringLiteral("Varnel"));
+    setUpReportPage(printer);
     // Without a printer of the system's the printer is a PDF writer, which the dialog cannot offer.
     if (printer.outputFormat() != QPrinter::NativeFormat)
         return PrintChoice::NoPrinter;

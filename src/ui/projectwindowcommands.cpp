@@ -5,7 +5,6 @@
 #include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
-#include "ui/reportpages.h"
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
 
@@ -62,10 +61,7 @@ void ProjectWindowCommands::tell(const QString& text) {
 
 void ProjectWindowCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("项目计算书"));
-    printer.setCreator(QStringLiteral("Varnel"));
-    setUpReportPage(printer);
-    switch (choosePrinter(printer, &m_window)) {
+    switch (choosePrinter(printer, QStringLiteral("项目计算书"), &m_window)) {
     case PrintChoice::Cancelled:
         return;
     case PrintChoice::NoPrinter:

@@ -99,10 +99,7 @@ QFont ReportCommands::reportFont() const {
 
 void ReportCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("计算书"));
-    printer.setCreator(QStringLiteral("Varnel"));
-    setUpReportPage(printer);
-    switch (choosePrinter(printer, &m_window)) {
+    switch (choosePrinter(printer, QStringLiteral("计算书"), &m_window)) {
     case PrintChoice::Cancelled:
         return;
     case PrintChoice::NoPrinter:

@@ -181,7 +181,7 @@ class ReportFileTest : public QObject {
     void aMachineWithoutPrintersIsToldSo() {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        QCOMPARE(ui::choosePrinter(printer, nullptr), ui::PrintChoice::NoPrinter);
+        QCOMPARE(ui::choosePrinter(printer, QStringLiteral("计算书"), nullptr), ui::PrintChoice::NoPrinter);
         QCOMPARE(ui::noPrinterMessage(QStringLiteral("计算书")),
                  QStringLiteral(
                      "没有可以打印计算书的打印机：请先在系统中添加打印机，或把计算书另存为 PDF 后打印。"));
