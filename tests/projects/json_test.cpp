@@ -42,9 +42,9 @@ TEST(Json, ReadsEveryKindOfValueAndWritesItBackTheSame) {
 }
 
 TEST(Json, EscapesReadAsTheCharactersTheyStandFor) {
-    // Surrogate pairs from the first to the last of the supplementary planes.
-    auto parsed =
-        json::parse(R"(["\u5de5\u7a0b", "\ud83d\ude00", "\/\b\f\r", "\ud800\udc00", "\udbff\udfff"])");
+    // Surrogate pairs from the first to the last of the supplementary planes, and hex digits 9, F and C.
+    auto parsed = json::parse(R"(["\u5de5\u7a0b", "\ud83d\ude00", "\/\b\f\r", "\ud800\udc00", "\udbff\udfff",
+                                     "\u0039\u00FF\u00C9"])");
     ASSERT_TRUE(std::holds_alternative<json::Value>(parsed));
     const json::Array& a = *std::get<json::Value>(parsed).array();
     EXPECT_EQ(*a[0].string(), "工程");
@@ -52,6 +52,7 @@ TEST(Json, EscapesReadAsTheCharactersTheyStandFor) {
     EXPECT_EQ(*a[2].string(), "/\b\f\r");
     EXPECT_EQ(*a[3].string(), "\xF0\x90\x80\x80");
     EXPECT_EQ(*a[4].string(), "\xF4\x8F\xBF\xBF");
+    EXPECT_EQ(*a[5].string(), "9\xC3\xBF\xC3\x89"); // hex digits at the ends of their ranges, either case
 }
 
 TEST(Json, ControlCharactersAreWrittenEscaped) {
