@@ -195,10 +195,13 @@ TEST(Quote, TheFloatIsAPlainNumberWithinTwentyPercent) {
         const char* text;
         std::optional<double> read;
     };
-    for (const Case c : {Case{"5", 5}, Case{" -20 ", -20}, Case{"+20", 20}, Case{"20.0", 20}, Case{"0", 0},
-                         Case{"-0", 0}, Case{"3.25", 3.25}, Case{".5", 0.5}, Case{"20.0001", {}},
-                         Case{"-20.5", {}}, Case{"", {}}, Case{"abc", {}}, Case{"5%", {}}, Case{"1e1", {}},
-                         Case{"1.2.3", {}}, Case{"- 5", {}}, Case{"+", {}}, Case{".", {}}}) {
+    // A number beyond the double's range does not read as the 0 a failed conversion leaves behind.
+    const std::string beyondTheDoubleRange(400, '9');
+    for (const Case c :
+         {Case{"5", 5}, Case{" -20 ", -20}, Case{"+20", 20}, Case{"20.0", 20}, Case{"0", 0}, Case{"-0", 0},
+          Case{"3.25", 3.25}, Case{".5", 0.5}, Case{"20.0001", {}}, Case{"-20.5", {}}, Case{"", {}},
+          Case{"abc", {}}, Case{"5%", {}}, Case{"1e1", {}}, Case{"1.2.3", {}}, Case{"- 5", {}}, Case{"+", {}},
+          Case{".", {}}, Case{beyondTheDoubleRange.c_str(), {}}}) {
         EXPECT_EQ(projects::readFloat(c.text), c.read) << c.text;
     }
     EXPECT_FALSE(std::signbit(*projects::readFloat("-0")));
