@@ -55,6 +55,32 @@ TEST(Json, EscapesReadAsTheCharactersTheyStandFor) {
     EXPECT_EQ(*a[5].string(), "9\xC3\xBF\xC3\x89"); // hex digits at the ends of their ranges, either case
 }
 
+// Every well-formed UTF-8 sequence reads as it stands, at the ends of each length's range and around the
+// surrogates it may not encode.
+TEST(Json, TextReadsEveryWellFormedUtf8Sequence) {
+    for (const std::string character :
+         {"\xC2\x80", "\xC3\xA9", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBF\xBF",
+          "\xF0\x90\x80\x80", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF"}) {
+        auto parsed = json::parse("[\"a" + character + "b\"]");
+        ASSERT_TRUE(std::holds_alternative<json::Value>(parsed)) << std::get<json::SyntaxError>(parsed).what;
+        EXPECT_EQ(*(*std::get<json::Value>(parsed).array())[0].string(), "a" + character + "b");
+    }
+}
+
+// Numbers with an exponent of either case, with a sign or without.
+TEST(Json, ExponentsReadWithOrWithoutTheirSign) {
+    auto parsed = json::parse("[1E-5, 2e3, 2.5E+2]");
+    ASSERT_TRUE(std::holds_alternative<json::Value>(parsed)) << std::get<json::SyntaxError>(parsed).what;
+    const json::Array& a = *std::get<json::Value>(parsed).array();
+    EXPECT_EQ(*a[0].number(), 1e-5);
+    EXPECT_EQ(*a[1].number(), 2000);
+    EXPECT_EQ(*a[2].number(), 250);
+}
+
+TEST(Json, AQuotedTextIsAJsonString) {
+    EXPECT_EQ(json::quoted("某 \"工程\"\\"), "\"某 \\\"工程\\\"\\\\\"");
+}
+
 TEST(Json, ControlCharactersAreWrittenEscaped) {
     EXPECT_EQ(json::write(json::Value(std::string("a\x01"
                                                   "b\x1f"))),
@@ -94,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"beyond U+10FFFF", "[\"\xF4\x90\x80\x80\"]", "不是有效的 UTF-8 文本"},
         Refused{"an overlong four-byte form", "[\"\xF0\x80\x80\x80\"]", "不是有效的 UTF-8 文本"},
         Refused{"a cut sequence", "[\"\xE5\xB7\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a two-byte lead alone", "[\"\xC3\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a cut four-byte sequence", "[\"\xF0\x9F\x98\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a four-byte sequence cut after two", "[\"\xF0\x9F\"]", "不是有效的 UTF-8 文本"},
         Refused{"a stray continuation byte", "[\"\x80\"]", "不是有效的 UTF-8 文本"},
         Refused{"Latin-1 text", "[\"caf\xE9\"]", "不是有效的 UTF-8 文本"},
         Refused{"a name given twice", R"({"a": 1, "a": 2})", "字段“a”出现了两次"},
