@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace varnel::forms;
@@ -153,6 +156,42 @@ TEST_F(Delivery, ListenersHearOnlyRealChanges) {
     EXPECT_EQ(changes, 0);
     form.setText("T", "x");
     EXPECT_EQ(changes, 1);
+}
+
+// The desktop mirrors the model by what its listeners hear: every real change, once, by its property.
+TEST_F(Delivery, ListenersHearEachChangeByItsProperty) {
+    using Heard = std::vector<std::pair<std::string, Property>>;
+    Heard heard;
+    form.addListener([&](const std::string& name, Property p) { heard.push_back({name, p}); });
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        Heard expected;
+    };
+    const Case cases[] = {
+        {"disabled", [&] { form.setEnabled("A", false); }, {{"A", Property::Enabled}}},
+        {"hidden", [&] { form.setVisible("A", false); }, {{"A", Property::Visible}}},
+        {"captioned", [&] { form.setCaption("A", "甲"); }, {{"A", Property::Caption}}},
+        {"an option chosen", [&] { form.select("O1"); }, {{"O1", Property::Value}}},
+        {"its neighbour chosen",
+         [&] { form.select("O2"); },
+         {{"O1", Property::Value}, {"O2", Property::Value}}},
+        {"an option cleared", [&] { form.deselect("O2"); }, {{"O2", Property::Value}}},
+        {"focused", [&] { form.setFocus("T"); }, {{"T", Property::Focus}}},
+        {"titled", [&] { form.setTitle("标题"); }, {{"", Property::Title}}},
+    };
+    for (const Case& c : cases) {
+        heard.clear();
+        c.change();
+        EXPECT_EQ(heard, c.expected) << c.what;
+        heard.clear();
+        c.change(); // the same again is no change
+        EXPECT_TRUE(heard.empty()) << c.what;
+    }
+}
+
+TEST_F(Delivery, AHandlerIsBoundOnlyToAControlOfTheWindow) {
+    EXPECT_THROW(form.onClick("Missing", [] {}), std::out_of_range);
 }
 
 } // namespace

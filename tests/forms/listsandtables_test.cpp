@@ -56,6 +56,8 @@ TEST_F(ListsAndTables, ATableKeepsItsCurrentRowWithinItsRows) {
     EXPECT_EQ(form.currentRow("Rows"), -1);
     EXPECT_TRUE(form.userSelectRow("Rows", 0)); // no rows yet
     form.setRows("Rows", {{"a"}, {"b"}, {"c"}}, {"合计"});
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.back(), std::make_pair(std::string("Rows"), Property::Rows));
     EXPECT_FALSE(form.userSelectRow("Rows", 2));
     EXPECT_EQ(form.focus(), "Rows");
     EXPECT_TRUE(form.userSelectRow("Rows", 3)); // the total row is no row to select
@@ -106,7 +108,11 @@ TEST_F(ListsAndTables, AResetWindowIsAsFreshWithItsHandlersBound) {
     EXPECT_EQ(form.state("List").rows, (std::vector<Row>{{"甲"}, {"乙"}}));
     EXPECT_TRUE(form.rows("Rows").empty());
     EXPECT_EQ(form.text("Box"), "");
-    EXPECT_EQ(changes.size(), 4u); // each control that changed, once, with no Click run
+    // Each control that changed, once, with no Click run.
+    EXPECT_EQ(changes, (std::vector<std::pair<std::string, Property>>{{"List", Property::Rows},
+                                                                      {"Rows", Property::Rows},
+                                                                      {"Box", Property::Text},
+                                                                      {"Tick", Property::Value}}));
     EXPECT_EQ(clicks, 1);
     ASSERT_FALSE(form.userClick("Tick"));
     EXPECT_EQ(clicks, 2);
