@@ -123,6 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"a two-byte lead alone", "[\"\xC3\"]", "不是有效的 UTF-8 文本"},
         Refused{"a cut four-byte sequence", "[\"\xF0\x9F\x98\"]", "不是有效的 UTF-8 文本"},
         Refused{"a four-byte sequence cut after two", "[\"\xF0\x9F\"]", "不是有效的 UTF-8 文本"},
+        Refused{"a plain character second in four bytes",
+                "[\"\xF1"
+                "A\x80\x80\"]",
+                "不是有效的 UTF-8 文本"},
+        Refused{"a plain character third in four bytes",
+                "[\"\xF1\x80"
+                "A\x80\"]",
+                "不是有效的 UTF-8 文本"},
         Refused{"a stray continuation byte", "[\"\x80\"]", "不是有效的 UTF-8 文本"},
         Refused{"Latin-1 text", "[\"caf\xE9\"]", "不是有效的 UTF-8 文本"},
         Refused{"a name given twice", R"({"a": 1, "a": 2})", "字段“a”出现了两次"},
