@@ -3,6 +3,7 @@
 #include "engine/industrycalculation.h"
 
 #include "engine/calculation.h"
+#include "support/enteredwork.h"
 
 #include <gtest/gtest.h>
 
@@ -26,39 +27,7 @@ using varnel::engine::industry::Stop;
 using enum Adjustment;
 using enum Service;
 using enum Entry;
-
-// A project as each case needs it: by default 1000 万元 of 建筑、市政、电信工程, grade Ⅱ, nothing else.
-struct Entered {
-    std::string amount = "1000";
-    std::optional<Kind> kind = Kind::Building;
-    std::optional<Grade> grade = Grade::II;
-    std::vector<Adjustment> conditions;
-    std::vector<Service> services;
-    std::vector<std::pair<Entry, std::string>> entries;
-    std::string shareRow; // the name of a share row of the kind and grade; empty: no phase commissioned
-    Phase phase = Phase::Preliminary;
-
-    industry::Project project() const {
-        industry::Project p;
-        p.amount = amount;
-        p.kind = kind;
-        p.grade = grade;
-        for (Adjustment a : conditions)
-            p.conditions.insert(a);
-        for (Service s : services)
-            p.services.insert(s);
-        for (const auto& [entry, text] : entries)
-            p.text(entry) = text;
-        if (!shareRow.empty()) {
-            for (std::size_t i = 0; i < shareRows.size(); ++i)
-                if (shareRows[i].name == shareRow && (!grade || shareRows[i].grades == everyGrade ||
-                                                      (shareRows[i].grades & gradeSetOf(*grade))))
-                    p.commission = Commission{i, phase};
-            EXPECT_TRUE(p.commission.has_value()) << shareRow;
-        }
-        return p;
-    }
-};
+using Entered = varnel::test::EnteredWork;
 
 // A project worked by hand from the standard's tables.
 struct HandWorked {
@@ -488,7 +457,8 @@ TEST(Range, TheLargestProjectStaysFinite) {
     ASSERT_TRUE(out.complete()) << out.stop->message;
     EXPECT_TRUE(std::isfinite(*out.variables.benchmarkFee));
     EXPECT_TRUE(std::isfinite(*out.phaseShare));
-    s.kind = Kind::NuclearPower;
+    s.kind = Kind::NuclearPower; // the largest professional coefficient, whose group has no 住宅工程 row
+    s.shareRow.clear();
     const Calculation nuclear = calculate(s.project());
     ASSERT_TRUE(nuclear.complete());
     EXPECT_TRUE(std::isfinite(*nuclear.variables.benchmarkFee));

@@ -4,6 +4,7 @@
 
 #include "report/industryreport.h"
 #include "report/report.h"
+#include "support/reportlines.h"
 #include "support/samplequote.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 using namespace varnel;
 using projects::ItemFigures;
+using test::linesOf;
 
 namespace {
 
@@ -28,15 +30,6 @@ std::vector<ItemFigures> figuresOfAll(const projects::Quote& q) {
 projects::ProjectReport reportOf(const projects::Quote& q) {
     const std::vector<ItemFigures> figures = figuresOfAll(q);
     return projects::buildProjectReport(q, figures, projects::totalsOf(q, figures));
-}
-
-std::vector<std::string> linesOf(const std::string& text, std::string_view end = "\r\n") {
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(end, from)) != std::string::npos; from = at + end.size())
-        lines.push_back(text.substr(from, at - from));
-    lines.push_back(text.substr(from));
-    return lines;
 }
 
 bool startsWith(const std::string& text, std::string_view prefix) {

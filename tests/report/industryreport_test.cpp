@@ -2,6 +2,8 @@
 
 #include "engine/calculation.h"
 #include "report/report.h"
+#include "support/enteredwork.h"
+#include "support/reportlines.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,8 @@
 #include <vector>
 
 using namespace varnel;
+using test::linesOf;
+using test::reportStars;
 using namespace varnel::engine::industry;
 using varnel::engine::Entry;
 using varnel::engine::Grade;
@@ -22,51 +26,12 @@ namespace {
 
 using varnel::engine::industry::Phase;
 using varnel::engine::industry::Project;
+using Entered = varnel::test::EnteredWork;
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
-const std::string stars(73, '*');
 const std::string greeting = "欢迎使用本程序，下面是您的计算过程：";
 const std::string closing =
     "计算完毕，请设计人与发包人在此基础上，根据《工程勘察设计收费标准》的规定，在上下浮动20%幅度范围内，"
     "协商确定该项工程设计收费合同额。谢谢使用本软件！";
-
-// A project as each case needs it.
-struct Entered {
-    std::string amount;
-    Kind kind;
-    Grade grade;
-    std::vector<Adjustment> conditions;
-    std::vector<Service> services;
-    std::vector<std::pair<Entry, std::string>> entries;
-    std::string shareRow; // empty: no phase commissioned
-    Phase phase = Phase::Preliminary;
-
-    Project project() const {
-        Project p;
-        p.amount = amount;
-        p.kind = kind;
-        p.grade = grade;
-        for (Adjustment a : conditions)
-            p.conditions.insert(a);
-        for (Service s : services)
-            p.services.insert(s);
-        for (const auto& [entry, text] : entries)
-            p.text(entry) = text;
-        if (!shareRow.empty())
-            for (std::size_t i : shareRowsFor(kind, grade))
-                if (shareRows[i].name == shareRow)
-                    p.commission = Commission{i, phase};
-        return p;
-    }
-};
 
 std::vector<std::string> reportOf(const Entered& e) {
     const Project p = e.project();
@@ -78,7 +43,7 @@ std::vector<std::string> reportOf(const Entered& e) {
 TEST(IndustryReport, PetrochemicalLineByLine) {
     const std::vector<std::string> expected{
         greeting,
-        stars,
+        reportStars,
         "本工程为石油化工工程中的石油、化工、石化、化纤、医药工程",
         "本工程设计收费计费额为:  1500万元",
         "依据附表一和1.0.7，经查《工程设计收费基价表》并内插得",
@@ -97,17 +62,17 @@ TEST(IndustryReport, PetrochemicalLineByLine) {
         "本工程附加调整系数为：(1.2+1.1+1+1+1)-5+1=1.3（附加调整系数不连乘：1+Σ(附加调整系数-1)）",
         "",
         "依据1.0.3，本工程基本设计收费为：55.05×1.2×1×1.3 = 85.878 万元",
-        stars,
+        reportStars,
         "依据1.0.13，您的工程总体设计费为：85.878×5% =4.2939万元",
         "",
         "您的自有专利技术收费为：2万元",
         "",
         "所以本工程其他设计收费为：4.2939 + 0 + 0 + 0 + 2 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 = 6.2939万元",
-        stars,
+        reportStars,
         "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=85.878万元+6.2939万元=92.1719万元",
-        stars,
+        reportStars,
         "依据表4.2-1，一般石油化工的基础设计占50%，其中基础设计收费为：92.1719×50%=46.08595万元",
-        stars,
+        reportStars,
         closing};
     EXPECT_EQ(reportOf({"1500",
                         Kind::PetroleumChemical,
@@ -123,7 +88,7 @@ TEST(IndustryReport, PetrochemicalLineByLine) {
 TEST(IndustryReport, RoadGradeIAboveTheTableLineByLine) {
     const std::vector<std::string> expected{
         greeting,
-        stars,
+        reportStars,
         "本工程为交通运输工程中的公路、城市道路工程",
         "本工程设计收费计费额为:  2500000万元",
         "依据附表一，经查《工程设计收费基价表》得",
@@ -138,17 +103,17 @@ TEST(IndustryReport, RoadGradeIAboveTheTableLineByLine) {
         "本工程附加调整系数为：(1.89+1.1+1+1+1)-5+1=1.99（附加调整系数不连乘：1+Σ(附加调整系数-1)）",
         "",
         "依据1.0.3，本工程基本设计收费为：40000×0.9×0.85×1.99 = 60894 万元",
-        stars,
+        reportStars,
         "依据1.0.16，您的工程预算编制费为：60894×10% =6089.4万元",
         "",
         "依据1.0.10，您的非标准设备设计费为：50万元×0.15=7.5万元",
         "",
         "所以本工程其他设计收费为：0 + 0 + 6089.4 + 0 + 0 + 0 + 0 + 0 + 0 + 7.5 + 0 + 0 + 0 = 6096.9万元",
-        stars,
+        reportStars,
         "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=60894万元+6096.9万元=66990.9万元",
-        stars,
+        reportStars,
         "依据表6.2-1，城市道路的施工图设计占55%，其中施工图设计收费为：66990.9×55%=36844.995万元",
-        stars,
+        reportStars,
         closing};
     EXPECT_EQ(reportOf({"2500000",
                         Kind::Road,
@@ -165,7 +130,7 @@ TEST(IndustryReport, RoadGradeIAboveTheTableLineByLine) {
 TEST(IndustryReport, ForestryBelowTheTableLineByLine) {
     const std::vector<std::string> expected{
         greeting,
-        stars,
+        reportStars,
         "本工程为农业林业工程中的林业工程",
         "本工程设计收费计费额为:  150万元",
         "依据附表一，经查《工程设计收费基价表》得",
@@ -178,14 +143,14 @@ TEST(IndustryReport, ForestryBelowTheTableLineByLine) {
         "本工程附加调整系数为：(1+1+1+1+1)-5+1=1（附加调整系数不连乘：1+Σ(附加调整系数-1)）",
         "",
         "依据1.0.3，本工程基本设计收费为：7.01666666666667×0.8×1.15×1 = 6.45533333333333 万元",
-        stars,
+        reportStars,
         "依据1.0.15，您采用标准设备和复用设计费为：6.45533333333333万元×30%=1.9366万元",
         "",
         "所以本工程其他设计收费为：0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 1.9366 + 0 + 0 = 1.9366万元",
-        stars,
+        reportStars,
         "依据1.0.3，本工程设计收费基准价=基本设计收费+其他设计收费=6.45533333333333万元+1.9366万元=8."
         "39193333333333万元",
-        stars,
+        reportStars,
         closing};
     EXPECT_EQ(reportOf({"150", Kind::Forestry, Grade::III, {}, {Service::StandardDesignReuse}, {}}),
               expected);
@@ -280,10 +245,10 @@ TEST(IndustryReport, ACommissionWithoutAShareWritesNoShareLine) {
         reportOf({"1500", Kind::Building, Grade::II, {}, {}, {}, "住宅工程", Phase::Preliminary});
     ASSERT_GE(lines.size(), 4u);
     EXPECT_TRUE(lines[lines.size() - 4].starts_with("依据1.0.3，本工程设计收费基准价"));
-    EXPECT_EQ(lines[lines.size() - 3], stars);
-    EXPECT_EQ(lines[lines.size() - 2], stars);
+    EXPECT_EQ(lines[lines.size() - 3], reportStars);
+    EXPECT_EQ(lines[lines.size() - 2], reportStars);
     const std::vector<std::string> without = reportOf({"1500", Kind::Building, Grade::II, {}, {}, {}});
-    EXPECT_EQ(without[without.size() - 2], stars);
+    EXPECT_EQ(without[without.size() - 2], reportStars);
     EXPECT_TRUE(without[without.size() - 3].starts_with("依据1.0.3，本工程设计收费基准价"));
 }
 

@@ -1,5 +1,6 @@
 #include "report/report.h"
 
+#include "support/reportlines.h"
 #include "support/typicalrecord.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,17 @@ using namespace varnel;
 using engine::CalculationRecord;
 using engine::DesignPhase;
 using engine::Service;
+using test::linesOf;
+using test::reportStars;
 using S = engine::Service;
 
 namespace {
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
-const std::string stars(73, '*');
 
 TEST(Report, TheTypicalReportLineByLine) {
     const std::string text = report::buildReport(test::typicalRecord());
     const std::vector<std::string> expected{
         "欢迎使用本程序，下面是您的计算过程：",
-        stars,
+        reportStars,
         "本工程设计收费计费额为:  1500万元",
         "经查《工程设计收费基价表》得",
         "计费额：1000万元  收费基价： 38.8万元",
@@ -46,13 +38,13 @@ TEST(Report, TheTypicalReportLineByLine) {
         "本工程附加调整系数为：(1+1+1+1+1)-5+1=1",
         "",
         "所以本工程基本设计收费为：55.05×1×1×1 = 55.05 万元",
-        stars,
+        reportStars,
         "您的工程总体设计费为：55.05×5% =2.7525万元",
         "",
         "所以本工程其他设计收费为：2.7525 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 + 0 = 2.7525万元",
-        stars,
+        reportStars,
         "所以本工程设计收费基准价=基本设计收费+其他设计收费=55.05万元+2.7525万元=57.8025万元",
-        stars,
+        reportStars,
         "计算完毕，请设计人与发包人在此基础上，根据《工程勘察设计收费标准》的规定，在上下浮动20%幅度范围内，"
         "协商确定该项工程设计收费合同额。谢谢使用本软件！"};
     EXPECT_EQ(linesOf(text), expected);
@@ -174,19 +166,26 @@ TEST_P(PhaseLines, FollowTheRunThatWroteTheShare) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PhaseLines,
-    testing::Values(
-        PhaseCase{"Preliminary",
-                  true,
-                  DesignPhase::Preliminary,
-                  true,
-                  {stars, "其中初步设计收费为：17.34万元", stars}},
-        PhaseCase{
-            "Drawing", true, DesignPhase::Drawing, true, {stars, "其中施工图设计收费为：31.79万元", stars}},
-        PhaseCase{"Scheme", true, DesignPhase::Scheme, true, {stars, "其中方案设计收费为：5.78万元", stars}},
-        // Chosen, but no row of the run applied: the share variable is another run's.
-        PhaseCase{"NoRowApplied", true, DesignPhase::Preliminary, false, {stars, stars}},
-        PhaseCase{"NoPhaseChosen", true, DesignPhase::None, false, {stars, stars}},
-        PhaseCase{"NotCommissioned", false, DesignPhase::Drawing, true, {stars}}),
+    testing::Values(PhaseCase{"Preliminary",
+                              true,
+                              DesignPhase::Preliminary,
+                              true,
+                              {reportStars, "其中初步设计收费为：17.34万元", reportStars}},
+                    PhaseCase{"Drawing",
+                              true,
+                              DesignPhase::Drawing,
+                              true,
+                              {reportStars, "其中施工图设计收费为：31.79万元", reportStars}},
+                    PhaseCase{"Scheme",
+                              true,
+                              DesignPhase::Scheme,
+                              true,
+                              {reportStars, "其中方案设计收费为：5.78万元", reportStars}},
+                    // Chosen, but no row of the run applied: the share variable is another run's.
+                    PhaseCase{
+                        "NoRowApplied", true, DesignPhase::Preliminary, false, {reportStars, reportStars}},
+                    PhaseCase{"NoPhaseChosen", true, DesignPhase::None, false, {reportStars, reportStars}},
+                    PhaseCase{"NotCommissioned", false, DesignPhase::Drawing, true, {reportStars}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Report, BeforeAnyCalculationNumbersWriteAsNothing) {
