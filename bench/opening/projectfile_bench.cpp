@@ -158,40 +158,34 @@ void startingWithoutAProject(benchmark::State& state) {
 }
 BENCHMARK(startingWithoutAProject)->Unit(benchmark::kMillisecond);
 
-// 10,000 items as the command-line tool reads and totals them: ten files of 1,000 (one file holds at most
-// projects::maxItems), each read, checked and totalled.
-void readingAndTotallingTenThousandItems(benchmark::State& state) {
-    const forms::FileContents contents{thousandItemFile(), thousandItemFile().size(), {}, false};
+// 10,000 items read and totalled by `read`: ten files of 1,000 (one file holds at most projects::maxItems).
+template <typename Read>
+void readAndTotalTenThousandItems(benchmark::State& state, Read read) {
     for (auto _ : state) {
         double total = 0;
         for (int file = 0; file < 10; ++file) {
-            auto read = session::openProjectContents(contents);
-            if (!opened(state, read, thousand))
+            auto opening = read();
+            if (!opened(state, opening, thousand))
                 return;
-            const auto& quote = std::get<projects::OpenedQuote>(read);
+            const auto& quote = std::get<projects::OpenedQuote>(opening);
             total += projects::totalsOf(quote.quote, quote.figures).total;
         }
         benchmark::DoNotOptimize(total);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 10 * thousand));
 }
+
+// As the command-line tool reads them: each file read, checked against a main window and totalled.
+void readingAndTotallingTenThousandItems(benchmark::State& state) {
+    const forms::FileContents contents{thousandItemFile(), thousandItemFile().size(), {}, false};
+    readAndTotalTenThousandItems(state, [&] { return session::openProjectContents(contents); });
+}
 BENCHMARK(readingAndTotallingTenThousandItems)->Unit(benchmark::kMillisecond);
 
 // The library's part alone, without the check against a main window.
 void readingAndTotallingTenThousandItemsWithoutTheWindowCheck(benchmark::State& state) {
     const std::string& file = thousandItemFile();
-    for (auto _ : state) {
-        double total = 0;
-        for (int i = 0; i < 10; ++i) {
-            auto read = projects::readProjectFile(file);
-            if (!opened(state, read, thousand))
-                return;
-            const auto& quote = std::get<projects::OpenedQuote>(read);
-            total += projects::totalsOf(quote.quote, quote.figures).total;
-        }
-        benchmark::DoNotOptimize(total);
-    }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 10 * thousand));
+    readAndTotalTenThousandItems(state, [&] { return projects::readProjectFile(file); });
 }
 BENCHMARK(readingAndTotallingTenThousandItemsWithoutTheWindowCheck)->Unit(benchmark::kMillisecond);
 
