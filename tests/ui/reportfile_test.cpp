@@ -173,19 +173,24 @@ class ReportFileTest : public QObject {
         QVERIFY(QFileInfo(m_folder.filePath(QStringLiteral("taken.txt"))).isDir());
     }
 
-  private:
-    QTemporaryDir m_folder;
-
     // Without a printer of the system's (a Windows machine with none installed) the print dialog is not
     // shown: the user is told to save the report as PDF instead.
     void aMachineWithoutPrintersIsToldSo() {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         QCOMPARE(ui::choosePrinter(printer, QStringLiteral("计算书"), nullptr), ui::PrintChoice::NoPrinter);
+        // The printer was set up for the report before the question: its name in the queue and its page.
+        QCOMPARE(printer.docName(), QStringLiteral("计算书"));
+        QCOMPARE(printer.creator(), QStringLiteral("Varnel"));
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+        QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
         QCOMPARE(ui::noPrinterMessage(QStringLiteral("计算书")),
                  QStringLiteral(
                      "没有可以打印计算书的打印机：请先在系统中添加打印机，或把计算书另存为 PDF 后打印。"));
     }
+
+  private:
+    QTemporaryDir m_folder;
 };
 
 QTEST_MAIN(ReportFileTest)
