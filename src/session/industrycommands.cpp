@@ -78,9 +78,14 @@ const ShareRow* chosenShareRow(const forms::Form& w) {
     return nullptr;
 }
 
+// The line under the results that names the phase commissioned on its own and shows its share.
+void showPhaseShare(forms::Form& w, bool shown) {
+    for (std::string_view part : {iw::phaseName, iw::phaseFee, iw::phaseFeeUnit})
+        w.setVisible(part, shown);
+}
+
 void hidePhaseShare(forms::Form& w) {
-    for (std::string_view part : {iw::phaseName, iw::phaseFee, std::string_view("phaseFeeUnit")})
-        w.setVisible(part, false);
+    showPhaseShare(w, false);
     w.setText(iw::phaseFee, "");
 }
 
@@ -246,8 +251,7 @@ void IndustryCommands::calculate(forms::Form& w) {
     if (calculation.phaseShare) {
         w.setCaption(iw::phaseName, "其中" + w.text(iw::phase) + "费");
         w.setText(iw::phaseFee, engine::resultBoxText(*calculation.phaseShare));
-        for (std::string_view part : {iw::phaseName, iw::phaseFee, std::string_view("phaseFeeUnit")})
-            w.setVisible(part, true);
+        showPhaseShare(w, true);
     } else {
         hidePhaseShare(w);
     }

@@ -68,5 +68,6 @@ inline constexpr std::string_view otherFee = "otherFee";
 inline constexpr std::string_view benchmarkFee = "benchmarkFee";
 inline constexpr std::string_view phaseName = "phaseName";
 inline constexpr std::string_view phaseFee = "phaseFee";
+inline constexpr std::string_view phaseFeeUnit = "phaseFeeUnit"; // 万元 after the phase's share
 
 } // namespace varnel::windows::industrywindow

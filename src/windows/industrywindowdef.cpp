@@ -154,7 +154,7 @@ FormDef makeIndustryWindow() {
                     .startsHidden()
                     .isReadOnly()
                     .announcedAs("单独委托设计阶段的设计收费（万元）"));
-    c.push_back(label("phaseFeeUnit", "", "万元", {7800, 8010, 495, 255}).startsHidden());
+    c.push_back(label(s(p::phaseFeeUnit), "", "万元", {7800, 8010, 495, 255}).startsHidden());
     c.push_back(label("unitsNote", "", "金额单位：万元", {120, 8520, 3000, 255}));
     // The keys go from the amount down the left-hand side, through the other fees, to the commands.
     int tab = 0;

@@ -139,12 +139,14 @@ TEST_F(IndustryWindow, CalculatesAsTheEngineDoesAndShowsThePhasesShare) {
     EXPECT_EQ(*c.phaseShare, *c.variables.benchmarkFee * 0.2);
     EXPECT_EQ(w().text(iw::phaseFee), engine::resultBoxText(*c.phaseShare));
     EXPECT_EQ(w().caption(iw::phaseName), "其中招标设计费");
-    EXPECT_TRUE(w().visible(iw::phaseFee));
+    for (std::string_view part : {iw::phaseName, iw::phaseFee, iw::phaseFeeUnit})
+        EXPECT_TRUE(w().visible(part)) << part;
     EXPECT_EQ(w().focus(), iw::amount);
     ASSERT_TRUE(desktop.session.industryRecord());
 
     click(iw::independentPhase); // withdrawn: the share goes
-    EXPECT_FALSE(w().visible(iw::phaseFee) || w().visible(iw::phaseName));
+    for (std::string_view part : {iw::phaseName, iw::phaseFee, iw::phaseFeeUnit})
+        EXPECT_FALSE(w().visible(part)) << part;
     EXPECT_EQ(w().text(iw::phaseFee), "");
     EXPECT_EQ(w().text(iw::shareRow), "");
     EXPECT_FALSE(w().enabled(iw::phase));
