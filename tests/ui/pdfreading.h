@@ -64,6 +64,10 @@ inline QString firstDifference(const QString& pdf, const QString& expected) {
         .arg(pdf.mid(at, 30), expected.mid(at, 30));
 }
 
+// The face shipped for the report, as a PDF names it, and the system's face that stands in for it.
+inline const QString shippedFace = QStringLiteral("VarnelReportSerif-Regular");
+inline const QString standIn = QStringLiteral("NotoSerifCJKsc-Regular");
+
 // The CJK radicals (U+2E80 to U+2FDF) in a text, which a PDF gives in place of ideographs that a face
 // draws with the same glyph (⼯ for 工, ⻚ for 页).
 inline QString radicalsIn(const QString& text) {

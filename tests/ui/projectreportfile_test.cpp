@@ -17,6 +17,8 @@
 using namespace varnel;
 using test::bodyWithoutFooters;
 using test::firstDifference;
+using test::shippedFace;
+using test::standIn;
 using test::withoutBlanks;
 
 Q_DECLARE_METATYPE(projects::Quote)
@@ -102,9 +104,6 @@ Rules rulesOn(const QImage& page, int length) {
     };
     return {count(page.height(), page.width(), true), count(page.width(), page.height(), false)};
 }
-
-const QString shippedFace = QStringLiteral("VarnelReportSerif-Regular");
-const QString standIn = QStringLiteral("NotoSerifCJKsc-Regular");
 
 } // namespace
 

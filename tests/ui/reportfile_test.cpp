@@ -21,6 +21,8 @@ using test::firstDifference;
 using test::pdfPages;
 using test::pdfText;
 using test::radicalsIn;
+using test::shippedFace;
+using test::standIn;
 using test::withoutBlanks;
 
 namespace {
@@ -60,11 +62,6 @@ QString everyReportText() {
     lines << QStringLiteral("0123456789.-E+");
     return lines.join(QLatin1String("\r\n"));
 }
-
-// The face shipped for the report, as the PDF names it, and the system's face that stands in for it; the
-// lists of fonts below are in the order of their names.
-const QString shippedFace = QStringLiteral("VarnelReportSerif-Regular");
-const QString standIn = QStringLiteral("NotoSerifCJKsc-Regular");
 
 } // namespace
 
