@@ -43,9 +43,9 @@ class BenchDesktop : public forms::Desktop {
             return {{}, it->second.size(), {}, true};
         return {it->second, it->second.size(), {}, false};
     }
-    std::string writeFile(const std::string& path, std::string_view bytes) override {
+    std::optional<forms::WriteFailure> writeFile(const std::string& path, std::string_view bytes) override {
         files[path] = std::string(bytes);
-        return {};
+        return std::nullopt;
     }
     std::vector<std::string> recentProjects() override { return m_recent; }
     void setRecentProjects(const std::vector<std::string>& paths) override { m_recent = paths; }

@@ -47,8 +47,15 @@ struct FileRequest {
 struct FileContents {
     std::string bytes;
     std::uintmax_t size = 0;
-    std::string error; // empty when read
+    std::string error; // empty when read; else a sentence for the user, without its full stop
     bool tooLarge = false;
+};
+
+// Why a file could not be written: what is wrong, and what the user can do about it (empty when nothing),
+// neither with its full stop.
+struct WriteFailure {
+    std::string what;
+    std::string remedy;
 };
 
 // What the window logic asks of the program around it: modal messages and dialogs, the other windows,
@@ -74,9 +81,10 @@ class Desktop {
     virtual void endProgram() = 0;
 
     virtual FileContents readFile(const std::string& path, std::uintmax_t limit) = 0;
-    // Writes the file whole or not at all: nothing half-written ever takes its name. Returns why it
-    // could not be written, empty when it was.
-    virtual std::string writeFile(const std::string& path, std::string_view bytes) = 0;
+    // Writes the file whole or not at all: nothing half-written ever takes its name, and a file it
+    // replaces stays as it was when the write fails. Returns why it could not be written, nothing when it
+    // was.
+    virtual std::optional<WriteFailure> writeFile(const std::string& path, std::string_view bytes) = 0;
 
     // The project files opened or saved last, the newest first, as the user's settings keep them.
     virtual std::vector<std::string> recentProjects() = 0;

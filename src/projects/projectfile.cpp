@@ -398,10 +398,13 @@ OpenedQuote quoteOf(const Value& document) {
     return opened;
 }
 
-std::string megabytes(std::uintmax_t bytes) {
-    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, mb, std::chars_format::fixed, 1).ptr);
+// A count of bytes with its thousands marked: 16,777,217. Megabytes with one decimal would call a file
+// one byte over the limit as large as the limit.
+std::string grouped(std::uintmax_t bytes) {
+    std::string digits = std::to_string(bytes);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
 }
 
 } // namespace
@@ -431,8 +434,9 @@ std::string writeProjectFile(const Quote& quote) {
 std::optional<FileProblem> sizeProblem(std::uintmax_t bytes) {
     if (bytes <= maxFileBytes)
         return std::nullopt;
-    return FileProblem{"文件有 " + megabytes(bytes) + " MB，超过了项目文件 " + megabytes(maxFileBytes) +
-                       " MB 的上限"};
+    return FileProblem{"文件有 " + grouped(bytes) + " 字节，超过了项目文件 " +
+                       std::to_string(maxFileBytes / (1024 * 1024)) + " MB（" + grouped(maxFileBytes) +
+                       " 字节）的上限"};
 }
 
 std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes) {
@@ -453,7 +457,7 @@ std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes) {
 }
 
 std::string openFailureMessage(std::string_view fileName, const FileProblem& problem) {
-    return "无法打开“" + std::string(fileName) + "”：" + problem.what + "。当前的项目没有改变。";
+    return "无法打开“" + std::string(fileName) + "”：" + problem.what + "。";
 }
 
 } // namespace varnel::projects

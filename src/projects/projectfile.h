@@ -47,7 +47,8 @@ std::optional<FileProblem> sizeProblem(std::uintmax_t bytes);
 // (an item whose calculation stops, such as an amount that does not read, makes the file unusable).
 std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes);
 
-// The message that refuses a file: it names the file and what is wrong with it.
+// The message that refuses a file: it names the file and what is wrong with it, in words that fit the
+// window and the command line alike.
 std::string openFailureMessage(std::string_view fileName, const FileProblem& problem);
 
 } // namespace varnel::projects

@@ -1,7 +1,7 @@
 #include "projects/workbook.h"
 
+#include "projects/files.h"
 #include "projects/textwidth.h"
-
 #include "projects/typednumbers.h"
 
 #include <xlsxwriter.h>
@@ -19,11 +19,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace varnel::projects {
@@ -400,32 +395,26 @@ void writeSummary(Sheet& sheet, const Quote& quote, const std::vector<ItemFigure
     sheet.sizeColumnsAndRows();
 }
 
-// ---- Saving beside the final name
+// ---- Making the file
 
-constexpr std::string_view noFolder = "这个文件夹不存在";
-constexpr std::string_view cannotWrite = "无法在这个文件夹中写入文件";
-constexpr std::string_view diskFull = "磁盘已满";
-constexpr std::string_view writeFailed = "写入文件时出错，磁盘可能已满";
-constexpr std::string_view tempFailed = "无法使用临时文件夹";
+constexpr std::string_view tempFailed = "无法在系统的临时文件夹中生成工作簿";
 constexpr std::string_view noMemory = "内存不足";
-constexpr std::string_view folderNamed = "已有同名的文件夹";
-constexpr std::string_view cannotReplace = "无法替换同名的文件";
 constexpr std::string_view textTooLong = "有一项文字超过了 Excel 单元格能容纳的 32767 个字符";
 constexpr std::string_view notComplete = "项目的计算结果不完整";
+constexpr std::string_view notMade = "生成工作簿时出错";
 
-std::string_view reasonOf(lxw_error error) {
+FileFailure failureOf(lxw_error error) {
     switch (error) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
-        return noMemory;
+        return {std::string(noMemory), "关闭其他程序后再导出一次"};
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return {std::string(textTooLong), "缩短那一项文字后再导出一次"};
     case LXW_ERROR_CREATING_XLSX_FILE:
-        return cannotWrite;
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
-        return tempFailed;
-    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return textTooLong;
+        return {std::string(tempFailed), "腾出系统磁盘的空间后再导出一次"};
     default:
-        return writeFailed;
+        return {std::string(notMade), "再导出一次"};
     }
 }
 
@@ -438,55 +427,44 @@ std::string utf8Of(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-// An ASCII name unlikely to be taken: libxlsxwriter opens it with the C library, which on Windows reads
-// names in the ANSI code page rather than UTF-8.
-fs::path temporaryName(std::random_device& random) {
-    const std::uint64_t n = (static_cast<std::uint64_t>(random()) << 32) ^ random();
-    std::array<char, 16> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n, 16).ptr;
-    return ".varnel-" + std::string(digits.data(), end) + ".tmp";
-}
+// A folder of the program's own in the system's temporary folder, removed with everything in it when done.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::error_code error;
+        const fs::path temp = fs::temp_directory_path(error);
+        if (error)
+            return;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const fs::path candidate = temp / ("varnel-workbook-" + std::to_string(random()));
+            if (fs::create_directory(candidate, error))
+                m_path = candidate;
+            else if (error)
+                return;
+        }
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        if (!m_path.empty())
+            fs::remove_all(m_path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& path() const { return m_path; }
+
+  private:
+    fs::path m_path;
+};
+
+// The name of the file libxlsxwriter writes in the scratch folder. On Windows the library opens it with
+// fopen, which reads names in the ANSI code page rather than UTF-8: a temporary folder with characters
+// outside it (a user name in Chinese on a machine not set to Chinese) could not be named. So there the
+// folder is made the current one for the while, and the library is given the ASCII name alone.
+constexpr const char* scratchName = "workbook.xlsx";
 
 #ifdef _WIN32
-
-std::string_view reasonOfSystem(DWORD error) {
-    switch (error) {
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_DIRECTORY:
-        return noFolder;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return diskFull;
-    default:
-        return cannotWrite;
-    }
-}
-
-// Creates an empty file of a new name in `folder`, which no other save can take meanwhile.
-std::optional<std::string_view> reserve(const fs::path& folder, fs::path& temp) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder / temporaryName(random);
-        const HANDLE file =
-            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
-            return std::nullopt;
-        }
-        if (GetLastError() != ERROR_FILE_EXISTS)
-            return reasonOfSystem(GetLastError());
-    }
-    return cannotWrite;
-}
-
-// MinGW's libxlsxwriter opens its file with fopen, which takes the name in the ANSI code page: a folder
-// with characters outside it (any, on a machine not set to Chinese) could not be named. So the folder is
-// made the current one for the while, and the library is given the ASCII name alone.
 lxw_error closeIn(lxw_workbook* book, const fs::path& folder) {
-    if (folder.empty())
-        return workbook_close(book);
     std::wstring saved(GetCurrentDirectoryW(0, nullptr), L'\0');
     saved.resize(GetCurrentDirectoryW(static_cast<DWORD>(saved.size()), saved.data()));
     if (!SetCurrentDirectoryW(folder.c_str())) {
@@ -498,87 +476,29 @@ lxw_error closeIn(lxw_workbook* book, const fs::path& folder) {
     return error;
 }
 
-std::string libraryName(const fs::path& temp) {
-    return temp.filename().string();
+std::string libraryName(const fs::path&) {
+    return scratchName;
 }
-
-// Gives the complete file its name, in place of a file of that name.
-std::optional<std::string_view> commit(const fs::path& temp, const fs::path& target) {
-    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return std::nullopt;
-    std::error_code ignored;
-    return fs::is_directory(target, ignored) ? folderNamed : cannotReplace;
-}
-
 #else
-
-std::string_view reasonOfSystem(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return noFolder;
-    case ENOSPC:
-    case EDQUOT:
-        return diskFull;
-    default:
-        return cannotWrite;
-    }
-}
-
-std::optional<std::string_view> reserve(const fs::path& folder, fs::path& temp) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder / temporaryName(random);
-        const int file = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (file >= 0) {
-            ::close(file);
-            return std::nullopt;
-        }
-        if (errno != EEXIST)
-            return reasonOfSystem(errno);
-    }
-    return cannotWrite;
-}
-
 lxw_error closeIn(lxw_workbook* book, const fs::path&) {
     return workbook_close(book);
 }
 
-std::string libraryName(const fs::path& temp) {
-    return temp.string();
+std::string libraryName(const fs::path& folder) {
+    return (folder / scratchName).string();
 }
-
-std::optional<std::string_view> commit(const fs::path& temp, const fs::path& target) {
-    // A file replaced keeps its permissions.
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        ::chmod(temp.c_str(), existing.st_mode & 07777);
-    // The content is on the disk before the name is.
-    const int file = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool synced = file >= 0 && ::fsync(file) == 0;
-    if (file >= 0)
-        ::close(file);
-    if (!synced)
-        return writeFailed;
-    if (::rename(temp.c_str(), target.c_str()) == 0)
-        return std::nullopt;
-    if (errno == EISDIR)
-        return folderNamed;
-    return errno == ENOSPC || errno == EDQUOT ? diskFull : cannotReplace;
-}
-
 #endif
 
-// Writes the workbook into the reserved file.
-std::optional<std::string_view> writeInto(const fs::path& temp, const fs::path& folder, const Quote& quote,
-                                          const std::vector<ItemFigures>& figures, const Totals& totals) {
-    lxw_workbook* book = workbook_new(libraryName(temp).c_str());
+// Writes the workbook into the scratch folder.
+std::optional<FileFailure> writeInto(const fs::path& folder, const Quote& quote,
+                                     const std::vector<ItemFigures>& figures, const Totals& totals) {
+    lxw_workbook* book = workbook_new(libraryName(folder).c_str());
     if (!book)
-        return noMemory;
+        return failureOf(LXW_ERROR_MEMORY_MALLOC_FAILED);
     lxw_worksheet* worksheet = workbook_add_worksheet(book, std::string(summarySheetName).c_str());
     if (!worksheet) {
         lxw_workbook_free(book);
-        return noMemory;
+        return failureOf(LXW_ERROR_MEMORY_MALLOC_FAILED);
     }
     Sheet sheet(worksheet);
     writeSummary(sheet, quote, figures, totals, addFormats(book));
@@ -591,37 +511,48 @@ std::optional<std::string_view> writeInto(const fs::path& temp, const fs::path& 
     worksheet_repeat_rows(worksheet, headerRow, headerRow);
     if (sheet.error() != LXW_NO_ERROR) {
         lxw_workbook_free(book);
-        return reasonOf(sheet.error());
+        return failureOf(sheet.error());
     }
     const lxw_error closed = closeIn(book, folder); // writes the file, and frees the workbook
     if (closed != LXW_NO_ERROR)
-        return reasonOf(closed);
+        return failureOf(closed);
     return std::nullopt;
+}
+
+// A workbook is a zip archive, which ends with the record of its contents: a file cut short by a full
+// temporary folder lacks it. libxlsxwriter writes no archive comment, so the record is the last 22 bytes.
+bool complete(std::string_view archive) {
+    constexpr std::size_t endRecord = 22;
+    return archive.size() >= endRecord && archive.substr(archive.size() - endRecord, 4) == "PK\x05\x06";
 }
 
 } // namespace
 
-std::optional<std::string> writeWorkbook(const std::string& path, const Quote& quote,
-                                         const std::vector<ItemFigures>& figures, const Totals& totals) {
-    const fs::path target = pathOf(path);
-    const auto failed = [&](std::string_view reason) {
-        return "无法保存“" + utf8Of(target.filename()) + "”：" + std::string(reason) + "。";
-    };
+std::variant<std::string, FileFailure>
+workbookBytes(const Quote& quote, const std::vector<ItemFigures>& figures, const Totals& totals) {
     if (figures.size() != quote.items.size())
-        return failed(notComplete);
-    const fs::path folder = target.parent_path();
-    fs::path temp;
-    if (const std::optional<std::string_view> reason = reserve(folder, temp))
-        return failed(*reason);
-    std::optional<std::string_view> reason = writeInto(temp, folder, quote, figures, totals);
-    if (!reason)
-        reason = commit(temp, target);
-    if (reason) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return failed(*reason);
-    }
-    return std::nullopt;
+        return FileFailure{std::string(notComplete), ""};
+    const ScratchFolder scratch;
+    if (scratch.path().empty())
+        return FileFailure{std::string(tempFailed), "腾出系统磁盘的空间后再导出一次"};
+    if (std::optional<FileFailure> failure = writeInto(scratch.path(), quote, figures, totals))
+        return *failure;
+    FileRead made = readRegularFile(utf8Of(scratch.path() / scratchName), maxWorkbookBytes);
+    if (made.failure || made.tooLarge || !complete(made.bytes))
+        return FileFailure{std::string(tempFailed), "腾出系统磁盘的空间后再导出一次"};
+    return std::move(made.bytes);
+}
+
+std::string workbookNotSaved(const std::string& path, const FileFailure& failure) {
+    return "工作簿未能导出为“" + utf8Of(pathOf(path).filename()) + "”：" + explained(failure, "再导出一次");
+}
+
+std::optional<FileFailure> writeWorkbook(const std::string& path, const Quote& quote,
+                                         const std::vector<ItemFigures>& figures, const Totals& totals) {
+    std::variant<std::string, FileFailure> bytes = workbookBytes(quote, figures, totals);
+    if (const auto* failure = std::get_if<FileFailure>(&bytes))
+        return *failure;
+    return writeWholeFile(path, std::get<std::string>(bytes));
 }
 
 } // namespace varnel::projects

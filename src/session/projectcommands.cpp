@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
+#include "projects/files.h"
 #include "projects/projectfile.h"
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
@@ -148,6 +149,11 @@ void ProjectCommands::tell(std::string text) {
         {std::move(text), std::string(windows::applicationTitle), forms::MessageIcon::None});
 }
 
+void ProjectCommands::warn(std::string text) {
+    m_desktop.showMessage(
+        {std::move(text), std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
+}
+
 // --- the file
 
 bool ProjectCommands::confirmDiscard() {
@@ -196,7 +202,7 @@ void ProjectCommands::open(const std::string& path, bool confirm) {
     const forms::FileContents contents = m_desktop.readFile(path, projects::maxFileBytes);
     std::variant<projects::OpenedQuote, projects::FileProblem> read = openProjectContents(contents);
     if (const auto* problem = std::get_if<projects::FileProblem>(&read)) {
-        tell(projects::openFailureMessage(name, *problem));
+        warn(projects::openFailureMessage(name, *problem) + "当前的项目没有改变。");
         if (!contents.error.empty()) {
             // A file that is gone or unreadable leaves the list of recent projects.
             std::vector<std::string> recent = m_desktop.recentProjects();
@@ -233,10 +239,11 @@ bool ProjectCommands::saveAs() {
 }
 
 bool ProjectCommands::writeTo(const std::string& path) {
-    const std::string error = m_desktop.writeFile(path, projects::writeProjectFile(m_document.quote));
-    if (!error.empty()) {
-        tell("项目未能保存为“" + fileNameOf(path) + "”：" + error +
-             "。\n项目仍未保存：请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。");
+    const std::optional<forms::WriteFailure> failure =
+        m_desktop.writeFile(path, projects::writeProjectFile(m_document.quote));
+    if (failure) {
+        warn("项目未能保存为“" + fileNameOf(path) + "”：" +
+             projects::explained({failure->what, failure->remedy}, "再保存一次") + "\n项目仍未保存。");
         return false;
     }
     m_document.path = path;
@@ -437,7 +444,7 @@ void ProjectCommands::commitFloat(forms::Form& w) {
     const std::string typed = w.text(pw::floatPercent);
     const std::optional<double> percent = projects::readFloat(typed);
     if (!percent) {
-        tell("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“" + typed + "”不是。浮动幅度值仍为 " +
+        warn("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“" + typed + "”不是。浮动幅度值仍为 " +
              floatText(m_document.quote.floatPercent) + "%。");
         w.setText(pw::floatPercent, floatText(m_document.quote.floatPercent));
         w.setFocus(pw::floatPercent);
@@ -457,7 +464,7 @@ void ProjectCommands::commitContract(forms::Form& w) {
         amount = projects::readContractAmount(typed);
         if (!amount) {
             const std::optional<double>& kept = m_document.quote.contractAmount;
-            tell("合同额应为大于零的数（单位为万元），“" + typed + "”不是。" +
+            warn("合同额应为大于零的数（单位为万元），“" + typed + "”不是。" +
                  (kept ? "合同额仍为 " + engine::joinedText(*kept) + " 万元。"
                        : "合同额仍按浮动幅度值计算。"));
             w.setText(pw::contractAmount, kept ? engine::joinedText(*kept) : "");

@@ -57,6 +57,8 @@ class ProjectCommands {
     void showRecentProjects();
     std::optional<std::size_t> currentItem();
     void tell(std::string text);
+    // A file that could not be opened or saved, or a value refused: told with the warning icon.
+    void warn(std::string text);
 
     forms::Desktop& m_desktop;
     CalculationState& m_calculations;

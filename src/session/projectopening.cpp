@@ -11,7 +11,7 @@ namespace varnel::session {
 std::variant<projects::OpenedQuote, projects::FileProblem>
 openProjectContents(const forms::FileContents& contents) {
     if (!contents.error.empty())
-        return projects::FileProblem{"无法读取这个文件（" + contents.error + "）"};
+        return projects::FileProblem{contents.error};
     if (contents.tooLarge)
         return *projects::sizeProblem(contents.size);
     std::variant<projects::OpenedQuote, projects::FileProblem> read =
@@ -35,6 +35,13 @@ openProjectContents(const forms::FileContents& contents) {
         }
     }
     return read;
+}
+
+forms::FileContents fileContents(projects::FileRead read) {
+    std::string error;
+    if (read.failure)
+        error = read.failure->what + (read.failure->remedy.empty() ? "" : "。请" + read.failure->remedy);
+    return {std::move(read.bytes), read.size, std::move(error), read.tooLarge};
 }
 
 } // namespace varnel::session

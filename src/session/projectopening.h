@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/desktop.h"
+#include "projects/files.h"
 #include "projects/projectfile.h"
 
 #include <variant>
@@ -12,5 +13,8 @@ namespace varnel::session {
 // the command-line tool refuse a file with the same words.
 std::variant<projects::OpenedQuote, projects::FileProblem>
 openProjectContents(const forms::FileContents& contents);
+
+// A file as the program reads it, with why it could not be read told in one sentence.
+forms::FileContents fileContents(projects::FileRead read);
 
 } // namespace varnel::session

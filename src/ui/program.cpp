@@ -1,7 +1,8 @@
 #include "ui/program.h"
 
+#include "projects/files.h"
+#include "session/projectopening.h"
 #include "ui/centring.h"
-#include "ui/filereading.h"
 #include "ui/projectwindowcommands.h"
 #include "ui/reportcommands.h"
 #include "windows/windows.h"
@@ -15,7 +16,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace varnel::ui {
@@ -168,22 +168,13 @@ bool Program::isLastWindow(const std::string& form) const {
 }
 
 forms::FileContents Program::readFile(const std::string& path, std::uintmax_t limit) {
-    return readFileUpTo(qs(path), limit);
+    return session::fileContents(projects::readRegularFile(path, limit));
 }
 
-std::string Program::writeFile(const std::string& path, std::string_view bytes) {
-    // The file is written beside its final name and takes that name only once it is complete.
-    QSaveFile file(qs(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return "无法在这个文件夹中写入文件";
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        file.commit();
-        return "写入文件时出错，磁盘可能已满";
-    }
-    if (!file.commit())
-        return "写入文件时出错，磁盘可能已满";
-    return {};
+std::optional<forms::WriteFailure> Program::writeFile(const std::string& path, std::string_view bytes) {
+    if (std::optional<projects::FileFailure> failure = projects::writeWholeFile(path, bytes))
+        return forms::WriteFailure{std::move(failure->what), std::move(failure->remedy)};
+    return std::nullopt;
 }
 
 std::vector<std::string> Program::recentProjects() {

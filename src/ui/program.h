@@ -39,7 +39,7 @@ class Program : public QObject, public forms::Desktop {
     forms::Form* openWindow(std::string_view form) override;
     void endProgram() override;
     forms::FileContents readFile(const std::string& path, std::uintmax_t limit) override;
-    std::string writeFile(const std::string& path, std::string_view bytes) override;
+    std::optional<forms::WriteFailure> writeFile(const std::string& path, std::string_view bytes) override;
     std::vector<std::string> recentProjects() override;
     void setRecentProjects(const std::vector<std::string>& paths) override;
     std::string today() override;

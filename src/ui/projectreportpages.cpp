@@ -8,7 +8,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -273,25 +272,10 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
 }
 
 SavedReport saveProjectReport(const QString& path, const projects::ProjectReport& report) {
-    // The file is written beside its final name and takes that name only once it is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {path, QStringLiteral("无法在这个文件夹中写入文件")};
-    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        QPdfWriter pdf(&file);
-        pdf.setCreator(QStringLiteral("Varnel"));
-        pdf.setTitle(QString::fromStdString(report.title));
-        setUpReportPage(pdf);
-        if (paintProjectReport(pdf, report) == 0)
-            return {path, QStringLiteral("无法生成 PDF 文件")}; // never committed: nothing takes the name
-    } else {
-        const std::string text = projects::projectReportText(report);
-        if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-            file.cancelWriting();
-    }
-    if (!file.commit())
-        return {path, QStringLiteral("写入文件时出错，磁盘可能已满")};
-    return {path, {}};
+    return saveReportFile(
+        path, projects::projectReportText(report),
+        [&](QPdfWriter& pdf) { return paintProjectReport(pdf, report); },
+        QString::fromStdString(report.title));
 }
 
 } // namespace varnel::ui

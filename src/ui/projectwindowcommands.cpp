@@ -86,11 +86,8 @@ void ProjectWindowCommands::saveReport() {
         return; // cancelled
     const QString path = reportPath(chosen, filter == textFilter);
     const SavedReport saved = saveProjectReport(path, report());
-    if (saved.error.isEmpty())
-        return;
-    tell(QStringLiteral(
-             "项目计算书未能保存为“%1”：%2。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。")
-             .arg(QFileInfo(path).fileName(), saved.error));
+    if (saved.failure)
+        tell(QString::fromStdString(reportNotSaved("项目计算书", saved)));
 }
 
 void ProjectWindowCommands::exportWorkbook() {
@@ -100,13 +97,10 @@ void ProjectWindowCommands::exportWorkbook() {
         return; // cancelled
     const QString path = workbookPath(chosen);
     const session::ProjectDocument& d = m_program.project();
-    const std::optional<std::string> error =
+    const std::optional<projects::FileFailure> failure =
         projects::writeWorkbook(path.toStdString(), d.quote, d.figures, d.totals());
-    if (!error)
-        return;
-    // The workbook's sentence names the file and why it could not be written.
-    tell(QString::fromStdString(*error) +
-         QStringLiteral("\n请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。"));
+    if (failure)
+        tell(QString::fromStdString(workbookNotSaved(path.toStdString(), *failure)));
 }
 
 } // namespace varnel::ui

@@ -7,6 +7,7 @@
 #include "windows/windows.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace varnel::ui {
@@ -40,25 +40,35 @@ QString reportPath(const QString& chosen, bool textChosen) {
     return chosen + (textChosen ? QStringLiteral(".txt") : QStringLiteral(".pdf"));
 }
 
-SavedReport saveReport(const QString& path, const std::string& report, const QFont& font) {
-    // The file is written beside its final name and takes that name only once it is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {path, QStringLiteral("无法在这个文件夹中写入文件")};
-    if (isPdf(path)) {
-        QPdfWriter pdf(&file);
+SavedReport saveReportFile(const QString& path, const std::string& text,
+                           const std::function<int(QPdfWriter&)>& paint, const QString& title) {
+    if (!isPdf(path))
+        return {path, projects::writeWholeFile(path.toStdString(), text)};
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Varnel"));
-        pdf.setTitle(QStringLiteral("计算书"));
+        pdf.setTitle(title);
         setUpReportPage(pdf);
-        if (paintReport(pdf, QString::fromStdString(report), font) == 0)
-            return {path, QStringLiteral("无法生成 PDF 文件")}; // never committed: nothing takes the name
-    } else if (file.write(report.data(), static_cast<qint64>(report.size())) !=
-               static_cast<qint64>(report.size())) {
-        file.cancelWriting();
+        if (paint(pdf) == 0)
+            return {path, projects::FileFailure{"无法生成 PDF 文件", ""}};
     }
-    if (!file.commit())
-        return {path, QStringLiteral("写入文件时出错，磁盘可能已满")};
-    return {path, {}};
+    return {path, projects::writeWholeFile(
+                      path.toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))};
+}
+
+SavedReport saveReport(const QString& path, const std::string& report, const QFont& font) {
+    return saveReportFile(
+        path, report, [&](QPdfWriter& pdf) { return paintReport(pdf, QString::fromStdString(report), font); },
+        QStringLiteral("计算书"));
+}
+
+std::string reportNotSaved(std::string_view document, const SavedReport& saved) {
+    return std::string(document) + "未能保存为“" + QFileInfo(saved.path).fileName().toStdString() + "”：" +
+           projects::explained(*saved.failure, "再保存一次");
 }
 
 ReportCommands::ReportCommands(FormWindow& window, forms::Desktop& desktop)
@@ -125,13 +135,9 @@ void ReportCommands::save() {
         return; // cancelled
     const QString path = reportPath(chosen, filter == textFilter);
     const SavedReport saved = saveReport(path, report(), reportFont());
-    if (saved.error.isEmpty())
-        return;
-    const QString text =
-        QStringLiteral("计算书未能保存为“%1”：%2。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。")
-            .arg(QFileInfo(path).fileName(), saved.error);
-    m_desktop.showMessage(
-        {text.toStdString(), std::string(windows::applicationTitle), forms::MessageIcon::Exclamation});
+    if (saved.failure)
+        m_desktop.showMessage({reportNotSaved("计算书", saved), std::string(windows::applicationTitle),
+                               forms::MessageIcon::Exclamation});
 }
 
 } // namespace varnel::ui

@@ -362,7 +362,8 @@ INSTANTIATE_TEST_SUITE_P(
                 replaced(good, "\"coefficient\": \"1.2\"", "\"coefficient\": \"2\""),
                 "第 1 个单项：无法计算（改扩建和技术改造建设项目附加调整系数超标！）"},
         Hostile{"10,000 items", manyItems(10000), "项目有 10000 个单项，超过了 9999 个的上限"},
-        Hostile{"50 MB", std::string(50 * 1024 * 1024, ' '), "文件有 50.0 MB，超过了项目文件 16.0 MB 的上限"},
+        Hostile{"50 MB", std::string(50 * 1024 * 1024, ' '),
+                "文件有 52,428,800 字节，超过了项目文件 16 MB（16,777,216 字节）的上限"},
         Hostile{"NUL bytes", replaced(good, "某某道路工程", std::string("某某\0道路", 10)),
                 "这不是 Varnel 的项目文件（第 4 行第 14 个字符处：含有 NUL 字符）"},
         Hostile{"deep nesting",
@@ -501,7 +502,7 @@ TEST(ProjectFile, NineThousandNineHundredNinetyNineItemsAreRead) {
 
 TEST(ProjectFile, TheRefusalNamesTheFile) {
     EXPECT_EQ(projects::openFailureMessage("道路.varnel", FileProblem{"这不是 Varnel 的项目文件"}),
-              "无法打开“道路.varnel”：这不是 Varnel 的项目文件。当前的项目没有改变。");
+              "无法打开“道路.varnel”：这不是 Varnel 的项目文件。");
 }
 
 } // namespace

@@ -191,7 +191,11 @@ class Workbook : public testing::Test {
     // Writes the quote's workbook at `path` and says why it could not, if it could not.
     static std::optional<std::string> write(const fs::path& path, const projects::Quote& quote) {
         const std::vector<projects::ItemFigures> figures = figuresOf(quote);
-        return projects::writeWorkbook(path.string(), quote, figures, projects::totalsOf(quote, figures));
+        const std::optional<projects::FileFailure> failure =
+            projects::writeWorkbook(path.string(), quote, figures, projects::totalsOf(quote, figures));
+        if (!failure)
+            return std::nullopt;
+        return projects::workbookNotSaved(path.string(), *failure);
     }
 
     ReadBook written(const projects::Quote& quote, std::string_view name = "汇总表.xlsx") {
@@ -432,19 +436,22 @@ TEST_F(Workbook, ASaveThatFailsSaysWhyAndLeavesNothingBehind) {
     };
     const Case cases[] = {
         {"a folder that does not exist", [](const fs::path& f) { return f / "没有的文件夹" / "汇总.xlsx"; },
-         "无法保存“汇总.xlsx”：这个文件夹不存在。"},
+         "工作簿未能导出为“汇总.xlsx”：文件夹不存在。\n请换一个已有的文件夹，然后再导出一次。"},
         {"a file where the folder should be",
          [](const fs::path& f) {
              std::ofstream(f / "文件") << "不是文件夹";
              return f / "文件" / "汇总.xlsx";
          },
-         "无法保存“汇总.xlsx”：这个文件夹不存在。"},
-        {"a folder of the name chosen: the whole file is written, then cannot take the name",
+         "工作簿未能导出为“汇总."
+         "xlsx”：路径中有一段是文件，不是文件夹。\n请检查文件名前面的文件夹，然后再导出一次。"},
+        {"a folder of the name chosen",
          [](const fs::path& f) {
              fs::create_directory(f / "汇总.xlsx");
              return f / "汇总.xlsx";
          },
-         "无法保存“汇总.xlsx”：已有同名的文件夹。"},
+         "工作簿未能导出为“汇总."
+         "xlsx”：这个名称是一个文件夹，不是普通文件，不能用文件替换它。\n请换一个文件名，"
+         "然后再导出一次。"},
         {"a folder without write permission, with a file of that name in it (for root, who may write anyway, "
          "/sys, where no one may create a file)",
          [](const fs::path& f) {
@@ -455,7 +462,9 @@ TEST_F(Workbook, ASaveThatFailsSaysWhyAndLeavesNothingBehind) {
              fs::permissions(f / "只读", fs::perms::owner_read | fs::perms::owner_exec);
              return f / "只读" / "汇总.xlsx";
          },
-         "无法保存“汇总.xlsx”：无法在这个文件夹中写入文件。"},
+         "工作簿未能导出为“汇总."
+         "xlsx”：没有在这个文件夹中写入文件的权限。\n请换一个可以写入的文件夹，然后再导出"
+         "一次。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

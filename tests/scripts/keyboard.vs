@@ -24,7 +24,7 @@ key Form2.Text1 Ctrl+S
 answer-file 没有的文件夹/计算书.txt
 key Form2.Text1 Ctrl+S
 > {"file":{"title":"另存为","answer":"没有的文件夹/计算书.txt"}}
-> {"message":{"title":"Varnel","text":"计算书未能保存为“计算书.txt”：无法在这个文件夹中写入文件。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。","icon":"exclamation","buttons":["确定"]}}
+> {"message":{"title":"Varnel","text":"计算书未能保存为“计算书.txt”：文件夹不存在。\n请换一个已有的文件夹，然后再保存一次。","icon":"exclamation","buttons":["确定"]}}
 
 # What takes no focus, or is out of reach, is refused.
 key Label7 Space

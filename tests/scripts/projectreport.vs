@@ -26,7 +26,7 @@ click Project.saveReport
 answer-file 没有的文件夹/项目计算书.txt
 click Project.saveReport
 > {"file":{"title":"项目计算书另存为","answer":"没有的文件夹/项目计算书.txt"}}
-> {"message":{"title":"Varnel","text":"项目计算书未能保存为“项目计算书.txt”：无法在这个文件夹中写入文件。\n请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。","icon":"exclamation","buttons":["确定"]}}
+> {"message":{"title":"Varnel","text":"项目计算书未能保存为“项目计算书.txt”：文件夹不存在。\n请换一个已有的文件夹，然后再保存一次。","icon":"exclamation","buttons":["确定"]}}
 
 answer-file 道路.xlsx
 click Project.exportWorkbook
@@ -38,7 +38,7 @@ click Project.exportWorkbook
 answer-file 没有的文件夹/道路.xlsx
 click Project.exportWorkbook
 > {"file":{"title":"导出 Excel","answer":"没有的文件夹/道路.xlsx"}}
-> {"message":{"title":"Varnel","text":"无法保存“道路.xlsx”：这个文件夹不存在。\n请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。","icon":"exclamation","buttons":["确定"]}}
+> {"message":{"title":"Varnel","text":"工作簿未能导出为“道路.xlsx”：文件夹不存在。\n请换一个已有的文件夹，然后再导出一次。","icon":"exclamation","buttons":["确定"]}}
 
 answer-button 不保存
 close Project

@@ -289,8 +289,8 @@ TEST_F(Project, SavingBeforeExitEndsTheProgramOnlyOnceSaved) {
     desktop.fileAnswers.push_back("/read-only/道路.varnel");
     click(box::exit); // 保存, into a folder that cannot be written
     EXPECT_FALSE(desktop.ended);
-    EXPECT_EQ(desktop.lastMessage(), "项目未能保存为“道路.varnel”：无法在这个文件夹中写入文件。\n"
-                                     "项目仍未保存：请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。");
+    EXPECT_EQ(desktop.lastMessage(), "项目未能保存为“道路.varnel”：没有在这个文件夹中写入文件的权限。\n"
+                                     "请换一个可以写入的文件夹，然后再保存一次。\n项目仍未保存。");
     EXPECT_TRUE(document().modified);
     EXPECT_TRUE(document().path.empty());
 
@@ -312,10 +312,11 @@ TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
     for (const Case c :
          {Case{"/home/user/notes.varnel",
                "无法打开“notes.varnel”：这不是 Varnel 的项目文件。当前的项目没有改变。"},
-          Case{"/home/user/huge.varnel",
-               "无法打开“huge.varnel”：文件有 17.0 MB，超过了项目文件 16.0 MB 的上限。当前的项目没有改变。"},
-          Case{"/home/user/gone.varnel",
-               "无法打开“gone.varnel”：无法读取这个文件（文件不存在）。当前的项目没有改变。"}}) {
+          Case{
+              "/home/user/huge.varnel",
+              "无法打开“huge.varnel”：文件有 17,825,792 字节，超过了项目文件 16 MB（16,777,216 字节）的上限。"
+              "当前的项目没有改变。"},
+          Case{"/home/user/gone.varnel", "无法打开“gone.varnel”：文件不存在。当前的项目没有改变。"}}) {
         desktop.buttonAnswers.push_back("不保存");
         desktop.fileAnswers.push_back(c.path);
         click(box::openProject);

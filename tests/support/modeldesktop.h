@@ -67,11 +67,11 @@ class ModelDesktop : public forms::Desktop {
             return {{}, it->second.size(), {}, true};
         return {it->second, it->second.size(), {}, false};
     }
-    std::string writeFile(const std::string& path, std::string_view bytes) override {
+    std::optional<forms::WriteFailure> writeFile(const std::string& path, std::string_view bytes) override {
         if (path.starts_with(unwritableFolder))
-            return "无法在这个文件夹中写入文件";
+            return forms::WriteFailure{"没有在这个文件夹中写入文件的权限", "换一个可以写入的文件夹"};
         files[path] = std::string(bytes);
-        return {};
+        return std::nullopt;
     }
     std::vector<std::string> recentProjects() override { return recent; }
     void setRecentProjects(const std::vector<std::string>& paths) override { recent = paths; }

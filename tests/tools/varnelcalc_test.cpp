@@ -62,7 +62,9 @@ projects::OpenedQuote opened(const std::string& bytes) {
 QString refusal(const std::string& fileName, const forms::FileContents& contents) {
     const auto read = session::openProjectContents(contents);
     const auto* problem = std::get_if<projects::FileProblem>(&read);
-    return problem ? QString::fromStdString(projects::openFailureMessage(fileName, *problem)) : QString();
+    return problem ? QStringLiteral("varnel-calc：") +
+                         QString::fromStdString(projects::openFailureMessage(fileName, *problem))
+                   : QString();
 }
 
 const json::Value* at(const json::Value& object, std::string_view name) {

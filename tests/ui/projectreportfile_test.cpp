@@ -119,7 +119,7 @@ class ProjectReportFileTest : public QObject {
     void theTextFileHoldsTheReportsTextWithCrLf() {
         const projects::ProjectReport r = reportOf(test::sampleQuote());
         const QString path = m_folder.filePath(QStringLiteral("项目计算书.txt"));
-        QCOMPARE(ui::saveProjectReport(path, r).error, QString());
+        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -153,7 +153,7 @@ class ProjectReportFileTest : public QObject {
         QFETCH(QStringList, fonts);
         const projects::ProjectReport r = reportOf(quote);
         const QString path = m_folder.filePath(QStringLiteral("项目计算书.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).error, QString());
+        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
         const int pages = test::pdfPages(path);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages))); // the title page, the summary, the sections
         const QString text = test::pdfText(path);
@@ -168,7 +168,7 @@ class ProjectReportFileTest : public QObject {
     void aLongTableRunsOverPages() {
         const projects::ProjectReport r = reportOf(longProject(60));
         const QString path = m_folder.filePath(QStringLiteral("长项目.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).error, QString());
+        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
         const int pages = test::pdfPages(path);
         const QString body = bodyWithoutFooters(test::pdfText(path), pages);
         QVERIFY2(!body.startsWith(QLatin1String("footer")), qPrintable(body));
@@ -195,7 +195,7 @@ class ProjectReportFileTest : public QObject {
     void theSummaryIsATable() {
         const projects::ProjectReport r = reportOf(test::sampleQuote());
         const QString path = m_folder.filePath(QStringLiteral("表格.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).error, QString());
+        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
         const QStringList lines = test::pdfText(path, true).split(QLatin1Char('\n'));
         for (const auto& row : r.summary.rows) {
             const auto line = std::find_if(lines.begin(), lines.end(),
@@ -241,13 +241,13 @@ class ProjectReportFileTest : public QObject {
              {QStringLiteral("没有的文件夹/项目计算书.txt"), QStringLiteral("没有的文件夹/项目计算书.pdf")}) {
             const QString path = m_folder.filePath(name);
             const ui::SavedReport saved = ui::saveProjectReport(path, r);
-            QVERIFY(!saved.error.isEmpty());
+            QVERIFY(saved.failure);
             QCOMPARE(saved.path, path);
             QVERIFY(!QFile::exists(path));
         }
         // A folder in the way of the name: the save fails and the folder stays as it was, empty.
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("taken.pdf")));
-        QVERIFY(!ui::saveProjectReport(m_folder.filePath(QStringLiteral("taken.pdf")), r).error.isEmpty());
+        QVERIFY(ui::saveProjectReport(m_folder.filePath(QStringLiteral("taken.pdf")), r).failure);
         QVERIFY(QFileInfo(m_folder.filePath(QStringLiteral("taken.pdf"))).isDir());
         QVERIFY(QDir(m_folder.filePath(QStringLiteral("taken.pdf"))).isEmpty());
         QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("*.pdf.*"), QStringLiteral("*.txt.*")}),

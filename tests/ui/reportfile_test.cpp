@@ -77,7 +77,7 @@ class ReportFileTest : public QObject {
     void theTextFileHoldsTheReportExactly() {
         const std::string report = typicalReport();
         const QString path = m_folder.filePath(QStringLiteral("计算书.txt"));
-        QCOMPARE(ui::saveReport(path, report, reportFont()).error, QString());
+        QCOMPARE(ui::saveReport(path, report, reportFont()).failure, std::nullopt);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -121,7 +121,7 @@ class ReportFileTest : public QObject {
         QFETCH(QStringList, fonts);
         QVERIFY(report.contains(QStringLiteral("欢迎使用本程序")));
         const QString path = m_folder.filePath(QStringLiteral("计算书.pdf"));
-        QCOMPARE(ui::saveReport(path, report.toStdString(), reportFont()).error, QString());
+        QCOMPARE(ui::saveReport(path, report.toStdString(), reportFont()).failure, std::nullopt);
         const int pages = pdfPages(path);
         QVERIFY2(pages >= minimumPages, qPrintable(QString::number(pages)));
         const QString text = pdfText(path);
@@ -160,13 +160,13 @@ class ReportFileTest : public QObject {
              {QStringLiteral("没有的文件夹/计算书.txt"), QStringLiteral("没有的文件夹/计算书.pdf")}) {
             const QString path = m_folder.filePath(name);
             const ui::SavedReport saved = ui::saveReport(path, typicalReport(), reportFont());
-            QVERIFY(!saved.error.isEmpty());
+            QVERIFY(saved.failure);
             QVERIFY(!QFile::exists(path));
         }
         // A folder in the way of the name: the save fails and the folder stays as it was.
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("taken.txt")));
-        QVERIFY(!ui::saveReport(m_folder.filePath(QStringLiteral("taken.txt")), typicalReport(), reportFont())
-                     .error.isEmpty());
+        QVERIFY(ui::saveReport(m_folder.filePath(QStringLiteral("taken.txt")), typicalReport(), reportFont())
+                    .failure);
         QVERIFY(QFileInfo(m_folder.filePath(QStringLiteral("taken.txt"))).isDir());
     }
 

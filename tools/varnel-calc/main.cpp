@@ -2,17 +2,15 @@
 // 计算书 and workbook written without opening a window.
 #include "engine/numbers.h"
 #include "forms/desktop.h"
+#include "projects/files.h"
 #include "projects/json.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "projects/workbook.h"
 #include "session/projectdocument.h"
 #include "session/projectopening.h"
-#include "ui/filereading.h"
 #include "ui/projectreportpages.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cctype>
@@ -50,13 +48,16 @@ constexpr std::string_view usage = R"(用法：varnel-calc [选项] 文件.varne
   --xlsx 文件         把项目写成 Excel 工作簿，文件名以 .xlsx 结尾
   -h, --help          显示这段说明
 
---report 和 --xlsx 只用于一个项目文件。写入的文件先以临时名称写在旁边，写完才改用这个名称。
+--report 和 --xlsx 只用于一个项目文件。写入的文件先以临时名称写在旁边，写完并存入磁盘后才改用这个
+名称：写入失败时原有的文件保持不变。文件名是链接时写入它指向的文件，链接保留；文件夹、设备、管道等
+不是普通文件的名称不会被写入。
 
 退出码：
   0  每个文件都已打开，要写的文件都已写好
   1  有文件打不开（其余的文件照常打印）
-  2  命令行有误：没有文件、选项不认识、缺少文件名，或 --report、--xlsx 用于多个文件
-  3  项目计算书或工作簿未能写入
+  2  命令行有误：没有文件、选项不认识、缺少文件名，--report、--xlsx 用于多个文件，
+     或 --report、--xlsx 的文件就是要读取的项目文件（也包括经过链接的同一个文件）
+  3  项目计算书、工作簿或标准输出未能写入（磁盘已满、没有权限、目标不是普通文件……）
 )";
 
 struct Options {
@@ -163,11 +164,32 @@ std::unique_ptr<QGuiApplication> guiApplication(int& argc, char** argv) {
 
 bool writeReport(const std::string& path, const projects::ProjectReport& report) {
     const ui::SavedReport saved = ui::saveProjectReport(QString::fromStdString(path), report);
-    if (saved.error.isEmpty())
+    if (!saved.failure)
         return true;
-    std::cerr << "项目计算书未能保存为“" << QFileInfo(saved.path).fileName().toStdString() << "”："
-              << saved.error.toStdString() << "。请换一个可以写入的文件夹，或腾出磁盘空间后再保存一次。\n";
+    std::cerr << "varnel-calc：项目计算书未能写入“" << path << "”："
+              << projects::explained(*saved.failure, "再运行一次") << "\n";
     return false;
+}
+
+bool writeWorkbook(const std::string& path, const projects::OpenedQuote& project,
+                   const projects::Totals& totals) {
+    const std::optional<projects::FileFailure> failure =
+        projects::writeWorkbook(path, project.quote, project.figures, totals);
+    if (!failure)
+        return true;
+    std::cerr << "varnel-calc：工作簿未能写入“" << path << "”："
+              << projects::explained(*failure, "再运行一次") << "\n";
+    return false;
+}
+
+// An output that is one of the project files read (the same file, also through a link) would replace
+// the project with its report.
+std::optional<std::string> outputOverInput(const Options& o) {
+    for (const std::optional<std::string>& output : {o.report, o.workbook})
+        for (const std::string& input : o.files)
+            if (output && (*output == input || projects::sameFile(*output, input)))
+                return "“" + *output + "”是要读取的项目文件，不能用来写入输出：请给输出另起一个文件名";
+    return std::nullopt;
 }
 
 } // namespace
@@ -190,6 +212,10 @@ int main(int argc, char** argv) {
         return BadArguments;
     }
     const Options& options = std::get<Options>(read);
+    if (const std::optional<std::string> refused = outputOverInput(options)) {
+        std::cerr << "varnel-calc：" << *refused << "\n";
+        return BadArguments;
+    }
 
     int exit = Done;
     std::unique_ptr<QGuiApplication> application;
@@ -197,10 +223,10 @@ int main(int argc, char** argv) {
     for (const std::string& path : options.files) {
         const std::variant<projects::OpenedQuote, projects::FileProblem> opened =
             session::openProjectContents(
-                ui::readFileUpTo(QString::fromStdString(path), projects::maxFileBytes));
+                session::fileContents(projects::readRegularFile(path, projects::maxFileBytes)));
         if (const auto* problem = std::get_if<projects::FileProblem>(&opened)) {
             std::fflush(stdout);
-            std::cerr << projects::openFailureMessage(session::fileNameOf(path), *problem) << "\n";
+            std::cerr << "varnel-calc：" << projects::openFailureMessage(path, *problem) << "\n";
             exit = NotOpened;
             continue;
         }
@@ -223,13 +249,13 @@ int main(int argc, char** argv) {
             if (!writeReport(*options.report, report))
                 exit = NotWritten;
         }
-        if (options.workbook) {
-            if (const auto error =
-                    projects::writeWorkbook(*options.workbook, project.quote, project.figures, totals)) {
-                std::cerr << *error << "请换一个可以写入的文件夹，或腾出磁盘空间后再导出一次。\n";
-                exit = NotWritten;
-            }
-        }
+        if (options.workbook && !writeWorkbook(*options.workbook, project, totals))
+            exit = NotWritten;
+    }
+    // What was printed must have reached its destination: a full disk or a closed pipe is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "varnel-calc：无法写入标准输出：输出的去处已满或已关闭\n";
+        return NotWritten;
     }
     return exit;
 }
