@@ -10,10 +10,15 @@
 #include "support/samplequote.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace varnel;
 namespace json = projects::json;
@@ -341,6 +346,108 @@ class VarnelCalcTest : public QObject {
         for (const char* piece :
              {"--json", "--report", "--xlsx", "退出码", "\n  0  ", "\n  1  ", "\n  2  ", "\n  3  "})
             QVERIFY2(run.out.contains(QString::fromUtf8(piece)), piece);
+    }
+
+    // A name that is no project file, or an output that is one of the inputs, is refused in words at once;
+    // nothing that was there changes.
+    void whatIsNoProjectFileIsRefusedInWords_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("said");
+        const auto row = [](const char* name, QStringList arguments, int exit, const char* said) {
+            QTest::newRow(name) << arguments << exit << QString::fromUtf8(said);
+        };
+        row("a pipe", {QStringLiteral("管道.varnel")}, 1,
+            "无法打开“管道.varnel”：这是一个管道（FIFO），不是普通文件。");
+        row("a device", {QStringLiteral("/dev/zero")}, 1,
+            "无法打开“/dev/zero”：这是一个设备，不是普通文件。");
+        row("a folder", {QStringLiteral("文件夹.varnel")}, 1, "这是一个文件夹，不是普通文件。");
+        row("links in a circle", {QStringLiteral("圈1")}, 1, "文件名经过的链接绕成了圈，找不到真正的文件。");
+        row("a link to nothing", {QStringLiteral("断了的链接.varnel")}, 1,
+            "这是一个链接，它指向的文件不存在。");
+        row("an empty name", {QString()}, 1, "无法打开“”：没有给出文件名。");
+        row("a slash after a file's name", {QStringLiteral("道路.varnel/")}, 1,
+            "名称以“/”结尾，是文件夹的写法，不是文件名。");
+        row("the report over the project",
+            {QStringLiteral("--report"), QStringLiteral("项目.txt"), QStringLiteral("项目.txt")}, 2,
+            "“项目.txt”是要读取的项目文件，不能用来写入输出");
+        row("the workbook over the project",
+            {QStringLiteral("--xlsx=项目.xlsx"), QStringLiteral("项目.xlsx")}, 2,
+            "“项目.xlsx”是要读取的项目文件");
+        row("the report over the project through a link",
+            {QStringLiteral("--report"), QStringLiteral("项目链接.txt"), QStringLiteral("项目.txt")}, 2,
+            "“项目链接.txt”是要读取的项目文件");
+        row("a report onto a pipe",
+            {QStringLiteral("--report"), QStringLiteral("输出管道.txt"), QStringLiteral("道路.varnel")}, 3,
+            "项目计算书未能写入“输出管道.txt”：这个名称是一个管道（FIFO），不是普通文件，不能用文件替换它。");
+        row("a workbook onto a folder",
+            {QStringLiteral("--xlsx"), QStringLiteral("文件夹.xlsx"), QStringLiteral("道路.varnel")}, 3,
+            "工作簿未能写入“文件夹.xlsx”：这个名称是一个文件夹，不是普通文件，不能用文件替换它。");
+    }
+
+    void whatIsNoProjectFileIsRefusedInWords() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exit);
+        QFETCH(QString, said);
+        const QDir folder(m_folder.path());
+        for (const char* name : {"管道.varnel", "输出管道.txt"})
+            if (!QFileInfo::exists(path(name)))
+                QCOMPARE(::mkfifo(path(name).toLocal8Bit().constData(), 0600), 0);
+        folder.mkdir(QStringLiteral("文件夹.varnel"));
+        folder.mkdir(QStringLiteral("文件夹.xlsx"));
+        QFile::link(QStringLiteral("圈2"), path("圈1"));
+        QFile::link(QStringLiteral("圈1"), path("圈2"));
+        QFile::link(QStringLiteral("没有.varnel"), path("断了的链接.varnel"));
+        QFile::link(QStringLiteral("项目.txt"), path("项目链接.txt"));
+        QVERIFY(writeFile(path("项目.txt"), m_sample));
+        QVERIFY(writeFile(path("项目.xlsx"), m_sample));
+
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = calc(m_folder.path(), arguments);
+        QVERIFY2(clock.elapsed() < 20000, "varnel-calc waited on what it was given");
+        QCOMPARE(run.exit, exit);
+        QVERIFY2(run.err.startsWith(QStringLiteral("varnel-calc：")) && run.err.contains(said),
+                 qPrintable(run.err));
+        QCOMPARE(contentsOf(path("项目.txt")), QByteArray::fromStdString(m_sample));
+        QCOMPARE(contentsOf(path("项目.xlsx")), QByteArray::fromStdString(m_sample));
+        QVERIFY(QFileInfo(path("项目链接.txt")).isSymLink());
+        QVERIFY(QFileInfo(path("文件夹.xlsx")).isDir());
+        QVERIFY(QFileInfo(path("输出管道.txt")).exists() && !QFileInfo(path("输出管道.txt")).isFile());
+    }
+
+    // A report written through a link replaces the file the link leads to and keeps the link; a device
+    // is never replaced, even by root.
+    void linksAreWrittenThroughAndDevicesLeftAlone() {
+        QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("真的")));
+        QVERIFY(writeFile(path("真的/计算书.txt"), "原来的"));
+        QVERIFY(QFile::link(QStringLiteral("真的/计算书.txt"), path("计算书链接.txt")));
+        Run run = calc(m_folder.path(), {QStringLiteral("--report"), QStringLiteral("计算书链接.txt"),
+                                         QStringLiteral("道路.varnel")});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(QFileInfo(path("计算书链接.txt")).isSymLink());
+        QVERIFY(contentsOf(path("真的/计算书.txt")).contains("某某道路工程"));
+        if (geteuid() != 0)
+            QSKIP("only root can make a device node");
+        QCOMPARE(::mknod(path("设备.txt").toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        run = calc(m_folder.path(),
+                   {QStringLiteral("--report"), QStringLiteral("设备.txt"), QStringLiteral("道路.varnel")});
+        QCOMPARE(run.exit, 3);
+        QVERIFY2(run.err.contains(QStringLiteral("这个名称是一个设备，不是普通文件")), qPrintable(run.err));
+        struct stat st {};
+        QCOMPARE(::stat(path("设备.txt").toLocal8Bit().constData(), &st), 0);
+        QVERIFY(S_ISCHR(st.st_mode));
+    }
+
+    // What is printed must arrive: a full device on standard output is a failure, not a success.
+    void aStandardOutputThatFailsIsAFailure() {
+        QProcess p;
+        p.setWorkingDirectory(m_folder.path());
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(VARNEL_CALC), {QStringLiteral("道路.varnel")});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 3);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("无法写入标准输出")));
     }
 
   private:
