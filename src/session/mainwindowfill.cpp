@@ -6,6 +6,7 @@
 #include "windows/mainwindow.h"
 
 #include <array>
+#include <vector>
 
 namespace varnel::session {
 
@@ -88,6 +89,41 @@ class Filling {
 
 forms::Refusal fillMainWindow(forms::Form& mainWindow, const Project& inputs) {
     return Filling(mainWindow, inputs)();
+}
+
+std::string conditionsNotTaken(const Project& inputs, forms::Form& mainWindow) {
+    const Project held = readProject(mainWindow);
+    std::vector<Condition> taken, refused;
+    for (std::size_t i = 0; i < engine::conditionCount; ++i) {
+        const auto c = static_cast<Condition>(i);
+        if (inputs.has(c))
+            (held.has(c) ? taken : refused).push_back(c);
+    }
+    // Each condition refused is tried again in a window holding only the type and grade, then beside each
+    // condition taken: disabled in the first, it is not offered; in the second, that condition excludes it.
+    const auto offeredBeside = [&](Condition refusedOne, std::optional<Condition> beside) {
+        Project probe;
+        probe.type = inputs.type;
+        probe.grade = inputs.grade;
+        probe.amount = inputs.amount;
+        if (beside) {
+            probe.conditions.insert(*beside);
+            probe.entries = inputs.entries;
+        }
+        const std::optional<std::string_view> box = conditionBox(refusedOne, inputs.type);
+        return !fillMainWindow(mainWindow, probe) && box && mainWindow.enabled(*box) && mainWindow.visible(*box);
+    };
+    const auto named = [](Condition c) {
+        return "“" + std::string(engine::conditionNames[static_cast<std::size_t>(c)]) + "”";
+    };
+    for (const Condition r : refused) {
+        if (!offeredBeside(r, std::nullopt))
+            return "附加调整条件" + named(r) + "不是这个工程类型和复杂程度可以选择的";
+        for (const Condition t : taken)
+            if (!offeredBeside(r, t))
+                return "附加调整条件" + named(t) + "和" + named(r) + "不能同时选择";
+    }
+    return {};
 }
 
 } // namespace varnel::session

@@ -25,9 +25,12 @@ openProjectContents(const forms::FileContents& contents) {
         industryCommands.bind(industry);
         for (std::size_t i = 0; i < opened->quote.items.size(); ++i) {
             const projects::Item& item = opened->quote.items[i];
-            if (const engine::Project* inputs = item.mainInputs(); inputs && fillMainWindow(main, *inputs))
-                return projects::FileProblem{"第 " + std::to_string(i + 1) +
-                                             " 个单项的输入不是主窗口能够填出的组合"};
+            if (const engine::Project* inputs = item.mainInputs(); inputs && fillMainWindow(main, *inputs)) {
+                const std::string conflict = conditionsNotTaken(*inputs, main);
+                return projects::FileProblem{
+                    "第 " + std::to_string(i + 1) + " 个单项" +
+                    (conflict.empty() ? "的输入不是主窗口能够填出的组合" : "：" + conflict)};
+            }
             if (const engine::industry::Project* inputs = item.industryInputs();
                 inputs && industryCommands.fill(industry, *inputs))
                 return projects::FileProblem{"第 " + std::to_string(i + 1) +

@@ -326,18 +326,35 @@ TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
     }
 }
 
-TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefused) {
-    projects::Quote quote = test::sampleQuote();
-    // 高速公路、一级公路工程 is offered with grade Ⅲ roads only.
-    quote.items[0].mainInputs()->conditions.insert(engine::Condition::Expressway);
-    quote.items[0].mainInputs()->conditions.set(engine::Condition::UrbanRoadUnderPipes, false);
-    desktop.files["/home/user/edited.varnel"] = projects::writeProjectFile(quote);
-    desktop.session.project(); // nothing open yet
-    desktop.fileAnswers.push_back("/home/user/edited.varnel");
-    click(box::openProject);
-    EXPECT_EQ(desktop.lastMessage(),
-              "无法打开“edited.varnel”：第 1 个单项的输入不是主窗口能够填出的组合。当前的项目没有改变。");
-    EXPECT_TRUE(document().quote.items.empty());
+TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefusedNamingTheCondition) {
+    using enum engine::Condition;
+    struct Case {
+        std::optional<engine::Grade> grade; // of the sample's road, Ⅱ级 where none
+        std::vector<engine::Condition> conditions;
+        const char* why;
+    };
+    const Case cases[] = {
+        // 高速公路、一级公路工程 is offered with grade Ⅲ roads only.
+        {{}, {Renovation, Expressway}, "附加调整条件“高速公路、一级公路工程”不是这个工程类型和复杂程度可以选择的"},
+        {engine::Grade::III,
+         {Renovation, UrbanRoadUnderPipes, Expressway},
+         "附加调整条件“城市道路通过地下管网密集区的工程”和“高速公路、一级公路工程”不能同时选择"},
+    };
+    for (const Case& c : cases) {
+        projects::Quote quote = test::sampleQuote();
+        engine::Project& road = *quote.items[0].mainInputs();
+        if (c.grade)
+            road.grade = c.grade;
+        road.conditions = {};
+        for (const engine::Condition condition : c.conditions)
+            road.conditions.insert(condition);
+        desktop.files["/home/user/edited.varnel"] = projects::writeProjectFile(quote);
+        desktop.fileAnswers.push_back("/home/user/edited.varnel");
+        click(box::openProject);
+        EXPECT_EQ(desktop.lastMessage(),
+                  "无法打开“edited.varnel”：第 1 个单项：" + std::string(c.why) + "。当前的项目没有改变。");
+        EXPECT_TRUE(document().quote.items.empty());
+    }
 }
 
 TEST_F(Project, ARecentProjectThatIsGoneLeavesTheList) {
