@@ -256,8 +256,15 @@ bool ProjectCommands::saveAs() {
 }
 
 bool ProjectCommands::writeTo(const std::string& path) {
-    const std::optional<forms::WriteFailure> failure =
-        m_desktop.writeFile(path, projects::writeProjectFile(m_document.quote));
+    const std::string bytes = projects::writeProjectFile(m_document.quote);
+    // A file this program would refuse to open is not written: the project stays open, to be made smaller.
+    if (const std::optional<projects::FileProblem> tooLarge = projects::writtenSizeProblem(bytes.size())) {
+        warn("项目未能保存为“" + fileNameOf(path) + "”：" +
+             projects::explained({tooLarge->what, "删去一些单项，或把单项的名称改短"}, "再保存一次") +
+             "\n项目仍未保存。");
+        return false;
+    }
+    const std::optional<forms::WriteFailure> failure = m_desktop.writeFile(path, bytes);
     if (failure) {
         warn("项目未能保存为“" + fileNameOf(path) + "”：" +
              projects::explained({failure->what, failure->remedy}, "再保存一次") + "\n项目仍未保存。");

@@ -135,4 +135,9 @@ TEST(OneLine, EveryTextKeptAsOneLineIsWrittenAndReadBackExactly) {
     }
 }
 
+TEST(OneLine, AProjectIsWrittenOnlyWhereItsFileCouldBeOpened) {
+    EXPECT_FALSE(projects::writtenSizeProblem(projects::maxFileBytes));
+    EXPECT_TRUE(projects::writtenSizeProblem(projects::maxFileBytes + 1));
+}
+
 } // namespace

@@ -502,6 +502,68 @@ TEST_F(Project, NamesOfEverySortMakeTheSameFileSavedOpenedAndSavedAgain) {
     EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
 }
 
+// A project written without blanks between its members (by hand, or by another program), with names longer
+// than a name may now be typed, opens; written as Varnel writes it, one member a line, it would outgrow
+// what a project file may hold, and so it is not written.
+TEST_F(Project, AProjectTooLargeToOpenAgainIsNotSaved) {
+    const auto compact = [](const std::string& written) {
+        std::string bytes;
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            if (written[i] != '\n') {
+                bytes += written[i];
+                continue;
+            }
+            while (i + 1 < written.size() && written[i + 1] == ' ')
+                ++i;
+        }
+        return bytes;
+    };
+    projects::Quote quote = test::sampleQuote();
+    const std::vector<projects::Item> sample = quote.items;
+    quote.items.clear();
+    for (std::size_t i = 0; i < projects::maxItems; ++i)
+        quote.items.push_back(sample[i % sample.size()]);
+    const std::size_t unnamed = compact(projects::writeProjectFile(quote)).size();
+    const std::size_t nameLength = (projects::maxFileBytes - unnamed) / projects::maxItems;
+    for (projects::Item& item : quote.items)
+        item.name = std::string(nameLength, 'x');
+    const std::string written = projects::writeProjectFile(quote);
+    const std::string file = compact(written);
+    ASSERT_LE(file.size(), projects::maxFileBytes);
+    ASSERT_GT(written.size(), projects::maxFileBytes);
+
+    desktop.files["/home/user/大项目.varnel"] = file;
+    desktop.fileAnswers.push_back("/home/user/大项目.varnel");
+    click(box::openProject);
+    ASSERT_EQ(document().quote.items.size(), projects::maxItems) << desktop.lastMessage();
+    type(pw::name, "大项目", windows::project);
+
+    // The size as the message writes it, with its thousands marked.
+    std::string size = std::to_string(projects::writeProjectFile(document().quote).size());
+    for (std::size_t at = size.size(); at > 3; at -= 3)
+        size.insert(at - 3, ",");
+    for (const char* path : {"", "/home/user/另存.varnel"}) {
+        desktop.messages.clear();
+        if (*path) {
+            desktop.fileAnswers.push_back(path);
+            click(box::saveProjectAs);
+        } else {
+            click(box::saveProject);
+        }
+        const std::string name = *path ? "另存.varnel" : "大项目.varnel";
+        ASSERT_EQ(desktop.messages.size(), 1u) << path;
+        EXPECT_EQ(desktop.messages[0].text,
+                  "项目未能保存为“" + name + "”：项目太大，保存成文件会有 " + size +
+                      " 字节，超过了项目文件 16 MB（16,777,216 字节）的上限，这样的文件无法再打开。\n"
+                      "请删去一些单项，或把单项的名称改短，然后再保存一次。\n项目仍未保存。");
+        EXPECT_EQ(desktop.messages[0].icon, forms::MessageIcon::Exclamation);
+        EXPECT_EQ(desktop.files["/home/user/大项目.varnel"], file);
+        EXPECT_FALSE(desktop.files.contains("/home/user/另存.varnel"));
+        EXPECT_TRUE(document().modified);
+        EXPECT_EQ(document().path, "/home/user/大项目.varnel");
+    }
+}
+
 // Whatever a user enters and calculates, the canonical inputs entered into a fresh main window give the
 // same inputs and the same figures: an item opens back into the main window exactly.
 TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
