@@ -401,10 +401,20 @@ OpenedQuote quoteOf(const Value& document) {
 // A count of bytes with its thousands marked: 16,777,217. Megabytes with one decimal would call a file
 // one byte over the limit as large as the limit.
 std::string grouped(std::uintmax_t bytes) {
-    std::string digits = std::to_string(bytes);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
+    const std::string digits = std::to_string(bytes);
+    std::string marked;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            marked += ',';
+        marked += digits[i];
+    }
+    return marked;
+}
+
+// A size beyond the limit, as a message says it after what has that size.
+std::string overTheLimit(std::uintmax_t bytes) {
+    return grouped(bytes) + " 字节，超过了项目文件 " + std::to_string(maxFileBytes / (1024 * 1024)) +
+           " MB（" + grouped(maxFileBytes) + " 字节）的上限";
 }
 
 } // namespace
@@ -434,9 +444,13 @@ std::string writeProjectFile(const Quote& quote) {
 std::optional<FileProblem> sizeProblem(std::uintmax_t bytes) {
     if (bytes <= maxFileBytes)
         return std::nullopt;
-    return FileProblem{"文件有 " + grouped(bytes) + " 字节，超过了项目文件 " +
-                       std::to_string(maxFileBytes / (1024 * 1024)) + " MB（" + grouped(maxFileBytes) +
-                       " 字节）的上限"};
+    return FileProblem{"文件有 " + overTheLimit(bytes)};
+}
+
+std::optional<FileProblem> writtenSizeProblem(std::size_t bytes) {
+    if (bytes <= maxFileBytes)
+        return std::nullopt;
+    return FileProblem{"项目太大，保存成文件会有 " + overTheLimit(bytes) + "，这样的文件无法再打开"};
 }
 
 std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes) {

@@ -41,6 +41,9 @@ struct OpenedQuote {
 
 // Whether a file of this size may be read at all.
 std::optional<FileProblem> sizeProblem(std::uintmax_t bytes);
+// Whether a project written as this many bytes could be read again: a project beyond that is not written,
+// since the file would be refused on opening.
+std::optional<FileProblem> writtenSizeProblem(std::size_t bytes);
 
 // Reads a project file's bytes: the format, the version, every field and its type, the names of types,
 // kinds of engineering, grades, conditions, services, share rows and phases, and every item's calculation

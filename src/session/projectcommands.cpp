@@ -4,6 +4,7 @@
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "projects/files.h"
+#include "projects/oneline.h"
 #include "projects/projectfile.h"
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <tuple>
 
 namespace varnel::session {
 
@@ -41,6 +43,21 @@ std::string trimmed(const std::string& text) {
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// An item's name as typed into its dialog: one line, without blanks around it.
+std::string itemName(const std::string& typed) {
+    return trimmed(projects::asOneLine(typed));
+}
+
+// Why a name cannot be an item's, as the message starts; nothing where it can.
+std::optional<std::string> nameRefusal(const std::string& name) {
+    if (name.empty())
+        return "单项名称不能为空";
+    if (const std::size_t count = projects::characterCount(name); count > projects::maxNameCharacters)
+        return "单项名称最多 " + std::to_string(projects::maxNameCharacters) + " 个字，这个名称有 " +
+               std::to_string(count) + " 个字";
+    return std::nullopt;
 }
 
 // A float as the box shows it, and as the note writes it (with its sign and two decimals).
@@ -239,8 +256,15 @@ bool ProjectCommands::saveAs() {
 }
 
 bool ProjectCommands::writeTo(const std::string& path) {
-    const std::optional<forms::WriteFailure> failure =
-        m_desktop.writeFile(path, projects::writeProjectFile(m_document.quote));
+    const std::string bytes = projects::writeProjectFile(m_document.quote);
+    // A file this program would refuse to open is not written: the project stays open, to be made smaller.
+    if (const std::optional<projects::FileProblem> tooLarge = projects::writtenSizeProblem(bytes.size())) {
+        warn("项目未能保存为“" + fileNameOf(path) + "”：" +
+             projects::explained({tooLarge->what, "删去一些单项，或把单项的名称改短"}, "再保存一次") +
+             "\n项目仍未保存。");
+        return false;
+    }
+    const std::optional<forms::WriteFailure> failure = m_desktop.writeFile(path, bytes);
     if (failure) {
         warn("项目未能保存为“" + fileNameOf(path) + "”：" +
              projects::explained({failure->what, failure->remedy}, "再保存一次") + "\n项目仍未保存。");
@@ -303,9 +327,9 @@ void ProjectCommands::add(projects::ItemInputs inputs, const std::string& sugges
     const std::optional<std::string> typed = m_desktop.askText({"加入项目", "单项名称：", suggestedName});
     if (!typed)
         return;
-    const std::string name = trimmed(*typed);
-    if (name.empty()) {
-        tell("单项名称不能为空，这次计算没有加入项目。");
+    const std::string name = itemName(*typed);
+    if (const std::optional<std::string> refused = nameRefusal(name)) {
+        tell(*refused + "，这次计算没有加入项目。");
         return;
     }
     if (m_document.quote.items.size() >= projects::maxItems) {
@@ -413,9 +437,9 @@ void ProjectCommands::renameItem() {
     const std::optional<std::string> typed = m_desktop.askText({"重命名单项", "单项名称：", item.name});
     if (!typed)
         return;
-    const std::string name = trimmed(*typed);
-    if (name.empty()) {
-        tell("单项名称不能为空，单项的名称没有改变。");
+    const std::string name = itemName(*typed);
+    if (const std::optional<std::string> refused = nameRefusal(name)) {
+        tell(*refused + "，单项的名称没有改变。");
         return;
     }
     if (name == item.name)
@@ -426,18 +450,34 @@ void ProjectCommands::renameItem() {
 
 // --- the project window's fields
 
+// Each field is one line of at most maxNameCharacters characters: what breaks the line becomes a blank and
+// the characters beyond the limit are cut, and the box shows the field as kept.
 void ProjectCommands::fieldChanged(forms::Form& w) {
     projects::Quote& q = m_document.quote;
+    using Field = std::tuple<std::string*, std::string_view, std::string_view>;
     bool typed = false;
-    for (const auto& [field, box] : {std::pair{&q.name, pw::name}, std::pair{&q.client, pw::client},
-                                     std::pair{&q.designer, pw::designer}, std::pair{&q.date, pw::date}}) {
-        if (*field != w.text(box)) {
-            *field = w.text(box);
+    std::string cut;
+    for (const auto& [field, box, caption] :
+         {Field{&q.name, pw::name, "项目名称"}, Field{&q.client, pw::client, "发包人"},
+          Field{&q.designer, pw::designer, "设计人"}, Field{&q.date, pw::date, "编制日期"}}) {
+        std::string text = projects::asOneLine(w.text(box));
+        if (const std::size_t count = projects::characterCount(text); count > projects::maxNameCharacters) {
+            text = projects::firstCharacters(text, projects::maxNameCharacters);
+            const std::string limit = std::to_string(projects::maxNameCharacters);
+            cut = std::string(caption) + "最多 " + limit + " 个字，输入的有 " + std::to_string(count) +
+                  " 个字，只保留了前 " + limit + " 个字。";
+        }
+        if (text != w.text(box))
+            w.setText(box, text);
+        if (*field != text) {
+            *field = std::move(text);
             typed = true;
         }
     }
     if (typed)
         changed();
+    if (!cut.empty())
+        warn(cut);
 }
 
 void ProjectCommands::commitFloat(forms::Form& w) {

@@ -396,6 +396,191 @@ TEST_F(Project, TheProjectWindowOpensFromTheMenuAndKeepsTheFieldsTyped) {
     EXPECT_EQ(main().title(), "Varnel - 滨江路 *");
 }
 
+// What breaks a line never gets into a name or a field, whichever way it is typed or pasted; every other
+// character is kept as typed.
+TEST_F(Project, NamesAndFieldsAreOneLine) {
+    addCalculation(*test::sampleQuote().items[1].mainInputs(), "地下人防");
+    struct Case {
+        std::string typed;
+        std::string kept;
+    };
+    const std::string nul(1, '\0');
+    for (const Case& c : std::vector<Case>{
+             {"主线\n道路", "主线 道路"},
+             {"主线\t道路", "主线 道路"},
+             {"主线\r\n道路", "主线  道路"},
+             {"主线" + nul + "道路", "主线 道路"},
+             {"主线\u0085道路", "主线 道路"},
+             {"主线\u2028道路", "主线 道路"},
+             {"主线\x7F道路", "主线 道路"},
+             {"🏗️ 立交桥", "🏗️ 立交桥"},
+             {"\"一标段\" 和 \\二标段\\", "\"一标段\" 和 \\二标段\\"},
+             {"\u200F桥 \u05D2\u05E9\u05E8", "\u200F桥 \u05D2\u05E9\u05E8"},
+             {"ＡＢＣ１２３　全角", "ＡＢＣ１２３　全角"},
+         }) {
+        desktop.textAnswers.push_back(c.typed);
+        click(box::addItem);
+        ASSERT_EQ(document().quote.items.size(), 2u) << c.typed;
+        EXPECT_EQ(document().quote.items[1].name, c.kept) << "added as " << c.typed;
+        EXPECT_EQ(itemNames()[1], c.kept);
+
+        ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 0));
+        desktop.textAnswers.push_back(c.typed);
+        click(pw::renameItem, windows::project);
+        EXPECT_EQ(document().quote.items[0].name, c.kept) << "renamed as " << c.typed;
+
+        for (std::string_view field : {pw::name, pw::client, pw::designer, pw::date}) {
+            type(field, c.typed, windows::project);
+            EXPECT_EQ(projectWindow().text(field), c.kept) << field << " typed as " << c.typed;
+        }
+        const projects::Quote& q = document().quote;
+        EXPECT_EQ((std::vector<std::string>{q.name, q.client, q.designer, q.date}),
+                  std::vector<std::string>(4, c.kept))
+            << c.typed;
+        EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
+
+        desktop.buttonAnswers.push_back("删除");
+        ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 1));
+        click(pw::removeItem, windows::project);
+    }
+}
+
+// A name as long as a name may be: 200 characters, counted as characters whatever their bytes.
+std::string longestName(std::string_view character = "桥") {
+    std::string name;
+    for (std::size_t i = 0; i < 200; ++i)
+        name += character;
+    return name;
+}
+
+TEST_F(Project, ANameHasAtMostTwoHundredCharactersAndAFieldIsCutToThem) {
+    addCalculation(*test::sampleQuote().items[1].mainInputs(), " " + longestName() + " ");
+    desktop.textAnswers.push_back(longestName("🏗"));
+    click(box::addItem);
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{longestName(), longestName("🏗")}));
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
+
+    desktop.textAnswers.push_back(longestName() + "a");
+    click(box::addItem);
+    EXPECT_EQ(desktop.lastMessage(), "单项名称最多 200 个字，这个名称有 201 个字，这次计算没有加入项目。");
+    EXPECT_EQ(document().quote.items.size(), 2u);
+
+    ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 0));
+    desktop.textAnswers.push_back("路" + longestName("🏗"));
+    click(pw::renameItem, windows::project);
+    EXPECT_EQ(desktop.lastMessage(), "单项名称最多 200 个字，这个名称有 201 个字，单项的名称没有改变。");
+    EXPECT_EQ(document().quote.items[0].name, longestName());
+
+    struct Field {
+        std::string_view box;
+        std::string caption;
+        const std::string projects::Quote::*stored;
+    };
+    for (const Field& f : {Field{pw::name, "项目名称", &projects::Quote::name},
+                           Field{pw::client, "发包人", &projects::Quote::client},
+                           Field{pw::designer, "设计人", &projects::Quote::designer},
+                           Field{pw::date, "编制日期", &projects::Quote::date}}) {
+        desktop.messages.clear();
+        type(f.box, longestName("路") + std::string(50, 'x'), windows::project);
+        EXPECT_EQ(document().quote.*f.stored, longestName("路")) << f.caption;
+        EXPECT_EQ(projectWindow().text(f.box), longestName("路")) << f.caption;
+        ASSERT_EQ(desktop.messages.size(), 1u) << f.caption;
+        EXPECT_EQ(desktop.messages[0].text,
+                  f.caption + "最多 200 个字，输入的有 250 个字，只保留了前 200 个字。");
+        EXPECT_EQ(desktop.messages[0].icon, forms::MessageIcon::Exclamation);
+        type(f.box, longestName("路"), windows::project); // the longest allowed is kept without a word
+        EXPECT_EQ(desktop.messages.size(), 1u) << f.caption;
+    }
+}
+
+TEST_F(Project, NamesOfEverySortMakeTheSameFileSavedOpenedAndSavedAgain) {
+    const std::vector<std::string> names{"🏗️ 立交桥", "\"一标段\" \\ 二标段 \\",
+                                         "\u200F桥 \u05D2\u05E9\u05E8", longestName(), "ＡＢＣ１２３　全角"};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        addCalculation(*test::sampleQuote().items[i % 3].mainInputs(), names[i]);
+    type(pw::name, names[0], windows::project);
+    type(pw::client, names[1], windows::project);
+    type(pw::designer, names[2], windows::project);
+    type(pw::date, names[3], windows::project);
+    desktop.fileAnswers.push_back("/home/user/名称.varnel");
+    click(box::saveProject);
+    ASSERT_TRUE(desktop.files.contains("/home/user/名称.varnel"));
+    const projects::Quote saved = document().quote;
+    const std::string file = desktop.files["/home/user/名称.varnel"];
+
+    click(box::newProject);
+    desktop.fileAnswers.push_back("/home/user/名称.varnel");
+    click(box::openProject);
+    EXPECT_EQ(document().quote, saved);
+    EXPECT_EQ(itemNames(), names);
+    EXPECT_EQ(projectWindow().text(pw::date), longestName());
+    click(box::saveProject);
+    EXPECT_EQ(desktop.files["/home/user/名称.varnel"], file);
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
+}
+
+// A project written without blanks between its members (by hand, or by another program), with names longer
+// than a name may now be typed, opens; written as Varnel writes it, one member a line, it would outgrow
+// what a project file may hold, and so it is not written.
+TEST_F(Project, AProjectTooLargeToOpenAgainIsNotSaved) {
+    const auto compact = [](const std::string& written) {
+        std::string bytes;
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            if (written[i] != '\n') {
+                bytes += written[i];
+                continue;
+            }
+            while (i + 1 < written.size() && written[i + 1] == ' ')
+                ++i;
+        }
+        return bytes;
+    };
+    projects::Quote quote = test::sampleQuote();
+    const std::vector<projects::Item> sample = quote.items;
+    quote.items.clear();
+    for (std::size_t i = 0; i < projects::maxItems; ++i)
+        quote.items.push_back(sample[i % sample.size()]);
+    const std::size_t unnamed = compact(projects::writeProjectFile(quote)).size();
+    const std::size_t nameLength = (projects::maxFileBytes - unnamed) / projects::maxItems;
+    for (projects::Item& item : quote.items)
+        item.name = std::string(nameLength, 'x');
+    const std::string written = projects::writeProjectFile(quote);
+    const std::string file = compact(written);
+    ASSERT_LE(file.size(), projects::maxFileBytes);
+    ASSERT_GT(written.size(), projects::maxFileBytes);
+
+    desktop.files["/home/user/大项目.varnel"] = file;
+    desktop.fileAnswers.push_back("/home/user/大项目.varnel");
+    click(box::openProject);
+    ASSERT_EQ(document().quote.items.size(), projects::maxItems) << desktop.lastMessage();
+    type(pw::name, "大项目", windows::project);
+
+    // The size as the message writes it, with its thousands marked.
+    std::string size = std::to_string(projects::writeProjectFile(document().quote).size());
+    for (std::size_t at = size.size(); at > 3; at -= 3)
+        size.insert(at - 3, ",");
+    for (const char* path : {"", "/home/user/另存.varnel"}) {
+        desktop.messages.clear();
+        if (*path) {
+            desktop.fileAnswers.push_back(path);
+            click(box::saveProjectAs);
+        } else {
+            click(box::saveProject);
+        }
+        const std::string name = *path ? "另存.varnel" : "大项目.varnel";
+        ASSERT_EQ(desktop.messages.size(), 1u) << path;
+        EXPECT_EQ(desktop.messages[0].text,
+                  "项目未能保存为“" + name + "”：项目太大，保存成文件会有 " + size +
+                      " 字节，超过了项目文件 16 MB（16,777,216 字节）的上限，这样的文件无法再打开。\n"
+                      "请删去一些单项，或把单项的名称改短，然后再保存一次。\n项目仍未保存。");
+        EXPECT_EQ(desktop.messages[0].icon, forms::MessageIcon::Exclamation);
+        EXPECT_EQ(desktop.files["/home/user/大项目.varnel"], file);
+        EXPECT_FALSE(desktop.files.contains("/home/user/另存.varnel"));
+        EXPECT_TRUE(document().modified);
+        EXPECT_EQ(document().path, "/home/user/大项目.varnel");
+    }
+}
+
 // Whatever a user enters and calculates, the canonical inputs entered into a fresh main window give the
 // same inputs and the same figures: an item opens back into the main window exactly.
 TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
