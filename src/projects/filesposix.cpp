@@ -5,9 +5,9 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <random>
-#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -46,10 +46,12 @@ Resolved followLinks(std::string path) {
             return {path, errno == ENOENT ? 0 : errno};
         if (!S_ISLNK(st.st_mode))
             return {path, 0};
-        std::vector<char> target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        std::array<char, PATH_MAX> target{};
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
         if (length < 0)
             return {path, errno};
+        if (static_cast<std::size_t>(length) == target.size()) // cut short: no path is that long
+            return {path, ENAMETOOLONG};
         const std::string to(target.data(), static_cast<std::size_t>(length));
         path = to.starts_with('/') ? to : folderOf(path) + "/" + to;
     }
@@ -283,7 +285,7 @@ FileRead readRegularFile(const std::string& path, std::uintmax_t limit) {
     std::array<char, 65536> buffer{};
     while (read.bytes.size() <= limit) {
         const ssize_t n = ::read(file, buffer.data(), buffer.size());
-        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+        if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
             read.failure = readError(errno);

@@ -111,7 +111,8 @@ std::string conditionsNotTaken(const Project& inputs, forms::Form& mainWindow) {
             probe.entries = inputs.entries;
         }
         const std::optional<std::string_view> box = conditionBox(refusedOne, inputs.type);
-        return !fillMainWindow(mainWindow, probe) && box && mainWindow.enabled(*box) && mainWindow.visible(*box);
+        return !fillMainWindow(mainWindow, probe) && box && mainWindow.enabled(*box) &&
+               mainWindow.visible(*box);
     };
     const auto named = [](Condition c) {
         return "“" + std::string(engine::conditionNames[static_cast<std::size_t>(c)]) + "”";

@@ -335,7 +335,9 @@ TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefusedNamingTheCondition
     };
     const Case cases[] = {
         // 高速公路、一级公路工程 is offered with grade Ⅲ roads only.
-        {{}, {Renovation, Expressway}, "附加调整条件“高速公路、一级公路工程”不是这个工程类型和复杂程度可以选择的"},
+        {{},
+         {Renovation, Expressway},
+         "附加调整条件“高速公路、一级公路工程”不是这个工程类型和复杂程度可以选择的"},
         {engine::Grade::III,
          {Renovation, UrbanRoadUnderPipes, Expressway},
          "附加调整条件“城市道路通过地下管网密集区的工程”和“高速公路、一级公路工程”不能同时选择"},
