@@ -162,6 +162,25 @@ class FormWindowTest : public QObject {
                  QStringLiteral("一\n二"));
     }
 
+    // A figure wider than its box shows its beginning, whichever window writes it.
+    void aFigureTooWideForItsBoxShowsItsBeginning() {
+        ui::FormWindow w(windows::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const std::string_view result : {box::basicFee, box::otherFee, box::benchmarkFee}) {
+            auto* edit = widgetOf<QLineEdit>(w, result);
+            const std::string figure = " 958186.899999999" + std::string(40, '9');
+            w.model().setText(result, figure);
+            QCOMPARE(edit->text(), QString::fromStdString(figure));
+            QCOMPARE(edit->cursorPosition(), 0);
+        }
+        // What the user types keeps the cursor where the typing left it.
+        auto* amount = widgetOf<QLineEdit>(w, box::amount);
+        QTest::mouseClick(amount, Qt::LeftButton);
+        QTest::keyClicks(amount, QStringLiteral("1500"));
+        QCOMPARE(amount->cursorPosition(), 4);
+    }
+
     void everyControlIsLaidOutAsDefined_data() {
         QTest::addColumn<QString>("form");
         for (const std::string& name : windows::names())
