@@ -126,8 +126,9 @@ constexpr KindSet road = kindSetOf(Road), bridge = kindSetOf(BridgeAndTunnel), b
 
 const std::array<ConditionRow, 23> conditionRows{{
     renovationIn(Mining, 0),
+    // A grade Ⅲ plant by its name, and 水煤浆制备 is a grade Ⅲ work of 表2.3-6: offered with grade Ⅲ only.
     fixed(Mining, Adjustment::CoalPreparationPlant, "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "第2章",
-          kindSetOf(Kind::CoalPreparation), any, 1.4, 1),
+          kindSetOf(Kind::CoalPreparation), III, 1.4, 1),
 
     renovationIn(Processing, 0),
 

@@ -430,6 +430,9 @@ INSTANTIATE_TEST_SUITE_P(
             "a condition of another kind of the group",
             replacedIn("引水干渠", "引调水渠道或管线、河道堤防工程", "水电工程可行性研究与初步设计合并"),
             "第 6 个单项：“风力发电、其他水利工程”（Ⅰ级）没有附加调整条件“水电工程可行性研究与初步设计合并”"},
+        Hostile{
+            "a grade Ⅲ plant's condition at grade Ⅱ", replacedIn("选煤厂", "Ⅲ级\"", "Ⅱ级\""),
+            "第 4 个单项：“选煤及其他煤炭工程”（Ⅱ级）没有附加调整条件“Ⅲ级选煤厂、水煤浆制备及燃烧应用工程”"},
         Hostile{"a condition of another grade",
                 replacedIn("一级公路", "\"conditions\": []",
                            "\"conditions\": [{\"name\": \"高速公路、一级公路工程\"}]"),
