@@ -109,6 +109,12 @@ class Run {
     }
 
     void benchmark() {
+        // A phase commissioned on its own is charged its share: without one to charge, the whole benchmark
+        // would be quoted for a part of the work.
+        if (const std::string missing = missingShareMessage(m_in); !missing.empty()) {
+            stop(missing);
+            return;
+        }
         if (const StepResult s = benchmarkStep(m_v)) {
             stopped(*s);
             return;

@@ -123,6 +123,32 @@ const PhaseRow* phaseRowFor(const Project& project) {
     return found;
 }
 
+std::string missingShareMessage(const Project& project) {
+    if (!project.independentPhase || phaseRowFor(project))
+        return {};
+    if (project.phase == DesignPhase::None)
+        return "请选择单独委托设计的阶段（初步设计、施工图设计或方案设计）！";
+    const std::string phase(designPhaseNames[static_cast<std::size_t>(project.phase)]);
+    if (*project.type == EngineeringType::Building) {
+        // The shares of a building depend on its kind: name the kinds that have one for this phase.
+        std::string kinds;
+        EnumSet<Condition, conditionCount> named;
+        const GradeSet grade = gradeSetOf(*project.grade);
+        for (const PhaseRow& row : phaseRows)
+            if (row.type == EngineeringType::Building && row.phase == project.phase && row.kind &&
+                !named.contains(*row.kind) && (row.grades == everyGrade || (row.grades & grade) != 0)) {
+                named.insert(*row.kind);
+                kinds += (kinds.empty() ? "" : "、") +
+                         std::string(conditionNames[static_cast<std::size_t>(*row.kind)]);
+            }
+        return "单独委托" + phase + "的收费比例取决于建筑工程的类别，请在附加调整系数中勾选其中一项：" +
+               kinds + "！";
+    }
+    return std::string(engineeringTypeNames[static_cast<std::size_t>(*project.type)]) +
+           std::string(gradeNames[static_cast<std::size_t>(*project.grade)]) + "没有" + phase +
+           "的收费比例，请选择另一个阶段！";
+}
+
 bool readsCondition(EngineeringType type, Condition condition) {
     if (type == Building && condition == CivilDefence)
         return true;

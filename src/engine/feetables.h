@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace varnel::engine {
@@ -79,6 +80,11 @@ extern const std::array<PhaseRow, 35> phaseRows;
 // The row whose share the project's phase is charged: the last that applies, or none (no phase, or no row
 // for this type, phase, building kind and grade). The type and the grade must be chosen.
 const PhaseRow* phaseRowFor(const Project& project);
+
+// Why a project that commissions a phase on its own has no share to charge for it, saying what to choose:
+// the phase, or the building kind whose share it is, or another phase. Empty when it has its share, or
+// commissions none: the whole benchmark is then charged, knowingly. The type and the grade must be chosen.
+std::string missingShareMessage(const Project& project);
 
 // Whether the calculation of a project of this type reads the condition at all: as an additional
 // adjustment, as the building kind its phase shares depend on, or (人防工程) for its professional

@@ -244,6 +244,17 @@ void IndustryCommands::calculate(forms::Form& w) {
         }
         return;
     }
+    // A phase commissioned on its own is charged its share: without a row and a phase that give one, the
+    // whole benchmark would be quoted for a part of the work. Say what to choose instead.
+    if (w.ticked(iw::independentPhase) && !calculation.phaseShare) {
+        const bool rowChosen = !w.text(iw::shareRow).empty();
+        if (m_desktop)
+            m_desktop->showMessage({rowChosen ? "请选择单独委托设计的阶段！"
+                                              : "请选择单独委托设计的工程（收费比例表中的一行）！",
+                                    std::string(windows::applicationTitle), forms::MessageIcon::None});
+        w.setFocus(rowChosen ? iw::phase : iw::shareRow);
+        return;
+    }
     const engine::Variables& v = calculation.variables;
     w.setText(iw::basicFee, engine::resultBoxText(*v.basicFee));
     w.setText(iw::otherFee, engine::resultBoxText(*v.otherFee));

@@ -346,12 +346,13 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
         break;
     case Property::Text:
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            // Text the program puts into a box shows from its beginning, as a desktop text box shows it:
-            // a result wider than its box reads " 958.1868…", not "…6899999999". What the user types never
-            // comes here (the box already holds it), so the cursor stays where the user left it.
+            // A figure the program puts into a read-only box shows from its beginning, as a desktop text box
+            // shows it: a result wider than its box reads " 958.1868…", not "…6899999999". A box the user
+            // types into keeps its cursor at the end of its text, where typing goes on.
             if (edit->text() != qs(s.text)) {
                 edit->setText(qs(s.text));
-                edit->setCursorPosition(0);
+                if (edit->isReadOnly())
+                    edit->setCursorPosition(0);
             }
         } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
             const QString text = toWidgetText(s.text);

@@ -110,6 +110,16 @@ std::string differences(const Project& p) {
     const Outcome main = calculate(p, mainVariables);
     const industry::Calculation other = industry::calculate(sameProject(p));
     std::ostringstream out;
+    // A phase commissioned without a share of its own stops the main window, which asks what to choose;
+    // the work as the industry window reads it is then the same work commissioned whole.
+    if (const std::string missing = missingShareMessage(p); !missing.empty()) {
+        if (!main.stop || main.stop->message != missing)
+            return "the main window charged a phase without its share";
+        Project whole = p;
+        whole.independentPhase = false;
+        whole.phase = DesignPhase::None;
+        return differences(whole) + (other.phaseShare ? "a share in the industry window only" : "");
+    }
     if (main.complete() != other.complete()) {
         out << "one stopped: " << (main.stop ? main.stop->message : other.stop->message);
         return out.str();
@@ -333,11 +343,35 @@ INSTANTIATE_TEST_SUITE_P(
                   {ConstructionBudget},
                   {{RenovationCoefficient, "1.3"}},
                   DesignPhase::Preliminary},
-        NamedCase{"HousingHasNoPreliminary", building, Grade::I, {Housing}, {}, {}, DesignPhase::Preliminary},
-        NamedCase{
-            "AcousticsHasNoShare", building, Grade::II, {AcousticDecoration}, {}, {}, DesignPhase::Drawing},
+        // A phase without a share of its own: the main window asks what to choose.
+        NamedCase{"HousingHasNoPreliminary",
+                  building,
+                  Grade::I,
+                  {Housing},
+                  {},
+                  {},
+                  DesignPhase::Preliminary,
+                  "1500",
+                  Ends::Stop},
+        NamedCase{"AcousticsHasNoShare",
+                  building,
+                  Grade::II,
+                  {AcousticDecoration},
+                  {},
+                  {},
+                  DesignPhase::Drawing,
+                  "1500",
+                  Ends::Stop},
         NamedCase{"LandscapeIIIPreliminary", landscape, Grade::III, {}, {}, {}, DesignPhase::Preliminary},
-        NamedCase{"MunicipalSchemeHasNone", municipal, Grade::I, {}, {}, {}, DesignPhase::Scheme},
+        NamedCase{"MunicipalSchemeHasNone",
+                  municipal,
+                  Grade::I,
+                  {},
+                  {},
+                  {},
+                  DesignPhase::Scheme,
+                  "1500",
+                  Ends::Stop},
         NamedCase{
             "AmountNotPositive", municipal, Grade::II, {}, {}, {}, DesignPhase::None, "-3", Ends::SameStop},
         NamedCase{"AmountBeyondTheDoubleRange",

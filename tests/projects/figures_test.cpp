@@ -52,14 +52,15 @@ TEST(ItemFigures, ChargesTheBenchmarkOrTheShareOfThePhaseCommissionedOnItsOwn) {
     EXPECT_DOUBLE_EQ(building.chargedFee(), 63.58275);
 }
 
-TEST(ItemFigures, APhaseWithoutAShareIsNotCharged) {
+TEST(ItemFigures, APhaseWithoutAShareStopsTheCalculation) {
     Project p = mainInputs(test::sampleQuote().items[1]);
     p.conditions = {Condition::AcousticDecoration}; // a building without a kind that has phase shares
     p.independentPhase = true;
     p.phase = DesignPhase::Drawing;
-    const ItemFigures f = figures(p);
-    EXPECT_FALSE(f.phase);
-    EXPECT_EQ(f.chargedFee(), f.benchmarkFee());
+    const auto f = projects::figuresOf(p);
+    ASSERT_TRUE(std::holds_alternative<projects::ItemStop>(f));
+    EXPECT_TRUE(std::get<projects::ItemStop>(f).message.starts_with(
+        "单独委托施工图设计的收费比例取决于建筑工程的类别"));
 }
 
 TEST(ItemFigures, ACalculationThatStopsGivesItsCheck) {

@@ -168,8 +168,6 @@ TEST(ProjectReport, TheChosenInputsAreThoseTheCalculationRead) {
     // 高速公路 is a road's condition; 自有专利技术收费 is not ticked.
     building.conditions = {engine::Condition::AcousticDecoration, engine::Condition::Expressway};
     building.text(engine::Entry::OwnPatentsAmount) = "7";
-    building.independentPhase = true; // a kind of building without phase shares
-    building.phase = engine::DesignPhase::Drawing;
     const projects::ProjectReport r = reportOf(q);
     EXPECT_EQ(r.sections[1].chosen,
               (std::vector<std::string>{"工程类型：建筑、人防工程", "复杂程度：Ⅱ级",

@@ -101,27 +101,59 @@ TEST_F(CalculateCommand, AStoppedRunLeavesTheLastCompleteResultsOnScreen) {
     EXPECT_EQ(w.focus(), box::amount);
 }
 
-TEST_F(CalculateCommand, APhaseLineIsHiddenWhenNoRowAppliesAnyMore) {
-    choose("建筑、人防工程");
-    click(box::gradeIIDescription);
-    click(box::buildingWithOutdoor);
-    click(box::independentPhase);
-    click(box::drawingPhase);
-    type(box::amount, "1000");
-    click(box::calculate);
-    EXPECT_TRUE(w.visible(box::phaseLineShare) && w.visible(box::phaseLineUnit) &&
-                w.visible(box::phaseLineName));
-    EXPECT_EQ(w.caption(box::phaseLineName), "其中施工图设计费");
-    EXPECT_EQ(w.text(box::phaseLineShare), " 21.34");
-
-    click(box::buildingWithOutdoor); // untick: 建筑与室外工程 had the row
-    click(box::acousticDecoration);  // 特殊声学装修工程 has none
-    click(box::calculate);
-    EXPECT_FALSE(w.visible(box::phaseLineShare) || w.visible(box::phaseLineUnit) ||
-                 w.visible(box::phaseLineName));
-    EXPECT_EQ(w.caption(box::phaseLineName), "");
-    EXPECT_EQ(w.text(box::phaseLineShare), "");
-    EXPECT_EQ(w.text(box::benchmarkFee), " 77.6");
+// A phase commissioned on its own is never charged the whole benchmark in silence: where no share applies,
+// 计算 stops and says what to choose.
+TEST_F(CalculateCommand, APhaseWithoutItsShareStopsAndSaysWhatToChoose) {
+    struct Case {
+        const char* type;
+        std::string_view grade;
+        std::vector<std::string_view> ticked;
+        std::optional<std::string_view> phase; // none: 单独委托设计 ticked, no phase chosen
+        const char* message;
+    };
+    const Case cases[] = {
+        {"建筑、人防工程",
+         box::gradeIIDescription,
+         {box::acousticDecoration},
+         box::drawingPhase,
+         "单独委托施工图设计的收费比例取决于建筑工程的类别，请在附加调整系数中勾选其中一项：建筑与室外工程、"
+         "住宅工程(组团)"
+         "、住宅工程、古建筑、仿古建筑、保护性建筑、智能建筑弱电系统工程、室内装修工程、人防工程！"},
+        {"建筑、人防工程",
+         box::gradeIIDescription,
+         {},
+         box::schemePhase,
+         "单独委托方案设计的收费比例取决于建筑工程的类别，请在附加调整系数中勾选其中一项：建筑与室外工程、"
+         "住宅工程(组团)、住宅工程、古建筑、仿古建筑、保护性建筑、室内装修工程、人防工程！"},
+        {"建筑、人防工程",
+         box::gradeIIDescription,
+         {box::interiorDecoration},
+         std::nullopt,
+         "请选择单独委托设计的阶段（初步设计、施工图设计或方案设计）！"},
+        {"园林绿化工程",
+         box::gradeIIDescription,
+         {},
+         std::nullopt,
+         "请选择单独委托设计的阶段（初步设计、施工图设计或方案设计）！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        w.reset();
+        desktop.messages.clear();
+        choose(c.type);
+        click(c.grade);
+        for (std::string_view box : c.ticked)
+            click(box);
+        click(box::independentPhase);
+        if (c.phase)
+            click(*c.phase);
+        type(box::amount, "1000");
+        click(box::calculate);
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].text, c.message);
+        EXPECT_EQ(w.text(box::benchmarkFee), "");
+        EXPECT_FALSE(state.record && state.record->project.independentPhase);
+    }
 }
 
 TEST_F(CalculateCommand, WithdrawingTheCommissionTakesThePhaseShareAway) {

@@ -152,6 +152,33 @@ TEST_F(IndustryWindow, CalculatesAsTheEngineDoesAndShowsThePhasesShare) {
     EXPECT_FALSE(w().enabled(iw::phase));
 }
 
+// A phase commissioned on its own without the row or the phase that gives its share is never charged the
+// whole benchmark: 计算 says what to choose and shows no results.
+TEST_F(IndustryWindow, ACommissionWithoutItsShareSaysWhatToChoose) {
+    choose(iw::kind, "核电常规岛、水电、水库、送变电工程");
+    choose(iw::grade, "Ⅲ级");
+    type(iw::amount, "5000");
+    click(iw::independentPhase);
+    struct Case {
+        const char* shareRow; // chosen before 计算; empty: none
+        const char* message;
+        std::string_view focus;
+    };
+    for (const Case& c : {Case{"", "请选择单独委托设计的工程（收费比例表中的一行）！", iw::shareRow},
+                          Case{"水库、水电、潮汐", "请选择单独委托设计的阶段！", iw::phase}}) {
+        SCOPED_TRACE(c.message);
+        if (*c.shareRow)
+            choose(iw::shareRow, c.shareRow);
+        click(iw::calculate);
+        EXPECT_EQ(desktop.lastMessage(), c.message);
+        EXPECT_EQ(w().text(iw::benchmarkFee), "");
+        EXPECT_EQ(w().focus(), c.focus);
+    }
+    choose(iw::phase, "招标设计");
+    click(iw::calculate);
+    EXPECT_NE(w().text(iw::phaseFee), "");
+}
+
 TEST_F(IndustryWindow, AStopNamesTheEntryWhichIsEmptiedAndFocused) {
     click(iw::calculate);
     EXPECT_EQ(w().focus(), iw::amount);
