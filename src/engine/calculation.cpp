@@ -73,7 +73,7 @@ class Run {
 
         const double addCoef = combinedAdditionalCoefficient(m_v.additionalPlace);
         m_v.addCoef = addCoef;
-        // At most 1.6 % of the largest double times small coefficients: always finite.
+        // At most 1.6 % of maxTypedAmount times small coefficients.
         m_v.basicFee =
             ((numeric(m_v.basePrice) * numeric(m_v.profCoef)) * numeric(m_v.complexCoef)) * addCoef;
         return true;

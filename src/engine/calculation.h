@@ -11,6 +11,13 @@ namespace varnel::engine {
 
 inline constexpr std::string_view outOfRangeMessage = "输入的数值超出计算范围！";
 
+// The largest amount in 万元 a project may be given: the fee base amount, a typed fee and the contract
+// amount. The base-price table ends at 2,000,000 万元 and the largest works come nowhere near 10^8 万元
+// (一万亿元), so a larger amount is a slip of the keyboard, not a project. Bounding every typed amount
+// keeps every sum finite: a fee is at most a few times its amount, and a project holds at most 9,999
+// items. Typed fees may be negative (a credit), so they are bounded below by its negative too.
+inline constexpr double maxTypedAmount = 100'000'000;
+
 // A check that ended the calculation: its message, and what the user is sent back to: the typed number
 // that was out of range (it is emptied and takes the focus), or the type that was not chosen.
 struct Stop {
@@ -39,7 +46,8 @@ struct Outcome {
 
 // One whole calculation in the standard's order: base price, coefficients and basic fee, other fees,
 // benchmark and phase share. Writes the variables as it goes (a run that stops keeps what it wrote);
-// every value stays within the double range or the run stops with outOfRangeMessage.
+// an amount beyond maxTypedAmount stops the run, and every value stays within the double range or the run
+// stops with outOfRangeMessage.
 Outcome calculate(const Project& project, Variables& variables);
 
 } // namespace varnel::engine

@@ -13,6 +13,11 @@ namespace {
 
 constexpr StepResult wentThrough = std::nullopt;
 
+// The messages of an amount beyond maxTypedAmount, which they spell out.
+constexpr std::string_view feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
+constexpr std::string_view amountAboveCeiling = "输入的金额不能大于100000000万元！";
+constexpr std::string_view amountBelowFloor = "输入的金额不能小于-100000000万元！";
+
 StepResult stopped(std::string_view message, std::optional<Entry> entry = {}) {
     return StepStop{message, entry};
 }
@@ -44,7 +49,7 @@ class OtherFees {
                 } else {
                     if (text(*f.entry).empty())
                         return stopped(f.message, f.entry);
-                    if (StepResult s = read(*f.entry, fee))
+                    if (StepResult s = readAmount(*f.entry, fee))
                         return s;
                 }
             }
@@ -61,6 +66,19 @@ class OtherFees {
     bool has(Service s) const { return m_in.services.contains(s); }
     const std::string& text(Entry e) const { return m_in.entries[static_cast<std::size_t>(e)]; }
     StepResult read(Entry e, double& value) const { return readTypedNumber(text(e), e, value); }
+
+    // A typed amount in 万元, within ±maxTypedAmount; `value` is left as it was when it is not.
+    StepResult readAmount(Entry e, double& value) const {
+        double amount = 0;
+        if (StepResult s = read(e, amount))
+            return s;
+        if (amount > maxTypedAmount)
+            return stopped(amountAboveCeiling, e);
+        if (amount < -maxTypedAmount)
+            return stopped(amountBelowFloor, e);
+        value = amount;
+        return wentThrough;
+    }
 
     // The four fees with rules of their own.
     StepResult ownRule(const OtherFee& f, double basicFee) {
@@ -91,7 +109,7 @@ class OtherFees {
                 return stopped("请输入非标准设备设计额！", NonstandardEquipmentBase);
             if (text(NonstandardEquipmentRate).empty())
                 return stopped("请输入非标准设备计费率！", NonstandardEquipmentRate);
-            if (StepResult s = read(NonstandardEquipmentBase, amount))
+            if (StepResult s = readAmount(NonstandardEquipmentBase, amount))
                 return s;
             if (StepResult s = read(NonstandardEquipmentRate, rate))
                 return s;
@@ -100,7 +118,7 @@ class OtherFees {
         m_v.nonstdEquipRate = rate;
         if (nonstandard && (rate < nonstandardRateLower || rate > nonstandardRateUpper))
             return stopped("非标准设备设计费率不得超标！", NonstandardEquipmentRate);
-        // A finite amount times at most 0.2: always finite.
+        // An amount within maxTypedAmount times at most 0.2.
         m_v.fee(Service::NonstandardEquipment) = amount * rate;
         return wentThrough;
     }
@@ -142,6 +160,8 @@ StepResult basePriceStep(std::string_view amountText, Variables& v) {
     v.feeBase = amount.value;
     if (!(amount.value > 0))
         return stopped("工程计费额不能小于或等于零！");
+    if (amount.value > maxTypedAmount)
+        return stopped(feeBaseAboveCeiling);
     const BasePrice price = basePriceFor(amount.value);
     if (price.low) {
         v.lowAmount = price.low->amount;

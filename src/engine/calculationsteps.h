@@ -28,8 +28,9 @@ using StepResult = std::optional<StepStop>; // empty: the step went through
 // outOfRangeMessage and leaves `value` as it was.
 StepResult readTypedNumber(std::string_view text, Entry entry, double& value);
 
-// 工程设计收费基价 of the amount as typed (工程设计收费计费额, 万元). Writes feeBase (also when the amount is
-// not positive), the two table rows interpolated between, if any, and basePrice.
+// 工程设计收费基价 of the amount as typed (工程设计收费计费额, 万元), which must be above 0 and at most
+// maxTypedAmount. Writes feeBase (also when the amount is refused), the two table rows interpolated
+// between, if any, and basePrice.
 StepResult basePriceStep(std::string_view amount, Variables& v);
 
 // 附加调整系数 = 1 + Σ(cᵢ − 1) over the additional adjustment's five places: their sum less 5 plus 1, a
@@ -47,7 +48,7 @@ struct CommissionedServices {
 
 // 其他设计收费: each fee of `otherFees` in its order from the basic fee and the typed numbers, then their sum
 // in the order of `sumOrder`. Writes each fee, the typed equipment amount and rate, the partial change's
-// rate and otherFee.
+// rate and otherFee. A typed amount beyond ±maxTypedAmount stops with its entry.
 StepResult otherFeesStep(const CommissionedServices& order, Variables& v);
 
 // 工程设计收费基准价 = 基本设计收费 + 其他设计收费: writes benchmarkFee.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -208,6 +209,9 @@ TEST_P(Checks, StopWithTheirMessage) {
 }
 
 const std::string rebuildMessage = "改扩建和技术改造建设项目附加调整系数超标!！";
+const std::string feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
+const std::string amountAboveCeiling = "输入的金额不能大于100000000万元！";
+const std::string amountBelowFloor = "输入的金额不能小于-100000000万元！";
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, Checks,
@@ -358,20 +362,36 @@ INSTANTIATE_TEST_SUITE_P(
                  std::nullopt,
                  false,
                  true},
-        StopCase{"SumBeyondRange",
+        StopCase{"AmountAboveTheCeiling",
+                 {.amount = "100000000.01"},
+                 feeBaseAboveCeiling,
+                 std::nullopt,
+                 false,
+                 false},
+        StopCase{"AmountNearTheDoubleRange",
+                 {.amount = "1.7e308", .grade = Grade::III, .conditions = {AcousticDecoration}},
+                 feeBaseAboveCeiling,
+                 std::nullopt,
+                 false,
+                 false},
+        // The main window names no box for a typed amount, as for one beyond the double range.
+        StopCase{"TypedFeeAboveTheCeiling",
                  {.services = {OwnPatents, ForeignDesign},
                   .entries = {{OwnPatentsAmount, "1.7e308"}, {ForeignDesignAmount, "1.7e308"}}},
-                 std::string(outOfRangeMessage),
+                 amountAboveCeiling,
                  std::nullopt,
                  false,
                  true},
-        StopCase{"BenchmarkBeyondRange",
-                 {.amount = "1.7e308",
-                  .grade = Grade::III,
-                  .conditions = {AcousticDecoration},
-                  .services = {OwnPatents},
-                  .entries = {{OwnPatentsAmount, "1.797e308"}}},
-                 std::string(outOfRangeMessage),
+        StopCase{"TypedFeeBelowTheFloor",
+                 {.services = {ExtraPrinting}, .entries = {{ExtraPrintingAmount, "-100000000.01"}}},
+                 amountBelowFloor,
+                 std::nullopt,
+                 false,
+                 true},
+        StopCase{"EquipmentAmountAboveTheCeiling",
+                 {.services = {NonstandardEquipment},
+                  .entries = {{NonstandardEquipmentBase, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
+                 amountAboveCeiling,
                  std::nullopt,
                  false,
                  true}),
@@ -403,6 +423,41 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     EXPECT_FALSE(y.basicFee.has_value());
 }
 
+// Amounts at the ceiling, or at its negative for a typed fee, are still calculated, and stay finite.
+const std::vector<Setup> atTheCeiling{
+    {.amount = "100000000"},
+    {.amount = "1e8", .grade = Grade::III, .conditions = {AcousticDecoration}},
+    {.services = {OwnPatents, ForeignDesign, ForeignReview, ExtraPrinting, StandardDrawings},
+     .entries = {{OwnPatentsAmount, "100000000"},
+                 {ForeignDesignAmount, "-100000000"},
+                 {ForeignReviewAmount, "1e8"},
+                 {ExtraPrintingAmount, "1e8"},
+                 {StandardDrawingsAmount, "1e8"}}},
+    {.services = {NonstandardEquipment},
+     .entries = {{NonstandardEquipmentBase, "100000000"}, {NonstandardEquipmentRate, "0.2"}}},
+};
+
+TEST(Calculation, AmountsAtTheCeilingAreCalculated) {
+    for (const auto& c : atTheCeiling) {
+        Variables v;
+        const Outcome out = run(c, v);
+        ASSERT_TRUE(out.complete()) << c.amount << ": " << out.stop->message;
+        EXPECT_LE(*v.feeBase, maxTypedAmount);
+        EXPECT_TRUE(std::isfinite(*v.benchmarkFee)) << c.amount;
+    }
+    Variables v;
+    run({.amount = "100000000"}, v);
+    EXPECT_EQ(*v.basePrice, 1600000); // 1.6 % of the ceiling
+}
+
+// An amount above the ceiling is kept as feeBase, as one at or below zero is; nothing after it is written.
+TEST(Calculation, AnAmountAboveTheCeilingIsKeptAsTheFeeBase) {
+    Variables v;
+    run({.amount = "2e8"}, v);
+    EXPECT_EQ(*v.feeBase, 2e8);
+    EXPECT_FALSE(v.basePrice.has_value());
+}
+
 TEST(Calculation, BoundsOfTypedCoefficientsAreAllowed) {
     for (const char* text : {"1.1", "1.4"}) {
         Variables v;
@@ -429,17 +484,17 @@ TEST(OtherFees, PercentagesOfTheBasicFee) {
 }
 
 // The fees are added in the standard's order, non-standard equipment first: added after the typed
-// amounts, the 1 below would survive instead of being lost to 1e17.
+// amounts, the 1e-10 below would survive instead of being lost to 1e8.
 TEST(OtherFees, AreAddedInTheStandardsOrder) {
     Variables v;
     const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
-                             .entries = {{OwnPatentsAmount, "1e17"},
-                                         {ForeignDesignAmount, "-1e17"},
-                                         {NonstandardEquipmentBase, "10"},
+                             .entries = {{OwnPatentsAmount, "1e8"},
+                                         {ForeignDesignAmount, "-1e8"},
+                                         {NonstandardEquipmentBase, "1e-9"},
                                          {NonstandardEquipmentRate, "0.1"}}},
                             v);
     ASSERT_TRUE(out.complete());
-    EXPECT_EQ(*v.fee(NonstandardEquipment), 1);
+    EXPECT_EQ(*v.fee(NonstandardEquipment), 1e-9 * 0.1);
     EXPECT_EQ(*v.otherFee, 0);
 }
 

@@ -280,6 +280,9 @@ TEST_P(Stops, NameWhatToCorrect) {
 
 const std::string notPositive = "工程计费额不能小于或等于零！";
 const std::string beyond(outOfRangeMessage);
+const std::string feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
+const std::string amountAboveCeiling = "输入的金额不能大于100000000万元！";
+const std::string amountBelowFloor = "输入的金额不能小于-100000000万元！";
 const std::string renovationBeyond = "改扩建和技术改造建设项目附加调整系数超标！";
 const std::string historicBeyond = "古建筑、仿古建筑、保护性建筑附加调整系数超标！";
 
@@ -410,21 +413,29 @@ INSTANTIATE_TEST_SUITE_P(
                  beyond,
                  Focus::Entry,
                  PartialChangeRate},
-        StopCase{"OtherFeesSumBeyondTheDoubleRange",
+        StopCase{"AmountAboveTheCeiling", {.amount = "100000000.01"}, feeBaseAboveCeiling, Focus::Amount, {}},
+        StopCase{"AmountNearTheDoubleRange",
+                 {.amount = "1.7e308", .kind = Kind::NuclearPower, .grade = Grade::III},
+                 feeBaseAboveCeiling,
+                 Focus::Amount,
+                 {}},
+        StopCase{"TypedFeeAboveTheCeiling",
                  {.services = {OwnPatents, ForeignDesign},
                   .entries = {{OwnPatentsAmount, "1.7e308"}, {ForeignDesignAmount, "1.7e308"}}},
-                 beyond,
-                 Focus::None,
-                 {}},
-        StopCase{"BenchmarkBeyondTheDoubleRange",
-                 {.amount = "1.7e308",
-                  .kind = Kind::NuclearPower,
-                  .grade = Grade::III,
-                  .services = {OwnPatents},
-                  .entries = {{OwnPatentsAmount, "1.797e308"}}},
-                 beyond,
-                 Focus::None,
-                 {}}),
+                 amountAboveCeiling,
+                 Focus::Entry,
+                 OwnPatentsAmount},
+        StopCase{"TypedFeeBelowTheFloor",
+                 {.services = {StandardDrawings}, .entries = {{StandardDrawingsAmount, "-100000000.01"}}},
+                 amountBelowFloor,
+                 Focus::Entry,
+                 StandardDrawingsAmount},
+        StopCase{"EquipmentAmountAboveTheCeiling",
+                 {.services = {NonstandardEquipment},
+                  .entries = {{NonstandardEquipmentBase, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
+                 amountAboveCeiling,
+                 Focus::Entry,
+                 NonstandardEquipmentBase}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Stops, TheBoundsOfTypedCoefficientsAreAllowed) {
@@ -440,10 +451,10 @@ TEST(Stops, TheBoundsOfTypedCoefficientsAreAllowed) {
     }
 }
 
-// The largest amounts and coefficients stay finite: 1.6 % of the largest double × 1.6 × 1.15 × the largest
+// The largest amounts and coefficients are calculated: 1.6 % of the ceiling × 1.6 × 1.15 × the largest
 // additional coefficient, plus every share of the basic fee.
 TEST(Range, TheLargestProjectStaysFinite) {
-    Entered s{.amount = "1.7976931348623157e308",
+    Entered s{.amount = "100000000",
               .kind = Kind::Building,
               .grade = Grade::III,
               .conditions = {Renovation, HistoricBuilding, IntelligentBuilding, InteriorDecoration,
@@ -485,6 +496,10 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
         "abc",
         " 7",
         "1e3",
+        "1e8",
+        "-1e8",
+        "100000000.01",
+        "-100000000.01",
         "1e308",
         "1.7e308",
         "-1.7e308",
@@ -513,6 +528,9 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
         "99999999999999999999"};
     const std::set<std::string> messages{notPositive,
                                          beyond,
+                                         feeBaseAboveCeiling,
+                                         amountAboveCeiling,
+                                         amountBelowFloor,
                                          renovationBeyond,
                                          historicBeyond,
                                          "你还没有选择工程类型！",
@@ -530,8 +548,10 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
     const auto pick = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
     };
-    // Numbers near the top of the double range, where sums and products can leave it.
-    const std::vector<std::string> largest{"1.797e308", "1.79e308", "1.7e308", "9e307", "1e307", "1e306"};
+    // Numbers about the ceiling of amounts, and near the top of the double range, where sums and products
+    // would leave it but for the ceiling.
+    const std::vector<std::string> largest{"1e8",       "99999999.99", "100000000.01", "-1e8",
+                                           "1.797e308", "1.7e308",     "-1.7e308",     "1e306"};
     const auto text = [&] {
         switch (pick(4)) {
         case 0: // random digits, point and exponent

@@ -383,7 +383,7 @@ INSTANTIATE_TEST_SUITE_P(
                   DesignPhase::None,
                   "1e309",
                   Ends::SameStop},
-        NamedCase{"AmountsTypedBeyondTheSum",
+        NamedCase{"AmountsTypedAboveTheCeiling",
                   bridge,
                   Grade::II,
                   {},

@@ -6,8 +6,9 @@
 namespace varnel::test {
 
 // Every message the calculation can end with, as the user reads it.
-inline constexpr std::array<std::string_view, 16> calculationMessages{
+inline constexpr std::array<std::string_view, 19> calculationMessages{
     "工程计费额不能小于或等于零！",
+    "工程计费额不能大于100000000万元！",
     "你还没有选择工程类型！",
     "改扩建和技术改造建设项目附加调整系数超标！",
     "改扩建和技术改造建设项目附加调整系数超标!！",
@@ -22,6 +23,8 @@ inline constexpr std::array<std::string_view, 16> calculationMessages{
     "请输入非标准设备计费率！",
     "非标准设备设计费率不得超标！",
     "局部修改费率超标！",
+    "输入的金额不能大于100000000万元！",
+    "输入的金额不能小于-100000000万元！",
     "输入的数值超出计算范围！",
 };
 
