@@ -36,12 +36,22 @@ class Run {
         return false;
     }
 
-    // A shared step's check ends the run with its message; the main window empties no box for it.
-    bool stopped(const StepStop& s) { return stop(s.message); }
+    // A shared step's check ends the run with its message. The main window empties and focuses only what
+    // could not be taken as typed; a box left empty is only named.
+    bool stopped(const StepStop& s) {
+        if (!s.retype)
+            return stop(s.message);
+        if (s.amount) {
+            m_stop = Stop{std::string(s.message), {}, false, true};
+            return false;
+        }
+        return stop(s.message, s.entry);
+    }
 
-    // Reads a typed number by the leading-number rule; a number beyond the double range stops the run.
-    bool read(Entry entry, double& value) {
-        if (const StepResult s = readTypedNumber(m_in.text(entry), entry, value))
+    // Reads a typed number whole; text that is no number, or a number beyond the double range, stops the
+    // run with `message` or outOfRangeMessage.
+    bool read(Entry entry, std::string_view message, double& value) {
+        if (const StepResult s = readTypedNumber(m_in.text(entry), entry, message, value))
             return stopped(*s);
         return true;
     }
@@ -93,7 +103,7 @@ class Run {
                 continue;
             }
             double typed = 0;
-            if (!read(*c.entry, typed))
+            if (!read(*c.entry, c.message, typed))
                 return false;
             place = typed;
             if (typed > c.upper || typed < c.lower)

@@ -24,6 +24,7 @@ struct Stop {
     std::string message;
     std::optional<Entry> wrongEntry;
     bool chooseType = false;
+    bool wrongAmount = false; // the amount could not be taken: emptied and focused
 };
 
 // The phase line under the results: its caption (one of the phases' own) and the share it shows.

@@ -16,10 +16,14 @@ constexpr StepResult wentThrough = std::nullopt;
 // The messages of an amount beyond maxTypedAmount, which they spell out.
 constexpr std::string_view feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
 constexpr std::string_view amountAboveCeiling = "输入的金额不能大于100000000万元！";
-constexpr std::string_view amountBelowFloor = "输入的金额不能小于-100000000万元！";
 
 StepResult stopped(std::string_view message, std::optional<Entry> entry = {}) {
     return StepStop{message, entry};
+}
+
+// A typed number that cannot be taken: its box is typed again.
+StepResult retype(std::string_view message, Entry entry) {
+    return StepStop{message, entry, true};
 }
 
 // Stores a computed value, unless it has left the double range.
@@ -49,7 +53,7 @@ class OtherFees {
                 } else {
                     if (text(*f.entry).empty())
                         return stopped(f.message, f.entry);
-                    if (StepResult s = readAmount(*f.entry, fee))
+                    if (StepResult s = readAmount(*f.entry, f.message, fee))
                         return s;
                 }
             }
@@ -65,17 +69,20 @@ class OtherFees {
   private:
     bool has(Service s) const { return m_in.services.contains(s); }
     const std::string& text(Entry e) const { return m_in.entries[static_cast<std::size_t>(e)]; }
-    StepResult read(Entry e, double& value) const { return readTypedNumber(text(e), e, value); }
+    StepResult read(Entry e, std::string_view message, double& value) const {
+        return readTypedNumber(text(e), e, message, value);
+    }
 
-    // A typed amount in 万元, within ±maxTypedAmount; `value` is left as it was when it is not.
-    StepResult readAmount(Entry e, double& value) const {
+    // A typed amount in 万元, from 0 to maxTypedAmount: a fee is never negative. `value` is left as it was
+    // when it is not.
+    StepResult readAmount(Entry e, std::string_view message, double& value) const {
         double amount = 0;
-        if (StepResult s = read(e, amount))
+        if (StepResult s = read(e, message, amount))
             return s;
+        if (amount < 0)
+            return retype(message, e);
         if (amount > maxTypedAmount)
-            return stopped(amountAboveCeiling, e);
-        if (amount < -maxTypedAmount)
-            return stopped(amountBelowFloor, e);
+            return retype(amountAboveCeiling, e);
         value = amount;
         return wentThrough;
     }
@@ -109,9 +116,9 @@ class OtherFees {
                 return stopped("请输入非标准设备设计额！", NonstandardEquipmentBase);
             if (text(NonstandardEquipmentRate).empty())
                 return stopped("请输入非标准设备计费率！", NonstandardEquipmentRate);
-            if (StepResult s = readAmount(NonstandardEquipmentBase, amount))
+            if (StepResult s = readAmount(NonstandardEquipmentBase, "请输入非标准设备设计额！", amount))
                 return s;
-            if (StepResult s = read(NonstandardEquipmentRate, rate))
+            if (StepResult s = read(NonstandardEquipmentRate, "请输入非标准设备计费率！", rate))
                 return s;
         }
         m_v.nonstdEquipAmount = amount;
@@ -130,7 +137,7 @@ class OtherFees {
             return wentThrough;
         }
         double changeRate = 0;
-        if (StepResult s = read(Entry::PartialChangeRate, changeRate))
+        if (StepResult s = read(Entry::PartialChangeRate, "局部修改费率超标！", changeRate))
             return s;
         m_v.localChangeRate = changeRate;
         if (changeRate <= 0 || changeRate >= 1)
@@ -145,24 +152,33 @@ class OtherFees {
 
 } // namespace
 
-StepResult readTypedNumber(std::string_view text, Entry entry, double& value) {
-    const NumberReading r = readNumber(text);
-    if (!r.fits)
-        return stopped(outOfRangeMessage, entry);
-    value = r.value;
+StepResult readTypedNumber(std::string_view text, Entry entry, std::string_view message, double& value) {
+    const std::optional<NumberReading> r = readWholeNumber(text);
+    if (!r)
+        return retype(message, entry);
+    if (!r->fits)
+        return retype(outOfRangeMessage, entry);
+    value = r->value;
     return wentThrough;
 }
 
 StepResult basePriceStep(std::string_view amountText, Variables& v) {
-    const NumberReading amount = readNumber(amountText);
-    if (!amount.fits)
-        return stopped(outOfRangeMessage);
-    v.feeBase = amount.value;
-    if (!(amount.value > 0))
-        return stopped("工程计费额不能小于或等于零！");
-    if (amount.value > maxTypedAmount)
-        return stopped(feeBaseAboveCeiling);
-    const BasePrice price = basePriceFor(amount.value);
+    const auto typedAgain = [](std::string_view message) { return StepStop{message, {}, true, true}; };
+    const std::optional<NumberReading> amount = readWholeNumber(amountText);
+    if (!amount) {
+        v.feeBase = 0; // nothing was read
+        // An empty box is only named; text that is no number is typed again.
+        const bool blank = amountText.find_first_not_of(" \t\r\n") == std::string_view::npos;
+        return StepStop{"工程计费额不能小于或等于零！", {}, !blank, true};
+    }
+    if (!amount->fits)
+        return typedAgain(outOfRangeMessage);
+    v.feeBase = amount->value;
+    if (!(amount->value > 0))
+        return StepStop{"工程计费额不能小于或等于零！", {}, false, true};
+    if (amount->value > maxTypedAmount)
+        return typedAgain(feeBaseAboveCeiling);
+    const BasePrice price = basePriceFor(amount->value);
     if (price.low) {
         v.lowAmount = price.low->amount;
         v.lowPrice = price.low->price;

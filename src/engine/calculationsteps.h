@@ -21,16 +21,21 @@ namespace varnel::engine {
 struct StepStop {
     std::string_view message;
     std::optional<Entry> entry;
+    // What was typed could not be taken (it does not read whole, or it lies beyond what may be typed):
+    // the box it was typed into is emptied and focused in every window. A box left empty is only named.
+    bool retype = false;
+    bool amount = false; // the fee base amount is that box
 };
 using StepResult = std::optional<StepStop>; // empty: the step went through
 
-// Reads a typed number by the leading-number rule; a number beyond the double range stops with
-// outOfRangeMessage and leaves `value` as it was.
-StepResult readTypedNumber(std::string_view text, Entry entry, double& value);
+// Reads a typed number whole (readWholeNumber): text that is no number stops with the box's own message
+// (`message`), a number beyond the double range with outOfRangeMessage; both leave `value` as it was and
+// have the box typed again.
+StepResult readTypedNumber(std::string_view text, Entry entry, std::string_view message, double& value);
 
-// 工程设计收费基价 of the amount as typed (工程设计收费计费额, 万元), which must be above 0 and at most
-// maxTypedAmount. Writes feeBase (also when the amount is refused), the two table rows interpolated
-// between, if any, and basePrice.
+// 工程设计收费基价 of the amount as typed (工程设计收费计费额, 万元), which must read whole, lie above 0 and
+// be at most maxTypedAmount. Writes feeBase (also when the amount is refused), the two table rows
+// interpolated between, if any, and basePrice.
 StepResult basePriceStep(std::string_view amount, Variables& v);
 
 // 附加调整系数 = 1 + Σ(cᵢ − 1) over the additional adjustment's five places: their sum less 5 plus 1, a

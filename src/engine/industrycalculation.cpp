@@ -97,7 +97,7 @@ class Run {
             return true;
         }
         double typed = 0;
-        if (const StepResult s = readTypedNumber(m_in.text(*row.entry), *row.entry, typed))
+        if (const StepResult s = readTypedNumber(m_in.text(*row.entry), *row.entry, row.message, typed))
             return stopped(*s, Focus::Entry);
         place = typed;
         if (typed > row.upper || typed < row.lower)

@@ -97,10 +97,108 @@ std::optional<double> readPlainDecimal(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+// The leading-number rule from where `in` stands; `in` is left after what it read.
+NumberReading readLeading(Cursor& in);
+
+} // namespace
+
 NumberReading readNumber(std::string_view text) {
     if (const std::optional<double> plain = readPlainDecimal(text))
         return {*plain, true};
     Cursor in(text);
+    return readLeading(in);
+}
+
+namespace {
+
+// The ASCII form of a number typed with a Chinese input method's full-width characters (１５００．５,
+// －３, the ideographic space), or nothing where a character is neither ASCII nor one of these.
+std::optional<std::string> asciiForm(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ascii += static_cast<char>(c);
+            continue;
+        }
+        // Every character taken here is three bytes long: U+3000, and U+FF01–U+FF5E (EF BC 81 – EF BD 9E).
+        if (i + 2 >= text.size())
+            return std::nullopt;
+        const auto b1 = static_cast<unsigned char>(text[i + 1]), b2 = static_cast<unsigned char>(text[i + 2]);
+        const unsigned code = ((c & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+        if (c != 0xE3 && c != 0xEF)
+            return std::nullopt;
+        if (code == 0x3000)
+            ascii += ' ';
+        else if (code >= 0xFF01 && code <= 0xFF5E)
+            ascii += static_cast<char>(code - 0xFF01 + 0x21);
+        else
+            return std::nullopt;
+        i += 2;
+    }
+    return ascii;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Thousands separators: "1,500" and "2,000,000.5" lose their commas; a comma anywhere else (1,5000, 1,50,
+// ,500, 1.500,5) makes the text no number.
+std::optional<std::string> withoutThousandsSeparators(std::string text) {
+    const std::size_t firstComma = text.find(',');
+    if (firstComma == std::string::npos)
+        return text;
+    std::size_t start = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    std::size_t end = start;
+    while (end < text.size() && (isDigit(text[end]) || text[end] == ','))
+        ++end;
+    // The integer part, before the point or the exponent: a group of one to three digits, then groups of
+    // three, each after its comma.
+    const std::string integer = text.substr(start, end - start);
+    if (text.find(',', end) != std::string::npos || integer.empty() || integer.front() == ',')
+        return std::nullopt;
+    const std::size_t lead = integer.find(',');
+    if (lead > 3)
+        return std::nullopt;
+    for (std::size_t at = lead; at < integer.size(); at += 4)
+        if (integer[at] != ',' || at + 4 > integer.size() || !isDigit(integer[at + 1]) ||
+            !isDigit(integer[at + 2]) || !isDigit(integer[at + 3]))
+            return std::nullopt;
+    std::erase(text, ',');
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> typedNumberText(std::string_view typed) {
+    std::optional<std::string> text = asciiForm(typed);
+    if (!text)
+        return std::nullopt;
+    const std::size_t first = text->find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return std::nullopt; // an empty box holds no number
+    *text = text->substr(first, text->find_last_not_of(" \t\r\n") - first + 1);
+    return withoutThousandsSeparators(std::move(*text));
+}
+
+std::optional<NumberReading> readWholeNumber(std::string_view typed) {
+    const std::optional<std::string> text = typedNumberText(typed);
+    if (!text)
+        return std::nullopt;
+    Cursor in(*text);
+    const NumberReading reading = readLeading(in);
+    if (in.peek() != '\0')
+        return std::nullopt; // something follows the number
+    return reading;
+}
+
+namespace {
+
+NumberReading readLeading(Cursor& in) {
     if (in.peek() == '&') {
         in.next();
         const char radix = in.peek();
@@ -207,8 +305,6 @@ NumberReading readNumber(std::string_view text) {
         return {0, false};
     return {negative ? -value : value, true};
 }
-
-namespace {
 
 constexpr char digitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"

@@ -8,17 +8,18 @@
 namespace varnel::planning {
 
 std::string planningFeeMessage(std::string_view areaText, std::string_view unitPriceText) {
-    const engine::NumberReading area = engine::readNumber(areaText);
-    if (!area.fits)
+    // Each box is read whole: text that is no number gets the box's own message, as an empty box does.
+    const std::optional<engine::NumberReading> area = engine::readWholeNumber(areaText);
+    if (area && !area->fits)
         return std::string(engine::outOfRangeMessage);
-    if (area.value <= 0)
+    if (!area || area->value <= 0)
         return "设计面积不能小于等于零！";
-    const engine::NumberReading unitPrice = engine::readNumber(unitPriceText);
-    if (!unitPrice.fits)
+    const std::optional<engine::NumberReading> unitPrice = engine::readWholeNumber(unitPriceText);
+    if (unitPrice && !unitPrice->fits)
         return std::string(engine::outOfRangeMessage);
-    if (unitPrice.value < lowestUnitPrice || unitPrice.value > highestUnitPrice)
+    if (!unitPrice || unitPrice->value < lowestUnitPrice || unitPrice->value > highestUnitPrice)
         return "收费单价超标！";
-    const double fee = (unitPrice.value * area.value) / 10000;
+    const double fee = (unitPrice->value * area->value) / 10000;
     if (!std::isfinite(fee))
         return std::string(engine::outOfRangeMessage);
     return "您的设计收费为" + engine::joinedText(fee) + "万元";

@@ -1,5 +1,7 @@
 #include "projects/quote.h"
 
+#include "engine/numbers.h"
+
 #include "engine/feetables.h"
 #include "projects/typednumbers.h"
 
@@ -99,13 +101,13 @@ const std::string& amountOf(const ItemInputs& inputs) {
 
 namespace {
 
-// A plain decimal number: an optional sign, digits with at most one point, blanks around it.
-std::optional<double> readPlainNumber(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
+// A plain decimal number: an optional sign, digits with at most one point, blanks around it; typed in
+// full-width characters or with thousands separators as any typed number may be.
+std::optional<double> readPlainNumber(std::string_view typed) {
+    const std::optional<std::string> ascii = engine::typedNumberText(typed);
+    if (!ascii)
+        return std::nullopt;
+    std::string_view text = *ascii;
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

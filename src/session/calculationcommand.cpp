@@ -31,6 +31,10 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
                 w.setFocus(*box);
             }
         }
+        if (stop->wrongAmount) {
+            w.setText(box::amount, "");
+            w.setFocus(box::amount);
+        }
         if (stop->chooseType)
             w.setFocus(box::typeList);
         return;

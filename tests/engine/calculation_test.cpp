@@ -211,7 +211,6 @@ TEST_P(Checks, StopWithTheirMessage) {
 const std::string rebuildMessage = "改扩建和技术改造建设项目附加调整系数超标!！";
 const std::string feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
 const std::string amountAboveCeiling = "输入的金额不能大于100000000万元！";
-const std::string amountBelowFloor = "输入的金额不能小于-100000000万元！";
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, Checks,
@@ -225,14 +224,14 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"CoefficientBeyondRange",
                  {.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1e400"}}},
                  std::string(outOfRangeMessage),
-                 std::nullopt,
+                 RenovationCoefficient,
                  false,
                  true},
         StopCase{
             "PartialChangeRateBeyondRange",
             {.services = {StandardDesignReuse, PartialChange}, .entries = {{PartialChangeRate, "1e400"}}},
             std::string(outOfRangeMessage),
-            std::nullopt,
+            PartialChangeRate,
             false,
             true},
         StopCase{"AmountBeyondRange",
@@ -353,13 +352,13 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"LocalChangeEmpty",
                  {.services = {PartialChange}},
                  "局部修改费率超标！",
-                 std::nullopt,
+                 PartialChangeRate,
                  false,
                  true},
         StopCase{"TypedFeeBeyondRange",
                  {.services = {OwnPatents}, .entries = {{OwnPatentsAmount, "1e999"}}},
                  std::string(outOfRangeMessage),
-                 std::nullopt,
+                 OwnPatentsAmount,
                  false,
                  true},
         StopCase{"AmountAboveTheCeiling",
@@ -379,20 +378,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {.services = {OwnPatents, ForeignDesign},
                   .entries = {{OwnPatentsAmount, "1.7e308"}, {ForeignDesignAmount, "1.7e308"}}},
                  amountAboveCeiling,
-                 std::nullopt,
+                 OwnPatentsAmount,
                  false,
                  true},
-        StopCase{"TypedFeeBelowTheFloor",
-                 {.services = {ExtraPrinting}, .entries = {{ExtraPrintingAmount, "-100000000.01"}}},
-                 amountBelowFloor,
-                 std::nullopt,
+        StopCase{"TypedFeeBelowZero",
+                 {.services = {ExtraPrinting}, .entries = {{ExtraPrintingAmount, "-0.01"}}},
+                 "请输入工本费收费金额！",
+                 ExtraPrintingAmount,
                  false,
                  true},
         StopCase{"EquipmentAmountAboveTheCeiling",
                  {.services = {NonstandardEquipment},
                   .entries = {{NonstandardEquipmentBase, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
                  amountAboveCeiling,
-                 std::nullopt,
+                 NonstandardEquipmentBase,
                  false,
                  true}),
     [](const auto& info) { return info.param.name; });
@@ -423,13 +422,13 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
     EXPECT_FALSE(y.basicFee.has_value());
 }
 
-// Amounts at the ceiling, or at its negative for a typed fee, are still calculated, and stay finite.
+// Amounts at the ceiling are still calculated, and stay finite.
 const std::vector<Setup> atTheCeiling{
     {.amount = "100000000"},
     {.amount = "1e8", .grade = Grade::III, .conditions = {AcousticDecoration}},
     {.services = {OwnPatents, ForeignDesign, ForeignReview, ExtraPrinting, StandardDrawings},
      .entries = {{OwnPatentsAmount, "100000000"},
-                 {ForeignDesignAmount, "-100000000"},
+                 {ForeignDesignAmount, "100,000,000"},
                  {ForeignReviewAmount, "1e8"},
                  {ExtraPrintingAmount, "1e8"},
                  {StandardDrawingsAmount, "1e8"}}},
@@ -489,13 +488,13 @@ TEST(OtherFees, AreAddedInTheStandardsOrder) {
     Variables v;
     const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
                              .entries = {{OwnPatentsAmount, "1e8"},
-                                         {ForeignDesignAmount, "-1e8"},
+                                         {ForeignDesignAmount, "1e-9"},
                                          {NonstandardEquipmentBase, "1e-9"},
                                          {NonstandardEquipmentRate, "0.1"}}},
                             v);
     ASSERT_TRUE(out.complete());
     EXPECT_EQ(*v.fee(NonstandardEquipment), 1e-9 * 0.1);
-    EXPECT_EQ(*v.otherFee, 0);
+    EXPECT_EQ(*v.otherFee, (1e8 + 1e-9) + 1e-9 * 0.1);
 }
 
 TEST(OtherFees, NothingTickedIsZero) {
@@ -511,16 +510,16 @@ TEST(OtherFees, NothingTickedIsZero) {
 TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     Variables v;
     const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
-                             .entries = {{OwnPatentsAmount, " "},
-                                         {ForeignDesignAmount, "-2"},
+                             .entries = {{OwnPatentsAmount, " 0 "},
+                                         {ForeignDesignAmount, "2"},
                                          {NonstandardEquipmentBase, "50"},
                                          {NonstandardEquipmentRate, "0.15"}}},
                             v);
     ASSERT_TRUE(out.complete());
-    EXPECT_EQ(*v.fee(OwnPatents), 0); // a blank is not empty and reads as 0
-    EXPECT_EQ(*v.fee(ForeignDesign), -2);
+    EXPECT_EQ(*v.fee(OwnPatents), 0);
+    EXPECT_EQ(*v.fee(ForeignDesign), 2);
     EXPECT_EQ(*v.fee(NonstandardEquipment), 7.5);
-    EXPECT_EQ(*v.otherFee, 5.5);
+    EXPECT_EQ(*v.otherFee, 9.5);
     for (const char* rate : {"0.1", "0.2"}) {
         Variables w;
         EXPECT_TRUE(run({.services = {NonstandardEquipment},
@@ -528,6 +527,59 @@ TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
                         w)
                         .complete())
             << rate;
+    }
+}
+
+// What is typed is what is charged: a number that does not read whole, a box of blanks, or a fee below
+// zero stops the run with the box's own message, and the box is typed again (emptied and focused).
+TEST(TypedNumbers, AreReadWholeOrTypedAgain) {
+    struct Case {
+        ::Setup setup;
+        const char* message;
+        std::optional<Entry> entry; // none: the amount
+        bool retyped = true;
+    };
+    const Case cases[] = {
+        {{.amount = "1,500万元"}, "工程计费额不能小于或等于零！", {}},
+        {{.amount = "1.500.000"}, "工程计费额不能小于或等于零！", {}},
+        {{.amount = "1,5000"}, "工程计费额不能小于或等于零！", {}},
+        {{.amount = "1500abc"}, "工程计费额不能小于或等于零！", {}},
+        {{.amount = ""}, "工程计费额不能小于或等于零！", {}, false},
+        {{.amount = "-3"}, "工程计费额不能小于或等于零！", {}, false},
+        {{.services = {OwnPatents}, .entries = {{OwnPatentsAmount, "-50"}}},
+         "请输入自有专利技术收费金额！",
+         OwnPatentsAmount},
+        {{.services = {OwnPatents}, .entries = {{OwnPatentsAmount, "  "}}},
+         "请输入自有专利技术收费金额！",
+         OwnPatentsAmount},
+        {{.services = {ForeignDesign}, .entries = {{ForeignDesignAmount, "5万"}}},
+         "请输入境外设计收费金额！",
+         ForeignDesignAmount},
+        {{.services = {NonstandardEquipment},
+          .entries = {{NonstandardEquipmentBase, "-1"}, {NonstandardEquipmentRate, "0.15"}}},
+         "请输入非标准设备设计额！",
+         NonstandardEquipmentBase},
+        {{.services = {NonstandardEquipment},
+          .entries = {{NonstandardEquipmentBase, "10"}, {NonstandardEquipmentRate, "15%"}}},
+         "请输入非标准设备计费率！",
+         NonstandardEquipmentRate},
+        {{.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.2倍"}}},
+         "改扩建和技术改造建设项目附加调整系数超标!！",
+         RenovationCoefficient},
+    };
+    for (const Case& c : cases) {
+        Variables v;
+        const Outcome out = run(c.setup, v);
+        ASSERT_FALSE(out.complete()) << c.message;
+        EXPECT_EQ(out.stop->message, c.message);
+        EXPECT_EQ(out.stop->wrongEntry, c.retyped ? c.entry : std::nullopt) << c.message;
+        EXPECT_EQ(out.stop->wrongAmount, c.retyped && !c.entry) << c.message;
+    }
+    // What stays as it was, and what a Chinese input method types.
+    for (const char* amount :
+         {"1500", " 1500 ", ".5e4", "1e3", "1,500", "１５００", "1５00", "1500．0", "2 000"}) {
+        Variables v;
+        EXPECT_TRUE(run({.amount = amount}, v).complete()) << amount;
     }
 }
 

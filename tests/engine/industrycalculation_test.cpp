@@ -282,7 +282,6 @@ const std::string notPositive = "工程计费额不能小于或等于零！";
 const std::string beyond(outOfRangeMessage);
 const std::string feeBaseAboveCeiling = "工程计费额不能大于100000000万元！";
 const std::string amountAboveCeiling = "输入的金额不能大于100000000万元！";
-const std::string amountBelowFloor = "输入的金额不能小于-100000000万元！";
 const std::string renovationBeyond = "改扩建和技术改造建设项目附加调整系数超标！";
 const std::string historicBeyond = "古建筑、仿古建筑、保护性建筑附加调整系数超标！";
 
@@ -425,9 +424,9 @@ INSTANTIATE_TEST_SUITE_P(
                  amountAboveCeiling,
                  Focus::Entry,
                  OwnPatentsAmount},
-        StopCase{"TypedFeeBelowTheFloor",
-                 {.services = {StandardDrawings}, .entries = {{StandardDrawingsAmount, "-100000000.01"}}},
-                 amountBelowFloor,
+        StopCase{"TypedFeeBelowZero",
+                 {.services = {StandardDrawings}, .entries = {{StandardDrawingsAmount, "-5"}}},
+                 "请输入购买标准图所用金额！",
                  Focus::Entry,
                  StandardDrawingsAmount},
         StopCase{"EquipmentAmountAboveTheCeiling",
@@ -530,7 +529,6 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
                                          beyond,
                                          feeBaseAboveCeiling,
                                          amountAboveCeiling,
-                                         amountBelowFloor,
                                          renovationBeyond,
                                          historicBeyond,
                                          "你还没有选择工程类型！",
@@ -599,7 +597,7 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
             ASSERT_TRUE(std::isfinite(*out.phaseShare));
         }
     }
-    EXPECT_GT(complete, 2000); // enough of them went all the way
+    EXPECT_GT(complete, 1000); // enough of them went all the way (a negative fee stops the rest)
 }
 
 } // namespace

@@ -112,7 +112,8 @@ std::string differences(const Project& p) {
     std::ostringstream out;
     // A phase commissioned without a share of its own stops the main window, which asks what to choose;
     // the work as the industry window reads it is then the same work commissioned whole.
-    if (const std::string missing = missingShareMessage(p); !missing.empty()) {
+    if (const std::string missing = missingShareMessage(p);
+        !missing.empty() && !(main.stop && !other.complete())) {
         if (!main.stop || main.stop->message != missing)
             return "the main window charged a phase without its share";
         Project whole = p;

@@ -27,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PlanningFee,
     testing::Values(PlanningCase{"2", "15000", "您的设计收费为3万元"},
                     PlanningCase{"0.5", "12000", "您的设计收费为0.6万元"},
-                    PlanningCase{"2公顷", "15000", "您的设计收费为3万元"},
+                    PlanningCase{"2公顷", "15000", tooSmall}, // read whole: no number
+                    PlanningCase{"２", "15,000", "您的设计收费为3万元"},
                     PlanningCase{"1", "10000", "您的设计收费为1万元"},
                     PlanningCase{"1", "20000", "您的设计收费为2万元"}, PlanningCase{"1", "9999.99", badPrice},
                     PlanningCase{"1", "20000.01", badPrice}, PlanningCase{"1", "", badPrice},

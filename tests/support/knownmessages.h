@@ -24,7 +24,6 @@ inline constexpr std::array<std::string_view, 19> calculationMessages{
     "非标准设备设计费率不得超标！",
     "局部修改费率超标！",
     "输入的金额不能大于100000000万元！",
-    "输入的金额不能小于-100000000万元！",
     "输入的数值超出计算范围！",
 };
 
