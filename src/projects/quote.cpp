@@ -1,5 +1,6 @@
 #include "projects/quote.h"
 
+#include "engine/calculation.h"
 #include "engine/feetables.h"
 #include "projects/typednumbers.h"
 
@@ -142,7 +143,7 @@ std::optional<double> readFloat(std::string_view text) {
 
 std::optional<double> readContractAmount(std::string_view text) {
     const std::optional<double> value = readPlainNumber(text);
-    if (!value || !(*value > 0))
+    if (!value || !(*value > 0) || *value > engine::maxTypedAmount)
         return std::nullopt;
     return value;
 }
