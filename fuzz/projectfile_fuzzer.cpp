@@ -3,6 +3,7 @@
 // its calculation reads it, it writes back to a file of the version its items need that reads again to the
 // same project with the same figures and phases, and that file writes back unchanged. A file that is
 // refused says why, in text a window can show (UTF-8).
+#include "engine/calculation.h"
 #include "projects/projectfile.h"
 
 #include <cmath>
@@ -92,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(opened.figures.size() == quote.items.size());
     require(quote.items.size() <= maxItems);
     require(quote.floatPercent >= lowestFloat && quote.floatPercent <= highestFloat);
-    require(!quote.contractAmount || *quote.contractAmount > 0);
+    require(!quote.contractAmount ||
+            (*quote.contractAmount > 0 && *quote.contractAmount <= varnel::engine::maxTypedAmount));
     bool industryItems = false;
     for (std::size_t i = 0; i < quote.items.size(); ++i) {
         const Item& item = quote.items[i];

@@ -2,7 +2,8 @@
 //
 // A file is a JSON object: "format" ("varnel-project"), "version", the project's fields "name", "client",
 // "designer", "date" (texts as typed), "float" (浮动幅度值 in percent, -20 to 20), "contract" (the contract
-// amount in 万元 above 0, or null when it follows from the float) and "items", the single works in order.
+// amount in 万元 above 0 and at most engine::maxTypedAmount, or null when it follows from the float) and
+// "items", the single works in order.
 //
 // An item of the main window (one of its five types) is
 //   {"name", "amount", "type", "grade", "conditions", "services", "independentPhase", "phase"}:
@@ -27,6 +28,7 @@
 // main window's. No figure is stored: opening calculates every item again.
 #include "projects/projectfile.h"
 
+#include "engine/calculation.h"
 #include "engine/feetables.h"
 #include "engine/numbers.h"
 #include "projects/json.h"
@@ -378,6 +380,9 @@ OpenedQuote quoteOf(const Value& document) {
             r.wrongType("contract", "数字或 null");
         if (!(*amount > 0))
             r.fail("合同额 " + engine::joinedText(*amount) + " 万元不是正数");
+        if (*amount > engine::maxTypedAmount)
+            r.fail("合同额 " + engine::joinedText(*amount) + " 万元超过了 " +
+                   engine::joinedText(engine::maxTypedAmount) + " 万元的上限");
         q.contractAmount = *amount;
     }
     const Array& items = r.array("items");

@@ -1,7 +1,7 @@
 #include "projects/quote.h"
 
+#include "engine/calculation.h"
 #include "engine/numbers.h"
-
 #include "engine/feetables.h"
 #include "projects/typednumbers.h"
 
@@ -144,7 +144,7 @@ std::optional<double> readFloat(std::string_view text) {
 
 std::optional<double> readContractAmount(std::string_view text) {
     const std::optional<double> value = readPlainNumber(text);
-    if (!value || !(*value > 0))
+    if (!value || !(*value > 0) || *value > engine::maxTypedAmount)
         return std::nullopt;
     return value;
 }

@@ -71,7 +71,8 @@ const std::string& amountOf(const ItemInputs& inputs);
 // The float typed into the project window: a plain decimal number (an optional sign, digits, at most one
 // point; blanks around it are allowed) within [lowestFloat, highestFloat]. Anything else is refused.
 std::optional<double> readFloat(std::string_view text);
-// A contract amount typed into the project window: a plain decimal number above 0 that fits a double.
+// A contract amount typed into the project window: a plain decimal number above 0 and at most
+// engine::maxTypedAmount.
 std::optional<double> readContractAmount(std::string_view text);
 
 } // namespace varnel::projects

@@ -1,5 +1,6 @@
 #include "session/projectcommands.h"
 
+#include "engine/calculation.h"
 #include "engine/numbers.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
@@ -504,7 +505,8 @@ void ProjectCommands::commitContract(forms::Form& w) {
         amount = projects::readContractAmount(typed);
         if (!amount) {
             const std::optional<double>& kept = m_document.quote.contractAmount;
-            warn("合同额应为大于零的数（单位为万元），“" + typed + "”不是。" +
+            warn("合同额应为大于零、不超过 " + engine::joinedText(engine::maxTypedAmount) +
+                 " 的数（单位为万元），“" + typed + "”不是。" +
                  (kept ? "合同额仍为 " + engine::joinedText(*kept) + " 万元。"
                        : "合同额仍按浮动幅度值计算。"));
             w.setText(pw::contractAmount, kept ? engine::joinedText(*kept) : "");

@@ -208,14 +208,15 @@ TEST(Quote, TheFloatIsAPlainNumberWithinTwentyPercent) {
     EXPECT_FALSE(std::signbit(*projects::readFloat("-0")));
 }
 
-TEST(Quote, AContractAmountIsAPositivePlainNumber) {
+TEST(Quote, AContractAmountIsAPositivePlainNumberAtMostTheCeiling) {
     struct Case {
         const char* text;
         std::optional<double> read;
     };
     const std::string beyondTheDoubleRange(400, '9');
     for (const Case c : {Case{"250", 250}, Case{"0.5", 0.5}, Case{"0", {}}, Case{"-3", {}}, Case{"", {}},
-                         Case{"1e3", {}}, Case{"12万元", {}}, Case{beyondTheDoubleRange.c_str(), {}}}) {
+                         Case{"1e3", {}}, Case{"12万元", {}}, Case{"100000000", 1e8},
+                         Case{"100000000.01", {}}, Case{beyondTheDoubleRange.c_str(), {}}}) {
         EXPECT_EQ(projects::readContractAmount(c.text), c.read) << c.text;
     }
 }

@@ -2,11 +2,13 @@
 // refused with what is wrong with it.
 #include "projects/projectfile.h"
 
+#include "projects/figures.h"
 #include "support/samplequote.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -329,6 +331,24 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"an amount beyond the double range",
                 replaced(good, "\"amount\": \"1500\"", "\"amount\": \"1e999\""),
                 "第 1 个单项：无法计算（输入的数值超出计算范围！）"},
+        Hostile{"an amount above the ceiling",
+                replaced(good, "\"amount\": \"1500\"", "\"amount\": \"100000000.01\""),
+                "第 1 个单项：无法计算（工程计费额不能大于100000000万元！）"},
+        Hostile{"a typed fee above the ceiling",
+                replaced(good, "\"amount\": \"3\"", "\"amount\": \"1.7e308\""),
+                "第 3 个单项：无法计算（输入的金额不能大于100000000万元！）"},
+        Hostile{"a typed fee below the floor",
+                replaced(good, "\"amount\": \"3\"", "\"amount\": \"-1.7e308\""),
+                "第 3 个单项：无法计算（输入的金额不能小于-100000000万元！）"},
+        Hostile{"an equipment amount above the ceiling",
+                replaced(good, "\"amount\": \"100\"", "\"amount\": \"1e9\""),
+                "第 3 个单项：无法计算（输入的金额不能大于100000000万元！）"},
+        Hostile{"a contract above the ceiling",
+                replaced(good, "\"contract\": null", "\"contract\": 100000000.01"),
+                "合同额 100000000.01 万元超过了 100000000 万元的上限"},
+        Hostile{"a contract of the largest double",
+                replaced(good, "\"contract\": null", "\"contract\": 1.7976931348623157e308"),
+                "合同额 1.79769313486232E+308 万元超过了 100000000 万元的上限"},
         Hostile{"an unknown type", replaced(good, "公路和城市道路工程", "铁路工程"),
                 "第 1 个单项：工程类型“铁路工程”不是本程序的五种工程类型之一"},
         Hostile{"an unknown grade", replaced(good, "Ⅱ级", "Ⅳ级"),
@@ -501,6 +521,28 @@ TEST(ProjectFile, NineThousandNineHundredNinetyNineItemsAreRead) {
     auto read = projects::readProjectFile(manyItems(projects::maxItems));
     ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
     EXPECT_EQ(std::get<OpenedQuote>(read).quote.items.size(), projects::maxItems);
+}
+
+// Eighty works whose amounts would sum beyond the double range are refused at the first; as many at the
+// ceiling, with every typed fee at it too, open, and every sum stays finite.
+TEST(ProjectFile, AmountsAboveTheCeilingAreRefusedAndAtItEverySumIsFinite) {
+    EXPECT_EQ(problemOf(projects::writeProjectFile(test::equalWorks(80, "1.7e308"))),
+              "第 1 个单项：无法计算（工程计费额不能大于100000000万元！）");
+
+    projects::Quote largest = test::equalWorks(80, "100000000", true);
+    for (const std::optional<double> contract : {std::optional<double>(), std::optional<double>(1e8)}) {
+        largest.contractAmount = contract;
+        auto read = projects::readProjectFile(projects::writeProjectFile(largest));
+        ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+        const OpenedQuote& opened = std::get<OpenedQuote>(read);
+        const projects::Totals totals = projects::totalsOf(opened.quote, opened.figures);
+        EXPECT_TRUE(std::isfinite(totals.total));
+        EXPECT_GT(totals.total, 80 * 5.2e8); // five typed fees of 10^8, the equipment 2 × 10^7, the basic fee
+        EXPECT_TRUE(std::isfinite(totals.contract));
+        if (totals.impliedFloat) {
+            EXPECT_TRUE(std::isfinite(*totals.impliedFloat));
+        }
+    }
 }
 
 TEST(ProjectFile, TheRefusalNamesTheFile) {

@@ -58,15 +58,20 @@ click Command1
 > {"message":{"title":"Varnel","text":"输入的数值超出计算范围！","icon":"none"}}
 type Text1 １２３
 click Command1
-> {"message":{"text":"工程计费额不能小于或等于零！"}}
+> {"message":{"text":"你还没有选择工程类型！"}}
 type Text1 😀‏
 click Command1
 > {"message":{"text":"工程计费额不能小于或等于零！"}}
 type Text1 &HFFFFFFFFFFFFFFFF
 click Command1
-> {"message":{"text":"你还没有选择工程类型！"}}
+> {"message":{"text":"工程计费额不能大于100000000万元！"}}
 vars
 > {"vars":{"feeBase":18446744073709552000}}
+type Text1 100000000
+click Command1
+> {"message":{"text":"你还没有选择工程类型！"}}
+vars
+> {"vars":{"feeBase":100000000,"basePrice":1600000}}
 type Text1 1\t5\n00
 click Command1
 > {"message":{"text":"你还没有选择工程类型！"}}

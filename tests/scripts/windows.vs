@@ -19,8 +19,8 @@ choose Combo2 建筑、人防工程
 click Command3
 state
 > {"state":{"Form5":{"open":true,"focus":"Text1","controls":{"Text1":{"text":""},"Text2":{"text":""},"Command1":{}}}}}
-type Form5.Text1 2公顷
-type Form5.Text2 15000
+type Form5.Text1 ２
+type Form5.Text2 15,000
 click Form5.Command1
 > {"message":{"title":"Varnel","text":"您的设计收费为3万元","icon":"none"}}
 type Form5.Text1 0.5

@@ -177,16 +177,24 @@ TEST_F(CalculateCommand, WithdrawingTheCommissionTakesThePhaseShareAway) {
 TEST_F(CalculateCommand, HostileAmountsNeverShowInfinity) {
     choose("市政公用工程");
     click(box::gradeIIIDescription);
-    for (const char* text :
-         {"1e309", "&HFFFFFFFFFFFFFFFF", "1.7976931348623157e308", "１２３", "😀", "\u200f1000"}) {
-        type(box::amount, text);
+    const std::string notPositive = "工程计费额不能小于或等于零！";
+    const std::string aboveCeiling = "工程计费额不能大于100000000万元！";
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    for (const Case& c : {Case{"1e309", "输入的数值超出计算范围！"}, Case{"&HFFFFFFFFFFFFFFFF", aboveCeiling},
+                          Case{"1.7976931348623157e308", aboveCeiling}, Case{"１２３", ""}, // full-width, as an input method types it: 123
+                          Case{"😀", notPositive}, Case{"\u200f1000", notPositive}}) {
+        desktop.messages.clear();
+        type(box::amount, c.text);
         click(box::calculate);
+        EXPECT_EQ(desktop.lastMessage(), c.message) << c.text;
         for (std::string_view result : {box::basicFee, box::otherFee, box::benchmarkFee}) {
-            EXPECT_EQ(w.text(result).find("inf"), std::string::npos) << text;
-            EXPECT_EQ(w.text(result).find("nan"), std::string::npos) << text;
+            EXPECT_EQ(w.text(result).find("inf"), std::string::npos) << c.text;
+            EXPECT_EQ(w.text(result).find("nan"), std::string::npos) << c.text;
         }
     }
-    EXPECT_EQ(desktop.messages.size(), 5u); // all but the full-width １２３, which reads as 123
 }
 
 } // namespace

@@ -254,13 +254,36 @@ TEST_F(Project, ATypedContractAmountShowsTheFloatItImplies) {
     EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +25.00%，超出了 -20% 到 +20% 的范围");
     EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total * 1.25));
 
-    commit(pw::contractAmount, "-3");
-    EXPECT_EQ(desktop.lastMessage(), "合同额应为大于零的数（单位为万元），“-3”不是。合同额仍为 " +
-                                         engine::joinedText(total * 1.25) + " 万元。");
     commit(pw::contractAmount, "");
     EXPECT_FALSE(document().quote.contractAmount);
     EXPECT_TRUE(projectWindow().enabled(pw::floatPercent));
     EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额 = 合计 × (1 + 浮动幅度值)");
+}
+
+// A contract amount that is not above zero and at most the ceiling is refused, and the box shows again the
+// amount in force, or nothing while the float is.
+TEST_F(Project, AContractAmountIsAboveZeroAndAtMostTheCeiling) {
+    addTheSampleItems();
+    const std::string huge = "17" + std::string(307, '0'); // 1.7e308 as a plain decimal
+    for (const std::optional<double> kept : {std::optional<double>(250), std::optional<double>()}) {
+        commit(pw::contractAmount, kept ? "250" : "");
+        for (const std::string& wrong :
+             {std::string("-3"), std::string("0"), std::string("100000000.01"), huge}) {
+            desktop.messages.clear();
+            commit(pw::contractAmount, wrong);
+            EXPECT_EQ(desktop.lastMessage(),
+                      "合同额应为大于零、不超过 100000000 的数（单位为万元），“" + wrong + "”不是。" +
+                          (kept ? "合同额仍为 250 万元。" : "合同额仍按浮动幅度值计算。"));
+            EXPECT_EQ(projectWindow().text(pw::contractAmount), kept ? "250" : "");
+            EXPECT_EQ(projectWindow().focus(), pw::contractAmount);
+            EXPECT_EQ(document().quote.contractAmount, kept);
+        }
+    }
+    desktop.messages.clear();
+    commit(pw::contractAmount, "100000000");
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(document().quote.contractAmount, 1e8);
+    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(1e8));
 }
 
 TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {

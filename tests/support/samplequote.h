@@ -3,6 +3,7 @@
 #include "projects/quote.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -111,6 +112,32 @@ inline projects::Quote mixedQuote() {
     q.name = "某某园区工程";
     for (projects::Item& item : industrySampleItems())
         q.items.push_back(std::move(item));
+    return q;
+}
+
+// `count` buildings of Ⅱ级 of the same typed amount, named 第 1 项, 第 2 项, …; with `typedFees`, every
+// typed fee and the non-standard equipment's amount is that amount too (at the highest rate). The largest
+// projects a file can hold.
+inline projects::Quote equalWorks(std::size_t count, const std::string& amount, bool typedFees = false) {
+    using namespace engine;
+    Project work;
+    work.amount = amount;
+    work.type = EngineeringType::Building;
+    work.grade = Grade::II;
+    if (typedFees) {
+        work.services = {Service::OwnPatents,    Service::ForeignDesign,    Service::ForeignReview,
+                         Service::ExtraPrinting, Service::StandardDrawings, Service::NonstandardEquipment};
+        for (Entry e :
+             {Entry::OwnPatentsAmount, Entry::ForeignDesignAmount, Entry::ForeignReviewAmount,
+              Entry::ExtraPrintingAmount, Entry::StandardDrawingsAmount, Entry::NonstandardEquipmentBase})
+            work.text(e) = amount;
+        work.text(Entry::NonstandardEquipmentRate) = "0.2";
+    }
+    projects::Quote q;
+    q.name = "大型项目";
+    q.floatPercent = 20;
+    for (std::size_t i = 0; i < count; ++i)
+        q.items.push_back({"第 " + std::to_string(i + 1) + " 项", work});
     return q;
 }
 

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -227,6 +229,46 @@ class VarnelCalcTest : public QObject {
         QCOMPARE(run.out.count(QStringLiteral("项目名称：")), 2);
         QVERIFY(run.out.contains(QStringLiteral("项目名称：某某道路工程")));
         QVERIFY(run.out.contains(QStringLiteral("项目名称：第二个项目")));
+    }
+
+    // Eighty works of 1.7e308 万元 each would total beyond the double range: the file is refused, naming its
+    // first work, and nothing is printed for it. Eighty at the ceiling, every typed fee at it too, print
+    // as JSON whose every figure is a number.
+    void amountsBeyondTheCeilingAreRefused_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<int>("exit");
+        QTest::newRow("beyond") << QStringLiteral("1.7e308") << 1;
+        QTest::newRow("at the ceiling") << QStringLiteral("100000000") << 0;
+    }
+
+    void amountsBeyondTheCeilingAreRefused() {
+        QFETCH(QString, amount);
+        QFETCH(int, exit);
+        forms::FileContents file;
+        file.bytes = projects::writeProjectFile(test::equalWorks(80, amount.toStdString(), true));
+        file.size = file.bytes.size();
+        QVERIFY(writeFile(path("大型.varnel"), file.bytes));
+        const Run run = calc(m_folder.path(), {QStringLiteral("--json"), QStringLiteral("大型.varnel")});
+        QCOMPARE(run.exit, exit);
+        QVERIFY2(!run.out.contains(QStringLiteral("inf")) && !run.out.contains(QStringLiteral("nan")),
+                 qPrintable(run.out));
+        if (exit != 0) {
+            QCOMPARE(run.err.trimmed(), refusal("大型.varnel", file));
+            QVERIFY2(run.err.contains(QStringLiteral("大型.varnel")) &&
+                         run.err.contains(
+                             QStringLiteral("第 1 个单项：无法计算（工程计费额不能大于100000000万元！）")),
+                     qPrintable(run.err));
+            QCOMPARE(run.out, QString());
+            return;
+        }
+        QCOMPARE(run.err, QString());
+        const auto parsed = json::parse(run.out.trimmed().toStdString());
+        QVERIFY2(std::holds_alternative<json::Value>(parsed), qPrintable(run.out));
+        const json::Value& v = std::get<json::Value>(parsed);
+        for (std::string_view name : {"total", "float", "contract"}) {
+            const json::Value* figure = at(v, name);
+            QVERIFY(figure && figure->number() && std::isfinite(*figure->number()));
+        }
     }
 
     void theReportAndTheWorkbookAreWritten_data() {

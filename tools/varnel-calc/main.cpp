@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -119,8 +120,10 @@ std::variant<Options, std::string> readOptions(const std::vector<std::string>& a
 
 // ---- JSON, one line a project
 
+// A figure, or null where there is none. The amounts' ceiling keeps every figure finite; were one ever not,
+// JSON has no word for it, and null keeps the line JSON.
 std::string number(std::optional<double> value) {
-    return value ? engine::exactText(*value) : "null";
+    return value && std::isfinite(*value) ? engine::exactText(*value) : "null";
 }
 
 std::string jsonLine(const projects::OpenedQuote& opened, const projects::Totals& totals) {
