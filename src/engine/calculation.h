@@ -15,7 +15,7 @@ inline constexpr std::string_view outOfRangeMessage = "输入的数值超出计�
 // amount. The base-price table ends at 2,000,000 万元 and the largest works come nowhere near 10^8 万元
 // (一万亿元), so a larger amount is a slip of the keyboard, not a project. Bounding every typed amount
 // keeps every sum finite: a fee is at most a few times its amount, and a project holds at most 9,999
-// items. Typed fees may be negative (a credit), so they are bounded below by its negative too.
+// items. A typed fee is never negative.
 inline constexpr double maxTypedAmount = 100'000'000;
 
 // A check that ended the calculation: its message, and what the user is sent back to: the typed number

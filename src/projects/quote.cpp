@@ -1,8 +1,8 @@
 #include "projects/quote.h"
 
 #include "engine/calculation.h"
-#include "engine/numbers.h"
 #include "engine/feetables.h"
+#include "engine/numbers.h"
 #include "projects/typednumbers.h"
 
 #include <charconv>

@@ -344,7 +344,7 @@ void writeItem(Sheet& sheet, lxw_row_t row, std::size_t index, const Item& item,
     sheet.text(row, NameColumn, item.name, f.text);
     sheet.text(row, TypeColumn, engineeringNameOf(inputs), f.text);
     sheet.text(row, GradeColumn, gradeNameOf(inputs), f.text);
-    // The amount the calculation read. Where the text typed is not plainly that number ("1500万元"), a
+    // The amount the calculation read. Where the text typed is not plainly that number ("1.5E3"), a
     // comment keeps it.
     const double amount = figures.feeBase();
     const std::string& typed = amountOf(inputs);

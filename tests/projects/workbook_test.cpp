@@ -362,8 +362,8 @@ TEST_F(Workbook, AnAmountTypedOtherThanPlainlyIsKeptInAComment) {
         const char* comment; // none where the number says it all
     };
     for (const Case c : {Case{"1500", nullptr}, Case{" 1500 ", nullptr}, Case{"1500.0", nullptr},
-                         Case{"1500万元", "输入的计费额：1500万元"}, Case{"1.5E3", "输入的计费额：1.5E3"},
-                         Case{"&H5DC", "输入的计费额：&H5DC"}}) {
+                         Case{"1,500", nullptr}, Case{"１５００", nullptr},
+                         Case{"1.5E3", "输入的计费额：1.5E3"}, Case{"&H5DC", "输入的计费额：&H5DC"}}) {
         projects::Quote quote = test::sampleQuote();
         quote.items[1].mainInputs()->amount = c.typed;
         const ReadBook book = written(quote);

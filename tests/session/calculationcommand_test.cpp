@@ -184,7 +184,8 @@ TEST_F(CalculateCommand, HostileAmountsNeverShowInfinity) {
         std::string message;
     };
     for (const Case& c : {Case{"1e309", "输入的数值超出计算范围！"}, Case{"&HFFFFFFFFFFFFFFFF", aboveCeiling},
-                          Case{"1.7976931348623157e308", aboveCeiling}, Case{"１２３", ""}, // full-width, as an input method types it: 123
+                          Case{"1.7976931348623157e308", aboveCeiling},
+                          Case{"１２３", ""}, // full-width, as an input method types it: 123
                           Case{"😀", notPositive}, Case{"\u200f1000", notPositive}}) {
         desktop.messages.clear();
         type(box::amount, c.text);
