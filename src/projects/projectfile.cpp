@@ -350,6 +350,19 @@ std::string ordinal(std::size_t index) {
     return "第 " + std::to_string(index + 1) + " 个单项";
 }
 
+// The numbers typed for an item, as typed: its amount and every typed coefficient, fee amount and rate.
+std::vector<std::string> typedTexts(const ItemInputs& inputs) {
+    std::vector<std::string> texts{amountOf(inputs)};
+    std::visit(
+        [&](const auto& p) {
+            for (const std::string& entry : p.entries)
+                if (!entry.empty())
+                    texts.push_back(entry);
+        },
+        inputs);
+    return texts;
+}
+
 OpenedQuote quoteOf(const Value& document) {
     const Object* root = document.object();
     const Value* format = root ? json::member(*root, "format") : nullptr;
@@ -398,6 +411,15 @@ OpenedQuote quoteOf(const Value& document) {
         if (const ItemStop* stop = std::get_if<ItemStop>(&figures))
             item.fail("无法计算（" + stop->message + "）");
         opened.figures.push_back(std::move(std::get<ItemFigures>(figures)));
+        for (const std::string& text : typedTexts(it.inputs)) {
+            // Earlier versions read only a number's beginning: "1,500" was 1. Read whole, it is 1500 now.
+            const std::optional<engine::NumberReading> whole = engine::readWholeNumber(text);
+            const engine::NumberReading leading = engine::readNumber(text);
+            if (whole && whole->fits && leading.fits && whole->value != leading.value)
+                opened.notes.push_back(ordinal(i) + "“" + it.name + "”中输入的“" + text + "”以前读作 " +
+                                       engine::joinedText(leading.value) + "，现在读作 " +
+                                       engine::joinedText(whole->value));
+        }
         q.items.push_back(std::move(it));
     }
     return opened;
@@ -473,6 +495,15 @@ std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes) {
     } catch (const FileProblem& problem) {
         return problem;
     }
+}
+
+std::string readingNote(std::string_view fileName, const std::vector<std::string>& notes) {
+    std::string text = "“" + std::string(fileName) +
+                       "”是以前的版本保存的。现在每个数都按输入的整段读取，下面的数与以前读法不同，"
+                       "相应单项的收费也随之改变，请核对：";
+    for (const std::string& note : notes)
+        text += "\n" + note;
+    return text;
 }
 
 std::string openFailureMessage(std::string_view fileName, const FileProblem& problem) {

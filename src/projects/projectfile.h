@@ -37,6 +37,9 @@ struct FileProblem {
 struct OpenedQuote {
     Quote quote;
     std::vector<ItemFigures> figures; // by item
+    // Typed numbers an earlier version read otherwise (it read only a number's beginning): each names the
+    // item, the text and both readings, so that no item is re-priced without the user knowing.
+    std::vector<std::string> notes;
 };
 
 // Whether a file of this size may be read at all.
@@ -49,6 +52,10 @@ std::optional<FileProblem> writtenSizeProblem(std::size_t bytes);
 // kinds of engineering, grades, conditions, services, share rows and phases, and every item's calculation
 // (an item whose calculation stops, such as an amount that does not read, makes the file unusable).
 std::variant<OpenedQuote, FileProblem> readProjectFile(std::string_view bytes);
+
+// The message that tells, after opening a file, which typed numbers are read otherwise than an earlier
+// version read them: the user checks those items' fees.
+std::string readingNote(std::string_view fileName, const std::vector<std::string>& notes);
 
 // The message that refuses a file: it names the file and what is wrong with it, in words that fit the
 // window and the command line alike.

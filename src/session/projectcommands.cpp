@@ -231,6 +231,7 @@ void ProjectCommands::open(const std::string& path, bool confirm) {
         return;
     }
     auto& opened = std::get<projects::OpenedQuote>(read);
+    const std::vector<std::string> notes = std::move(opened.notes);
     ProjectDocument document;
     document.quote = std::move(opened.quote);
     document.figures = std::move(opened.figures);
@@ -238,6 +239,8 @@ void ProjectCommands::open(const std::string& path, bool confirm) {
     replaceDocument(std::move(document));
     remember(path);
     m_desktop.showWindow(project);
+    if (!notes.empty())
+        warn(projects::readingNote(name, notes));
 }
 
 bool ProjectCommands::save() {

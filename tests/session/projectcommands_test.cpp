@@ -349,6 +349,36 @@ TEST_F(Project, AFileThatIsNoProjectIsRefusedAndChangesNothing) {
     }
 }
 
+// A file an earlier version saved, whose typed numbers that version read only in part, opens with a note
+// naming each item whose figures change: nothing is re-priced without the user knowing.
+TEST_F(Project, AnAmountReadOtherwiseThanBeforeIsNamedOnOpening) {
+    struct Case {
+        const char* amount;
+        const char* note; // none: opened without a word
+    };
+    for (const Case& c :
+         {Case{"1,500", "第 1 个单项“主线道路（一标段）”中输入的“1,500”以前读作 1，现在读作 1500"},
+          Case{"1500", nullptr}, Case{"&H5DC", nullptr}, Case{"2 000", nullptr}}) {
+        projects::Quote quote = test::sampleQuote();
+        quote.items[0].mainInputs()->amount = c.amount;
+        desktop.files["/home/user/old.varnel"] = projects::writeProjectFile(quote);
+        desktop.messages.clear();
+        desktop.fileAnswers.push_back("/home/user/old.varnel");
+        click(box::openProject);
+        ASSERT_EQ(document().quote.items.size(), quote.items.size()) << desktop.lastMessage();
+        EXPECT_EQ(document().quote.items[0].mainInputs()->amount, c.amount); // kept as typed
+        if (c.note) {
+            ASSERT_EQ(desktop.messages.size(), 1u) << c.amount;
+            EXPECT_EQ(desktop.messages[0].icon, forms::MessageIcon::Exclamation);
+            EXPECT_TRUE(desktop.lastMessage().starts_with("“old.varnel”是以前的版本保存的。"));
+            EXPECT_TRUE(desktop.lastMessage().ends_with(std::string("\n") + c.note)) << desktop.lastMessage();
+        } else {
+            EXPECT_TRUE(desktop.messages.empty()) << c.amount << ": " << desktop.lastMessage();
+        }
+        EXPECT_FALSE(document().modified);
+    }
+}
+
 TEST_F(Project, AFileWhoseItemTheMainWindowCannotHoldIsRefusedNamingTheCondition) {
     using enum engine::Condition;
     struct Case {

@@ -234,6 +234,10 @@ int main(int argc, char** argv) {
             continue;
         }
         const projects::OpenedQuote& project = std::get<projects::OpenedQuote>(opened);
+        if (!project.notes.empty()) {
+            std::fflush(stdout);
+            std::cerr << "varnel-calc：注意：" << projects::readingNote(path, project.notes) << "\n";
+        }
         const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
         const projects::ProjectReport report =
             projects::buildProjectReport(project.quote, project.figures, totals);
