@@ -64,8 +64,10 @@ struct ControlDef {
     std::optional<Rgb> faceColour;
     std::optional<FontDef> font;
     std::vector<std::string> items; // the list of a combo box; the column headings of a table
-    std::string shortcut; // a menu item's key, as "Ctrl+N"; a menu item captioned "-" is a separator
-    std::string picture;  // resource name of an image's picture
+    // A menu item's or a button's key, as "Ctrl+N": pressed anywhere in the window, it clicks the control.
+    // A menu item captioned "-" is a separator.
+    std::string shortcut;
+    std::string picture; // resource name of an image's picture
 
     ControlDef& startsDisabled() {
         disabled = true;

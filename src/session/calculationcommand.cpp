@@ -17,7 +17,7 @@ namespace box = windows::mainwindow;
 using engine::CalculationRecord;
 using engine::Outcome;
 
-void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {
+bool runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {
     const engine::Project project = readProject(w);
     const Outcome outcome = engine::calculate(project, state.variables);
     if (outcome.amountAccepted)
@@ -37,7 +37,7 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
         }
         if (stop->chooseType)
             w.setFocus(box::typeList);
-        return;
+        return false;
     }
     w.setText(box::basicFee, outcome.basicFee);
     w.setText(box::otherFee, outcome.otherFee);
@@ -49,6 +49,7 @@ void runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
         hidePhaseLine(w);
     w.setText(box::benchmarkFee, outcome.benchmarkFee);
     state.record = CalculationRecord{state.variables, project, outcome.phase.has_value()};
+    return true;
 }
 
 } // namespace varnel::session

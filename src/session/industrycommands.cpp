@@ -94,6 +94,7 @@ void hidePhaseShare(forms::Form& w) {
 // The lists a fresh window has.
 void IndustryCommands::populate(forms::Form& w) {
     m_offered.clear();
+    m_group.reset();
     w.setItems(iw::kind, kindItems());
     w.setItems(iw::grade, gradeItems());
 }
@@ -112,7 +113,8 @@ void IndustryCommands::bind(forms::Form& w) {
 }
 
 // The kind and the grade decide what the window offers: the notes on their coefficients, the conditions
-// (a condition ticked before stays ticked where it is still offered), and the share rows.
+// (a condition ticked before stays ticked where it is still offered, unless the kind is of another group,
+// which starts with none ticked, as the main window's type does), and the share rows.
 void IndustryCommands::offerForKindAndGrade(forms::Form& w) {
     const std::optional<Kind> kind = chosenKind(w);
     const std::optional<engine::Grade> grade = chosenGrade(w);
@@ -128,12 +130,16 @@ void IndustryCommands::offerForKindAndGrade(forms::Form& w) {
     }
 
     // The conditions: what was ticked, with its typed coefficient, goes back into the new boxes.
+    const std::optional<Group> group =
+        kind ? std::optional<Group>(groupOf(*kind).group) : std::optional<Group>();
     std::vector<std::pair<Adjustment, std::string>> ticked;
-    for (std::size_t slot = 0; slot < m_offered.size(); ++slot)
-        if (w.ticked(iw::condition(slot)))
-            ticked.emplace_back(m_offered[slot]->adjustment, w.text(iw::coefficient(slot)));
+    if (group == m_group)
+        for (std::size_t slot = 0; slot < m_offered.size(); ++slot)
+            if (w.ticked(iw::condition(slot)))
+                ticked.emplace_back(m_offered[slot]->adjustment, w.text(iw::coefficient(slot)));
     for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
         w.untickAndClick(iw::condition(slot));
+    m_group = group;
     m_offered = kind ? offeredConditions(*kind, grade) : std::vector<const ConditionRow*>{};
     m_offered.resize(std::min(m_offered.size(), iw::conditionSlots));
     for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot) {
@@ -214,7 +220,7 @@ void IndustryCommands::shareRowChosen(forms::Form& w) {
         w.setText(iw::phase, "");
 }
 
-void IndustryCommands::calculate(forms::Form& w) {
+bool IndustryCommands::calculate(forms::Form& w) {
     const Project project = readIndustryProject(w);
     Calculation calculation = engine::industry::calculate(project);
     if (const std::optional<Stop>& stop = calculation.stop) {
@@ -242,7 +248,7 @@ void IndustryCommands::calculate(forms::Form& w) {
             w.setText(*box, "");
             w.setFocus(*box);
         }
-        return;
+        return false;
     }
     // A phase commissioned on its own is charged its share: without a row and a phase that give one, the
     // whole benchmark would be quoted for a part of the work. Say what to choose instead.
@@ -268,6 +274,7 @@ void IndustryCommands::calculate(forms::Form& w) {
     }
     w.setFocus(iw::amount);
     m_record = IndustryRecord{project, std::move(calculation)};
+    return true;
 }
 
 void IndustryCommands::showReport() {
@@ -281,6 +288,12 @@ void IndustryCommands::showReport() {
     forms::Form& report = m_desktop->showWindow(windows::report);
     report.setText(windows::reportwindow::text,
                    report::buildIndustryReport(m_record->project, m_record->calculation));
+}
+
+void IndustryCommands::startAfresh(forms::Form& w) {
+    w.reset();
+    populate(w);
+    w.setFocus(iw::amount);
 }
 
 forms::Refusal IndustryCommands::fill(forms::Form& w, const Project& in) {

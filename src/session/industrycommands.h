@@ -30,8 +30,10 @@ class IndustryCommands {
     IndustryCommands() = default;
 
     void bind(forms::Form& industryWindow);
-    // 计算 on the window, as its button does.
-    void calculate(forms::Form& industryWindow);
+    // 计算 on the window, as its button does. Whether the calculation was complete.
+    bool calculate(forms::Form& industryWindow);
+    // The window as it first opens: every box empty, nothing chosen, the lists of a fresh window.
+    void startAfresh(forms::Form& industryWindow);
     // Enters a project into the window the way a user enters it, from the window in its first state.
     // Refused when a step is one a user could not take, or when the window then holds other inputs (the
     // calculation's reading of them): such inputs did not come from the window.
@@ -51,6 +53,8 @@ class IndustryCommands {
     forms::Desktop* m_desktop = nullptr;
     // The conditions the window's boxes hold, a box for each, as the kind and grade last offered them.
     std::vector<const engine::industry::ConditionRow*> m_offered;
+    // The group of the kind they were offered for: the conditions of one group mean nothing in another.
+    std::optional<engine::industry::Group> m_group;
     std::optional<IndustryRecord> m_record;
 };
 

@@ -10,6 +10,7 @@
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
+#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
@@ -23,6 +24,7 @@ namespace varnel::session {
 
 namespace mainWindow = windows::mainwindow;
 namespace pw = windows::projectwindow;
+namespace iw = windows::industrywindow;
 using windows::main;
 using windows::project;
 
@@ -133,8 +135,9 @@ void ProjectCommands::bindMainWindow(forms::Form& w) {
                 open(recent[i]);
         });
     }
-    w.onClick(mainWindow::addItem, [this] { addItem(); });
-    w.onClick(mainWindow::updateItem, [this] { updateItem(); });
+    w.onClick(mainWindow::newItem, [this, &w] { newItem(ItemWindow::Main, w); });
+    w.onClick(mainWindow::addItem, [this, &w] { addItem(ItemWindow::Main, w); });
+    w.onClick(mainWindow::updateItem, [this, &w] { updateItem(ItemWindow::Main, w); });
     w.onClick(mainWindow::projectWindow, [this] { m_desktop.showWindow(project); });
     show();
     showRecentProjects();
@@ -157,9 +160,19 @@ void ProjectCommands::bindProjectWindow(forms::Form& w) {
         w.on(forms::Event::Change, field, [this, &w] { fieldChanged(w); });
     w.on(forms::Event::Commit, pw::floatPercent, [this, &w] { commitFloat(w); });
     w.on(forms::Event::Commit, pw::contractAmount, [this, &w] { commitContract(w); });
+    w.onClick(pw::saveProject, [this] { save(); });
+    w.onClick(pw::saveProjectAs, [this] { saveAs(); });
     show();
     if (!m_document.quote.items.empty())
         w.setCurrentRow(pw::items, 0);
+}
+
+void ProjectCommands::bindIndustryWindow(forms::Form& w) {
+    w.onClick(iw::addItem, [this, &w] { addItem(ItemWindow::Industry, w); });
+    w.onClick(iw::updateItem, [this, &w] { updateItem(ItemWindow::Industry, w); });
+    w.onClick(iw::newItem, [this, &w] { newItem(ItemWindow::Industry, w); });
+    w.onClick(iw::saveProject, [this] { save(); });
+    w.onClick(iw::saveProjectAs, [this] { saveAs(); });
 }
 
 void ProjectCommands::tell(std::string text) {
@@ -305,69 +318,124 @@ void ProjectCommands::changed() {
 
 // --- the items
 
-void ProjectCommands::addItem() {
-    const std::optional<engine::CalculationRecord>& record = m_calculations.record;
-    if (!record) {
-        tell("还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
-        return;
-    }
-    add(record->project,
-        std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*record->project.type)]) + " " +
-            engine::joinedText(record->variables.feeBase) + "万元");
+bool ProjectCommands::calculate(ItemWindow window, forms::Form& w) {
+    return window == ItemWindow::Main ? runCalculation(w, m_calculations, m_desktop)
+                                      : m_industry.calculate(w);
 }
 
-void ProjectCommands::addIndustryItem() {
-    const std::optional<IndustryRecord>& record = m_industry.record();
-    if (!record) {
-        tell("还没有可以加入项目的计算：请先在全行业设计收费窗口中输入工程的数据，点击“计算”，再加入项目。");
-        return;
-    }
-    add(record->project, std::string(engine::industry::kindRow(*record->project.kind).name) + " " +
-                             engine::joinedText(record->calculation.variables.feeBase) + "万元");
+projects::ItemInputs ProjectCommands::calculatedInputs(ItemWindow window) const {
+    if (window == ItemWindow::Main)
+        return projects::canonicalInputs(projects::ItemInputs(m_calculations.record->project));
+    return projects::canonicalInputs(projects::ItemInputs(m_industry.record()->project));
 }
 
-// Adds a complete calculation as a new item, under a name the user gives it.
-void ProjectCommands::add(projects::ItemInputs inputs, const std::string& suggestedName) {
-    const std::optional<std::string> typed = m_desktop.askText({"加入项目", "单项名称：", suggestedName});
-    if (!typed)
-        return;
-    const std::string name = itemName(*typed);
-    if (const std::optional<std::string> refused = nameRefusal(name)) {
-        tell(*refused + "，这次计算没有加入项目。");
-        return;
+// The engineering and the amount, as the window's last complete calculation read them.
+std::string ProjectCommands::suggestedName(ItemWindow window) const {
+    if (window == ItemWindow::Main) {
+        const engine::CalculationRecord& r = *m_calculations.record;
+        return std::string(engine::engineeringTypeNames[static_cast<std::size_t>(*r.project.type)]) + " " +
+               engine::joinedText(r.variables.feeBase) + "万元";
     }
+    const IndustryRecord& r = *m_industry.record();
+    return std::string(engine::industry::kindRow(*r.project.kind).name) + " " +
+           engine::joinedText(r.calculation.variables.feeBase) + "万元";
+}
+
+// 加入项目…: what the window shows is what is added. The window is calculated as it stands, as 计算 does;
+// a calculation that stops has said why, and nothing is added.
+void ProjectCommands::addItem(ItemWindow window, forms::Form& w) {
+    if (!calculate(window, w))
+        return;
     if (m_document.quote.items.size() >= projects::maxItems) {
         tell("一个项目最多有 " + std::to_string(projects::maxItems) + " 个单项，这次计算没有加入项目。");
         return;
     }
-    projects::Item item{name, projects::canonicalInputs(inputs)};
+    projects::ItemInputs inputs = calculatedInputs(window);
+    const std::optional<std::string> name = askItemName({"加入项目", "单项名称：", suggestedName(window)},
+                                                        "这次计算没有加入项目。", std::nullopt);
+    if (!name)
+        return;
+    projects::Item item{*name, std::move(inputs)};
     auto figures = projects::figuresOf(item.inputs);
     m_document.quote.items.push_back(std::move(item));
     m_document.figures.push_back(std::get<projects::ItemFigures>(std::move(figures)));
     changed();
-    forms::Form& w = m_desktop.showWindow(project);
-    w.setCurrentRow(pw::items, static_cast<int>(m_document.quote.items.size()) - 1);
+    forms::Form& shown = m_desktop.showWindow(project);
+    shown.setCurrentRow(pw::items, static_cast<int>(m_document.quote.items.size()) - 1);
 }
 
-// 更新单项: the item opened from the project takes the last complete calculation of the window it was
-// opened into.
-void ProjectCommands::updateItem() {
+// A name already in the project is refused with the first "NAME (k)" that is not, and the dialog asks again
+// with that name in it: two items of one name could not be told apart in the table, the report or the
+// workbook. An empty or overlong name is refused with `refusedTail`.
+std::optional<std::string> ProjectCommands::askItemName(forms::TextRequest request,
+                                                        const std::string& refusedTail,
+                                                        std::optional<std::size_t> except) {
+    const std::vector<projects::Item>& items = m_document.quote.items;
+    const auto taken = [&](const std::string& name) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (i != except && items[i].name == name)
+                return true;
+        return false;
+    };
+    for (;;) {
+        const std::optional<std::string> typed = m_desktop.askText(request);
+        if (!typed)
+            return std::nullopt;
+        const std::string name = itemName(*typed);
+        if (const std::optional<std::string> refused = nameRefusal(name)) {
+            tell(*refused + "，" + refusedTail);
+            return std::nullopt;
+        }
+        if (!taken(name))
+            return name;
+        std::size_t k = 2;
+        while (taken(name + " (" + std::to_string(k) + ")"))
+            ++k;
+        const std::string other = name + " (" + std::to_string(k) + ")";
+        tell("项目中已有名为“" + name + "”的单项，请换一个名称，例如“" + other + "”。");
+        request.suggested = other;
+    }
+}
+
+// 更新单项: the item opened from the project takes what its window shows, calculated as 计算 does. An item
+// is updated only from the window it was opened into: the other window holds another engineering.
+void ProjectCommands::updateItem(ItemWindow window, forms::Form& w) {
     const std::optional<std::size_t> index = m_document.openedItem;
     if (!index) {
-        tell("没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+        tell("没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后再点击“更新单项”。");
         return;
     }
     projects::Item& item = m_document.quote.items[*index];
-    projects::ItemInputs inputs = item.isIndustry() ? projects::ItemInputs(m_industry.record()->project)
-                                                    : projects::ItemInputs(m_calculations.record->project);
-    inputs = projects::canonicalInputs(inputs);
+    const ItemWindow own = item.isIndustry() ? ItemWindow::Industry : ItemWindow::Main;
+    if (own != window) {
+        const std::string where = own == ItemWindow::Main ? "主窗口" : "全行业设计收费窗口";
+        tell("打开的单项“" + item.name + "”是在" + where + "中计算的，请在" + where + "中更新单项。");
+        return;
+    }
+    if (!calculate(window, w))
+        return;
+    projects::ItemInputs inputs = calculatedInputs(window);
     if (inputs != item.inputs) {
         item.inputs = std::move(inputs);
         m_document.figures[*index] = std::get<projects::ItemFigures>(projects::figuresOf(item.inputs));
         changed();
     }
-    forms::Form& w = m_desktop.showWindow(project);
-    w.setCurrentRow(pw::items, static_cast<int>(*index));
+    forms::Form& shown = m_desktop.showWindow(project);
+    shown.setCurrentRow(pw::items, static_cast<int>(*index));
+    tell("已更新“" + item.name + "”。");
+}
+
+void ProjectCommands::newItem(ItemWindow window, forms::Form& w) {
+    if (window == ItemWindow::Main) {
+        w.reset();
+        // The title and the recent projects are the program's, not the item's: they stay as they were.
+        show();
+        showRecentProjects();
+        w.setFocus(mainWindow::typeList);
+    } else {
+        m_industry.startAfresh(w);
+    }
+    m_document.openedItem.reset();
 }
 
 std::optional<std::size_t> ProjectCommands::currentItem() {
@@ -385,6 +453,7 @@ void ProjectCommands::openItem(std::size_t index) {
     if (const engine::Project* inputs = item.mainInputs()) {
         forms::Form& w = m_desktop.showWindow(main);
         fillMainWindow(w, *inputs);
+        showRecentProjects(); // the filling starts from the window's first state, menus and all
         runCalculation(w, m_calculations, m_desktop);
     } else if (const engine::industry::Project* work = item.industryInputs()) {
         forms::Form& w = m_desktop.showWindow(windows::industry);
@@ -437,18 +506,12 @@ void ProjectCommands::renameItem() {
     const std::optional<std::size_t> index = currentItem();
     if (!index)
         return;
+    const std::optional<std::string> name = askItemName(
+        {"重命名单项", "单项名称：", m_document.quote.items[*index].name}, "单项的名称没有改变。", index);
     projects::Item& item = m_document.quote.items[*index];
-    const std::optional<std::string> typed = m_desktop.askText({"重命名单项", "单项名称：", item.name});
-    if (!typed)
+    if (!name || *name == item.name)
         return;
-    const std::string name = itemName(*typed);
-    if (const std::optional<std::string> refused = nameRefusal(name)) {
-        tell(*refused + "，单项的名称没有改变。");
-        return;
-    }
-    if (name == item.name)
-        return;
-    item.name = name;
+    item.name = *name;
     changed();
 }
 

@@ -4,6 +4,9 @@
 #include "session/industrycommands.h"
 #include "session/projectdocument.h"
 
+#include "forms/desktop.h"
+
+#include <optional>
 #include <string>
 
 namespace varnel::forms {
@@ -21,8 +24,8 @@ class ProjectCommands {
 
     void bindMainWindow(forms::Form& mainWindow);
     void bindProjectWindow(forms::Form& projectWindow);
-    // 加入项目… of the industry window: its last complete calculation as a new item.
-    void addIndustryItem();
+    // The industry window's commands on the project: 加入项目…, 更新单项, 新单项, 保存项目 and 项目另存为….
+    void bindIndustryWindow(forms::Form& industryWindow);
 
     // Opens a project file in place of the open project; a file that cannot be opened is refused with a
     // message and changes nothing. Asks first about unsaved changes when `confirm` is set.
@@ -39,9 +42,21 @@ class ProjectCommands {
     bool saveAs();
     bool writeTo(const std::string& path);
     bool confirmDiscard();
-    void addItem();
-    void add(projects::ItemInputs inputs, const std::string& suggestedName);
-    void updateItem();
+    // The two windows an item is calculated in.
+    enum class ItemWindow { Main, Industry };
+    // 计算 on the window as it stands, as its button does: whether it came to a complete calculation.
+    bool calculate(ItemWindow window, forms::Form& w);
+    // The inputs of the window's last complete calculation, and the name suggested for them.
+    projects::ItemInputs calculatedInputs(ItemWindow window) const;
+    std::string suggestedName(ItemWindow window) const;
+    void addItem(ItemWindow window, forms::Form& w);
+    void updateItem(ItemWindow window, forms::Form& w);
+    // 新单项: the window back as it first opens, and no item opened from the project any more.
+    void newItem(ItemWindow window, forms::Form& w);
+    // A name for an item, asked with `request` until it is one no other item has (`except`, the item being
+    // renamed, aside); nothing when the dialog is cancelled or the name refused.
+    std::optional<std::string> askItemName(forms::TextRequest request, const std::string& refusedTail,
+                                           std::optional<std::size_t> except);
     void openItem(std::size_t index);
     void removeItem();
     void moveItem(int by);

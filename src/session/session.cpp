@@ -7,7 +7,6 @@
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
-#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -69,7 +68,7 @@ void Session::bindMainWindow(forms::Form& w) {
 
 void Session::bindIndustryWindow(forms::Form& w) {
     m_industry.bind(w);
-    w.onClick(windows::industrywindow::addItem, [this] { m_project.addIndustryItem(); });
+    m_project.bindIndustryWindow(w);
 }
 
 void Session::bindPlanningWindow(forms::Form& w) {

@@ -222,6 +222,15 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         else
             button = new QPushButton(qs(c.caption), parent);
         connect(button, &QPushButton::clicked, this, [this, name = c.name] { m_model->userClick(name); });
+        if (!c.shortcut.empty()) {
+            // The button's key works wherever the focus is in the window, as a menu item's does; a
+            // disabled or hidden button refuses it as it refuses a click.
+            auto* key = new QAction(button);
+            key->setShortcut(QKeySequence(qs(c.shortcut)));
+            key->setShortcutContext(Qt::WindowShortcut);
+            addAction(key);
+            connect(key, &QAction::triggered, this, [this, name = c.name] { m_model->userClick(name); });
+        }
         if (c.faceColour) {
             QPalette palette = button->palette();
             palette.setColor(QPalette::Button,
@@ -251,6 +260,8 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         w->setFont(fontOf(*c.font));
     if (!c.tooltip.empty())
         w->setToolTip(qs(c.tooltip));
+    else if (!c.shortcut.empty())
+        w->setToolTip(qs(c.shortcut)); // a button's key, shown where its caption cannot show it
     if (!c.accessibleName.empty())
         w->setAccessibleName(qs(c.accessibleName));
     if (!forms::takesFocus(c.kind))

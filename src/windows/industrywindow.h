@@ -58,9 +58,15 @@ inline constexpr std::string_view shareRow = "shareRow";
 inline constexpr std::string_view phase = "phase";
 
 // The commands.
-inline constexpr std::string_view calculate = "calculate"; // 计算
-inline constexpr std::string_view report = "report";       // 计算书
-inline constexpr std::string_view addItem = "addItem";     // 加入项目…
+inline constexpr std::string_view calculate = "calculate";   // 计算
+inline constexpr std::string_view report = "report";         // 计算书
+inline constexpr std::string_view addItem = "addItem";       // 加入项目…
+inline constexpr std::string_view updateItem = "updateItem"; // 更新单项: the item opened from the project
+inline constexpr std::string_view newItem = "newItem";       // 新单项: the window as it first opens
+
+// The open project, as the main window's 文件 menu saves it; 保存项目 answers Ctrl+S.
+inline constexpr std::string_view saveProject = "saveProject";
+inline constexpr std::string_view saveProjectAs = "saveProjectAs";
 
 // The results, in 万元, and the phase's share with its name.
 inline constexpr std::string_view basicFee = "basicFee";

@@ -133,9 +133,11 @@ FormDef makeIndustryWindow() {
     c.push_back(control(Kind::ComboBox, s(p::phase), "", "", {7470, 6690, 1905, 330}, 0)
                     .startsDisabled()
                     .announcedAs("单独委托的设计阶段"));
-    c.push_back(control(B, s(p::calculate), "", "计算", {0, 7200, 3735, 375}, 0));
-    c.push_back(control(B, s(p::report), "", "计算书", {3735, 7200, 3735, 375}, 0));
-    c.push_back(control(B, s(p::addItem), "", "加入项目…", {7470, 7200, 2010, 375}, 0));
+    c.push_back(control(B, s(p::calculate), "", "计算", {0, 7200, 2550, 375}, 0));
+    c.push_back(control(B, s(p::report), "", "计算书", {2550, 7200, 2280, 375}, 0));
+    c.push_back(control(B, s(p::addItem), "", "加入项目…", {4830, 7200, 1650, 375}, 0));
+    c.push_back(control(B, s(p::updateItem), "", "更新单项", {6480, 7200, 1500, 375}, 0));
+    c.push_back(control(B, s(p::newItem), "", "新单项", {7980, 7200, 1500, 375}, 0));
     c.push_back(label("basicFeeLabel", "", "基本设计收费  +", {120, 7740, 1575, 255}));
     c.push_back(control(T, s(p::basicFee), "", "", {120, 7980, 1575, 300}, 0)
                     .isReadOnly()
@@ -156,6 +158,9 @@ FormDef makeIndustryWindow() {
                     .announcedAs("单独委托设计阶段的设计收费（万元）"));
     c.push_back(label(s(p::phaseFeeUnit), "", "万元", {7800, 8010, 495, 255}).startsHidden());
     c.push_back(label("unitsNote", "", "金额单位：万元", {120, 8520, 3000, 255}));
+    c.push_back(
+        control(B, s(p::saveProject), "", "保存项目", {5640, 8460, 1695, 375}, 0).withShortcut("Ctrl+S"));
+    c.push_back(control(B, s(p::saveProjectAs), "", "项目另存为…", {7335, 8460, 2145, 375}, 0));
     // The keys go from the amount down the left-hand side, through the other fees, to the commands.
     int tab = 0;
     for (ControlDef& control : c)

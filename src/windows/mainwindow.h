@@ -157,7 +157,8 @@ inline std::string recentProject(std::size_t index) {
     return "recent" + std::to_string(index + 1);
 }
 inline constexpr std::string_view exit = "exit";                     // 退出
-inline constexpr std::string_view addItem = "additem";               // 项目 → 加入项目…
+inline constexpr std::string_view newItem = "newitem";               // 项目 → 新单项
+inline constexpr std::string_view addItem = "additem";               // 加入项目…
 inline constexpr std::string_view updateItem = "updateitem";         // 更新单项
 inline constexpr std::string_view projectWindow = "projectwindow";   // 项目窗口
 inline constexpr std::string_view industryWindow = "industrywindow"; // 其他行业计算…

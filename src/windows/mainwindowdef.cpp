@@ -42,6 +42,7 @@ std::vector<ControlDef> mainControls() {
         menuItem("fileseparator", "file", "-"),
         menuItem("exit", "file", "退出"),
         menuItem("project", "", "项目"),
+        menuItem("newitem", "project", "新单项"),
         menuItem("additem", "project", "加入项目…"),
         menuItem("updateitem", "project", "更新单项"),
         menuItem("projectwindow", "project", "项目窗口"),

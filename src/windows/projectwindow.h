@@ -31,6 +31,10 @@ inline constexpr std::string_view printReport = "printReport";
 inline constexpr std::string_view saveReport = "saveReport";
 inline constexpr std::string_view exportWorkbook = "exportWorkbook";
 
+// The project itself, as the main window's 文件 menu saves it; 保存项目 answers Ctrl+S.
+inline constexpr std::string_view saveProject = "saveProject";
+inline constexpr std::string_view saveProjectAs = "saveProjectAs";
+
 // The columns of the table.
 enum class Column { Name, Type, Grade, Amount, BasicFee, OtherFee, BenchmarkFee, ChargedFee };
 inline constexpr int columnCount = 8;

@@ -68,9 +68,11 @@ FormDef makeProjectWindow() {
         button(p::printReport, "打印项目计算书…", {120, 6600, 2415, 375}),
         button(p::saveReport, "项目计算书另存为…", {2640, 6600, 2655, 375}),
         button(p::exportWorkbook, "导出 Excel…", {5400, 6600, 1815, 375}),
+        button(p::saveProject, "保存项目", {8760, 6600, 1815, 375}).withShortcut("Ctrl+S"),
+        button(p::saveProjectAs, "项目另存为…", {10680, 6600, 2520, 375}),
     };
     // The tab order is the order above: the fields, the table, the item's actions, the float and the
-    // contract amount, the report and the workbook.
+    // contract amount, the report and the workbook, the project's file.
     int tab = 0;
     for (ControlDef& c : def.controls)
         c.tab = tab++;

@@ -2,9 +2,9 @@
 # the contract amount, saved, a new project, opened again, an item opened back into the main window,
 # changed and updated, and the question about unsaved changes when the last window closes.
 
-# Nothing to add before a complete calculation.
+# 加入项目 calculates the window as it stands; on an empty window that stops, and nothing is added.
 click additem
-> {"message":{"title":"Varnel","text":"还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。","icon":"none","buttons":["确定"]}}
+> {"message":{"title":"Varnel","text":"工程计费额不能小于或等于零！","icon":"none","buttons":["确定"]}}
 
 # A road with 城市道路通过地下管网密集区 and 总体设计费.
 choose Combo2 公路和城市道路工程
@@ -72,8 +72,8 @@ activate Project.items 地下人防
 state
 > {"state":{"Form1":{"title":"Varnel - 某某道路工程","focus":"Text1","controls":{"Combo2":{"text":"建筑、人防工程"},"Label7":{"caption":"Ⅱ级"},"Check28":{"value":1},"Check7":{"value":1},"Check4":{"value":0},"Text1":{"text":"1500"},"Text17":{"text":" 63.58275"}}},"Project":{"title":"项目 - 某某道路工程","controls":{"floatPercent":{"text":"-5"},"items":{"current":2}}}}}
 type Text1 3000
-click Command1
 click updateitem
+> {"message":{"text":"已更新“地下人防”。","icon":"none"}}
 state
 > {"state":{"Form1":{"title":"Varnel - 某某道路工程 *"},"Project":{"controls":{"items":{"rows":[["主线道路（一标段）","公路和城市道路工程","Ⅱ级"," 1500"," 54.4995"," 2.724975"," 57.224475"," 57.224475"],["地下人防","建筑、人防工程","Ⅱ级"," 3000"," 114.18"," 5.709"," 119.889"," 119.889"],["沿线绿化","园林绿化工程","Ⅲ级"," 300"," 16.4028333333333"," .820141666666667"," 17.222975"," 8.6114875"],["合计","","",""," 185.082333333333"," 9.25411666666667"," 194.33645"," 185.7249625"]]},"contract":{"text":" 176.438714375"}}}}}
 

@@ -276,13 +276,11 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     click(iw::independentPhase);
     choose(iw::shareRow, "一般石油化工");
     choose(iw::phase, "基础设计");
-    click(iw::addItem);
-    EXPECT_EQ(desktop.lastMessage(),
-              "还没有可以加入项目的计算：请先在全行业设计收费窗口中输入工程的数据，点击“计算”，再加入项目。");
-    click(iw::calculate);
-    const double share = *desktop.session.industryRecord()->calculation.phaseShare;
     desktop.textAnswers.push_back("乙烯装置");
-    click(iw::addItem);
+    click(iw::addItem); // calculated as 计算 calculates it
+    ASSERT_TRUE(desktop.session.industryRecord());
+    const double share = *desktop.session.industryRecord()->calculation.phaseShare;
+    EXPECT_EQ(w().text(iw::phaseFee), engine::resultBoxText(share));
     EXPECT_EQ(desktop.textRequests.back().suggested, "石油、化工、石化、化纤、医药工程 3000万元");
     forms::Form& project = desktop.window(windows::project);
     ASSERT_EQ(project.rows(pw::items).size(), 1u);
@@ -303,12 +301,132 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     EXPECT_EQ(w().text(iw::phase), "基础设计");
     EXPECT_EQ(w().text(iw::phaseFee), engine::resultBoxText(share));
 
-    // Changed, calculated and updated: the item takes the window's calculation.
+    // Changed and updated: the item takes what the window shows. The main window holds another engineering,
+    // and says where the item is updated.
     type(iw::amount, "6000");
-    click(iw::calculate);
     ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::updateItem));
+    EXPECT_EQ(desktop.lastMessage(),
+              "打开的单项“乙烯装置”是在全行业设计收费窗口中计算的，请在全行业设计收费窗口"
+              "中更新单项。");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 3000");
+    click(iw::updateItem);
+    EXPECT_EQ(desktop.lastMessage(), "已更新“乙烯装置”。");
     EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 6000");
     EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][0], "乙烯装置");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][6], w().text(iw::benchmarkFee));
+}
+
+// 更新单项 acts on the item opened from the project, from the window it was opened into only; 新单项 puts
+// its window back as it first opens and forgets the item, leaving the project as it was.
+TEST_F(IndustryWindow, UpdateAndNewItemActOnTheItemOpenedIntoTheirWindow) {
+    choose(iw::kind, "火电工程");
+    choose(iw::grade, "Ⅱ级");
+    type(iw::amount, "2000");
+    desktop.textAnswers.push_back("电厂");
+    click(iw::addItem);
+    forms::Form& main = desktop.window(windows::main);
+    ASSERT_FALSE(main.userChoose(windows::mainwindow::typeList, "园林绿化工程"));
+    ASSERT_FALSE(main.userClick(windows::mainwindow::gradeIIDescription));
+    ASSERT_FALSE(main.userType(windows::mainwindow::amount, "300"));
+    desktop.textAnswers.push_back("绿化");
+    ASSERT_FALSE(main.userClick(windows::mainwindow::addItem));
+    forms::Form& project = desktop.window(windows::project);
+    ASSERT_EQ(project.rows(pw::items).size(), 2u);
+
+    struct Case {
+        int opened; // the row activated, or -1 for none
+        bool fromIndustry;
+        std::string message;
+    };
+    const Case cases[] = {
+        {0, false, "打开的单项“电厂”是在全行业设计收费窗口中计算的，请在全行业设计收费窗口中更新单项。"},
+        {1, true, "打开的单项“绿化”是在主窗口中计算的，请在主窗口中更新单项。"},
+        {0, true, "已更新“电厂”。"},
+        {1, false, "已更新“绿化”。"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_FALSE(project.userActivateRow(pw::items, c.opened));
+        desktop.messages.clear();
+        if (c.fromIndustry)
+            click(iw::updateItem);
+        else
+            ASSERT_FALSE(main.userClick(windows::mainwindow::updateItem));
+        ASSERT_EQ(desktop.messages.size(), 1u) << c.message;
+        EXPECT_EQ(desktop.messages[0].text, c.message);
+        EXPECT_EQ(desktop.messages[0].icon, forms::MessageIcon::None);
+    }
+
+    // 新单项: the window is as a fresh one, the project untouched, no item opened any more.
+    ASSERT_FALSE(project.userActivateRow(pw::items, 0));
+    click(iw::condition(0));
+    click(iw::otherFees.overallDesign);
+    const projects::Quote quote = desktop.session.project().quote;
+    const bool modified = desktop.session.project().modified;
+    click(iw::newItem);
+    test::ModelDesktop fresh;
+    fresh.session.start();
+    forms::Form& first = fresh.showWindow(windows::industry);
+    for (const forms::ControlDef& control : w().definition().controls) {
+        const forms::ControlState &now = w().state(control.name), &then = first.state(control.name);
+        EXPECT_EQ(now.text, then.text) << control.name;
+        EXPECT_EQ(now.caption, then.caption) << control.name;
+        EXPECT_EQ(now.value, then.value) << control.name;
+        EXPECT_EQ(now.enabled, then.enabled) << control.name;
+        EXPECT_EQ(now.visible, then.visible) << control.name;
+        EXPECT_EQ(now.rows, then.rows) << control.name;
+    }
+    EXPECT_EQ(w().focus(), iw::amount);
+    EXPECT_EQ(desktop.session.project().quote, quote);
+    EXPECT_EQ(desktop.session.project().modified, modified);
+    click(iw::updateItem);
+    EXPECT_EQ(desktop.lastMessage(),
+              "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后再点击“更新单项”。");
+    EXPECT_EQ(desktop.session.project().quote, quote);
+}
+
+// A kind of another group offers conditions of another table: the window starts it with none ticked and
+// every coefficient empty, as the main window's type does; within one group, a condition still offered stays
+// ticked. A condition the kind and grade do not offer is never charged.
+TEST_F(IndustryWindow, AKindOfAnotherGroupStartsWithNoConditionTicked) {
+    struct Case {
+        const char* from;
+        const char* to;
+        bool kept; // the renovation, ticked with 1.3, is still ticked
+    };
+    const Case cases[] = {
+        {"火电工程", "核电常规岛、水电、水库、送变电工程", true}, // both 电力工程
+        {"石油、化工、石化、化纤、医药工程", "火电工程", false},
+        {"风力发电、其他水利工程", "公路、城市道路工程", false},
+        {"公路、城市道路工程", "石油、化工、石化、化纤、医药工程", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " → " + c.to);
+        choose(iw::kind, c.from);
+        choose(iw::grade, "Ⅱ级");
+        for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
+            if (w().ticked(iw::condition(slot)))
+                click(iw::condition(slot));
+        click(iw::condition(0)); // 改扩建和技术改造建设项目 in every table
+        type(iw::coefficient(0), "1.3");
+        if (w().visible(iw::condition(1)))
+            click(iw::condition(1));
+        choose(iw::kind, c.to);
+        const Project read = session::readIndustryProject(w());
+        EXPECT_EQ(w().ticked(iw::condition(0)), c.kept);
+        EXPECT_EQ(w().text(iw::coefficient(0)), c.kept ? "1.3" : "");
+        std::size_t ticked = 0;
+        for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
+            ticked += w().ticked(iw::condition(slot)) ? 1 : 0;
+        std::size_t charged = 0;
+        for (std::size_t a = 0; a < adjustmentCount; ++a)
+            charged += read.has(static_cast<Adjustment>(a)) ? 1 : 0;
+        EXPECT_EQ(charged, ticked);
+        if (!c.kept) {
+            EXPECT_EQ(ticked, 0u);
+            for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
+                EXPECT_EQ(w().text(iw::coefficient(slot)), "") << slot;
+        }
+    }
 }
 
 } // namespace

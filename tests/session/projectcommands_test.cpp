@@ -11,6 +11,7 @@
 #include "session/projectbinding.h"
 #include "support/modeldesktop.h"
 #include "support/samplequote.h"
+#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
@@ -103,13 +104,12 @@ TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
 }
 
 TEST_F(Project, NothingIsAddedWithoutACompleteCalculationOrAName) {
-    click(box::addItem);
-    EXPECT_EQ(desktop.lastMessage(),
-              "还没有可以加入项目的计算：请先在主窗口中输入工程的数据，点击“计算”，再加入项目。");
+    click(box::addItem); // 计算 on the window as it first opens stops, with the calculation's own message
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.lastMessage(), "工程计费额不能小于或等于零！");
     EXPECT_TRUE(desktop.textRequests.empty());
 
     ASSERT_FALSE(session::fillMainWindow(main(), *test::sampleQuote().items[1].mainInputs()));
-    click(box::calculate);
     click(box::addItem); // the name dialog cancelled
     desktop.textAnswers.push_back("  ");
     click(box::addItem);
@@ -117,6 +117,63 @@ TEST_F(Project, NothingIsAddedWithoutACompleteCalculationOrAName) {
     EXPECT_TRUE(document().quote.items.empty());
     EXPECT_FALSE(document().modified);
     EXPECT_EQ(main().title(), "Varnel");
+}
+
+// What the window shows is what goes into the project: 加入项目 and 更新单项 calculate the window as it
+// stands, as 计算 does, inputs changed since the last 计算 and all; a calculation that stops adds and updates
+// nothing.
+TEST_F(Project, AddingAndUpdatingTakeTheWindowAsItStands) {
+    engine::Project road = *test::sampleQuote().items[0].mainInputs();
+    road.amount = "1000";
+    struct Case {
+        std::string_view command;
+        const char* amount;
+        bool overallDesign;
+        const char* stops; // the calculation's message, or nothing
+    };
+    const Case cases[] = {
+        {box::addItem, "2000", true, nullptr},
+        {box::addItem, "-5", false, "工程计费额不能小于或等于零！"},
+        {box::updateItem, "3000", true, nullptr},
+        {box::updateItem, "abc", false, "工程计费额不能小于或等于零！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " at " + c.amount);
+        if (c.command == box::updateItem && document().openedItem != 0u) {
+            ASSERT_FALSE(projectWindow().userActivateRow(pw::items, 0));
+        }
+        ASSERT_FALSE(session::fillMainWindow(main(), road));
+        click(box::calculate);
+        const std::string calculated = main().text(box::benchmarkFee);
+        const projects::Quote before = document().quote;
+        type(box::amount, c.amount);
+        if (main().ticked(box::overallDesign) != c.overallDesign)
+            click(box::overallDesign);
+        desktop.messages.clear();
+        desktop.textAnswers.push_back("主线道路 " + std::string(c.amount));
+        click(c.command);
+        if (c.stops) {
+            ASSERT_EQ(desktop.messages.size(), 1u);
+            EXPECT_EQ(desktop.lastMessage(), c.stops);
+            EXPECT_EQ(document().quote, before);
+            EXPECT_EQ(main().text(box::benchmarkFee), calculated); // the results of the last 计算 stay
+            desktop.textAnswers.clear();
+            continue;
+        }
+        const std::size_t item = c.command == box::addItem ? document().quote.items.size() - 1 : 0;
+        const engine::Project& kept = *document().quote.items[item].mainInputs();
+        EXPECT_EQ(kept.amount, c.amount);
+        EXPECT_EQ(kept.has(engine::Service::OverallDesign), c.overallDesign);
+        EXPECT_EQ(projectWindow().rows(pw::items)[item][6], main().text(box::benchmarkFee));
+        EXPECT_NE(main().text(box::benchmarkFee), calculated); // the boxes show what was charged
+        if (c.command == box::updateItem) {
+            EXPECT_EQ(desktop.messages.back().text, "已更新“主线道路 2000”。");
+            EXPECT_EQ(desktop.messages.back().icon, forms::MessageIcon::None);
+        } else {
+            EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
+        }
+        desktop.textAnswers.clear();
+    }
 }
 
 TEST_F(Project, SavedAndOpenedAgainItIsTheSameProject) {
@@ -183,7 +240,142 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
 TEST_F(Project, UpdatingNeedsAnItemOpenedFromTheProject) {
     click(box::updateItem);
     EXPECT_EQ(desktop.lastMessage(),
-              "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后点击“计算”，再更新单项。");
+              "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后再点击“更新单项”。");
+}
+
+// 新单项 puts the main window back as the program starts it, menus, title and project untouched, and
+// forgets the item opened from the project.
+TEST_F(Project, ANewItemStartsFromTheWindowAsTheProgramStartsIt) {
+    desktop.recent = {"/home/user/道路.varnel"};
+    addTheSampleItems();
+    ASSERT_FALSE(projectWindow().userActivateRow(pw::items, 0)); // a road, 初步设计 commissioned on its own
+    const projects::Quote quote = document().quote;
+    click(box::newItem);
+    test::ModelDesktop fresh;
+    fresh.recent = desktop.recent;
+    fresh.session.start();
+    const forms::Form& first = fresh.window(windows::main);
+    for (const forms::ControlDef& c : main().definition().controls) {
+        const forms::ControlState &now = main().state(c.name), &then = first.state(c.name);
+        EXPECT_EQ(now.text, then.text) << c.name;
+        EXPECT_EQ(now.caption, then.caption) << c.name;
+        EXPECT_EQ(now.value, then.value) << c.name;
+        EXPECT_EQ(now.enabled, then.enabled) << c.name;
+        EXPECT_EQ(now.visible, then.visible) << c.name;
+        EXPECT_EQ(now.rows, then.rows) << c.name;
+    }
+    EXPECT_EQ(main().focus(), box::typeList);
+    EXPECT_EQ(main().title(), "Varnel - 未命名项目 *");
+    EXPECT_EQ(document().quote, quote);
+    click(box::updateItem);
+    EXPECT_EQ(desktop.lastMessage(),
+              "没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后再点击“更新单项”。");
+    EXPECT_EQ(document().quote, quote);
+}
+
+// Two items of one name could not be told apart: a name another item has is refused with the first free
+// "NAME (k)", and the dialog asks again with it; an item keeps its own name without a word.
+TEST_F(Project, ANameAnotherItemHasIsRefusedWithOneThatIsFree) {
+    addTheSampleItems(); // 主线道路（一标段）, 地下人防, 沿线绿化
+    desktop.textAnswers.push_back("地下人防 (2)");
+    click(box::addItem);
+    const std::string taken = "项目中已有名为“地下人防”的单项，请换一个名称，例如“地下人防 (3)”。";
+    struct Case {
+        std::string_view command; // additem, or renameItem on the first item
+        std::vector<std::string> answers;
+        std::vector<std::string> asked;    // what each dialog suggested
+        std::vector<std::string> messages; // told in between
+        std::string named;                 // the name it ends with, or nothing added or changed
+    };
+    const std::vector<Case> cases{
+        {box::addItem,
+         {"地下人防", "地下人防 (3)"},
+         {"公路和城市道路工程 1500万元", "地下人防 (3)"},
+         {taken},
+         "地下人防 (3)"},
+        {box::addItem,
+         {" 地下人防 "},
+         {"公路和城市道路工程 1500万元", "地下人防 (4)"},
+         {"项目中已有名为“地下人防”的单项，请换一个名称，例如“地下人防 (4)”。"},
+         ""},
+        {pw::renameItem,
+         {"沿线绿化", "绿化"},
+         {"主线道路（一标段）", "沿线绿化 (2)"},
+         {"项目中已有名为“沿线绿化”的单项，请换一个名称，例如“沿线绿化 (2)”。"},
+         "绿化"},
+        {pw::renameItem, {"绿化"}, {"绿化"}, {}, "绿化"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answers.front());
+        if (c.command == box::addItem) {
+            ASSERT_FALSE(session::fillMainWindow(main(), *test::sampleQuote().items[0].mainInputs()));
+        }
+        desktop.messages.clear();
+        desktop.textRequests.clear();
+        desktop.textAnswers.assign(c.answers.begin(), c.answers.end());
+        const std::size_t before = document().quote.items.size();
+        if (c.command == box::addItem) {
+            click(c.command);
+        } else {
+            ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 0));
+            click(c.command, windows::project);
+        }
+        std::vector<std::string> asked, messages;
+        for (const forms::TextRequest& r : desktop.textRequests)
+            asked.push_back(r.suggested);
+        for (const forms::Message& m : desktop.messages)
+            messages.push_back(m.text);
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(messages, c.messages);
+        if (c.command == box::addItem) {
+            EXPECT_EQ(document().quote.items.size(), before + (c.named.empty() ? 0 : 1));
+            if (!c.named.empty()) {
+                EXPECT_EQ(itemNames().back(), c.named);
+            }
+        } else {
+            EXPECT_EQ(itemNames()[0], c.named);
+        }
+    }
+}
+
+// 保存项目 and 项目另存为… are at hand in the project window and the industry window as in the main window's
+// menu; the buttons 保存项目 carry Ctrl+S.
+TEST_F(Project, TheProjectIsSavedFromEachWindow) {
+    addTheSampleItems();
+    click(box::industryWindow);
+    EXPECT_EQ(projectWindow().definition().at(pw::saveProject).shortcut, "Ctrl+S");
+    EXPECT_EQ(
+        desktop.window(windows::industry).definition().at(windows::industrywindow::saveProject).shortcut,
+        "Ctrl+S");
+    struct Case {
+        std::string_view window;
+        std::string_view button;
+        const char* answer; // the file dialog's, or none asked
+        const char* savedAs;
+    };
+    const Case cases[] = {
+        {windows::project, pw::saveProject, "/home/user/甲", "/home/user/甲.varnel"},
+        {windows::industry, windows::industrywindow::saveProject, nullptr, "/home/user/甲.varnel"},
+        {windows::industry, windows::industrywindow::saveProjectAs, "/home/user/乙.varnel",
+         "/home/user/乙.varnel"},
+        {windows::project, pw::saveProjectAs, "/home/user/丙.varnel", "/home/user/丙.varnel"},
+        {windows::project, pw::saveProject, nullptr, "/home/user/丙.varnel"},
+    };
+    int round = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.window) + "." + std::string(c.button));
+        const std::string name = "项目 " + std::to_string(++round);
+        type(pw::name, name, windows::project);
+        ASSERT_TRUE(document().modified);
+        desktop.fileRequests.clear();
+        if (c.answer)
+            desktop.fileAnswers.push_back(c.answer);
+        click(c.button, c.window);
+        EXPECT_EQ(desktop.fileRequests.size(), c.answer ? 1u : 0u);
+        EXPECT_FALSE(document().modified);
+        EXPECT_EQ(document().path, c.savedAs);
+        EXPECT_NE(desktop.files[c.savedAs].find(name), std::string::npos);
+    }
 }
 
 TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
@@ -473,11 +665,14 @@ TEST_F(Project, NamesAndFieldsAreOneLine) {
              {"\u200F桥 \u05D2\u05E9\u05E8", "\u200F桥 \u05D2\u05E9\u05E8"},
              {"ＡＢＣ１２３　全角", "ＡＢＣ１２３　全角"},
          }) {
-        desktop.textAnswers.push_back(c.typed);
+        desktop.textAnswers.push_back("新" + c.typed);
         click(box::addItem);
         ASSERT_EQ(document().quote.items.size(), 2u) << c.typed;
-        EXPECT_EQ(document().quote.items[1].name, c.kept) << "added as " << c.typed;
-        EXPECT_EQ(itemNames()[1], c.kept);
+        EXPECT_EQ(document().quote.items[1].name, "新" + c.kept) << "added as " << c.typed;
+        EXPECT_EQ(itemNames()[1], "新" + c.kept);
+        desktop.buttonAnswers.push_back("删除"); // two items of one name are refused
+        ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 1));
+        click(pw::removeItem, windows::project);
 
         ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 0));
         desktop.textAnswers.push_back(c.typed);
@@ -493,10 +688,6 @@ TEST_F(Project, NamesAndFieldsAreOneLine) {
                   std::vector<std::string>(4, c.kept))
             << c.typed;
         EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
-
-        desktop.buttonAnswers.push_back("删除");
-        ASSERT_FALSE(projectWindow().userSelectRow(pw::items, 1));
-        click(pw::removeItem, windows::project);
     }
 }
 

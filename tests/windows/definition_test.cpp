@@ -195,6 +195,7 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
         {box::exit, Kind::MenuItem, "退出"},
         {box::addItem, Kind::MenuItem, "加入项目…"},
         {box::updateItem, Kind::MenuItem, "更新单项"},
+        {box::newItem, Kind::MenuItem, "新单项"},
         {box::projectWindow, Kind::MenuItem, "项目窗口"},
         {box::help, Kind::MenuItem, "帮助"},
         {box::aboutProgram, Kind::MenuItem, "本软件"},

@@ -115,13 +115,17 @@ void ScriptRunner::answerModalWindow() {
         answerTextDialog(modal);
 }
 
-// A text dialog is answered with the text prepared by answer-text, typed over what it suggests; without a
-// prepared answer it is cancelled.
+// A text dialog is answered with the first text prepared by answer-text, typed over what it suggests;
+// without a prepared answer it is cancelled.
 void ScriptRunner::answerTextDialog(QWidget* dialog) {
     if (dialog == m_answering)
         return;
     auto* input = static_cast<QInputDialog*>(dialog);
-    const std::optional<std::string> answer = std::exchange(m_textAnswer, std::nullopt);
+    std::optional<std::string> answer;
+    if (!m_textAnswers.empty()) {
+        answer = std::move(m_textAnswers.front());
+        m_textAnswers.pop_front();
+    }
     m_output(JsonObject()
                  .raw("text", JsonObject()
                                   .text("title", input->windowTitle().toStdString())
@@ -309,7 +313,7 @@ bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
     } else if (command == "answer-file") {
         m_fileAnswer = rest;
     } else if (command == "answer-text") {
-        m_textAnswer = unescape(rest);
+        m_textAnswers.push_back(unescape(rest));
     } else if (command == "answer-button") {
         m_buttonAnswer = rest;
     } else if (command == "activate") {

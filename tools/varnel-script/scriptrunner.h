@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,7 +58,7 @@ class ScriptRunner : public QObject {
     Output m_output;
     QTimer m_messageWatch;
     std::optional<std::string> m_fileAnswer;   // for the next file or print dialog
-    std::optional<std::string> m_textAnswer;   // for the next text dialog
+    std::deque<std::string> m_textAnswers;     // for the next text dialogs, in turn
     std::optional<std::string> m_buttonAnswer; // for the next question
     QPointer<QWidget> m_answering;             // the file dialog being answered
 };
