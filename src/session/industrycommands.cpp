@@ -259,7 +259,7 @@ bool IndustryCommands::calculate(forms::Form& w) {
                                               : "请选择单独委托设计的工程（收费比例表中的一行）！",
                                     std::string(windows::applicationTitle), forms::MessageIcon::None});
         w.setFocus(rowChosen ? iw::phase : iw::shareRow);
-        return;
+        return false;
     }
     const engine::Variables& v = calculation.variables;
     w.setText(iw::basicFee, engine::resultBoxText(*v.basicFee));
