@@ -178,10 +178,38 @@ void ModelTable::showRows() {
             setColumnWidth(column, std::max(columnWidth(column), metrics.horizontalAdvance(total) + margin));
         }
     }
+    fitColumnsToWidth();
     horizontalHeader()->setStretchLastSection(true);
     setUpdatesEnabled(true);
     m_showing = false;
     showCurrentRow();
+}
+
+// Where the columns are wider than the table, the names give way: the widest of the text columns (those
+// before the amounts) narrows, its long texts ending in "…", never below its heading, so that every amount
+// stays in view without scrolling sideways.
+void ModelTable::fitColumnsToWidth() {
+    constexpr int textColumns = 3;
+    const int room = viewport()->width();
+    int excess = horizontalHeader()->length() - room;
+    while (excess > 0) {
+        int widest = -1;
+        for (int column = 0; column < std::min(textColumns, columnCount()); ++column) {
+            const int least = horizontalHeader()->sectionSizeHint(column);
+            if (columnWidth(column) > least && (widest < 0 || columnWidth(column) > columnWidth(widest)))
+                widest = column;
+        }
+        if (widest < 0)
+            return;
+        // Down to the next widest, or as far as needed, or to its heading.
+        int next = horizontalHeader()->sectionSizeHint(widest);
+        for (int column = 0; column < std::min(textColumns, columnCount()); ++column)
+            if (column != widest && columnWidth(column) < columnWidth(widest))
+                next = std::max(next, columnWidth(column));
+        const int cut = std::max(1, std::min(excess, columnWidth(widest) - next));
+        setColumnWidth(widest, columnWidth(widest) - cut);
+        excess -= cut;
+    }
 }
 
 void ModelTable::showCurrentRow() {

@@ -91,6 +91,7 @@ class ModelTable : public QTableWidget {
 
   private:
     void selected();
+    void fitColumnsToWidth();
 
     forms::Form& m_model;
     bool m_showing = false;

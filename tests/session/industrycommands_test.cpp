@@ -287,7 +287,8 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     forms::Form& project = desktop.window(windows::project);
     ASSERT_EQ(project.rows(pw::items).size(), 1u);
     EXPECT_EQ(project.rows(pw::items)[0][1], "石油、化工、石化、化纤、医药工程");
-    EXPECT_EQ(project.rows(pw::items)[0][7], engine::resultBoxText(share));
+    EXPECT_EQ(project.rows(pw::items)[0][7], "基础设计 50%");
+    EXPECT_EQ(project.rows(pw::items)[0][8], "68.5080");
 
     // Saved and opened again, it opens back into its own window, calculated.
     desktop.fileAnswers.push_back("/home/user/石化.varnel");
@@ -307,7 +308,7 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     type(iw::amount, "6000");
     click(iw::calculate);
     ASSERT_FALSE(desktop.window(windows::main).userClick(windows::mainwindow::updateItem));
-    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 6000");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], "6000.0000");
     EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][0], "乙烯装置");
 }
 

@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "pdfreading.h"
 #include "projects/json.h"
+#include "projects/money.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "session/projectdocument.h"
@@ -106,9 +107,10 @@ class VarnelCalcTest : public QObject {
         QVERIFY(writeFile(path("园区.varnel"), m_mixed));
     }
 
-    // Every number is the program's double, written so that it reads back the same: the fees of each item,
-    // the phase and its share where that is what the item is charged, the total, the float, the contract.
-    void jsonGivesTheProgramsExactFigures() {
+    // The figures are the quote's, as every output states them: the fees of each item, the phase and its
+    // share where that is what the item is charged, the total, the float, the contract and its VAT; the
+    // calculation's own doubles follow under "…Exact", written so that they read back the same.
+    void jsonGivesTheQuotesFiguresAndTheExactOnes() {
         const Run run = calc(m_folder.path(), {QStringLiteral("--json"), QStringLiteral("道路.varnel"),
                                                QStringLiteral("其他.varnel"), QStringLiteral("园区.varnel")});
         QCOMPARE(run.exit, 0);
@@ -129,22 +131,33 @@ class VarnelCalcTest : public QObject {
             QVERIFY2(std::holds_alternative<json::Value>(parsed), qPrintable(lines[i]));
             const json::Value& v = std::get<json::Value>(parsed);
             QCOMPARE(*at(v, "project")->string(), project.quote.name);
-            QVERIFY(holds(at(v, "total"), totals.total));
-            QVERIFY(holds(at(v, "float"), totals.impliedFloat));
-            QVERIFY(holds(at(v, "contract"), totals.contract));
-            // Written in their shortest exact form.
+            // Written as the other outputs write them.
             QVERIFY(lines[i].contains(
-                QString::fromStdString("\"total\": " + engine::exactText(totals.total) + ",")));
+                QString::fromStdString("\"total\": " + projects::amountText(totals.total) + ",")));
+            QVERIFY(lines[i].contains(
+                QString::fromStdString("\"contract\": " + projects::amountText(totals.contract) + ",")));
+            QVERIFY(lines[i].contains(QString::fromStdString(
+                "\"excludingTax\": " + projects::amountText(totals.tax.excluding) +
+                ", \"tax\": " + projects::amountText(totals.tax.tax) +
+                ", \"includingTax\": " + projects::amountText(totals.tax.including) + "}")));
             const json::Array& items = *at(v, "items")->array();
             QCOMPARE(items.size(), project.quote.items.size());
             for (std::size_t k = 0; k < items.size(); ++k) {
                 const projects::ItemFigures& f = project.figures[k];
                 QCOMPARE(*at(items[k], "name")->string(), project.quote.items[k].name);
-                QVERIFY(holds(at(items[k], "basicFee"), f.basicFee()));
-                QVERIFY(holds(at(items[k], "otherFee"), f.otherFee()));
-                QVERIFY(holds(at(items[k], "benchmarkFee"), f.benchmarkFee()));
-                QVERIFY(holds(at(items[k], "phaseFee"), f.phaseFee()));
-                QVERIFY(holds(at(items[k], "fee"), f.chargedFee()));
+                const projects::QuotedItem& stated = totals.items[k];
+                QVERIFY(holds(at(items[k], "basicFee"), stated.basicFee.toDouble()));
+                QVERIFY(holds(at(items[k], "otherFee"), stated.otherFee.toDouble()));
+                QVERIFY(holds(at(items[k], "benchmarkFee"), stated.benchmarkFee.toDouble()));
+                QVERIFY(holds(at(items[k], "phaseFee"),
+                              stated.phaseFee ? std::optional<double>(stated.phaseFee->toDouble())
+                                              : std::nullopt));
+                QVERIFY(holds(at(items[k], "fee"), stated.chargedFee.toDouble()));
+                QVERIFY(holds(at(items[k], "basicFeeExact"), f.basicFee()));
+                QVERIFY(holds(at(items[k], "otherFeeExact"), f.otherFee()));
+                QVERIFY(holds(at(items[k], "benchmarkFeeExact"), f.benchmarkFee()));
+                QVERIFY(holds(at(items[k], "phaseFeeExact"), f.phaseFee()));
+                QVERIFY(holds(at(items[k], "feeExact"), f.chargedFee()));
                 const json::Value* phase = at(items[k], "phase");
                 QVERIFY(phase);
                 if (const char* expected = phases[static_cast<std::size_t>(i)].at(k))
@@ -153,17 +166,26 @@ class VarnelCalcTest : public QObject {
                     QVERIFY(phase->isNull());
             }
         }
-        // The road is charged its 初步设计 share, 45 % of 67.628925 as the double it comes to.
+        // The road is charged its 初步设计 share, 45 % of 67.628925: 30.4330 to the 元, 30.43301625 as the
+        // double it comes to.
+        QVERIFY(lines[0].contains(
+            QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.4330, \"fee\": 30.4330,")));
+        QVERIFY(lines[0].contains(QStringLiteral("\"phaseFeeExact\": 30.433016249999998,")));
         QVERIFY(
-            lines[0].contains(QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.433016249999998,")));
-        QVERIFY(lines[0].contains(QStringLiteral("\"float\": -5,")));
-        QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200}")));
+            lines[0].contains(QStringLiteral("\"total\": 133.3395, \"float\": -5, \"newTechnology\": false, "
+                                             "\"contract\": 126.6725, \"taxRate\": 6, \"taxIncluded\": true, "
+                                             "\"excludingTax\": 119.5024, \"tax\": 7.1701, "
+                                             "\"includingTax\": 126.6725}")));
+        // A typed contract amount: the float it comes to, to 0.01 %.
+        QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200.0000,")));
         // 8000 万元 of petrochemical works, charged half its benchmark for 基础设计 (表4.2-1): 249.6 × 1.2
-        // × 1.1, 200 × 0.12 and the share, as the doubles they come to.
-        QVERIFY(lines[2].contains(
-            QStringLiteral("{\"name\": \"乙烯装置\", \"basicFee\": 329.47199999999987, \"otherFee\": 24, "
-                           "\"benchmarkFee\": 353.47199999999987, \"phase\": \"基础设计\", "
-                           "\"phaseFee\": 176.73599999999993, \"fee\": 176.73599999999993}")));
+        // × 1.1, 200 × 0.12 and the share, to the 元, and as the doubles they come to.
+        QVERIFY(lines[2].contains(QStringLiteral(
+            "{\"name\": \"乙烯装置\", \"basicFee\": 329.4720, \"otherFee\": 24.0000, "
+            "\"benchmarkFee\": 353.4720, \"phase\": \"基础设计\", \"phaseFee\": 176.7360, "
+            "\"fee\": 176.7360, \"basicFeeExact\": 329.47199999999987, \"otherFeeExact\": 24, "
+            "\"benchmarkFeeExact\": 353.47199999999987, \"phaseFeeExact\": 176.73599999999993, "
+            "\"feeExact\": 176.73599999999993}")));
     }
 
     // Each project's table and totals as the report's summary writes them.
@@ -275,7 +297,7 @@ class VarnelCalcTest : public QObject {
                      item.name.c_str());
         for (const QString& text : texts)
             QVERIFY2(cells.contains(QStringLiteral("'%1'").arg(text)), qPrintable(text));
-        QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total))),
+        QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total.toDouble()))),
                  qPrintable(cells.join(QLatin1Char(' '))));
     }
 
