@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
 
 using namespace varnel;
 namespace box = windows::mainwindow;
@@ -298,6 +299,60 @@ TEST_F(Project, ATypedContractAmountShowsTheFloatItImpliesFromTheStatedFigures) 
     EXPECT_FALSE(document().quote.contractAmount);
     EXPECT_TRUE(projectWindow().enabled(pw::floatPercent));
     EXPECT_EQ(projectWindow().text(pw::contract), total);
+}
+
+// Whatever the project, the window's figures foot: each column of the table adds up to its total row, the
+// total box is the charged fees' sum, the contract box follows from it, and the VAT's parts add up; each
+// figure is the quote's, as the 计算书, the workbook and varnel-calc state it.
+TEST_F(Project, TheWindowsFiguresAddUpForRandomProjects) {
+    std::mt19937 random(testing::UnitTest::GetInstance()->random_seed() + 7u);
+    const auto read = [](const std::string& text) {
+        const std::optional<projects::Decimal> d = projects::Decimal::parse(text);
+        EXPECT_TRUE(d) << text;
+        return d.value_or(projects::Decimal());
+    };
+    for (int run = 0; run < 40; ++run) {
+        const projects::Quote quote = test::randomQuote(random);
+        desktop.files["/home/user/随机.varnel"] = projects::writeProjectFile(quote);
+        desktop.fileAnswers.push_back("/home/user/随机.varnel");
+        desktop.buttonAnswers.push_back("不保存");
+        click(box::openProject);
+        ASSERT_EQ(document().quote.items.size(), quote.items.size()) << desktop.lastMessage();
+        const std::vector<forms::Row>& rows = projectWindow().rows(pw::items);
+        const forms::Row& footer = projectWindow().state(pw::items).footer;
+        const projects::Totals totals = document().totals();
+        for (std::size_t column : {4u, 5u, 6u, 8u}) {
+            projects::Decimal sum;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const projects::QuotedItem& q = totals.items[i];
+                const projects::Decimal stated[] = {
+                    {}, {}, {}, {}, q.basicFee, q.otherFee, q.benchmarkFee, {}, q.chargedFee};
+                EXPECT_EQ(rows[i][column], projects::amountText(stated[column]));
+                sum = sum + read(rows[i][column]);
+            }
+            EXPECT_EQ(projects::amountText(sum), footer[column]) << column;
+        }
+        EXPECT_EQ(projectWindow().text(pw::total), footer[8]);
+        const projects::Decimal total = read(footer[8]);
+        const projects::Decimal contract = read(projectWindow().text(pw::contract));
+        if (!quote.contractAmount) {
+            // total × (1 + float ÷ 100), stated to the 元: within half a 元 of the exact product.
+            const projects::Decimal exact =
+                total * (projects::Decimal::whole(100) + *projects::Decimal::of(quote.floatPercent));
+            const projects::Decimal gap = contract * projects::Decimal::whole(100) - exact;
+            EXPECT_LE(gap < projects::Decimal() ? -gap : gap, *projects::Decimal::parse("0.005")) << run;
+        }
+        // 不含税金额 … 万元 + 税额 … 万元 = 含税金额 … 万元
+        const std::string note = projectWindow().caption(pw::taxNote);
+        std::vector<std::string> amounts;
+        const std::regex amount(R"(([0-9]+\.[0-9]{4}) 万元)");
+        for (auto m = std::sregex_iterator(note.begin(), note.end(), amount); m != std::sregex_iterator();
+             ++m)
+            amounts.push_back((*m)[1]);
+        ASSERT_EQ(amounts.size(), 3u) << note;
+        EXPECT_EQ(read(amounts[0]) + read(amounts[1]), read(amounts[2])) << note;
+        EXPECT_EQ(amounts[quote.taxIncluded ? 2 : 0], projectWindow().text(pw::contract)) << note;
+    }
 }
 
 TEST_F(Project, TheVatRateAndWhetherTheContractIncludesItSplitTheContractAmount) {
