@@ -14,8 +14,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <random>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -249,6 +253,90 @@ class VarnelCalcTest : public QObject {
         QCOMPARE(run.out.count(QStringLiteral("项目名称：")), 2);
         QVERIFY(run.out.contains(QStringLiteral("项目名称：某某道路工程")));
         QVERIFY(run.out.contains(QStringLiteral("项目名称：第二个项目")));
+    }
+
+    // For random projects, JSON, the 计算书 and the workbook state the same figures, and in each the charged
+    // fees as written add up to the total as written; the VAT's parts add up too.
+    void everyOutputStatesTheSameFiguresAndTheyFoot() {
+        std::mt19937 random(20261210);
+        const auto decimal = [](const QString& text) {
+            const std::optional<projects::Decimal> d = projects::Decimal::parse(text.trimmed().toStdString());
+            return d ? QString::fromStdString(projects::amountText(*d))
+                     : QStringLiteral("(not a number: %1)").arg(text);
+        };
+        const auto sum = [](const QStringList& amounts) {
+            projects::Decimal total;
+            for (const QString& a : amounts)
+                total = total + projects::Decimal::parse(a.toStdString()).value_or(projects::Decimal());
+            return QString::fromStdString(projects::amountText(total));
+        };
+        for (int run = 0; run < 6; ++run) {
+            const projects::Quote quote = test::randomQuote(random);
+            QVERIFY(writeFile(path("随机.varnel"), projects::writeProjectFile(quote)));
+            const Run result =
+                calc(m_folder.path(),
+                     {QStringLiteral("--json"), QStringLiteral("--report"), QStringLiteral("随机.txt"),
+                      QStringLiteral("--xlsx"), QStringLiteral("随机.xlsx"), QStringLiteral("随机.varnel")});
+            QCOMPARE(result.exit, 0);
+            const std::size_t n = quote.items.size();
+
+            // JSON, as written.
+            const auto field = [&result](const QString& name) {
+                QStringList found;
+                const QRegularExpression pattern(QStringLiteral("\"%1\": (-?[0-9.]+)").arg(name));
+                for (auto m = pattern.globalMatch(result.out); m.hasNext();)
+                    found << m.next().captured(1);
+                return found;
+            };
+            const QStringList fees = field(QStringLiteral("fee"));
+            QCOMPARE(static_cast<std::size_t>(fees.size()), n);
+            const QString total = field(QStringLiteral("total")).value(0);
+            const QString contract = field(QStringLiteral("contract")).value(0);
+            QCOMPARE(sum(fees), total);
+            QCOMPARE(
+                sum({field(QStringLiteral("excludingTax")).value(0), field(QStringLiteral("tax")).value(0)}),
+                field(QStringLiteral("includingTax")).value(0));
+
+            // The 计算书's summary: the last column of each item's row and of the total row.
+            const QStringList lines =
+                QString::fromUtf8(contentsOf(path("随机.txt"))).split(QStringLiteral("\r\n"));
+            const auto header = std::find_if(lines.begin(), lines.end(), [](const QString& l) {
+                return l.contains(QStringLiteral("计入合计的收费"));
+            });
+            QVERIFY(header != lines.end());
+            QStringList reportFees;
+            for (std::size_t i = 1; i <= n; ++i)
+                reportFees
+                    << header[static_cast<qsizetype>(i)].split(QLatin1Char(' '), Qt::SkipEmptyParts).last();
+            QCOMPARE(reportFees, fees);
+            QVERIFY(header[static_cast<qsizetype>(n) + 1].startsWith(QStringLiteral("合计")));
+            QCOMPARE(header[static_cast<qsizetype>(n) + 1].split(QLatin1Char(' '), Qt::SkipEmptyParts).last(),
+                     total);
+            QVERIFY(lines.contains(QStringLiteral("合同额：") + contract +
+                                   (quote.contractAmount ? QStringLiteral("（直接输入）")
+                                                         : QStringLiteral("（合计 ×（1 + 浮动幅度值））"))));
+
+            // The workbook's cells of the charged fees, the total and the contract amount.
+            QProcess python;
+            python.start(QStringLiteral(VARNEL_PYTHON),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("import openpyxl, sys\n"
+                                         "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                         "for row in range(7, 7 + int(sys.argv[2]) + 3):\n"
+                                         "    print(repr(sheet.cell(row=row, column=13).value))\n"),
+                          path("随机.xlsx"), QString::number(n)});
+            QVERIFY(python.waitForFinished(60000));
+            QCOMPARE(python.exitCode(), 0);
+            const QStringList cells = QString::fromUtf8(python.readAllStandardOutput())
+                                          .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(static_cast<std::size_t>(cells.size()), n + 3);
+            QStringList cellFees;
+            for (std::size_t i = 0; i < n; ++i)
+                cellFees << decimal(cells[static_cast<qsizetype>(i)]);
+            QCOMPARE(cellFees, fees);
+            QCOMPARE(decimal(cells[static_cast<qsizetype>(n)]), total);
+            QCOMPARE(decimal(cells[static_cast<qsizetype>(n) + 2]), contract);
+        }
     }
 
     void theReportAndTheWorkbookAreWritten_data() {
