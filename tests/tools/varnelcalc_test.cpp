@@ -259,9 +259,11 @@ class VarnelCalcTest : public QObject {
     // fees as written add up to the total as written; the VAT's parts add up too.
     void everyOutputStatesTheSameFiguresAndTheyFoot() {
         std::mt19937 random(20261210);
+        // A cell's number as the decimal it holds, every digit of it: a stated figure has four decimals.
         const auto decimal = [](const QString& text) {
             const std::optional<projects::Decimal> d = projects::Decimal::parse(text.trimmed().toStdString());
-            return d ? QString::fromStdString(projects::amountText(*d))
+            return d ? QString::fromStdString(d->fixedText(12))
+                           .remove(QRegularExpression(QStringLiteral("0{8}$")))
                      : QStringLiteral("(not a number: %1)").arg(text);
         };
         const auto sum = [](const QStringList& amounts) {
