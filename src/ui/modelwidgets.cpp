@@ -168,21 +168,39 @@ void ModelTable::showRows() {
         fill(row, rows[static_cast<std::size_t>(row)], false);
     if (!footer.empty())
         fill(static_cast<int>(rows.size()), footer, true);
+    sizeColumns();
+    setUpdatesEnabled(true);
+    m_showing = false;
+    showCurrentRow();
+}
+
+// Columns are as wide as their contents and the total row, then fitted to the table's width.
+void ModelTable::sizeColumns() {
+    horizontalHeader()->setStretchLastSection(false);
     resizeColumnsToContents();
     // The total row is always seen whole, wherever it stands.
-    if (!footer.empty()) {
+    const forms::Row& footer = m_model.state(nameOf(this)).footer;
+    if (!footer.empty() && rowCount() > 0) {
+        QFont bold = font();
+        bold.setBold(true);
         const QFontMetrics metrics(bold);
         const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
         for (int column = 0; column < columnCount(); ++column) {
-            const QString total = item(rowCount() - 1, column)->text();
-            setColumnWidth(column, std::max(columnWidth(column), metrics.horizontalAdvance(total) + margin));
+            const QTableWidgetItem* total = item(rowCount() - 1, column);
+            if (total)
+                setColumnWidth(
+                    column, std::max(columnWidth(column), metrics.horizontalAdvance(total->text()) + margin));
         }
     }
     fitColumnsToWidth();
     horizontalHeader()->setStretchLastSection(true);
-    setUpdatesEnabled(true);
-    m_showing = false;
-    showCurrentRow();
+}
+
+// The table's width is known once it is laid out: the columns are fitted again whenever it changes.
+void ModelTable::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    if (!m_showing)
+        sizeColumns();
 }
 
 // Where the columns are wider than the table, the names give way: the widest of the text columns (those

@@ -88,9 +88,11 @@ class ModelTable : public QTableWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void selected();
+    void sizeColumns();
     void fitColumnsToWidth();
 
     forms::Form& m_model;
