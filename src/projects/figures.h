@@ -81,7 +81,7 @@ struct QuotedItem {
 
 QuotedItem quotedFigures(const ItemFigures& figures);
 
-// The VAT (增值税) on the contract amount, each part to the 元: the amount without it, the tax, and the
+// The VAT (增值税) on the contract amount, each to the 元: the amount without it, the tax, and the
 // amount with it, which always add up (excluding + tax = including). The contract amount is one of the
 // two amounts, by whether the project takes it as 含税 or 不含税; the other follows at the project's rate.
 struct TaxSplit {

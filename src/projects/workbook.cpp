@@ -414,7 +414,7 @@ void writeSummary(Sheet& sheet, const Quote& quote, const std::vector<ItemFigure
                     quote.floatPercent, f, f.totalPercent);
         sheet.total(row++, "合同额（万元）", cellValue(totals.contract), f);
     }
-    // The VAT on the contract amount: its three parts add up.
+    // The VAT on the contract amount: its three amounts add up.
     const std::string rate = "税率 " + engine::joinedText(quote.taxRate) + "%";
     sheet.total(row++, std::string("其中不含税金额（万元") + (quote.taxIncluded ? "）" : "，合同额）"),
                 cellValue(totals.tax.excluding), f);

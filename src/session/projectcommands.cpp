@@ -111,7 +111,7 @@ std::string floatNote(const projects::Quote& q, const projects::Totals& t) {
     return note;
 }
 
-// The VAT on the contract amount, in three parts that add up.
+// The VAT on the contract amount, in three amounts that add up.
 std::string taxNote(const projects::Quote& q, const projects::Totals& t) {
     return std::string(q.taxIncluded ? "合同额含增值税" : "合同额不含增值税") + "（税率 " +
            floatText(q.taxRate) + "%）：不含税金额 " + projects::amountText(t.tax.excluding) +

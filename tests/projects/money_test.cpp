@@ -140,7 +140,7 @@ TEST(Money, TheVatSplitAddsUpToTheContractAmount) {
         EXPECT_EQ(projects::amountText(split.tax), c.tax) << c.contract << " " << c.rate;
         EXPECT_EQ(projects::amountText(split.including), c.including) << c.contract << " " << c.rate;
     }
-    // Whatever the amount and the rate, the parts as written add up.
+    // Whatever the amount and the rate, the three amounts as written add up.
     std::mt19937_64 random(6);
     std::uniform_int_distribution<long long> yuan(1, 999'999'999'999LL);
     for (int run = 0; run < 500; ++run) {

@@ -302,7 +302,7 @@ TEST_F(Project, ATypedContractAmountShowsTheFloatItImpliesFromTheStatedFigures) 
 }
 
 // Whatever the project, the window's figures foot: each column of the table adds up to its total row, the
-// total box is the charged fees' sum, the contract box follows from it, and the VAT's parts add up; each
+// total box is the charged fees' sum, the contract box follows from it, and the VAT split adds up; each
 // figure is the quote's, as the 计算书, the workbook and varnel-calc state it.
 TEST_F(Project, TheWindowsFiguresAddUpForRandomProjects) {
     std::mt19937 random(testing::UnitTest::GetInstance()->random_seed() + 7u);

@@ -256,7 +256,7 @@ class VarnelCalcTest : public QObject {
     }
 
     // For random projects, JSON, the 计算书 and the workbook state the same figures, and in each the charged
-    // fees as written add up to the total as written; the VAT's parts add up too.
+    // fees as written add up to the total as written; the VAT split adds up too.
     void everyOutputStatesTheSameFiguresAndTheyFoot() {
         std::mt19937 random(20261210);
         // A cell's number as the decimal it holds, every digit of it: a stated figure has four decimals.
