@@ -92,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Quote& quote = opened.quote;
     require(opened.figures.size() == quote.items.size());
     require(quote.items.size() <= maxItems);
-    require(quote.floatPercent >= lowestFloat && quote.floatPercent <= highestFloat);
+    require(quote.floatPercent >= lowestFloat && quote.floatPercent <= highestFloatFor(quote.newTechnology));
+    require(quote.taxRate >= 0 && quote.taxRate <= highestTaxRate);
     require(!quote.contractAmount ||
             (*quote.contractAmount > 0 && *quote.contractAmount <= varnel::engine::maxTypedAmount));
     bool industryItems = false;
@@ -106,7 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         industryItems = industryItems || item.isIndustry();
     }
     const Totals totals = totalsOf(quote, opened.figures);
-    require(std::isfinite(totals.total) && std::isfinite(totals.contract));
+    // The stated figures foot: the total is the sum of the charged fees, the VAT split adds up.
+    Decimal charged;
+    for (const QuotedItem& q : totals.items)
+        charged = charged + q.chargedFee;
+    require(totals.total == charged);
+    require(totals.tax.excluding + totals.tax.tax == totals.tax.including);
 
     const std::string written = writeProjectFile(quote);
     require(validUtf8(written));

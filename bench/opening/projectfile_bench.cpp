@@ -162,13 +162,13 @@ BENCHMARK(startingWithoutAProject)->Unit(benchmark::kMillisecond);
 template <typename Read>
 void readAndTotalTenThousandItems(benchmark::State& state, Read read) {
     for (auto _ : state) {
-        double total = 0;
+        projects::Decimal total;
         for (int file = 0; file < 10; ++file) {
             auto opening = read();
             if (!opened(state, opening, thousand))
                 return;
             const auto& quote = std::get<projects::OpenedQuote>(opening);
-            total += projects::totalsOf(quote.quote, quote.figures).total;
+            total = total + projects::totalsOf(quote.quote, quote.figures).total;
         }
         benchmark::DoNotOptimize(total);
     }

@@ -2,6 +2,7 @@
 
 #include "engine/industrycalculation.h"
 #include "engine/record.h"
+#include "projects/decimal.h"
 #include "projects/quote.h"
 
 #include <optional>
@@ -13,10 +14,12 @@
 namespace varnel::projects {
 
 // The design phase commissioned on its own (单独委托设计) whose share an item is charged: the phase as the
-// standard names it (初步设计, 招标设计, 基础设计, …) and its share of the benchmark in 万元.
+// standard names it (初步设计, 招标设计, 基础设计, …), its share of the benchmark in 万元, and that share as
+// the table of phase shares gives it, in percent (45 for 45 %).
 struct ChargedPhase {
     std::string_view name;
     double fee = 0;
+    double percent = 0;
 
     bool operator==(const ChargedPhase&) const = default;
 };
@@ -65,15 +68,50 @@ std::variant<ItemFigures, ItemStop> figuresOf(const engine::Project& inputs);
 std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::Project& inputs);
 std::variant<ItemFigures, ItemStop> figuresOf(const ItemInputs& inputs);
 
-// The project's sums: the total of the charged fees in item order, and the contract amount, by the float
-// or as typed. `impliedFloat` is the float the contract amount comes to, in percent (none without a
-// total to compare with); `outsideRange` says that it lies beyond ±20 %.
+// An item's figures as the quote states them, each rounded once to the 元 from the decimal the calculation
+// wrote (money.h): the basic fee, the other fees, the benchmark, the phase's share where one is charged, and
+// the fee that counts towards the total.
+struct QuotedItem {
+    Decimal basicFee;
+    Decimal otherFee;
+    Decimal benchmarkFee;
+    std::optional<Decimal> phaseFee;
+    Decimal chargedFee;
+};
+
+QuotedItem quotedFigures(const ItemFigures& figures);
+
+// The VAT (增值税) on the contract amount, each to the 元: the amount without it, the tax, and the
+// amount with it, which always add up (excluding + tax = including). The contract amount is one of the
+// two amounts, by whether the project takes it as 含税 or 不含税; the other follows at the project's rate.
+struct TaxSplit {
+    Decimal excluding; // 不含税金额
+    Decimal tax;       // 税额
+    Decimal including; // 含税金额
+};
+
+// A charged phase as the tables show it: its name and its share, "初步设计 45%".
+std::string phaseShareText(const ChargedPhase& phase);
+
+TaxSplit taxSplitOf(const Decimal& contract, double taxRate, bool taxIncluded);
+
+// The project's quote in figures, each stated once (money.h) and every sum a sum of stated figures, so what
+// any output prints adds up: the items' figures, the sums of their basic fees, other fees and benchmarks,
+// the total of the charged fees in item order, and the contract amount, total × (1 + float ÷ 100) or as
+// typed, with its VAT. `impliedFloat` is the float in percent: the float itself, or the one a typed
+// contract amount comes to, from the stated figures and to 0.01 % (none without a total to compare with);
+// `outsideRange` says that it lies beyond the float the project may have.
 struct Totals {
-    double total = 0;
-    double contract = 0;
-    std::optional<double> impliedFloat;
+    std::vector<QuotedItem> items;
+    Decimal basicFees;
+    Decimal otherFees;
+    Decimal benchmarkFees;
+    Decimal total;
+    Decimal contract;
+    std::optional<Decimal> impliedFloat;
     bool contractTyped = false;
     bool outsideRange = false;
+    TaxSplit tax;
 };
 
 Totals totalsOf(const Quote& quote, const std::vector<ItemFigures>& figures);

@@ -1,9 +1,13 @@
 // The project file, written and read.
 //
 // A file is a JSON object: "format" ("varnel-project"), "version", the project's fields "name", "client",
-// "designer", "date" (texts as typed), "float" (浮动幅度值 in percent, -20 to 20), "contract" (the contract
-// amount in 万元 above 0 and at most engine::maxTypedAmount, or null when it follows from the float) and
-// "items", the single works in order.
+// "designer", "date" (texts as typed), "float" (浮动幅度值 in percent, -20 to 20, or to 25 with new
+// technology), "contract" (the contract amount in 万元 above 0 and at most
+// engine::maxTypedAmount, or null when it follows from the float),
+// then, only where they differ from their defaults, "newTechnology" (采用新技术, false), "taxRate" (the VAT
+// rate in percent, 0 to 20, 6) and "taxIncluded" (whether the contract amount includes the VAT, true), and
+// "items", the single works in order. A project with the defaults is thus written byte for byte as before
+// these fields existed, and a file without them reads as the defaults.
 //
 // An item of the main window (one of its five types) is
 //   {"name", "amount", "type", "grade", "conditions", "services", "independentPhase", "phase"}:
@@ -382,9 +386,13 @@ OpenedQuote quoteOf(const Value& document) {
     q.client = r.text("client");
     q.designer = r.text("designer");
     q.date = r.text("date");
+    // The float's range depends on 采用新技术, so that is read first.
+    q.newTechnology = r.has("newTechnology") && r.boolean("newTechnology");
+    const double highest = highestFloatFor(q.newTechnology);
     const double floatPercent = r.number("float");
-    if (floatPercent < lowestFloat || floatPercent > highestFloat)
-        r.fail("浮动幅度值 " + engine::joinedText(floatPercent) + "% 超出了 -20% 到 +20% 的范围");
+    if (floatPercent < lowestFloat || floatPercent > highest)
+        r.fail("浮动幅度值 " + engine::joinedText(floatPercent) + "% 超出了 -20% 到 +" +
+               engine::joinedText(highest) + "% 的范围");
     q.floatPercent = floatPercent == 0 ? 0.0 : floatPercent;
     const Value& contract = r.field("contract");
     if (!contract.isNull()) {
@@ -398,6 +406,14 @@ OpenedQuote quoteOf(const Value& document) {
                    engine::joinedText(engine::maxTypedAmount) + " 万元的上限");
         q.contractAmount = *amount;
     }
+    if (r.has("taxRate")) {
+        const double rate = r.number("taxRate");
+        if (rate < 0 || rate > highestTaxRate)
+            r.fail("增值税税率 " + engine::joinedText(rate) + "% 超出了 0% 到 " +
+                   engine::joinedText(highestTaxRate) + "% 的范围");
+        q.taxRate = rate == 0 ? 0.0 : rate;
+    }
+    q.taxIncluded = !r.has("taxIncluded") || r.boolean("taxIncluded");
     const Array& items = r.array("items");
     if (items.size() > maxItems)
         r.fail("项目有 " + std::to_string(items.size()) + " 个单项，超过了 " + std::to_string(maxItems) +
@@ -454,7 +470,7 @@ std::string writeProjectFile(const Quote& quote) {
         items.push_back(itemValue(item));
         industryItems = industryItems || item.isIndustry();
     }
-    const Value document = Object{
+    Object document{
         {"format", fileFormat},
         {"version", industryItems ? industryFileVersion : mainItemsFileVersion},
         {"name", quote.name},
@@ -463,9 +479,17 @@ std::string writeProjectFile(const Quote& quote) {
         {"date", quote.date},
         {"float", quote.floatPercent},
         {"contract", quote.contractAmount ? Value(*quote.contractAmount) : Value(nullptr)},
-        {"items", std::move(items)},
     };
-    return json::write(document);
+    // Written only where they differ from their defaults, so that a project that keeps them is written as
+    // before they existed (an earlier program reading a file ignores fields it does not know).
+    if (quote.newTechnology)
+        document.emplace_back("newTechnology", true);
+    if (quote.taxRate != defaultTaxRate)
+        document.emplace_back("taxRate", quote.taxRate);
+    if (!quote.taxIncluded)
+        document.emplace_back("taxIncluded", false);
+    document.emplace_back("items", std::move(items));
+    return json::write(Value(std::move(document)));
 }
 
 std::optional<FileProblem> sizeProblem(std::uintmax_t bytes) {

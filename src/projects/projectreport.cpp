@@ -3,14 +3,12 @@
 #include "projects/textwidth.h"
 
 #include "engine/numbers.h"
+#include "projects/money.h"
 #include "projects/typednumbers.h"
 #include "report/industryreport.h"
 #include "report/report.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <span>
 
 namespace varnel::projects {
@@ -37,53 +35,6 @@ std::vector<std::string> splitLines(const std::string& text) {
             return lines;
         from = end + 2;
     }
-}
-
-// A number to `decimals` decimals, rounded half away from zero from its 15 significant digits: the digits
-// the report's own lines and a spreadsheet show, so that 63.58275 (a double a little below it) is 63.5828
-// here as it is in the workbook. "." is the point in every locale; a value that rounds to zero has no sign.
-std::string fixed(double value, int decimals) {
-    std::array<char, 32> scientific{};
-    const auto [end, error] = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                            std::fabs(value), std::chars_format::scientific, 14);
-    if (error != std::errc() || !std::isfinite(value))
-        return engine::exactText(value);
-    // d.dddddddddddddde±x: 15 digits, the first of them at 10^x.
-    const std::string_view text(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
-    const std::size_t e = text.find('e');
-    std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
-
-    // The digits kept are the value × 10^decimals as a whole number, rounded at the first digit dropped.
-    const int kept = exponent + 1 + decimals;
-    std::string whole;
-    if (kept >= static_cast<int>(digits.size())) {
-        whole = digits + std::string(static_cast<std::size_t>(kept) - digits.size(), '0');
-    } else if (kept >= 0) {
-        whole = digits.substr(0, static_cast<std::size_t>(kept));
-        if (digits[static_cast<std::size_t>(kept)] >= '5') {
-            std::size_t i = whole.size();
-            while (i > 0 && whole[i - 1] == '9')
-                whole[--i] = '0';
-            if (i == 0)
-                whole.insert(whole.begin(), '1');
-            else
-                ++whole[i - 1];
-        }
-    }
-    const std::size_t places = static_cast<std::size_t>(decimals);
-    if (whole.size() <= places)
-        whole.insert(0, places + 1 - whole.size(), '0');
-    const std::size_t point = whole.size() - places;
-    const bool negative = value < 0 && whole.find_first_not_of('0') != std::string::npos;
-    return (negative ? "-" : "") + whole.substr(0, point) + (places ? "." + whole.substr(point) : "");
-}
-
-// A float as the project window's note writes it: with its sign and two decimals.
-std::string signedPercent(double percent) {
-    const std::string text = fixed(percent, 2);
-    return (text.front() == '-' ? text : "+" + text) + "%";
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -240,23 +191,22 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
                  {"工程类型", Alignment::Left},       {"复杂程度", Alignment::Left},
                  {"计费额", Alignment::Right},        {"设计收费基准价", Alignment::Right},
                  {"计入合计的收费", Alignment::Right}};
-    double benchmarks = 0;
-    for (std::size_t i = 0; i < quote.items.size() && i < figures.size(); ++i) {
+    for (std::size_t i = 0; i < quote.items.size() && i < figures.size() && i < totals.items.size(); ++i) {
         const Item& item = quote.items[i];
-        const ItemFigures& f = figures[i];
-        benchmarks += f.benchmarkFee();
+        const QuotedItem& q = totals.items[i];
         s.rows.push_back({std::to_string(i + 1), item.name, std::string(engineeringNameOf(item.inputs)),
-                          std::string(gradeNameOf(item.inputs)), amountText(f.feeBase()),
-                          amountText(f.benchmarkFee()), amountText(f.chargedFee())});
+                          std::string(gradeNameOf(item.inputs)),
+                          amountText(quotedAmount(figures[i].feeBase())), amountText(q.benchmarkFee),
+                          amountText(q.chargedFee)});
     }
-    s.totalRow = {"合计", "", "", "", "", amountText(benchmarks), amountText(totals.total)};
+    s.totalRow = {"合计", "", "", "", "", amountText(totals.benchmarkFees), amountText(totals.total)};
     if (totals.contractTyped) {
         s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（直接输入）");
         if (totals.impliedFloat) {
-            s.totalsLines.push_back("合同额相当于浮动幅度值：" + signedPercent(*totals.impliedFloat));
+            s.totalsLines.push_back("合同额相当于浮动幅度值：" + percentText(*totals.impliedFloat));
             if (totals.outsideRange)
-                s.totalsLines.push_back("注：这一浮动幅度值超出了《工程勘察设计收费标准》规定的 -20% 到 +20% "
-                                        "的范围。");
+                s.totalsLines.push_back("注：这一浮动幅度值超出了" + floatClause(quote.newTechnology) +
+                                        "允许的 " + floatRangeText(quote.newTechnology) + " 的范围。");
         } else {
             s.totalsLines.push_back("合同额相当于浮动幅度值：无法算出（合计为零）");
         }
@@ -264,7 +214,14 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
         s.totalsLines.push_back("浮动幅度值：" + engine::joinedText(quote.floatPercent) + "%");
         s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（合计 ×（1 + 浮动幅度值））");
     }
-    s.unitNote = "金额单位：万元，保留四位小数";
+    if (quote.newTechnology)
+        s.totalsLines.push_back(
+            "本项目采用新技术，按《工程勘察设计收费管理规定》第七条，浮动幅度值可达 +25%。");
+    const std::string rate = engine::joinedText(quote.taxRate) + "%";
+    s.totalsLines.push_back(std::string("合同额") + (quote.taxIncluded ? "含" : "不含") + "增值税（税率 " +
+                            rate + "）：不含税金额 " + amountText(totals.tax.excluding) + "，税额 " +
+                            amountText(totals.tax.tax) + "，含税金额 " + amountText(totals.tax.including));
+    s.unitNote = "金额单位：万元，保留四位小数（至元），合计为各行金额之和";
     return s;
 }
 
@@ -274,10 +231,6 @@ std::string padded(const std::string& text, std::size_t width, Alignment alignme
 }
 
 } // namespace
-
-std::string amountText(double value) {
-    return fixed(value, 4);
-}
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;

@@ -26,9 +26,9 @@ struct SummaryColumn {
     Alignment alignment;
 };
 
-// The summary table: a row per item, then the row of totals; amounts in 万元 to four decimals, every total
-// the unrounded sum rounded once. Below the table: the float and the contract amount (with what a typed
-// contract amount implies), then the note on the units.
+// The summary table: a row per item, then the row of totals; the quote's figures (money.h), each total the
+// sum of the rows above it. Below the table: the float and the contract amount (with what a typed contract
+// amount implies), the VAT on the contract amount, then the note on the units.
 struct Summary {
     std::string heading;
     std::vector<SummaryColumn> columns;
@@ -63,10 +63,6 @@ inline constexpr std::size_t summaryColumnCount = 7;
 // of them.
 ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
                                  const Totals& totals);
-
-// An amount as the summary shows it: four decimals, rounded half away from zero from the 15 significant
-// digits the report's lines and a spreadsheet show (63.58275 is 63.5828), "." as the point in every locale.
-std::string amountText(double value);
 
 // How wide a text is set in a fixed-pitch CJK font: two for a wide or full-width character, one otherwise.
 std::size_t displayWidth(std::string_view utf8);

@@ -76,6 +76,15 @@ ItemInputs canonicalInputs(const ItemInputs& inputs) {
     return std::visit([](const auto& in) -> ItemInputs { return canonicalInputs(in); }, inputs);
 }
 
+std::string floatClause(bool newTechnology) {
+    return newTechnology ? "《工程勘察设计收费管理规定》第七条（采用新技术）"
+                         : "《工程勘察设计收费管理规定》第六条";
+}
+
+std::string floatRangeText(bool newTechnology) {
+    return "-20% 到 +" + engine::joinedText(highestFloatFor(newTechnology)) + "%";
+}
+
 namespace {
 
 template <typename Names, typename Value>
@@ -135,9 +144,16 @@ std::optional<double> readPlainNumber(std::string_view typed) {
 
 } // namespace
 
-std::optional<double> readFloat(std::string_view text) {
+std::optional<double> readFloat(std::string_view text, bool newTechnology) {
     const std::optional<double> value = readPlainNumber(text);
-    if (!value || *value < lowestFloat || *value > highestFloat)
+    if (!value || *value < lowestFloat || *value > highestFloatFor(newTechnology))
+        return std::nullopt;
+    return *value == 0 ? 0.0 : *value; // -0 is 0
+}
+
+std::optional<double> readTaxRate(std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    if (!value || *value < 0 || *value > highestTaxRate)
         return std::nullopt;
     return *value == 0 ? 0.0 : *value; // -0 is 0
 }

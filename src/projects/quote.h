@@ -33,19 +33,38 @@ struct Item {
     bool isIndustry() const { return industryInputs() != nullptr; }
 };
 
-// The float (浮动幅度值) the standard allows around the benchmark, in percent.
+// The float (浮动幅度值) allowed around the benchmark, in percent: ±20 % by 第六条 of
+// 《工程勘察设计收费管理规定》, and up to +25 % for a design using new technology by its 第七条.
 inline constexpr double lowestFloat = -20;
 inline constexpr double highestFloat = 20;
+inline constexpr double highestNewTechnologyFloat = 25;
+// The highest float a project may have: with new technology (采用新技术) or without.
+constexpr double highestFloatFor(bool newTechnology) {
+    return newTechnology ? highestNewTechnologyFloat : highestFloat;
+}
+
+// The clause that allows a project its float, as the notes cite it: 第六条 of 《工程勘察设计收费管理规定》,
+// or its 第七条 for a design using new technology; and the range it allows, "-20% 到 +20%".
+std::string floatClause(bool newTechnology);
+std::string floatRangeText(bool newTechnology);
+
+// The VAT (增值税) on a design fee, in percent: 6 for a general taxpayer's design services, 3 or 1 for a
+// small-scale taxpayer; a project may name any rate from none to the highest below.
+inline constexpr double defaultTaxRate = 6;
+inline constexpr double highestTaxRate = 20;
 
 // A whole project's quote (报价): who it is for and by whom, its single works in order, and how the
 // contract amount follows from their total, by a float or as an amount agreed outright.
 struct Quote {
-    std::string name;                     // 项目名称
-    std::string client;                   // 发包人
-    std::string designer;                 // 设计人
-    std::string date;                     // 编制日期, as written (e.g. 2026-12-09)
-    double floatPercent = 0;              // 浮动幅度值, within [lowestFloat, highestFloat]
+    std::string name;        // 项目名称
+    std::string client;      // 发包人
+    std::string designer;    // 设计人
+    std::string date;        // 编制日期, as written (e.g. 2026-12-09)
+    double floatPercent = 0; // 浮动幅度值, within [lowestFloat, highestFloatFor(newTechnology)]
     std::optional<double> contractAmount; // 合同额 in 万元, typed instead of a float
+    bool newTechnology = false;           // 采用新技术: the float may reach +25 %
+    double taxRate = defaultTaxRate;      // 增值税税率, percent, within [0, highestTaxRate]
+    bool taxIncluded = true;              // whether the contract amount includes the VAT (含税)
     std::vector<Item> items;
 
     bool operator==(const Quote&) const = default;
@@ -69,8 +88,11 @@ std::string_view gradeNameOf(const ItemInputs& inputs);
 const std::string& amountOf(const ItemInputs& inputs);
 
 // The float typed into the project window: a plain decimal number (an optional sign, digits, at most one
-// point; blanks around it are allowed) within [lowestFloat, highestFloat]. Anything else is refused.
-std::optional<double> readFloat(std::string_view text);
+// point; blanks around it are allowed) within [lowestFloat, highestFloatFor(newTechnology)]. Anything else
+// is refused.
+std::optional<double> readFloat(std::string_view text, bool newTechnology);
+// A VAT rate typed into the project window: a plain decimal number within [0, highestTaxRate].
+std::optional<double> readTaxRate(std::string_view text);
 // A contract amount typed into the project window: a plain decimal number above 0 and at most
 // engine::maxTypedAmount.
 std::optional<double> readContractAmount(std::string_view text);

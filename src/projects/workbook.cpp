@@ -1,6 +1,8 @@
 #include "projects/workbook.h"
 
+#include "engine/numbers.h"
 #include "projects/files.h"
+#include "projects/money.h"
 #include "projects/textwidth.h"
 #include "projects/typednumbers.h"
 
@@ -68,9 +70,12 @@ constexpr std::array<std::string_view, columnCount> headers{
     "计入合计的收费\n（万元）",
 };
 
-// Amounts and the float are shown to four decimals; the cell holds the whole double.
+// Amounts are the quote's figures (money.h), to the 元: four decimals; a float shows two, as the notes
+// write it (a float typed with more keeps them in its cell).
 constexpr const char* numberFormat = "0.0000";
+constexpr const char* percentFormat = "0.00";
 constexpr int shownDecimals = 4;
+constexpr int shownPercentDecimals = 2;
 
 // Column widths are in widths of a digit of the default font; a CJK character takes about two. The lists of
 // conditions and services wrap beyond `widestList`, their rows as high as their lines.
@@ -227,6 +232,7 @@ struct Formats {
     lxw_format* number;
     lxw_format* totalLabel;
     lxw_format* totalNumber;
+    lxw_format* totalPercent;
 };
 
 Formats addFormats(lxw_workbook* book) {
@@ -240,8 +246,8 @@ Formats addFormats(lxw_workbook* book) {
         }
         return f;
     };
-    Formats f{add(true, false), add(true, true),  add(false, true), add(false, true),
-              add(false, true), add(false, true), add(true, true),  add(true, true)};
+    Formats f{add(true, false), add(true, true), add(false, true), add(false, true), add(false, true),
+              add(false, true), add(true, true), add(true, true),  add(true, true)};
     format_set_align(f.header, LXW_ALIGN_CENTER);
     format_set_text_wrap(f.header);
     format_set_bg_color(f.header, 0xE7E6E6);
@@ -251,6 +257,8 @@ Formats addFormats(lxw_workbook* book) {
     format_set_num_format(f.number, numberFormat);
     format_set_align(f.totalLabel, LXW_ALIGN_RIGHT);
     format_set_num_format(f.totalNumber, numberFormat);
+    format_set_align(f.totalPercent, LXW_ALIGN_RIGHT);
+    format_set_num_format(f.totalPercent, percentFormat);
     return f;
 }
 
@@ -286,11 +294,16 @@ class Sheet {
         keep(worksheet_write_comment(m_sheet, row, column, cellText(text).c_str()));
     }
 
-    // A label across the columns before the charged fee, and its number below that fee.
-    void total(lxw_row_t row, std::string_view label, std::optional<double> value, const Formats& f) {
+    // A label across the columns before the charged fee, and its number below that fee: an amount, or a
+    // percentage in `format`.
+    void total(lxw_row_t row, std::string_view label, std::optional<double> value, const Formats& f,
+               lxw_format* format = nullptr) {
         keep(worksheet_merge_range(m_sheet, row, IndexColumn, row, ChargedFeeColumn - 1,
                                    cellText(label).c_str(), f.totalLabel));
-        number(row, ChargedFeeColumn, value, f.totalNumber);
+        if (format)
+            number(row, ChargedFeeColumn, value, format, shownPercentDecimals);
+        else
+            number(row, ChargedFeeColumn, value, f.totalNumber);
     }
 
     // Sizes the columns to their content, and the rows to the lines of their wrapped texts.
@@ -335,8 +348,14 @@ class Sheet {
     lxw_error m_error = LXW_NO_ERROR;
 };
 
+// A stated figure as a cell holds it: the double nearest its decimal, which the cell writes as that
+// decimal.
+std::optional<double> cellValue(const std::optional<Decimal>& figure) {
+    return figure ? std::optional<double>(figure->toDouble()) : std::nullopt;
+}
+
 void writeItem(Sheet& sheet, lxw_row_t row, std::size_t index, const Item& item, const ItemFigures& figures,
-               const Formats& f) {
+               const QuotedItem& quoted, const Formats& f) {
     // The main window's type or the kind of engineering stands in the type's column; the lists and the phase
     // in the same cells for both.
     const ItemInputs inputs = canonicalInputs(item.inputs);
@@ -357,11 +376,11 @@ void writeItem(Sheet& sheet, lxw_row_t row, std::size_t index, const Item& item,
     sheet.text(row, ServicesColumn, textOf([](const auto& in) { return servicesText(in); }), f.list,
                Sheet::Fit::Wrap);
     sheet.text(row, PhaseColumn, textOf([](const auto& in) { return phaseText(in); }), f.text);
-    sheet.number(row, BasicFeeColumn, figures.basicFee(), f.number);
-    sheet.number(row, OtherFeeColumn, figures.otherFee(), f.number);
-    sheet.number(row, BenchmarkColumn, figures.benchmarkFee(), f.number);
-    sheet.number(row, PhaseFeeColumn, figures.phaseFee(), f.number);
-    sheet.number(row, ChargedFeeColumn, figures.chargedFee(), f.number);
+    sheet.number(row, BasicFeeColumn, cellValue(quoted.basicFee), f.number);
+    sheet.number(row, OtherFeeColumn, cellValue(quoted.otherFee), f.number);
+    sheet.number(row, BenchmarkColumn, cellValue(quoted.benchmarkFee), f.number);
+    sheet.number(row, PhaseFeeColumn, cellValue(quoted.phaseFee), f.number);
+    sheet.number(row, ChargedFeeColumn, cellValue(quoted.chargedFee), f.number);
 }
 
 void writeSummary(Sheet& sheet, const Quote& quote, const std::vector<ItemFigures>& figures,
@@ -377,21 +396,31 @@ void writeSummary(Sheet& sheet, const Quote& quote, const std::vector<ItemFigure
     for (lxw_col_t c = 0; c < columnCount; ++c)
         sheet.text(headerRow, static_cast<Column>(c), headers[c], f.header);
     lxw_row_t row = firstItemRow;
-    for (std::size_t i = 0; i < quote.items.size(); ++i)
-        writeItem(sheet, row++, i, quote.items[i], figures[i], f);
+    for (std::size_t i = 0; i < quote.items.size() && i < totals.items.size(); ++i)
+        writeItem(sheet, row++, i, quote.items[i], figures[i], totals.items[i], f);
 
-    sheet.total(row++, "合计", totals.total, f);
+    sheet.total(row++, "合计", cellValue(totals.total), f);
     // Typed, the contract amount gives the float; otherwise the float gives the contract amount.
+    const std::string range = "-20%～+" + engine::joinedText(highestFloatFor(quote.newTechnology)) + "%";
     if (totals.contractTyped) {
         sheet.total(row++,
-                    totals.outsideRange ? "浮动幅度值（%，由合同额折算，超出 ±20%）"
+                    totals.outsideRange ? "浮动幅度值（%，由合同额折算，超出 " + range + "）"
                                         : "浮动幅度值（%，由合同额折算）",
-                    totals.impliedFloat, f);
-        sheet.total(row++, "合同额（万元，直接输入）", totals.contract, f);
+                    cellValue(totals.impliedFloat), f, f.totalPercent);
+        sheet.total(row++, "合同额（万元，直接输入）", cellValue(totals.contract), f);
     } else {
-        sheet.total(row++, "浮动幅度值（%）", totals.impliedFloat, f);
-        sheet.total(row++, "合同额（万元）", totals.contract, f);
+        sheet.total(row++,
+                    quote.newTechnology ? "浮动幅度值（%，采用新技术，" + range + "）" : "浮动幅度值（%）",
+                    quote.floatPercent, f, f.totalPercent);
+        sheet.total(row++, "合同额（万元）", cellValue(totals.contract), f);
     }
+    // The VAT on the contract amount: its three amounts add up.
+    const std::string rate = "税率 " + engine::joinedText(quote.taxRate) + "%";
+    sheet.total(row++, std::string("其中不含税金额（万元") + (quote.taxIncluded ? "）" : "，合同额）"),
+                cellValue(totals.tax.excluding), f);
+    sheet.total(row++, "增值税税额（万元，" + rate + "）", cellValue(totals.tax.tax), f);
+    sheet.total(row++, std::string("含税金额（万元") + (quote.taxIncluded ? "，合同额）" : "）"),
+                cellValue(totals.tax.including), f);
     sheet.sizeColumnsAndRows();
 }
 

@@ -5,6 +5,7 @@
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "projects/files.h"
+#include "projects/money.h"
 #include "projects/oneline.h"
 #include "projects/projectfile.h"
 #include "session/calculationcommand.h"
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <tuple>
 
 namespace varnel::session {
@@ -63,56 +63,63 @@ std::optional<std::string> nameRefusal(const std::string& name) {
     return std::nullopt;
 }
 
-// A float as the box shows it, and as the note writes it (with its sign and two decimals).
+// A float or a tax rate as its box shows it.
 std::string floatText(double percent) {
     return engine::joinedText(percent);
 }
 
-// With "." as the decimal point whatever the locale, as every number Varnel writes.
-std::string signedPercent(double percent) {
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, percent, std::chars_format::fixed, 2);
-    const std::string digits(text, written.ptr);
-    return (percent >= 0 && digits.front() != '-' ? "+" : "") + digits + "%";
+std::string floatRule(bool newTechnology) {
+    return projects::floatClause(newTechnology);
 }
 
-forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f) {
+std::string floatRange(bool newTechnology) {
+    return projects::floatRangeText(newTechnology);
+}
+
+forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f,
+                   const projects::QuotedItem& q) {
     return {item.name,
             std::string(projects::engineeringNameOf(item.inputs)),
             std::string(projects::gradeNameOf(item.inputs)),
-            engine::resultBoxText(f.feeBase()),
-            engine::resultBoxText(f.basicFee()),
-            engine::resultBoxText(f.otherFee()),
-            engine::resultBoxText(f.benchmarkFee()),
-            engine::resultBoxText(f.chargedFee())};
+            projects::amountText(projects::quotedAmount(f.feeBase())),
+            projects::amountText(q.basicFee),
+            projects::amountText(q.otherFee),
+            projects::amountText(q.benchmarkFee),
+            f.phase ? projects::phaseShareText(*f.phase) : "",
+            projects::amountText(q.chargedFee)};
 }
 
-forms::Row totalRow(const std::vector<projects::ItemFigures>& figures, double total) {
-    double basic = 0, other = 0, benchmark = 0;
-    for (const projects::ItemFigures& f : figures) {
-        basic += f.basicFee();
-        other += f.otherFee();
-        benchmark += f.benchmarkFee();
-    }
+// Each sum is the sum of the figures shown above it.
+forms::Row totalRow(const projects::Totals& t) {
     return {"合计",
             "",
             "",
             "",
-            engine::resultBoxText(basic),
-            engine::resultBoxText(other),
-            engine::resultBoxText(benchmark),
-            engine::resultBoxText(total)};
+            projects::amountText(t.basicFees),
+            projects::amountText(t.otherFees),
+            projects::amountText(t.benchmarkFees),
+            "",
+            projects::amountText(t.total)};
 }
 
-std::string floatNote(const projects::Totals& t) {
+std::string floatNote(const projects::Quote& q, const projects::Totals& t) {
     if (!t.contractTyped)
-        return "合同额 = 合计 × (1 + 浮动幅度值)";
+        return "合同额 = 合计 × (1 + 浮动幅度值)；浮动幅度值可在 " + floatRange(q.newTechnology) + " 之间（" +
+               floatRule(q.newTechnology) + "）";
     if (!t.impliedFloat)
         return "项目还没有收费，无法算出合同额相当的浮动幅度值";
-    std::string note = "合同额相当于浮动 " + signedPercent(*t.impliedFloat);
+    std::string note = "合同额相当于浮动 " + projects::percentText(*t.impliedFloat);
     if (t.outsideRange)
-        note += "，超出了 -20% 到 +20% 的范围";
+        note += "，超出了" + floatRule(q.newTechnology) + "允许的 " + floatRange(q.newTechnology) + " 的范围";
     return note;
+}
+
+// The VAT on the contract amount, in three amounts that add up.
+std::string taxNote(const projects::Quote& q, const projects::Totals& t) {
+    return std::string(q.taxIncluded ? "合同额含增值税" : "合同额不含增值税") + "（税率 " +
+           floatText(q.taxRate) + "%）：不含税金额 " + projects::amountText(t.tax.excluding) +
+           " 万元 + 税额 " + projects::amountText(t.tax.tax) + " 万元 = 含税金额 " +
+           projects::amountText(t.tax.including) + " 万元";
 }
 
 } // namespace
@@ -162,6 +169,9 @@ void ProjectCommands::bindProjectWindow(forms::Form& w) {
     w.on(forms::Event::Commit, pw::contractAmount, [this, &w] { commitContract(w); });
     w.onClick(pw::saveProject, [this] { save(); });
     w.onClick(pw::saveProjectAs, [this] { saveAs(); });
+    w.onClick(pw::newTechnology, [this, &w] { newTechnologyClicked(w); });
+    w.on(forms::Event::Commit, pw::taxRate, [this, &w] { commitTaxRate(w); });
+    w.onClick(pw::taxIncluded, [this, &w] { taxIncludedClicked(w); });
     show();
     if (!m_document.quote.items.empty())
         w.setCurrentRow(pw::items, 0);
@@ -549,9 +559,11 @@ void ProjectCommands::fieldChanged(forms::Form& w) {
 
 void ProjectCommands::commitFloat(forms::Form& w) {
     const std::string typed = w.text(pw::floatPercent);
-    const std::optional<double> percent = projects::readFloat(typed);
+    const bool newTechnology = m_document.quote.newTechnology;
+    const std::optional<double> percent = projects::readFloat(typed, newTechnology);
     if (!percent) {
-        warn("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“" + typed + "”不是。浮动幅度值仍为 " +
+        warn("浮动幅度值应为 -20 到 " + floatText(projects::highestFloatFor(newTechnology)) +
+             " 之间的数（单位为 %；" + floatRule(newTechnology) + "），“" + typed + "”不是。浮动幅度值仍为 " +
              floatText(m_document.quote.floatPercent) + "%。");
         w.setText(pw::floatPercent, floatText(m_document.quote.floatPercent));
         w.setFocus(pw::floatPercent);
@@ -587,6 +599,50 @@ void ProjectCommands::commitContract(forms::Form& w) {
     show();
 }
 
+// 采用新技术 widens the float to +25 %. Without it a float above +20 % would not be allowed, so the box
+// cannot be unticked while the float lies there.
+void ProjectCommands::newTechnologyClicked(forms::Form& w) {
+    projects::Quote& q = m_document.quote;
+    const bool ticked = w.ticked(pw::newTechnology);
+    if (ticked == q.newTechnology)
+        return;
+    if (!ticked && q.floatPercent > projects::highestFloat) {
+        warn("浮动幅度值为 " + floatText(q.floatPercent) + "%，不采用新技术时最多为 +" +
+             floatText(projects::highestFloat) + "%（" + floatRule(false) + "）：请先把浮动幅度值改到 " +
+             floatText(projects::highestFloat) + " 以内，再取消“采用新技术”。");
+        w.tickAndClick(pw::newTechnology);
+        return;
+    }
+    q.newTechnology = ticked;
+    changed();
+}
+
+void ProjectCommands::commitTaxRate(forms::Form& w) {
+    const std::string typed = w.text(pw::taxRate);
+    const std::optional<double> rate = projects::readTaxRate(typed);
+    if (!rate) {
+        warn("增值税税率应为 0 到 " + floatText(projects::highestTaxRate) +
+             " 之间的数（单位为 %；一般纳税人的设计服务为 6，小规模纳税人为 3 或 1），“" + typed +
+             "”不是。增值税税率仍为 " + floatText(m_document.quote.taxRate) + "%。");
+        w.setText(pw::taxRate, floatText(m_document.quote.taxRate));
+        w.setFocus(pw::taxRate);
+        return;
+    }
+    if (*rate != m_document.quote.taxRate) {
+        m_document.quote.taxRate = *rate;
+        changed();
+    }
+    show();
+}
+
+void ProjectCommands::taxIncludedClicked(forms::Form& w) {
+    const bool ticked = w.ticked(pw::taxIncluded);
+    if (ticked == m_document.quote.taxIncluded)
+        return;
+    m_document.quote.taxIncluded = ticked;
+    changed();
+}
+
 // --- what the windows show
 
 void ProjectCommands::show() {
@@ -610,14 +666,19 @@ void ProjectCommands::show() {
     std::vector<forms::Row> rows;
     rows.reserve(q.items.size());
     for (std::size_t i = 0; i < q.items.size(); ++i)
-        rows.push_back(itemRow(q.items[i], m_document.figures[i]));
-    w->setRows(pw::items, std::move(rows), totalRow(m_document.figures, totals.total));
+        rows.push_back(itemRow(q.items[i], m_document.figures[i], totals.items[i]));
+    w->setRows(pw::items, std::move(rows), totalRow(totals));
     w->setText(pw::floatPercent, floatText(q.floatPercent));
     w->setEnabled(pw::floatPercent, !q.contractAmount);
+    w->setCaption(pw::floatRange, "%（-20～+" + floatText(projects::highestFloatFor(q.newTechnology)) + "）");
+    w->setValueAndClick(pw::newTechnology, q.newTechnology ? 1 : 0);
     w->setText(pw::contractAmount, q.contractAmount ? engine::joinedText(*q.contractAmount) : "");
-    w->setText(pw::total, engine::resultBoxText(totals.total));
-    w->setText(pw::contract, engine::resultBoxText(totals.contract));
-    w->setCaption(pw::floatNote, floatNote(totals));
+    w->setText(pw::total, projects::amountText(totals.total));
+    w->setText(pw::contract, projects::amountText(totals.contract));
+    w->setCaption(pw::floatNote, floatNote(q, totals));
+    w->setText(pw::taxRate, floatText(q.taxRate));
+    w->setValueAndClick(pw::taxIncluded, q.taxIncluded ? 1 : 0);
+    w->setCaption(pw::taxNote, taxNote(q, totals));
     const bool any = !q.items.empty();
     for (std::string_view action : {pw::openItem, pw::moveUp, pw::moveDown, pw::renameItem, pw::removeItem,
                                     pw::printReport, pw::saveReport, pw::exportWorkbook})

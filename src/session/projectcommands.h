@@ -63,6 +63,9 @@ class ProjectCommands {
     void renameItem();
     void commitFloat(forms::Form& w);
     void commitContract(forms::Form& w);
+    void newTechnologyClicked(forms::Form& w);
+    void commitTaxRate(forms::Form& w);
+    void taxIncludedClicked(forms::Form& w);
     void fieldChanged(forms::Form& w);
 
     void replaceDocument(ProjectDocument document);

@@ -168,20 +168,66 @@ void ModelTable::showRows() {
         fill(row, rows[static_cast<std::size_t>(row)], false);
     if (!footer.empty())
         fill(static_cast<int>(rows.size()), footer, true);
-    resizeColumnsToContents();
-    // The total row is always seen whole, wherever it stands.
-    if (!footer.empty()) {
-        const QFontMetrics metrics(bold);
-        const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
-        for (int column = 0; column < columnCount(); ++column) {
-            const QString total = item(rowCount() - 1, column)->text();
-            setColumnWidth(column, std::max(columnWidth(column), metrics.horizontalAdvance(total) + margin));
-        }
-    }
-    horizontalHeader()->setStretchLastSection(true);
+    sizeColumns();
     setUpdatesEnabled(true);
     m_showing = false;
     showCurrentRow();
+}
+
+// Columns are as wide as their contents and the total row, then fitted to the table's width.
+void ModelTable::sizeColumns() {
+    horizontalHeader()->setStretchLastSection(false);
+    resizeColumnsToContents();
+    // The total row is always seen whole, wherever it stands.
+    const forms::Row& footer = m_model.state(nameOf(this)).footer;
+    if (!footer.empty() && rowCount() > 0) {
+        QFont bold = font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+        for (int column = 0; column < columnCount(); ++column) {
+            const QTableWidgetItem* total = item(rowCount() - 1, column);
+            if (total)
+                setColumnWidth(
+                    column, std::max(columnWidth(column), metrics.horizontalAdvance(total->text()) + margin));
+        }
+    }
+    fitColumnsToWidth();
+    horizontalHeader()->setStretchLastSection(true);
+}
+
+// The table's width is known once it is laid out: the columns are fitted again whenever it changes.
+void ModelTable::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    if (!m_showing)
+        sizeColumns();
+}
+
+// Where the columns are wider than the table, the names give way: the widest of the text columns (those
+// before the amounts) narrows, its long texts ending in "…", never below its heading, so that every amount
+// stays in view without scrolling sideways.
+void ModelTable::fitColumnsToWidth() {
+    constexpr int textColumns = 3;
+    const int room = viewport()->width();
+    int excess = horizontalHeader()->length() - room;
+    while (excess > 0) {
+        int widest = -1;
+        for (int column = 0; column < std::min(textColumns, columnCount()); ++column) {
+            const int least = horizontalHeader()->sectionSizeHint(column);
+            if (columnWidth(column) > least && (widest < 0 || columnWidth(column) > columnWidth(widest)))
+                widest = column;
+        }
+        if (widest < 0)
+            return;
+        // Down to the next widest, or as far as needed, or to its heading.
+        int next = horizontalHeader()->sectionSizeHint(widest);
+        for (int column = 0; column < std::min(textColumns, columnCount()); ++column)
+            if (column != widest && columnWidth(column) < columnWidth(widest))
+                next = std::max(next, columnWidth(column));
+        const int cut = std::max(1, std::min(excess, columnWidth(widest) - next));
+        setColumnWidth(widest, columnWidth(widest) - cut);
+        excess -= cut;
+    }
 }
 
 void ModelTable::showCurrentRow() {

@@ -88,9 +88,12 @@ class ModelTable : public QTableWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void selected();
+    void sizeColumns();
+    void fitColumnsToWidth();
 
     forms::Form& m_model;
     bool m_showing = false;

@@ -20,11 +20,18 @@ inline constexpr std::string_view renameItem = "renameItem";
 inline constexpr std::string_view removeItem = "removeItem";
 
 // How the contract amount follows from the total.
-inline constexpr std::string_view floatPercent = "floatPercent";     // 浮动幅度值, in percent
+inline constexpr std::string_view floatPercent = "floatPercent";   // 浮动幅度值, in percent
+inline constexpr std::string_view floatRange = "floatRange";       // the unit and the range it may take
+inline constexpr std::string_view newTechnology = "newTechnology"; // 采用新技术: the float may reach +25 %
 inline constexpr std::string_view contractAmount = "contractAmount"; // 合同额 typed instead of a float
 inline constexpr std::string_view total = "total";                   // 合计 of the charged fees
 inline constexpr std::string_view contract = "contract";             // the contract amount it comes to
 inline constexpr std::string_view floatNote = "floatNote";           // the float a typed amount implies
+
+// The VAT on the contract amount.
+inline constexpr std::string_view taxRate = "taxRate";         // 增值税税率, in percent
+inline constexpr std::string_view taxIncluded = "taxIncluded"; // whether the contract amount includes it
+inline constexpr std::string_view taxNote = "taxNote";         // 不含税金额, 税额 and 含税金额
 
 // The project's 计算书 and workbook.
 inline constexpr std::string_view printReport = "printReport";
@@ -36,7 +43,7 @@ inline constexpr std::string_view saveProject = "saveProject";
 inline constexpr std::string_view saveProjectAs = "saveProjectAs";
 
 // The columns of the table.
-enum class Column { Name, Type, Grade, Amount, BasicFee, OtherFee, BenchmarkFee, ChargedFee };
-inline constexpr int columnCount = 8;
+enum class Column { Name, Type, Grade, Amount, BasicFee, OtherFee, BenchmarkFee, Phase, ChargedFee };
+inline constexpr int columnCount = 9;
 
 } // namespace varnel::windows::projectwindow

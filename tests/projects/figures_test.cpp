@@ -2,6 +2,7 @@
 #include "projects/figures.h"
 
 #include "engine/calculation.h"
+#include "projects/money.h"
 #include "support/samplequote.h"
 
 #include <gtest/gtest.h>
@@ -138,46 +139,99 @@ TEST(ItemFigures, AWorkOfAKindOfEngineeringThatStopsGivesItsCheck) {
     }
 }
 
-TEST(Totals, TheTotalAddsTheChargedFeesOfBothKindsInItemOrder) {
+TEST(Totals, TheTotalAddsTheStatedChargedFeesOfBothKindsInItemOrder) {
     const projects::Quote q = test::mixedQuote();
     const std::vector<ItemFigures> all = figuresOfAll(q);
     ASSERT_EQ(all.size(), 7u);
-    double total = 0;
-    for (const ItemFigures& f : all)
-        total += f.chargedFee();
-    EXPECT_EQ(projects::totalsOf(q, all).total, total);
-    // The sample's three, then 48.392253 + 176.736 + 2.829888 + 132.913375875.
-    EXPECT_NEAR(total - projects::totalsOf(test::sampleQuote(), figuresOfAll(test::sampleQuote())).total,
-                360.871516875, 1e-9);
-}
-
-TEST(Totals, TheContractAmountFollowsTheFloat) {
-    projects::Quote q = test::sampleQuote();
-    const std::vector<ItemFigures> all = figuresOfAll(q);
     const projects::Totals t = projects::totalsOf(q, all);
-    EXPECT_EQ(t.total, (all[0].chargedFee() + all[1].chargedFee()) + all[2].chargedFee());
-    EXPECT_EQ(t.contract, t.total * (1 + -5.0 / 100));
-    EXPECT_EQ(t.impliedFloat, -5);
-    EXPECT_FALSE(t.contractTyped);
-    EXPECT_FALSE(t.outsideRange);
+    ASSERT_EQ(t.items.size(), all.size());
+    projects::Decimal total;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        // Each charged fee is the calculation's, to the 元.
+        EXPECT_EQ(t.items[i].chargedFee, projects::quotedAmount(all[i].chargedFee())) << i;
+        total = total + t.items[i].chargedFee;
+    }
+    EXPECT_EQ(t.total, total);
+    // The sample's three, then 48.392253 + 176.736 + 2.829888 + 132.913375875 stated as 48.3923 + 176.736 +
+    // 2.8299 + 132.9134.
+    const projects::Totals sample =
+        projects::totalsOf(test::sampleQuote(), figuresOfAll(test::sampleQuote()));
+    EXPECT_EQ(projects::amountText(t.total - sample.total), "360.8716");
 }
 
-TEST(Totals, ATypedContractAmountImpliesItsFloat) {
+// An item whose calculation came to these fees, charged its benchmark.
+ItemFigures charged(double basic, double other, double benchmark) {
+    engine::CalculationRecord record;
+    record.variables.basicFee = basic;
+    record.variables.otherFee = other;
+    record.variables.benchmarkFee = benchmark;
+    return ItemFigures{std::move(record), std::nullopt};
+}
+
+TEST(Totals, EachFigureIsStatedOnceAndEverySumAddsTheStatedFigures) {
+    struct Case {
+        std::vector<double> benchmarks; // each item's, its basic fee the same and no other fee
+        double floatPercent;
+        std::optional<double> contract;
+        const char* total;
+        const char* stated;  // the contract amount
+        const char* implied; // the float, as the notes write it
+    };
+    for (const Case& c : {
+             // 0.00005 is a half of the last place as a decimal, though the double lies a little below it.
+             Case{{0.00005, 0.00005}, 0, {}, "0.0002", "0.0002", "+0.00%"},
+             Case{{958.186899999999}, 0, {}, "958.1869", "958.1869", "+0.00%"},
+             // Stated one by one, 0.33335 three times is 1.0002, where the unrounded sum would be 1.0001.
+             Case{{0.33335, 0.33335, 0.33335}, 0, {}, "1.0002", "1.0002", "+0.00%"},
+             Case{{100}, -5, {}, "100.0000", "95.0000", "-5.00%"},
+             Case{{0.0001}, -5, {}, "0.0001", "0.0001", "-5.00%"},
+             Case{{1}, 0.005, {}, "1.0000", "1.0001", "+0.01%"},
+             Case{{1}, -0.005, {}, "1.0000", "1.0000", "-0.01%"},
+             Case{{958.1869}, 20, {}, "958.1869", "1149.8243", "+20.00%"},
+             // The float a typed contract amount comes to, from the stated figures, to 0.01 %.
+             Case{{40000}, 0, 32010, "40000.0000", "32010.0000", "-19.98%"},
+             Case{{40000}, 0, 47990, "40000.0000", "47990.0000", "+19.98%"},
+             Case{{40000}, 0, 40002, "40000.0000", "40002.0000", "+0.01%"},
+             Case{{40000}, 0, 40001.99999, "40000.0000", "40002.0000", "+0.01%"},
+             Case{{3}, 0, 1, "3.0000", "1.0000", "-66.67%"},
+         }) {
+        projects::Quote q;
+        q.floatPercent = c.floatPercent;
+        q.contractAmount = c.contract;
+        std::vector<ItemFigures> all;
+        for (double b : c.benchmarks)
+            all.push_back(charged(b, b, b));
+        const projects::Totals t = projects::totalsOf(q, all);
+        EXPECT_EQ(projects::amountText(t.total), c.total) << c.total;
+        EXPECT_EQ(projects::amountText(t.benchmarkFees), c.total);
+        EXPECT_EQ(projects::amountText(t.basicFees), c.total);
+        EXPECT_EQ(projects::amountText(t.contract), c.stated) << c.total;
+        ASSERT_TRUE(t.impliedFloat);
+        EXPECT_EQ(projects::percentText(*t.impliedFloat), c.implied) << c.stated;
+        EXPECT_EQ(t.contractTyped, c.contract.has_value());
+    }
+}
+
+TEST(Totals, ATypedContractAmountImpliesItsFloatToAHundredthOfAPercent) {
     projects::Quote q = test::sampleQuote();
     const std::vector<ItemFigures> all = figuresOfAll(q);
-    const double total = projects::totalsOf(q, all).total;
+    const double total = projects::totalsOf(q, all).total.toDouble();
     struct Case {
         double contract;
+        bool newTechnology;
         bool outside;
     };
-    for (const Case c : {Case{total * 1.2, false}, Case{total * 0.8, false}, Case{total * 1.21, true},
-                         Case{total * 0.79, true}, Case{total, false}}) {
+    for (const Case c :
+         {Case{total * 1.2, false, false}, Case{total * 0.8, false, false}, Case{total * 1.21, false, true},
+          Case{total * 0.79, false, true}, Case{total, false, false}, Case{total * 1.25, true, false},
+          Case{total * 1.26, true, true}, Case{total * 0.79, true, true}}) {
         q.contractAmount = c.contract;
+        q.newTechnology = c.newTechnology;
         const projects::Totals t = projects::totalsOf(q, all);
         EXPECT_TRUE(t.contractTyped);
-        EXPECT_EQ(t.contract, c.contract);
+        EXPECT_EQ(t.contract, projects::quotedAmount(c.contract));
         ASSERT_TRUE(t.impliedFloat);
-        EXPECT_NEAR(*t.impliedFloat, (c.contract / total - 1) * 100, 1e-12);
+        EXPECT_NEAR(t.impliedFloat->toDouble(), (c.contract / total - 1) * 100, 0.005);
         EXPECT_EQ(t.outsideRange, c.outside) << c.contract / total;
     }
 }
@@ -186,26 +240,46 @@ TEST(Totals, AnEmptyProjectHasNothingToCompareATypedContractWith) {
     projects::Quote q;
     q.contractAmount = 10;
     const projects::Totals t = projects::totalsOf(q, {});
-    EXPECT_EQ(t.total, 0);
+    EXPECT_TRUE(t.total.isZero());
     EXPECT_FALSE(t.impliedFloat);
     EXPECT_TRUE(t.outsideRange);
 }
 
-TEST(Quote, TheFloatIsAPlainNumberWithinTwentyPercent) {
+TEST(Quote, TheFloatIsAPlainNumberWithinTwentyPercentOrTwentyFiveWithNewTechnology) {
     struct Case {
         const char* text;
         std::optional<double> read;
+        std::optional<double> withNewTechnology = read;
     };
     // A number beyond the double's range does not read as the 0 a failed conversion leaves behind.
     const std::string beyondTheDoubleRange(400, '9');
-    for (const Case c :
-         {Case{"5", 5}, Case{" -20 ", -20}, Case{"+20", 20}, Case{"20.0", 20}, Case{"0", 0}, Case{"-0", 0},
-          Case{"3.25", 3.25}, Case{".5", 0.5}, Case{"20.0001", {}}, Case{"-20.5", {}}, Case{"", {}},
-          Case{"abc", {}}, Case{"5%", {}}, Case{"1e1", {}}, Case{"1.2.3", {}}, Case{"- 5", {}}, Case{"+", {}},
-          Case{".", {}}, Case{beyondTheDoubleRange.c_str(), {}}}) {
-        EXPECT_EQ(projects::readFloat(c.text), c.read) << c.text;
+    for (const Case c : {Case{"5", 5},
+                         Case{" -20 ", -20},
+                         Case{"+20", 20},
+                         Case{"20.0", 20},
+                         Case{"0", 0},
+                         Case{"-0", 0},
+                         Case{"3.25", 3.25},
+                         Case{".5", 0.5},
+                         Case{"20.0001", {}, 20.0001},
+                         Case{"20.01", {}, 20.01},
+                         Case{"25", {}, 25},
+                         Case{"25.01", {}, {}},
+                         Case{"-20.5", {}},
+                         Case{"-20.01", {}},
+                         Case{"", {}},
+                         Case{"abc", {}},
+                         Case{"5%", {}},
+                         Case{"1e1", {}},
+                         Case{"1.2.3", {}},
+                         Case{"- 5", {}},
+                         Case{"+", {}},
+                         Case{".", {}},
+                         Case{beyondTheDoubleRange.c_str(), {}}}) {
+        EXPECT_EQ(projects::readFloat(c.text, false), c.read) << c.text;
+        EXPECT_EQ(projects::readFloat(c.text, true), c.withNewTechnology) << c.text;
     }
-    EXPECT_FALSE(std::signbit(*projects::readFloat("-0")));
+    EXPECT_FALSE(std::signbit(*projects::readFloat("-0", false)));
 }
 
 TEST(Quote, AContractAmountIsAPositivePlainNumberAtMostTheCeiling) {

@@ -73,6 +73,38 @@ TEST(ProjectFile, ReadsBackTheSameProjectAndWritesTheSameFile) {
     }
 }
 
+// 采用新技术, the VAT rate and 含税 are written after the contract amount only where they differ from their
+// defaults (false, 6, true), and read back; a file without them reads as the defaults.
+TEST(ProjectFile, NewTechnologyAndTheVatAreWrittenOnlyWhereTheyDifferFromTheDefaults) {
+    struct Case {
+        bool newTechnology;
+        double taxRate;
+        bool taxIncluded;
+        double floatPercent;
+        const char* written; // between "contract" and "items"
+    };
+    for (const Case& c :
+         {Case{false, 6, true, -5, ""}, Case{true, 6, true, 25, "  \"newTechnology\": true,\n"},
+          Case{false, 3, true, -5, "  \"taxRate\": 3,\n"},
+          Case{false, 6, false, -5, "  \"taxIncluded\": false,\n"},
+          Case{true, 0.5, false, 20.5,
+               "  \"newTechnology\": true,\n  \"taxRate\": 0.5,\n  \"taxIncluded\": false,\n"}}) {
+        projects::Quote quote = test::sampleQuote();
+        quote.newTechnology = c.newTechnology;
+        quote.taxRate = c.taxRate;
+        quote.taxIncluded = c.taxIncluded;
+        quote.floatPercent = c.floatPercent;
+        const std::string file = projects::writeProjectFile(quote);
+        const std::size_t from = file.find("  \"contract\": null,\n") + 20;
+        EXPECT_EQ(file.substr(from, file.find("  \"items\"") - from), c.written) << c.written;
+        EXPECT_NE(file.find("\"version\": 1,"), std::string::npos);
+        auto read = projects::readProjectFile(file);
+        ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
+        EXPECT_EQ(std::get<OpenedQuote>(read).quote, quote) << c.written;
+        EXPECT_EQ(projects::writeProjectFile(std::get<OpenedQuote>(read).quote), file);
+    }
+}
+
 // The sample project as the Varnel before the kinds of engineering of 附表二 wrote it, byte for byte.
 constexpr std::string_view versionOneFile = R"({
   "format": "varnel-project",
@@ -312,6 +344,25 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"a name as a number", replaced(good, "\"某某道路工程\"", "12"), "字段“name”应为文本"},
         Hostile{"a float beyond 20 %", replaced(good, "\"float\": -5", "\"float\": 30"),
                 "浮动幅度值 30% 超出了 -20% 到 +20% 的范围"},
+        Hostile{"a float above 20 % without new technology",
+                replaced(good, "\"float\": -5", "\"float\": 20.01"),
+                "浮动幅度值 20.01% 超出了 -20% 到 +20% 的范围"},
+        Hostile{"a float above 25 % with new technology",
+                replaced(good, "\"float\": -5,", "\"float\": 25.01,\n  \"newTechnology\": true,"),
+                "浮动幅度值 25.01% 超出了 -20% 到 +25% 的范围"},
+        Hostile{"new technology as text",
+                replaced(good, "\"float\": -5,", "\"float\": -5,\n  \"newTechnology\": \"是\","),
+                "字段“newTechnology”应为 true 或 false"},
+        Hostile{"a VAT rate above 20 %",
+                replaced(good, "\"float\": -5,", "\"float\": -5,\n  \"taxRate\": 20.5,"),
+                "增值税税率 20.5% 超出了 0% 到 20% 的范围"},
+        Hostile{"a negative VAT rate", replaced(good, "\"float\": -5,", "\"float\": -5,\n  \"taxRate\": -1,"),
+                "增值税税率 -1% 超出了 0% 到 20% 的范围"},
+        Hostile{"a VAT rate as text",
+                replaced(good, "\"float\": -5,", "\"float\": -5,\n  \"taxRate\": \"6%\","),
+                "字段“taxRate”应为数字"},
+        Hostile{"含税 as a number", replaced(good, "\"float\": -5,", "\"float\": -5,\n  \"taxIncluded\": 1,"),
+                "字段“taxIncluded”应为 true 或 false"},
         Hostile{"a float as text", replaced(good, "\"float\": -5", "\"float\": \"5\""),
                 "字段“float”应为数字"},
         Hostile{"a contract of nothing", replaced(good, "\"contract\": null", "\"contract\": 0"),
@@ -535,11 +586,12 @@ TEST(ProjectFile, AmountsAboveTheCeilingAreRefusedAndAtItEverySumIsFinite) {
         ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;
         const OpenedQuote& opened = std::get<OpenedQuote>(read);
         const projects::Totals totals = projects::totalsOf(opened.quote, opened.figures);
-        EXPECT_TRUE(std::isfinite(totals.total));
-        EXPECT_GT(totals.total, 80 * 5.2e8); // five typed fees of 10^8, the equipment 2 × 10^7, the basic fee
-        EXPECT_TRUE(std::isfinite(totals.contract));
+        EXPECT_TRUE(std::isfinite(totals.total.toDouble()));
+        // five typed fees of 10^8, the equipment 2 × 10^7, the basic fee
+        EXPECT_GT(totals.total.toDouble(), 80 * 5.2e8);
+        EXPECT_TRUE(std::isfinite(totals.contract.toDouble()));
         if (totals.impliedFloat) {
-            EXPECT_TRUE(std::isfinite(*totals.impliedFloat));
+            EXPECT_TRUE(std::isfinite(totals.impliedFloat->toDouble()));
         }
     }
 }

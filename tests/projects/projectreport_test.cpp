@@ -67,9 +67,10 @@ TEST(ProjectReport, TheSummaryHasARowPerItemWithAmountsToFourDecimals) {
         {"3", "沿线绿化", "园林绿化工程", "Ⅲ级", "300.0000", "39.3237", "39.3237"},
     };
     EXPECT_EQ(r.summary.rows, rows);
-    // 30.43301625 + 63.58275 + 39.3236833… and the benchmarks' 170.5353583…
-    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "170.5354", "133.3394"}));
-    EXPECT_EQ(r.summary.unitNote, "金额单位：万元，保留四位小数");
+    // The sums of the rows as stated: 30.4330 + 63.5828 + 39.3237 (unrounded, 133.3394496…), and the
+    // benchmarks' 67.6289 + 63.5828 + 39.3237.
+    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "170.5354", "133.3395"}));
+    EXPECT_EQ(r.summary.unitNote, "金额单位：万元，保留四位小数（至元），合计为各行金额之和");
 }
 
 TEST(ProjectReport, TheTotalsLinesGiveTheFloatAndTheContractAmount) {
@@ -81,25 +82,38 @@ TEST(ProjectReport, TheTotalsLinesGiveTheFloatAndTheContractAmount) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"by the float", -5, {}, false, {"浮动幅度值：-5%", "合同额：126.6725（合计 ×（1 + 浮动幅度值））"}},
-        {"no float", 0, {}, false, {"浮动幅度值：0%", "合同额：133.3394（合计 ×（1 + 浮动幅度值））"}},
-        // 120 ÷ 133.3394496… − 1 = −10.0040…%
+        {"by the float",
+         -5,
+         {},
+         false,
+         {"浮动幅度值：-5%", "合同额：126.6725（合计 ×（1 + 浮动幅度值））",
+          "合同额含增值税（税率 6%）：不含税金额 119.5024，税额 7.1701，含税金额 126.6725"}},
+        {"no float",
+         0,
+         {},
+         false,
+         {"浮动幅度值：0%", "合同额：133.3395（合计 ×（1 + 浮动幅度值））",
+          "合同额含增值税（税率 6%）：不含税金额 125.7920，税额 7.5475，含税金额 133.3395"}},
+        // 120 ÷ 133.3395 − 1 = −10.0042…%
         {"a typed amount within the range",
          0,
          120,
          false,
-         {"合同额：120.0000（直接输入）", "合同额相当于浮动幅度值：-10.00%"}},
+         {"合同额：120.0000（直接输入）", "合同额相当于浮动幅度值：-10.00%",
+          "合同额含增值税（税率 6%）：不含税金额 113.2075，税额 6.7925，含税金额 120.0000"}},
         {"a typed amount beyond it",
          -5,
          200,
          false,
          {"合同额：200.0000（直接输入）", "合同额相当于浮动幅度值：+49.99%",
-          "注：这一浮动幅度值超出了《工程勘察设计收费标准》规定的 -20% 到 +20% 的范围。"}},
+          "注：这一浮动幅度值超出了《工程勘察设计收费管理规定》第六条允许的 -20% 到 +20% 的范围。",
+          "合同额含增值税（税率 6%）：不含税金额 188.6792，税额 11.3208，含税金额 200.0000"}},
         {"a typed amount without a total",
          0,
          50,
          true,
-         {"合同额：50.0000（直接输入）", "合同额相当于浮动幅度值：无法算出（合计为零）"}},
+         {"合同额：50.0000（直接输入）", "合同额相当于浮动幅度值：无法算出（合计为零）",
+          "合同额含增值税（税率 6%）：不含税金额 47.1698，税额 2.8302，含税金额 50.0000"}},
     };
     for (const Case& c : cases) {
         projects::Quote q = test::sampleQuote();
@@ -111,9 +125,9 @@ TEST(ProjectReport, TheTotalsLinesGiveTheFloatAndTheContractAmount) {
     }
 }
 
-// Each amount in the table is its figure rounded, the totals are the unrounded sums rounded once: three
-// fees of 1.00004 show as 1.0000 each and come to 3.0001, not 3.0000.
-TEST(ProjectReport, TotalsAreTheUnroundedSumsRoundedOnce) {
+// Each amount in the table is its figure stated to the 元 and each total the sum of the amounts above it:
+// three fees of 1.00004 show as 1.0000 each and come to 3.0000, as the rows add up.
+TEST(ProjectReport, TotalsAreTheSumsOfTheStatedRows) {
     projects::Quote q = test::sampleQuote();
     q.floatPercent = 0;
     std::vector<ItemFigures> figures = figuresOfAll(q);
@@ -129,9 +143,27 @@ TEST(ProjectReport, TotalsAreTheUnroundedSumsRoundedOnce) {
         EXPECT_EQ(row[5], "1.0000");
         EXPECT_EQ(row[6], "1.0000");
     }
-    EXPECT_EQ(r.summary.totalRow[5], "3.0001");
-    EXPECT_EQ(r.summary.totalRow[6], "3.0001");
-    EXPECT_EQ(r.summary.totalsLines.at(1), "合同额：3.0001（合计 ×（1 + 浮动幅度值））");
+    EXPECT_EQ(r.summary.totalRow[5], "3.0000");
+    EXPECT_EQ(r.summary.totalRow[6], "3.0000");
+    EXPECT_EQ(r.summary.totalsLines.at(1), "合同额：3.0000（合计 ×（1 + 浮动幅度值））");
+}
+
+// With new technology the float may reach +25 %, by 第七条; the VAT may be added to a contract amount
+// taken without it.
+TEST(ProjectReport, NewTechnologyAndTheVatAreSaid) {
+    projects::Quote q = test::sampleQuote();
+    q.newTechnology = true;
+    q.floatPercent = 25;
+    q.taxRate = 3;
+    q.taxIncluded = false;
+    EXPECT_EQ(reportOf(q).summary.totalsLines,
+              (std::vector<std::string>{
+                  "浮动幅度值：25%", "合同额：166.6744（合计 ×（1 + 浮动幅度值））",
+                  "本项目采用新技术，按《工程勘察设计收费管理规定》第七条，浮动幅度值可达 +25%。",
+                  "合同额不含增值税（税率 3%）：不含税金额 166.6744，税额 5.0002，含税金额 171.6746"}));
+    q.contractAmount = 170;
+    EXPECT_EQ(reportOf(q).summary.totalsLines.at(2), "注：这一浮动幅度值超出了《工程勘察设计收费管理规定》第"
+                                                     "七条（采用新技术）允许的 -20% 到 +25% 的范围。");
 }
 
 TEST(ProjectReport, EachSectionSaysWhatWasChosen) {
@@ -220,8 +252,9 @@ TEST(ProjectReport, TheSummaryHasTheWorksOfKindsOfEngineeringToo) {
         {"7", "一级公路", "公路、城市道路工程", "Ⅰ级", "2500.0000", "132.9134", "132.9134"},
     };
     EXPECT_EQ(r.summary.rows, rows);
-    // 170.5353583… + 138.26358 + 353.472 + 14.14944 + 132.913375875 and 133.3394496… + 360.871516875.
-    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "809.3338", "494.2110"}));
+    // The rows' sums: 170.5354 + 138.2636 + 353.4720 + 14.1494 + 132.9134, and 133.3395 + 48.3923 +
+    // 176.7360 + 2.8299 + 132.9134 (the unrounded fees would come to 494.2110).
+    EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "809.3338", "494.2111"}));
 }
 
 // What was chosen for a work of a kind of engineering: the kind with its group and coefficient (附表二),
@@ -327,24 +360,6 @@ TEST(ProjectReport, ItEndsWithLinesToSign) {
         EXPECT_TRUE(startsWith(r.signatures[i], roles[i])) << r.signatures[i];
         EXPECT_EQ(r.signatures[i].substr(roles[i].size()), std::string(20, '_')) << "room to sign";
     }
-}
-
-TEST(ProjectReport, AmountsRoundHalfAwayFromZeroFromTheirFifteenDigits) {
-    const std::pair<double, const char*> cases[] = {
-        {63.58275, "63.5828"}, // a double below 63.58275, shown as 63.58275
-        {0, "0.0000"},
-        {0.00005, "0.0001"},
-        {0.00004999, "0.0000"},
-        {9.99995, "10.0000"},
-        {99999.99995, "100000.0000"},
-        {-0.00004, "0.0000"},
-        {-1.23456, "-1.2346"},
-        {1e20, "100000000000000000000.0000"},
-        {1e-300, "0.0000"},
-        {148.43465, "148.4347"},
-    };
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(projects::amountText(value), text) << value;
 }
 
 TEST(ProjectReportText, HasEveryTextOfTheReportInOrderWithCrLfLineEnds) {

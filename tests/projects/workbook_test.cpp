@@ -111,11 +111,12 @@ std::vector<projects::ItemFigures> figuresOf(const projects::Quote& quote) {
     return all;
 }
 
-// The sample with a contract amount typed that takes 17 significant digits: written with "%.16G" it
-// would read back as another double.
+// The sample with a contract amount typed, and an item's amount whose double takes 17 significant digits:
+// written with "%.16G" it would read back as another double.
 projects::Quote sampleWithContract() {
     projects::Quote q = test::sampleQuote();
-    q.contractAmount = 60.1 + 60.2; // 120.30000000000001
+    q.contractAmount = 60.1 + 60.2;
+    q.items[1].mainInputs()->amount = engine::exactText(1000.1 + 0.2); // 1000.3000000000001
     return q;
 }
 
@@ -127,23 +128,27 @@ std::string cellName(char column, std::size_t row) {
 // fees and the phase's share where one is charged; below them the total, the float and the contract.
 std::map<std::string, double> expectedNumbers(const projects::Quote& quote) {
     const std::vector<projects::ItemFigures> figures = figuresOf(quote);
+    const projects::Totals t = projects::totalsOf(quote, figures);
     std::map<std::string, double> cells;
     std::size_t row = 7;
     for (std::size_t i = 0; i < figures.size(); ++i, ++row) {
         const projects::ItemFigures& f = figures[i];
+        const projects::QuotedItem& stated = t.items[i];
         cells[cellName('A', row)] = static_cast<double>(i + 1);
         cells[cellName('E', row)] = f.feeBase();
-        cells[cellName('I', row)] = f.basicFee();
-        cells[cellName('J', row)] = f.otherFee();
-        cells[cellName('K', row)] = f.benchmarkFee();
-        if (f.phaseFee())
-            cells[cellName('L', row)] = *f.phaseFee();
-        cells[cellName('M', row)] = f.chargedFee();
+        cells[cellName('I', row)] = stated.basicFee.toDouble();
+        cells[cellName('J', row)] = stated.otherFee.toDouble();
+        cells[cellName('K', row)] = stated.benchmarkFee.toDouble();
+        if (stated.phaseFee)
+            cells[cellName('L', row)] = stated.phaseFee->toDouble();
+        cells[cellName('M', row)] = stated.chargedFee.toDouble();
     }
-    const projects::Totals t = projects::totalsOf(quote, figures);
-    cells[cellName('M', row)] = t.total;
-    cells[cellName('M', row + 1)] = *t.impliedFloat;
-    cells[cellName('M', row + 2)] = t.contract;
+    cells[cellName('M', row)] = t.total.toDouble();
+    cells[cellName('M', row + 1)] = t.contractTyped ? t.impliedFloat->toDouble() : quote.floatPercent;
+    cells[cellName('M', row + 2)] = t.contract.toDouble();
+    cells[cellName('M', row + 3)] = t.tax.excluding.toDouble();
+    cells[cellName('M', row + 4)] = t.tax.tax.toDouble();
+    cells[cellName('M', row + 5)] = t.tax.including.toDouble();
     return cells;
 }
 
@@ -213,8 +218,8 @@ TEST_F(Workbook, EveryNumberCellIsTheProgramsDouble) {
         const ReadBook book = written(quote);
         EXPECT_EQ(differences(expectedNumbers(quote), numbersRead(book)), "") << quote.name;
     }
-    // The contract amount is one a "%.16G" writer would change.
-    const double contract = *sampleWithContract().contractAmount;
+    // The amount is one a "%.16G" writer would change.
+    const double contract = std::stod(sampleWithContract().items[1].mainInputs()->amount);
     char sixteen[64];
     std::snprintf(sixteen, sizeof sixteen, "%.16G", contract);
     EXPECT_NE(std::strtod(sixteen, nullptr), contract);
@@ -226,7 +231,8 @@ TEST_F(Workbook, AmountsShowFourDecimalsAndTheHeaderStaysInView) {
     EXPECT_EQ(book.freeze, "A7");
     for (const auto& [ref, cell] : book.cells) {
         if (cell.number) {
-            EXPECT_EQ(cell.format, ref[0] == 'A' ? "0" : "0.0000") << ref;
+            // The float, below the total, has two decimals.
+            EXPECT_EQ(cell.format, ref[0] == 'A' ? "0" : (ref == "M11" ? "0.00" : "0.0000")) << ref;
         }
     }
 }
@@ -265,6 +271,9 @@ TEST_F(Workbook, TextsAreAsTypedAndAsTheStandardNamesThem) {
         {"A10", "合计"},
         {"A11", "浮动幅度值（%）"},
         {"A12", "合同额（万元）"},
+        {"A13", "其中不含税金额（万元）"},
+        {"A14", "增值税税额（万元，税率 6%）"},
+        {"A15", "含税金额（万元，合同额）"},
     };
     const ReadBook book = written(test::sampleQuote());
     for (const Case& c : cases)
@@ -272,7 +281,8 @@ TEST_F(Workbook, TextsAreAsTypedAndAsTheStandardNamesThem) {
     // Nothing is written where an item has nothing: no phase, no conditions, no phase share.
     for (const char* empty : {"H8", "H9", "F9", "L8", "L9"})
         EXPECT_EQ(book.cells.count(empty), 0u) << empty;
-    EXPECT_EQ(book.merged, (std::vector<std::string>{"A10:L10", "A11:L11", "A12:L12"}));
+    EXPECT_EQ(book.merged,
+              (std::vector<std::string>{"A10:L10", "A11:L11", "A12:L12", "A13:L13", "A14:L14", "A15:L15"}));
 }
 
 // A work of a kind of engineering has its kind where the type is, and its conditions, services and phase
@@ -315,7 +325,8 @@ TEST_F(Workbook, WorksOfKindsOfEngineeringStandInTheSameColumns) {
     // phase share.
     for (const char* empty : {"G12", "F13", "H13", "L13"})
         EXPECT_EQ(book.cells.count(empty), 0u) << empty;
-    EXPECT_EQ(book.merged, (std::vector<std::string>{"A14:L14", "A15:L15", "A16:L16"}));
+    EXPECT_EQ(book.merged,
+              (std::vector<std::string>{"A14:L14", "A15:L15", "A16:L16", "A17:L17", "A18:L18", "A19:L19"}));
 }
 
 TEST_F(Workbook, ATypedContractAmountShowsTheFloatItComesTo) {
@@ -323,9 +334,10 @@ TEST_F(Workbook, ATypedContractAmountShowsTheFloatItComesTo) {
         double contractShare; // of the total
         const char* floatLabel;
     };
-    const double total = projects::totalsOf(test::sampleQuote(), figuresOf(test::sampleQuote())).total;
+    const double total =
+        projects::totalsOf(test::sampleQuote(), figuresOf(test::sampleQuote())).total.toDouble();
     for (const Case c : {Case{1.1, "浮动幅度值（%，由合同额折算）"},
-                         Case{0.7, "浮动幅度值（%，由合同额折算，超出 ±20%）"}}) {
+                         Case{0.7, "浮动幅度值（%，由合同额折算，超出 -20%～+20%）"}}) {
         projects::Quote quote = test::sampleQuote();
         quote.contractAmount = total * c.contractShare;
         const ReadBook book = written(quote);

@@ -41,7 +41,7 @@ answer-text 乙烯装置
 click Industry.addItem
 > {"text":{"title":"加入项目","label":"单项名称：","suggested":"石油、化工、石化、化纤、医药工程 3000万元","answer":"乙烯装置"}}
 state
-> {"state":{"Form1":{"title":"Varnel - 未命名项目 *"},"Project":{"open":true,"controls":{"items":{"rows":[["乙烯装置","石油、化工、石化、化纤、医药工程","Ⅱ级"," 3000"," 137.016"," 6.8508"," 143.8668"," 71.9334"],["合计","","",""," 137.016"," 6.8508"," 143.8668"," 71.9334"]]}}}}}
+> {"state":{"Form1":{"title":"Varnel - 未命名项目 *"},"Project":{"open":true,"controls":{"items":{"rows":[["乙烯装置","石油、化工、石化、化纤、医药工程","Ⅱ级","3000.0000","137.0160","6.8508","143.8668","基础设计 50%","71.9334"],["合计","","","","137.0160","6.8508","143.8668","","71.9334"]]}}}}}
 
 # Kinds without a phase table calculate without a commission.
 choose Industry.kind 农业工程

@@ -12,7 +12,7 @@ answer-text 主线道路
 click additem
 > {"text":{"title":"加入项目","suggested":"公路和城市道路工程 2000万元","answer":"主线道路"}}
 state
-> {"state":{"Form1":{"controls":{"Text1":{"text":"2000"},"Check7":{"value":1}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级"," 2000"," 64.17"," 3.2085"," 67.3785"," 67.3785"],["合计","","",""," 64.17"," 3.2085"," 67.3785"," 67.3785"]]}}}}}
+> {"state":{"Form1":{"controls":{"Text1":{"text":"2000"},"Check7":{"value":1}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级","2000.0000","64.1700","3.2085","67.3785","","67.3785"],["合计","","","","64.1700","3.2085","67.3785","","67.3785"]]}}}}}
 
 # A second item of that name is refused, and the dialog asks again with a free one.
 answer-text 主线道路
@@ -34,7 +34,7 @@ click Project.renameItem
 activate Project.items 主线道路
 click newitem
 state
-> {"state":{"Form1":{"focus":"Combo2","controls":{"Combo2":{"text":""},"Label7":{"caption":""},"Text1":{"text":""},"Check7":{"value":0},"Text17":{"text":""}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级"," 2000"," 64.17"," 3.2085"," 67.3785"," 67.3785"],["主线道路 (2)","公路和城市道路工程","Ⅱ级"," 2000"," 64.17"," 3.2085"," 67.3785"," 67.3785"],["合计","","",""," 128.34"," 6.417"," 134.757"," 134.757"]]}}}}}
+> {"state":{"Form1":{"focus":"Combo2","controls":{"Combo2":{"text":""},"Label7":{"caption":""},"Text1":{"text":""},"Check7":{"value":0},"Text17":{"text":""}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级","2000.0000","64.1700","3.2085","67.3785","","67.3785"],["主线道路 (2)","公路和城市道路工程","Ⅱ级","2000.0000","64.1700","3.2085","67.3785","","67.3785"],["合计","","","","128.3400","6.4170","134.7570","","134.7570"]]}}}}}
 click updateitem
 > {"message":{"text":"没有从项目打开的单项：请先在项目窗口中打开要更新的单项，修改后再点击“更新单项”。"}}
 
@@ -57,7 +57,7 @@ click Industry.updateItem
 > {"message":{"text":"打开的单项“主线道路”是在主窗口中计算的，请在主窗口中更新单项。"}}
 click Industry.newItem
 state
-> {"state":{"Industry":{"focus":"amount","controls":{"amount":{"text":""},"kind":{"text":""},"grade":{"text":""},"basicFee":{"text":""}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级"," 2000"," 64.17"," 3.2085"," 67.3785"," 67.3785"],["主线道路 (2)","公路和城市道路工程","Ⅱ级"," 2000"," 64.17"," 3.2085"," 67.3785"," 67.3785"],["电厂","火电工程","Ⅱ级"," 3000"," 103.8"," 0"," 103.8"," 103.8"],["合计","","",""," 232.14"," 6.417"," 238.557"," 238.557"]]}}}}}
+> {"state":{"Industry":{"focus":"amount","controls":{"amount":{"text":""},"kind":{"text":""},"grade":{"text":""},"basicFee":{"text":""}}},"Project":{"controls":{"items":{"rows":[["主线道路","公路和城市道路工程","Ⅱ级","2000.0000","64.1700","3.2085","67.3785","","67.3785"],["主线道路 (2)","公路和城市道路工程","Ⅱ级","2000.0000","64.1700","3.2085","67.3785","","67.3785"],["电厂","火电工程","Ⅱ级","3000.0000","103.8000","0.0000","103.8000","","103.8000"],["合计","","","","232.1400","6.4170","238.5570","","238.5570"]]}}}}}
 
 # Ctrl+S in the project window saves the project; 项目另存为… in the industry window saves it elsewhere.
 answer-file items.varnel

@@ -4,6 +4,7 @@
 #include "session/session.h"
 
 #include "engine/numbers.h"
+#include "projects/money.h"
 #include "session/industrywindowbinding.h"
 #include "support/modeldesktop.h"
 #include "windows/industrywindow.h"
@@ -285,7 +286,8 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     forms::Form& project = desktop.window(windows::project);
     ASSERT_EQ(project.rows(pw::items).size(), 1u);
     EXPECT_EQ(project.rows(pw::items)[0][1], "石油、化工、石化、化纤、医药工程");
-    EXPECT_EQ(project.rows(pw::items)[0][7], engine::resultBoxText(share));
+    EXPECT_EQ(project.rows(pw::items)[0][7], "基础设计 50%");
+    EXPECT_EQ(project.rows(pw::items)[0][8], "68.5080");
 
     // Saved and opened again, it opens back into its own window, calculated.
     desktop.fileAnswers.push_back("/home/user/石化.varnel");
@@ -308,12 +310,13 @@ TEST_F(IndustryWindow, AWorkOfAnyKindIsAnItemOfTheProject) {
     EXPECT_EQ(desktop.lastMessage(),
               "打开的单项“乙烯装置”是在全行业设计收费窗口中计算的，请在全行业设计收费窗口"
               "中更新单项。");
-    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 3000");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], "3000.0000");
     click(iw::updateItem);
     EXPECT_EQ(desktop.lastMessage(), "已更新“乙烯装置”。");
-    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], " 6000");
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][3], "6000.0000");
     EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][0], "乙烯装置");
-    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][6], w().text(iw::benchmarkFee));
+    EXPECT_EQ(desktop.window(windows::project).rows(pw::items)[0][6],
+              projects::amountText(projects::quotedAmount(std::stod(w().text(iw::benchmarkFee)))));
 }
 
 // 更新单项 acts on the item opened from the project, from the window it was opened into only; 新单项 puts

@@ -5,6 +5,7 @@
 
 #include "engine/numbers.h"
 #include "forms/form.h"
+#include "projects/money.h"
 #include "projects/projectfile.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
 
 using namespace varnel;
 namespace box = windows::mainwindow;
@@ -77,27 +79,19 @@ TEST_F(Project, ItemsAddedFromTheMainWindowStandInTheTableWithTheirTotal) {
 
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"主线道路（一标段）", "地下人防", "沿线绿化"}));
     const forms::Row& building = projectWindow().rows(pw::items)[1];
-    EXPECT_EQ(building, (forms::Row{"地下人防", "建筑、人防工程", "Ⅱ级", " 1500", " 60.555", " 3.02775",
-                                    " 63.58275", " 63.58275"}));
-    const session::ProjectDocument& d = document();
-    const double road = d.figures[0].chargedFee();
-    EXPECT_EQ(d.figures[0].phase, (projects::ChargedPhase{"初步设计", road}));
-    EXPECT_EQ(projectWindow().rows(pw::items)[0][7], engine::resultBoxText(road));
-    const double total = (road + 63.58275) + d.figures[2].chargedFee();
-    EXPECT_EQ(projectWindow().state(pw::items).footer[0], "合计");
-    double basic = 0, other = 0, benchmark = 0;
-    for (const projects::ItemFigures& f : d.figures) {
-        basic += f.basicFee();
-        other += f.otherFee();
-        benchmark += f.benchmarkFee();
-    }
-    EXPECT_EQ(projectWindow().state(pw::items).footer[4], engine::resultBoxText(basic));
-    EXPECT_EQ(projectWindow().state(pw::items).footer[5], engine::resultBoxText(other));
-    EXPECT_EQ(projectWindow().state(pw::items).footer[6], engine::resultBoxText(benchmark));
-    EXPECT_EQ(projectWindow().state(pw::items).footer[7], engine::resultBoxText(total));
-    EXPECT_EQ(projectWindow().text(pw::total), engine::resultBoxText(total));
-    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total)); // no float yet
-    EXPECT_EQ(projectWindow().currentRow(pw::items), 2);                         // the item just added
+    // The quote's figures, each to the 元: 3.02775 and 63.58275 are stated 3.0278 and 63.5828.
+    EXPECT_EQ(building, (forms::Row{"地下人防", "建筑、人防工程", "Ⅱ级", "1500.0000", "60.5550", "3.0278",
+                                    "63.5828", "", "63.5828"}));
+    const forms::Row& road = projectWindow().rows(pw::items)[0];
+    EXPECT_EQ(road[7], "初步设计 45%");
+    EXPECT_EQ(road[8], "30.4330");
+    const forms::Row& footer = projectWindow().state(pw::items).footer;
+    // Each sum adds the figures above it: 30.4330 + 63.5828 + 39.3237 is 133.3395.
+    EXPECT_EQ(footer, (forms::Row{"合计", "", "", "", "141.3663", "29.1690", "170.5354", "", "133.3395"}));
+    EXPECT_EQ(projectWindow().rows(pw::items)[2][8], "39.3237");
+    EXPECT_EQ(projectWindow().text(pw::total), "133.3395");
+    EXPECT_EQ(projectWindow().text(pw::contract), "133.3395"); // no float yet
+    EXPECT_EQ(projectWindow().currentRow(pw::items), 2);       // the item just added
     EXPECT_EQ(main().title(), "Varnel - 未命名项目 *");
     EXPECT_EQ(projectWindow().title(), "项目 - 未命名项目 *");
     EXPECT_EQ(projectWindow().text(pw::date), "2026-12-09");
@@ -164,7 +158,10 @@ TEST_F(Project, AddingAndUpdatingTakeTheWindowAsItStands) {
         const engine::Project& kept = *document().quote.items[item].mainInputs();
         EXPECT_EQ(kept.amount, c.amount);
         EXPECT_EQ(kept.has(engine::Service::OverallDesign), c.overallDesign);
-        EXPECT_EQ(projectWindow().rows(pw::items)[item][6], main().text(box::benchmarkFee));
+        EXPECT_EQ(projectWindow().rows(pw::items)[item][6],
+                  projects::amountText(projects::quotedAmount(document().figures[item].benchmarkFee())));
+        EXPECT_EQ(engine::resultBoxText(document().figures[item].benchmarkFee()),
+                  main().text(box::benchmarkFee));
         EXPECT_NE(main().text(box::benchmarkFee), calculated); // the boxes show what was charged
         if (c.command == box::updateItem) {
             EXPECT_EQ(desktop.messages.back().text, "已更新“主线道路 2000”。");
@@ -233,7 +230,7 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
     click(box::updateItem);
     EXPECT_EQ(document().quote.items[2].mainInputs()->amount, "400");
     EXPECT_EQ(document().quote.items[2].name, "沿线绿化");
-    EXPECT_EQ(projectWindow().rows(pw::items)[2][3], " 400");
+    EXPECT_EQ(projectWindow().rows(pw::items)[2][3], "400.0000");
     EXPECT_TRUE(document().modified);
 }
 
@@ -391,8 +388,7 @@ TEST_F(Project, TheOpenedItemIsFollowedThroughMovesAndRemovals) {
     click(pw::removeItem, windows::project);
     EXPECT_EQ(desktop.questions.back().message.text, "从项目中删除单项“主线道路（一标段）”吗？");
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"地下人防", "沿线绿化"}));
-    EXPECT_EQ(column(7)[1],
-              engine::resultBoxText(document().figures[1].chargedFee())); // the figures followed
+    EXPECT_EQ(column(8)[1], "39.3237"); // the figures followed
     EXPECT_EQ(document().figures[1].feeBase(), 300);
 
     type(windows::mainwindow::amount, "3000");
@@ -418,38 +414,171 @@ TEST_F(Project, RemovingAsksAndRenamingTakesANewName) {
     EXPECT_EQ(itemNames()[2], "沿线绿化");
 }
 
-TEST_F(Project, TheFloatIsWithinTwentyPercentOrRefused) {
+TEST_F(Project, TheFloatIsWithinTwentyPercentOrTwentyFiveWithNewTechnology) {
     addTheSampleItems();
-    const double total = document().totals().total;
     commit(pw::floatPercent, "10");
     EXPECT_EQ(document().quote.floatPercent, 10);
-    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total * 1.1));
+    EXPECT_EQ(projectWindow().text(pw::contract), "146.6735"); // 146.67345, away from zero
+    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额 = 合计 × (1 + 浮动幅度值)；浮动幅度值可在 -20% "
+                                                      "到 +20% 之间（《工程勘察设计收费管理规定》第六条）");
     EXPECT_TRUE(desktop.messages.empty());
 
-    for (const char* wrong : {"25", "abc", "", "-20.01"}) {
-        commit(pw::floatPercent, wrong);
-        EXPECT_EQ(desktop.lastMessage(), std::string("浮动幅度值应为 -20 到 20 之间的数（单位为 %），“") +
-                                             wrong + "”不是。浮动幅度值仍为 10%。");
-        EXPECT_EQ(projectWindow().text(pw::floatPercent), "10");
+    struct Case {
+        bool newTechnology;
+        const char* typed;
+        const char* refusal; // empty where the float is taken
+    };
+    const std::string without =
+        "浮动幅度值应为 -20 到 20 之间的数（单位为 %；《工程勘察设计收费管理规定》第六条），“";
+    const std::string with =
+        "浮动幅度值应为 -20 到 25 之间的数（单位为 %；《工程勘察设计收费管理规定》第七条（采用新技术）），“";
+    for (const Case& c :
+         {Case{false, "20.01", "20.01"}, Case{false, "25", "25"}, Case{false, "abc", "abc"},
+          Case{false, "", ""}, Case{false, "-20.01", "-20.01"}, Case{true, "25.01", "25.01"},
+          Case{true, "-20.01", "-20.01"}, Case{true, "25", nullptr}, Case{true, "20.01", nullptr}}) {
+        if (projectWindow().ticked(pw::newTechnology) != c.newTechnology) {
+            ASSERT_FALSE(projectWindow().userClick(pw::newTechnology));
+        }
+        const double kept = document().quote.floatPercent;
+        desktop.messages.clear();
+        commit(pw::floatPercent, c.typed);
+        if (!c.refusal) {
+            EXPECT_TRUE(desktop.messages.empty()) << c.typed;
+            EXPECT_EQ(engine::joinedText(document().quote.floatPercent), c.typed);
+            continue;
+        }
+        EXPECT_EQ(desktop.lastMessage(), (c.newTechnology ? with : without) + c.refusal +
+                                             "”不是。浮动幅度值仍为 " + engine::joinedText(kept) + "%。");
+        EXPECT_EQ(projectWindow().text(pw::floatPercent), engine::joinedText(kept));
         EXPECT_EQ(projectWindow().focus(), pw::floatPercent);
-        EXPECT_EQ(document().quote.floatPercent, 10);
+        EXPECT_EQ(document().quote.floatPercent, kept);
     }
+    // With new technology the range and the clause are 第七条's.
+    EXPECT_TRUE(document().quote.newTechnology);
+    EXPECT_EQ(projectWindow().caption(pw::floatRange), "%（-20～+25）");
+    EXPECT_EQ(projectWindow().caption(pw::floatNote),
+              "合同额 = 合计 × (1 + 浮动幅度值)；浮动幅度值可在 -20% 到 "
+              "+25% 之间（《工程勘察设计收费管理规定》第七条（采用新技术））");
+    // A float above +20 % keeps new technology ticked.
+    desktop.messages.clear();
+    ASSERT_FALSE(projectWindow().userClick(pw::newTechnology));
+    EXPECT_EQ(desktop.lastMessage(),
+              "浮动幅度值为 20.01%，不采用新技术时最多为 +20%（《工程勘察设计收费管理规定》"
+              "第六条）：请先把浮动幅度值改到 20 以内，再取消“采用新技术”。");
+    EXPECT_TRUE(projectWindow().ticked(pw::newTechnology));
+    EXPECT_TRUE(document().quote.newTechnology);
+    commit(pw::floatPercent, "20");
+    ASSERT_FALSE(projectWindow().userClick(pw::newTechnology));
+    EXPECT_FALSE(document().quote.newTechnology);
+    EXPECT_EQ(projectWindow().caption(pw::floatRange), "%（-20～+20）");
 }
 
-TEST_F(Project, ATypedContractAmountShowsTheFloatItImplies) {
+TEST_F(Project, ATypedContractAmountShowsTheFloatItImpliesFromTheStatedFigures) {
     addTheSampleItems();
-    const double total = document().totals().total;
-    commit(pw::contractAmount, engine::joinedText(total * 1.1));
+    const std::string total = projectWindow().text(pw::total);
+    const double stated = std::stod(total);
+    commit(pw::contractAmount, engine::joinedText(stated * 1.1));
     EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +10.00%");
     EXPECT_FALSE(projectWindow().enabled(pw::floatPercent));
-    commit(pw::contractAmount, engine::joinedText(total * 1.25));
-    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +25.00%，超出了 -20% 到 +20% 的范围");
-    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(total * 1.25));
+    commit(pw::contractAmount, engine::joinedText(stated * 1.25));
+    EXPECT_EQ(projectWindow().caption(pw::floatNote),
+              "合同额相当于浮动 +25.00%，超出了《工程勘察设计收费管理规定》第六条允许的 -20% 到 +20% 的范围");
+    ASSERT_FALSE(projectWindow().userClick(pw::newTechnology));
+    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额相当于浮动 +25.00%");
+    ASSERT_FALSE(projectWindow().userClick(pw::newTechnology));
 
     commit(pw::contractAmount, "");
     EXPECT_FALSE(document().quote.contractAmount);
     EXPECT_TRUE(projectWindow().enabled(pw::floatPercent));
-    EXPECT_EQ(projectWindow().caption(pw::floatNote), "合同额 = 合计 × (1 + 浮动幅度值)");
+    EXPECT_EQ(projectWindow().text(pw::contract), total);
+}
+
+// Whatever the project, the window's figures foot: each column of the table adds up to its total row, the
+// total box is the charged fees' sum, the contract box follows from it, and the VAT split adds up; each
+// figure is the quote's, as the 计算书, the workbook and varnel-calc state it.
+TEST_F(Project, TheWindowsFiguresAddUpForRandomProjects) {
+    std::mt19937 random(testing::UnitTest::GetInstance()->random_seed() + 7u);
+    const auto read = [](const std::string& text) {
+        const std::optional<projects::Decimal> d = projects::Decimal::parse(text);
+        EXPECT_TRUE(d) << text;
+        return d.value_or(projects::Decimal());
+    };
+    for (int run = 0; run < 40; ++run) {
+        const projects::Quote quote = test::randomQuote(random);
+        desktop.files["/home/user/随机.varnel"] = projects::writeProjectFile(quote);
+        desktop.fileAnswers.push_back("/home/user/随机.varnel");
+        desktop.buttonAnswers.push_back("不保存");
+        click(box::openProject);
+        ASSERT_EQ(document().quote.items.size(), quote.items.size()) << desktop.lastMessage();
+        const std::vector<forms::Row>& rows = projectWindow().rows(pw::items);
+        const forms::Row& footer = projectWindow().state(pw::items).footer;
+        const projects::Totals totals = document().totals();
+        for (std::size_t column : {4u, 5u, 6u, 8u}) {
+            projects::Decimal sum;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const projects::QuotedItem& q = totals.items[i];
+                const projects::Decimal stated[] = {
+                    {}, {}, {}, {}, q.basicFee, q.otherFee, q.benchmarkFee, {}, q.chargedFee};
+                EXPECT_EQ(rows[i][column], projects::amountText(stated[column]));
+                sum = sum + read(rows[i][column]);
+            }
+            EXPECT_EQ(projects::amountText(sum), footer[column]) << column;
+        }
+        EXPECT_EQ(projectWindow().text(pw::total), footer[8]);
+        const projects::Decimal total = read(footer[8]);
+        const projects::Decimal contract = read(projectWindow().text(pw::contract));
+        if (!quote.contractAmount) {
+            // total × (1 + float ÷ 100), stated to the 元: within half a 元 of the exact product.
+            const projects::Decimal exact =
+                total * (projects::Decimal::whole(100) + *projects::Decimal::of(quote.floatPercent));
+            const projects::Decimal gap = contract * projects::Decimal::whole(100) - exact;
+            EXPECT_LE(gap < projects::Decimal() ? -gap : gap, *projects::Decimal::parse("0.005")) << run;
+        }
+        // 不含税金额 … 万元 + 税额 … 万元 = 含税金额 … 万元
+        const std::string note = projectWindow().caption(pw::taxNote);
+        std::vector<std::string> amounts;
+        const std::regex amount(R"(([0-9]+\.[0-9]{4}) 万元)");
+        for (auto m = std::sregex_iterator(note.begin(), note.end(), amount); m != std::sregex_iterator();
+             ++m)
+            amounts.push_back((*m)[1]);
+        ASSERT_EQ(amounts.size(), 3u) << note;
+        EXPECT_EQ(read(amounts[0]) + read(amounts[1]), read(amounts[2])) << note;
+        EXPECT_EQ(amounts[quote.taxIncluded ? 2 : 0], projectWindow().text(pw::contract)) << note;
+    }
+}
+
+TEST_F(Project, TheVatRateAndWhetherTheContractIncludesItSplitTheContractAmount) {
+    addTheSampleItems();
+    commit(pw::contractAmount, "106");
+    EXPECT_EQ(projectWindow().text(pw::taxRate), "6");
+    EXPECT_TRUE(projectWindow().ticked(pw::taxIncluded));
+    EXPECT_EQ(
+        projectWindow().caption(pw::taxNote),
+        "合同额含增值税（税率 6%）：不含税金额 100.0000 万元 + 税额 6.0000 万元 = 含税金额 106.0000 万元");
+    ASSERT_FALSE(projectWindow().userClick(pw::taxIncluded));
+    EXPECT_FALSE(document().quote.taxIncluded);
+    EXPECT_EQ(
+        projectWindow().caption(pw::taxNote),
+        "合同额不含增值税（税率 6%）：不含税金额 106.0000 万元 + 税额 6.3600 万元 = 含税金额 112.3600 万元");
+    commit(pw::taxRate, "3");
+    EXPECT_EQ(document().quote.taxRate, 3);
+    EXPECT_EQ(
+        projectWindow().caption(pw::taxNote),
+        "合同额不含增值税（税率 3%）：不含税金额 106.0000 万元 + 税额 3.1800 万元 = 含税金额 109.1800 万元");
+    for (const char* wrong : {"20.5", "-1", "6%", ""}) {
+        commit(pw::taxRate, wrong);
+        EXPECT_EQ(desktop.lastMessage(),
+                  std::string(
+                      "增值税税率应为 0 到 20 之间的数（单位为 %；一般纳税人的设计服务为 6，小规模纳税人为 3 "
+                      "或 1），“") +
+                      wrong + "”不是。增值税税率仍为 3%。");
+        EXPECT_EQ(projectWindow().text(pw::taxRate), "3");
+        EXPECT_EQ(document().quote.taxRate, 3);
+    }
+    commit(pw::taxRate, "20");
+    EXPECT_EQ(document().quote.taxRate, 20);
+    commit(pw::taxRate, "0");
+    EXPECT_EQ(document().quote.taxRate, 0);
 }
 
 // A contract amount that is not above zero and at most the ceiling is refused, and the box shows again the
@@ -475,7 +604,7 @@ TEST_F(Project, AContractAmountIsAboveZeroAndAtMostTheCeiling) {
     commit(pw::contractAmount, "100000000");
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(document().quote.contractAmount, 1e8);
-    EXPECT_EQ(projectWindow().text(pw::contract), engine::resultBoxText(1e8));
+    EXPECT_EQ(projectWindow().text(pw::contract), "100000000.0000");
 }
 
 TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace varnel::test {
@@ -138,6 +139,34 @@ inline projects::Quote equalWorks(std::size_t count, const std::string& amount, 
     q.floatPercent = 20;
     for (std::size_t i = 0; i < count; ++i)
         q.items.push_back({"第 " + std::to_string(i + 1) + " 项", work});
+    return q;
+}
+
+// A project of one to twelve works drawn from the mixed sample, each with a random amount (up to three
+// decimals), a random float or contract amount, VAT rate and 含税 or not: figures whose fourth decimal and
+// the digits beyond it vary, for checks that what is printed adds up.
+template <typename Random>
+projects::Quote randomQuote(Random& random) {
+    const projects::Quote mixed = mixedQuote();
+    projects::Quote q = mixed;
+    q.items.clear();
+    const std::size_t count = 1 + random() % 12;
+    for (std::size_t i = 0; i < count; ++i) {
+        projects::Item item = mixed.items[random() % mixed.items.size()];
+        const unsigned long whole = 200 + random() % 30000;
+        const unsigned long fraction = random() % 1000;
+        const std::string amount = std::to_string(whole) + "." + std::to_string(1000 + fraction).substr(1);
+        std::visit([&amount](auto& in) { in.amount = amount; }, item.inputs);
+        item.name += " " + std::to_string(i + 1);
+        q.items.push_back(std::move(item));
+    }
+    q.newTechnology = random() % 2 == 0;
+    q.floatPercent = static_cast<double>(static_cast<long>(random() % 40001) - 20000) / 1000;
+    if (random() % 3 == 0)
+        q.contractAmount = static_cast<double>(1 + random() % 100000000) / 1000;
+    constexpr double rates[] = {6, 3, 1};
+    q.taxRate = rates[random() % 3];
+    q.taxIncluded = random() % 2 == 0;
     return q;
 }
 

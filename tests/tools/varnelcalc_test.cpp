@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "pdfreading.h"
 #include "projects/json.h"
+#include "projects/money.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "session/projectdocument.h"
@@ -13,10 +14,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -108,9 +112,10 @@ class VarnelCalcTest : public QObject {
         QVERIFY(writeFile(path("园区.varnel"), m_mixed));
     }
 
-    // Every number is the program's double, written so that it reads back the same: the fees of each item,
-    // the phase and its share where that is what the item is charged, the total, the float, the contract.
-    void jsonGivesTheProgramsExactFigures() {
+    // The figures are the quote's, as every output states them: the fees of each item, the phase and its
+    // share where that is what the item is charged, the total, the float, the contract and its VAT; the
+    // calculation's own doubles follow under "…Exact", written so that they read back the same.
+    void jsonGivesTheQuotesFiguresAndTheExactOnes() {
         const Run run = calc(m_folder.path(), {QStringLiteral("--json"), QStringLiteral("道路.varnel"),
                                                QStringLiteral("其他.varnel"), QStringLiteral("园区.varnel")});
         QCOMPARE(run.exit, 0);
@@ -131,22 +136,33 @@ class VarnelCalcTest : public QObject {
             QVERIFY2(std::holds_alternative<json::Value>(parsed), qPrintable(lines[i]));
             const json::Value& v = std::get<json::Value>(parsed);
             QCOMPARE(*at(v, "project")->string(), project.quote.name);
-            QVERIFY(holds(at(v, "total"), totals.total));
-            QVERIFY(holds(at(v, "float"), totals.impliedFloat));
-            QVERIFY(holds(at(v, "contract"), totals.contract));
-            // Written in their shortest exact form.
+            // Written as the other outputs write them.
             QVERIFY(lines[i].contains(
-                QString::fromStdString("\"total\": " + engine::exactText(totals.total) + ",")));
+                QString::fromStdString("\"total\": " + projects::amountText(totals.total) + ",")));
+            QVERIFY(lines[i].contains(
+                QString::fromStdString("\"contract\": " + projects::amountText(totals.contract) + ",")));
+            QVERIFY(lines[i].contains(QString::fromStdString(
+                "\"excludingTax\": " + projects::amountText(totals.tax.excluding) +
+                ", \"tax\": " + projects::amountText(totals.tax.tax) +
+                ", \"includingTax\": " + projects::amountText(totals.tax.including) + "}")));
             const json::Array& items = *at(v, "items")->array();
             QCOMPARE(items.size(), project.quote.items.size());
             for (std::size_t k = 0; k < items.size(); ++k) {
                 const projects::ItemFigures& f = project.figures[k];
                 QCOMPARE(*at(items[k], "name")->string(), project.quote.items[k].name);
-                QVERIFY(holds(at(items[k], "basicFee"), f.basicFee()));
-                QVERIFY(holds(at(items[k], "otherFee"), f.otherFee()));
-                QVERIFY(holds(at(items[k], "benchmarkFee"), f.benchmarkFee()));
-                QVERIFY(holds(at(items[k], "phaseFee"), f.phaseFee()));
-                QVERIFY(holds(at(items[k], "fee"), f.chargedFee()));
+                const projects::QuotedItem& stated = totals.items[k];
+                QVERIFY(holds(at(items[k], "basicFee"), stated.basicFee.toDouble()));
+                QVERIFY(holds(at(items[k], "otherFee"), stated.otherFee.toDouble()));
+                QVERIFY(holds(at(items[k], "benchmarkFee"), stated.benchmarkFee.toDouble()));
+                QVERIFY(holds(at(items[k], "phaseFee"),
+                              stated.phaseFee ? std::optional<double>(stated.phaseFee->toDouble())
+                                              : std::nullopt));
+                QVERIFY(holds(at(items[k], "fee"), stated.chargedFee.toDouble()));
+                QVERIFY(holds(at(items[k], "basicFeeExact"), f.basicFee()));
+                QVERIFY(holds(at(items[k], "otherFeeExact"), f.otherFee()));
+                QVERIFY(holds(at(items[k], "benchmarkFeeExact"), f.benchmarkFee()));
+                QVERIFY(holds(at(items[k], "phaseFeeExact"), f.phaseFee()));
+                QVERIFY(holds(at(items[k], "feeExact"), f.chargedFee()));
                 const json::Value* phase = at(items[k], "phase");
                 QVERIFY(phase);
                 if (const char* expected = phases[static_cast<std::size_t>(i)].at(k))
@@ -155,17 +171,26 @@ class VarnelCalcTest : public QObject {
                     QVERIFY(phase->isNull());
             }
         }
-        // The road is charged its 初步设计 share, 45 % of 67.628925 as the double it comes to.
+        // The road is charged its 初步设计 share, 45 % of 67.628925: 30.4330 to the 元, 30.43301625 as the
+        // double it comes to.
+        QVERIFY(lines[0].contains(
+            QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.4330, \"fee\": 30.4330,")));
+        QVERIFY(lines[0].contains(QStringLiteral("\"phaseFeeExact\": 30.433016249999998,")));
         QVERIFY(
-            lines[0].contains(QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.433016249999998,")));
-        QVERIFY(lines[0].contains(QStringLiteral("\"float\": -5,")));
-        QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200}")));
+            lines[0].contains(QStringLiteral("\"total\": 133.3395, \"float\": -5, \"newTechnology\": false, "
+                                             "\"contract\": 126.6725, \"taxRate\": 6, \"taxIncluded\": true, "
+                                             "\"excludingTax\": 119.5024, \"tax\": 7.1701, "
+                                             "\"includingTax\": 126.6725}")));
+        // A typed contract amount: the float it comes to, to 0.01 %.
+        QVERIFY(lines[1].contains(QStringLiteral("\"contract\": 200.0000,")));
         // 8000 万元 of petrochemical works, charged half its benchmark for 基础设计 (表4.2-1): 249.6 × 1.2
-        // × 1.1, 200 × 0.12 and the share, as the doubles they come to.
-        QVERIFY(lines[2].contains(
-            QStringLiteral("{\"name\": \"乙烯装置\", \"basicFee\": 329.47199999999987, \"otherFee\": 24, "
-                           "\"benchmarkFee\": 353.47199999999987, \"phase\": \"基础设计\", "
-                           "\"phaseFee\": 176.73599999999993, \"fee\": 176.73599999999993}")));
+        // × 1.1, 200 × 0.12 and the share, to the 元, and as the doubles they come to.
+        QVERIFY(lines[2].contains(QStringLiteral(
+            "{\"name\": \"乙烯装置\", \"basicFee\": 329.4720, \"otherFee\": 24.0000, "
+            "\"benchmarkFee\": 353.4720, \"phase\": \"基础设计\", \"phaseFee\": 176.7360, "
+            "\"fee\": 176.7360, \"basicFeeExact\": 329.47199999999987, \"otherFeeExact\": 24, "
+            "\"benchmarkFeeExact\": 353.47199999999987, \"phaseFeeExact\": 176.73599999999993, "
+            "\"feeExact\": 176.73599999999993}")));
     }
 
     // Each project's table and totals as the report's summary writes them.
@@ -271,6 +296,92 @@ class VarnelCalcTest : public QObject {
         }
     }
 
+    // For random projects, JSON, the 计算书 and the workbook state the same figures, and in each the charged
+    // fees as written add up to the total as written; the VAT split adds up too.
+    void everyOutputStatesTheSameFiguresAndTheyFoot() {
+        std::mt19937 random(20261210);
+        // A cell's number as the decimal it holds, every digit of it: a stated figure has four decimals.
+        const auto decimal = [](const QString& text) {
+            const std::optional<projects::Decimal> d = projects::Decimal::parse(text.trimmed().toStdString());
+            return d ? QString::fromStdString(d->fixedText(12))
+                           .remove(QRegularExpression(QStringLiteral("0{8}$")))
+                     : QStringLiteral("(not a number: %1)").arg(text);
+        };
+        const auto sum = [](const QStringList& amounts) {
+            projects::Decimal total;
+            for (const QString& a : amounts)
+                total = total + projects::Decimal::parse(a.toStdString()).value_or(projects::Decimal());
+            return QString::fromStdString(projects::amountText(total));
+        };
+        for (int run = 0; run < 6; ++run) {
+            const projects::Quote quote = test::randomQuote(random);
+            QVERIFY(writeFile(path("随机.varnel"), projects::writeProjectFile(quote)));
+            const Run result =
+                calc(m_folder.path(),
+                     {QStringLiteral("--json"), QStringLiteral("--report"), QStringLiteral("随机.txt"),
+                      QStringLiteral("--xlsx"), QStringLiteral("随机.xlsx"), QStringLiteral("随机.varnel")});
+            QCOMPARE(result.exit, 0);
+            const std::size_t n = quote.items.size();
+
+            // JSON, as written.
+            const auto field = [&result](const QString& name) {
+                QStringList found;
+                const QRegularExpression pattern(QStringLiteral("\"%1\": (-?[0-9.]+)").arg(name));
+                for (auto m = pattern.globalMatch(result.out); m.hasNext();)
+                    found << m.next().captured(1);
+                return found;
+            };
+            const QStringList fees = field(QStringLiteral("fee"));
+            QCOMPARE(static_cast<std::size_t>(fees.size()), n);
+            const QString total = field(QStringLiteral("total")).value(0);
+            const QString contract = field(QStringLiteral("contract")).value(0);
+            QCOMPARE(sum(fees), total);
+            QCOMPARE(
+                sum({field(QStringLiteral("excludingTax")).value(0), field(QStringLiteral("tax")).value(0)}),
+                field(QStringLiteral("includingTax")).value(0));
+
+            // The 计算书's summary: the last column of each item's row and of the total row.
+            const QStringList lines =
+                QString::fromUtf8(contentsOf(path("随机.txt"))).split(QStringLiteral("\r\n"));
+            const auto header = std::find_if(lines.begin(), lines.end(), [](const QString& l) {
+                return l.contains(QStringLiteral("计入合计的收费"));
+            });
+            QVERIFY(header != lines.end());
+            QStringList reportFees;
+            for (std::size_t i = 1; i <= n; ++i)
+                reportFees
+                    << header[static_cast<qsizetype>(i)].split(QLatin1Char(' '), Qt::SkipEmptyParts).last();
+            QCOMPARE(reportFees, fees);
+            QVERIFY(header[static_cast<qsizetype>(n) + 1].startsWith(QStringLiteral("合计")));
+            QCOMPARE(header[static_cast<qsizetype>(n) + 1].split(QLatin1Char(' '), Qt::SkipEmptyParts).last(),
+                     total);
+            QVERIFY(lines.contains(QStringLiteral("合同额：") + contract +
+                                   (quote.contractAmount ? QStringLiteral("（直接输入）")
+                                                         : QStringLiteral("（合计 ×（1 + 浮动幅度值））"))));
+
+            // The workbook's cells of the charged fees, the total and the contract amount.
+            QProcess python;
+            python.start(QStringLiteral(VARNEL_PYTHON),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("import openpyxl, sys\n"
+                                         "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                         "for row in range(7, 7 + int(sys.argv[2]) + 3):\n"
+                                         "    print(repr(sheet.cell(row=row, column=13).value))\n"),
+                          path("随机.xlsx"), QString::number(n)});
+            QVERIFY(python.waitForFinished(60000));
+            QCOMPARE(python.exitCode(), 0);
+            const QStringList cells = QString::fromUtf8(python.readAllStandardOutput())
+                                          .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(static_cast<std::size_t>(cells.size()), n + 3);
+            QStringList cellFees;
+            for (std::size_t i = 0; i < n; ++i)
+                cellFees << decimal(cells[static_cast<qsizetype>(i)]);
+            QCOMPARE(cellFees, fees);
+            QCOMPARE(decimal(cells[static_cast<qsizetype>(n)]), total);
+            QCOMPARE(decimal(cells[static_cast<qsizetype>(n) + 2]), contract);
+        }
+    }
+
     void theReportAndTheWorkbookAreWritten_data() {
         QTest::addColumn<QString>("project");
         QTest::addColumn<QStringList>("texts"); // cells of the workbook beside the items' names
@@ -317,7 +428,7 @@ class VarnelCalcTest : public QObject {
                      item.name.c_str());
         for (const QString& text : texts)
             QVERIFY2(cells.contains(QStringLiteral("'%1'").arg(text)), qPrintable(text));
-        QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total))),
+        QVERIFY2(cells.contains(QString::fromStdString(engine::exactText(totals.total.toDouble()))),
                  qPrintable(cells.join(QLatin1Char(' '))));
     }
 

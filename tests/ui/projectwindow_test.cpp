@@ -57,11 +57,15 @@ QString pathOf(const QTemporaryDir& folder, const char* name) {
     return folder.filePath(QString::fromUtf8(name));
 }
 
-void writeSample(const QString& path) {
+void writeQuote(const QString& path, const projects::Quote& quote) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    const std::string bytes = projects::writeProjectFile(test::sampleQuote());
+    const std::string bytes = projects::writeProjectFile(quote);
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void writeSample(const QString& path) {
+    writeQuote(path, test::sampleQuote());
 }
 
 // Types the text as a user does, an input method delivering the characters no key types.
@@ -97,10 +101,12 @@ class ProjectWindowTest : public QObject {
         QCOMPARE(windowOf(program, windows::main)->windowTitle(), QStringLiteral("Varnel - 某某道路工程"));
         QTableWidget* table = tableOf(w);
         QCOMPARE(table->rowCount(), 4);
-        QCOMPARE(table->columnCount(), 8);
-        QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("计入合计的收费"));
+        QCOMPARE(table->columnCount(), 9);
+        QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("单独委托阶段"));
+        QCOMPARE(table->horizontalHeaderItem(8)->text(), QStringLiteral("计入合计的收费"));
         QCOMPARE(table->item(1, 0)->text(), QStringLiteral("地下人防"));
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral(" 63.58275"));
+        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("63.5828"));
+        QCOMPARE(table->item(0, 7)->text(), QStringLiteral("初步设计 45%"));
         QCOMPARE(table->item(3, 0)->text(), QStringLiteral("合计"));
         QVERIFY(table->item(3, 0)->font().bold());
         QVERIFY(!(table->item(3, 0)->flags() & Qt::ItemIsSelectable));
@@ -115,6 +121,48 @@ class ProjectWindowTest : public QObject {
             QVERIFY2(table->columnWidth(c) >= table->horizontalHeader()->sectionSizeHint(c) - 1,
                      qPrintable(QString::number(c)));
         QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+    }
+
+    // At its first size the window fits a 1366 × 768 screen and shows every column of its table whole, with
+    // long names and kinds of engineering too: the names give way, the amounts never do.
+    void everyColumnIsInViewAtTheFirstSize() {
+        QTemporaryDir folder;
+        projects::Quote quote = test::mixedQuote();
+        quote.items[0].name = "一个名称相当长的单项工程（第二标段，含主线道路、匝道和辅道）";
+        quote.contractAmount = 9999999.9999;
+        writeQuote(pathOf(folder, "园区.varnel"), quote);
+        ui::Program program(pathOf(folder, "settings.ini"));
+        program.start(pathOf(folder, "园区.varnel").toStdString());
+        ui::FormWindow* w = windowOf(program, windows::project);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY2(w->width() <= 1366 && w->height() <= 768 - 40,
+                 qPrintable(QStringLiteral("%1 × %2").arg(w->width()).arg(w->height())));
+        QTableWidget* table = tableOf(w);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const int right = table->columnViewportPosition(c) + table->columnWidth(c);
+            QVERIFY2(right <= table->viewport()->width(),
+                     qPrintable(QStringLiteral("%1 ends at %2 of %3")
+                                    .arg(table->horizontalHeaderItem(c)->text())
+                                    .arg(right)
+                                    .arg(table->viewport()->width())));
+        }
+        // Every amount and its heading are seen whole.
+        const QFontMetrics metrics(table->font());
+        for (int c = 3; c < table->columnCount(); ++c) {
+            QVERIFY(table->columnWidth(c) >= table->horizontalHeader()->sectionSizeHint(c) - 1);
+            for (int row = 0; row < table->rowCount(); ++row)
+                QVERIFY2(table->columnWidth(c) >= metrics.horizontalAdvance(table->item(row, c)->text()),
+                         qPrintable(table->item(row, c)->text()));
+        }
+        // The total and the contract amount are seen whole up to 9,999,999.9999 万元.
+        QCOMPARE(widgetOf<QLineEdit>(*w, pw::contract)->text(), QStringLiteral("9999999.9999"));
+        for (std::string_view box : {pw::total, pw::contract}) {
+            auto* edit = widgetOf<QLineEdit>(*w, box);
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(QStringLiteral("9999999.9999")) + 8 <=
+                         edit->contentsRect().width(),
+                     qPrintable(QString::number(edit->contentsRect().width())));
+        }
     }
 
     void aRowIsSelectedAndOpenedByMouseAndByKeys() {
@@ -157,13 +205,16 @@ class ProjectWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(w));
         widgetOf(*w, pw::name)->setFocus();
         std::vector<std::string> order;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 15; ++i) {
             order.push_back(QApplication::focusWidget()->objectName().toStdString());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        // The item actions are disabled while the project has no item: Tab passes them by.
-        const std::vector<std::string> expected{"name",  "date",         "client",         "designer",
-                                                "items", "floatPercent", "contractAmount", "total"};
+        // The item actions and the outputs are disabled while the project has no item: Tab passes them by,
+        // and reaches the project's own file.
+        const std::vector<std::string> expected{
+            "name",         "date",          "client",         "designer",      "items",
+            "floatPercent", "newTechnology", "contractAmount", "total",         "contract",
+            "taxRate",      "taxIncluded",   "saveProject",    "saveProjectAs", "name"};
         QCOMPARE(order, expected);
     }
 
@@ -183,7 +234,8 @@ class ProjectWindowTest : public QObject {
             QTest::keyClick(floatBox, Qt::Key_Return);
             QCOMPARE(answer.text,
                      QStringLiteral(
-                         "浮动幅度值应为 -20 到 20 之间的数（单位为 %），“25”不是。浮动幅度值仍为 -5%。"));
+                         "浮动幅度值应为 -20 到 20 之间的数（单位为 %；《工程勘察设计收费管理规定》第六条），"
+                         "“25”不是。浮动幅度值仍为 -5%。"));
         }
         QCOMPARE(floatBox->text(), QStringLiteral("-5"));
         w->activateWindow(); // the offscreen platform does not give it back after the message

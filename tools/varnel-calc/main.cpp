@@ -4,6 +4,7 @@
 #include "forms/desktop.h"
 #include "projects/files.h"
 #include "projects/json.h"
+#include "projects/money.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "projects/workbook.h"
@@ -34,16 +35,23 @@ constexpr std::string_view usage = R"(用法：varnel-calc [选项] 文件.varne
 
 打开每个项目文件，像 Varnel 的项目窗口一样重算其中的每个单项（主窗口的单项和附表二各类工程的
 单项），打印项目的汇总表（序号、名称、工程类型、复杂程度、计费额、设计收费基准价、计入合计的收费，
-金额单位为万元，保留四位小数）、合计、浮动幅度值和合同额。打不开的文件在标准错误上给出与程序窗口相同的说明，其余的文件照常打印。
+金额单位为万元，保留四位小数）、合计、浮动幅度值、合同额及其增值税。打不开的文件在标准错误上给出与程序窗口相同的说明，其余的文件照常打印。
 
 选项：
   --json              每个文件打印一行 JSON，代替汇总表：
                         {"project": 项目名称, "items": [{"name", "basicFee", "otherFee",
-                        "benchmarkFee", "phase", "phaseFee", "fee"}], "total", "float", "contract"}
-                      金额单位为万元，数以能准确读回同一个双精度数的最短形式写出；"fee" 是计入合计
-                      的收费；"phase" 是计入合计的单独委托设计阶段（如“初步设计”“招标设计”），
-                      "phaseFee" 是它的收费，单项没有单独委托设计阶段的收费时两者为 null；
-                      "float" 是浮动幅度值（%），输入合同额而合计为零时为 null
+                        "benchmarkFee", "phase", "phaseFee", "fee", "basicFeeExact", …}],
+                        "total", "float", "newTechnology", "contract", "taxRate",
+                        "taxIncluded", "excludingTax", "tax", "includingTax"}
+                      金额单位为万元，与项目窗口、计算书和工作簿相同：各项收费四舍五入到元（四位
+                      小数），合计是各单项计入合计的收费之和；"…Exact" 是未经舍入的计算结果，以能
+                      准确读回同一个双精度数的最短形式写出；"fee" 是计入合计的收费；"phase" 是计入
+                      合计的单独委托设计阶段（如“初步设计”“招标设计”），"phaseFee" 是它的收费，
+                      单项没有单独委托设计阶段的收费时两者为 null；"float" 是浮动幅度值（%），输入
+                      合同额时是它相当的浮动幅度值（保留两位小数），合计为零时为 null；
+                      "newTechnology" 是否采用新技术（浮动幅度值可达 +25%）；"taxRate" 是增值税
+                      税率（%），"taxIncluded" 是合同额是否含税，"excludingTax"、"tax"、
+                      "includingTax" 是合同额的不含税金额、税额和含税金额
   --report 文件       把项目计算书写入这个文件：以 .pdf 结尾写 PDF（A4，与程序打印的相同），
                       以 .txt 结尾写文本（UTF-8，CR LF 换行）
   --xlsx 文件         把项目写成 Excel 工作簿，文件名以 .xlsx 结尾
@@ -126,19 +134,40 @@ std::string number(std::optional<double> value) {
     return value && std::isfinite(*value) ? engine::exactText(*value) : "null";
 }
 
+// A stated amount as the other outputs write it ("958.1869"), which is also a JSON number.
+std::string amount(const std::optional<projects::Decimal>& value) {
+    return value ? projects::amountText(*value) : "null";
+}
+
 std::string jsonLine(const projects::OpenedQuote& opened, const projects::Totals& totals) {
-    std::string line = "{\"project\": " + projects::json::quoted(opened.quote.name) + ", \"items\": [";
-    for (std::size_t i = 0; i < opened.quote.items.size(); ++i) {
+    const projects::Quote& q = opened.quote;
+    std::string line = "{\"project\": " + projects::json::quoted(q.name) + ", \"items\": [";
+    for (std::size_t i = 0; i < q.items.size() && i < totals.items.size(); ++i) {
         const projects::ItemFigures& f = opened.figures[i];
+        const projects::QuotedItem& stated = totals.items[i];
         const std::string phase = f.phase ? projects::json::quoted(f.phase->name) : "null";
-        line += (i ? ", " : "") + std::string("{\"name\": ") +
-                projects::json::quoted(opened.quote.items[i].name) +
-                ", \"basicFee\": " + number(f.basicFee()) + ", \"otherFee\": " + number(f.otherFee()) +
-                ", \"benchmarkFee\": " + number(f.benchmarkFee()) + ", \"phase\": " + phase +
-                ", \"phaseFee\": " + number(f.phaseFee()) + ", \"fee\": " + number(f.chargedFee()) + "}";
+        line += (i ? ", " : "") + std::string("{\"name\": ") + projects::json::quoted(q.items[i].name) +
+                ", \"basicFee\": " + amount(stated.basicFee) + ", \"otherFee\": " + amount(stated.otherFee) +
+                ", \"benchmarkFee\": " + amount(stated.benchmarkFee) + ", \"phase\": " + phase +
+                ", \"phaseFee\": " + amount(stated.phaseFee) + ", \"fee\": " + amount(stated.chargedFee) +
+                ", \"basicFeeExact\": " + number(f.basicFee()) +
+                ", \"otherFeeExact\": " + number(f.otherFee()) +
+                ", \"benchmarkFeeExact\": " + number(f.benchmarkFee()) +
+                ", \"phaseFeeExact\": " + number(f.phaseFee()) + ", \"feeExact\": " + number(f.chargedFee()) +
+                "}";
     }
-    line += "], \"total\": " + number(totals.total) + ", \"float\": " + number(totals.impliedFloat) +
-            ", \"contract\": " + number(totals.contract) + "}";
+    // The float as typed, or the one a typed contract amount comes to, to 0.01 %.
+    std::string floatPercent = "null";
+    if (totals.contractTyped && totals.impliedFloat)
+        floatPercent = totals.impliedFloat->fixedText(projects::percentPlaces);
+    else if (!totals.contractTyped)
+        floatPercent = engine::exactText(q.floatPercent);
+    line += "], \"total\": " + amount(totals.total) + ", \"float\": " + floatPercent +
+            ", \"newTechnology\": " + (q.newTechnology ? "true" : "false") +
+            ", \"contract\": " + amount(totals.contract) + ", \"taxRate\": " + engine::exactText(q.taxRate) +
+            ", \"taxIncluded\": " + (q.taxIncluded ? "true" : "false") +
+            ", \"excludingTax\": " + amount(totals.tax.excluding) + ", \"tax\": " + amount(totals.tax.tax) +
+            ", \"includingTax\": " + amount(totals.tax.including) + "}";
     return line;
 }
 
