@@ -38,6 +38,7 @@
 #include "projects/json.h"
 #include "projects/typednumbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -354,6 +355,16 @@ std::string ordinal(std::size_t index) {
     return "第 " + std::to_string(index + 1) + " 个单项";
 }
 
+// What an earlier version read a typed number as, where that is not what it reads as now: earlier versions
+// read only a number's beginning ("1,500" was 1; read whole, it is 1500).
+std::optional<double> readOtherwiseBefore(const std::string& text) {
+    const std::optional<engine::NumberReading> whole = engine::readWholeNumber(text);
+    const engine::NumberReading leading = engine::readNumber(text);
+    if (whole && whole->fits && leading.fits && whole->value != leading.value)
+        return leading.value;
+    return std::nullopt;
+}
+
 // The numbers typed for an item, as typed: its amount and every typed coefficient, fee amount and rate.
 std::vector<std::string> typedTexts(const ItemInputs& inputs) {
     std::vector<std::string> texts{amountOf(inputs)};
@@ -386,6 +397,8 @@ OpenedQuote quoteOf(const Value& document) {
     q.client = r.text("client");
     q.designer = r.text("designer");
     q.date = r.text("date");
+    // A file this version saved says so where its numbers would have been read otherwise before.
+    const bool readWhole = r.has("numbersReadWhole") && r.boolean("numbersReadWhole");
     // The float's range depends on 采用新技术, so that is read first.
     q.newTechnology = r.has("newTechnology") && r.boolean("newTechnology");
     const double highest = highestFloatFor(q.newTechnology);
@@ -427,14 +440,11 @@ OpenedQuote quoteOf(const Value& document) {
         if (const ItemStop* stop = std::get_if<ItemStop>(&figures))
             item.fail("无法计算（" + stop->message + "）");
         opened.figures.push_back(std::move(std::get<ItemFigures>(figures)));
-        for (const std::string& text : typedTexts(it.inputs)) {
-            // Earlier versions read only a number's beginning: "1,500" was 1. Read whole, it is 1500 now.
-            const std::optional<engine::NumberReading> whole = engine::readWholeNumber(text);
-            const engine::NumberReading leading = engine::readNumber(text);
-            if (whole && whole->fits && leading.fits && whole->value != leading.value)
+        for (const std::string& text : readWhole ? std::vector<std::string>() : typedTexts(it.inputs)) {
+            if (const std::optional<double> earlier = readOtherwiseBefore(text))
                 opened.notes.push_back(ordinal(i) + "“" + it.name + "”中输入的“" + text + "”以前读作 " +
-                                       engine::joinedText(leading.value) + "，现在读作 " +
-                                       engine::joinedText(whole->value));
+                                       engine::joinedText(*earlier) + "，现在读作 " +
+                                       engine::joinedText(engine::readWholeNumber(text)->value));
         }
         q.items.push_back(std::move(it));
     }
@@ -488,6 +498,16 @@ std::string writeProjectFile(const Quote& quote) {
         document.emplace_back("taxRate", quote.taxRate);
     if (!quote.taxIncluded)
         document.emplace_back("taxIncluded", false);
+    // A typed number an earlier version would read otherwise ("1,500"): the file says its numbers are read
+    // whole, so that opening it warns of nothing (and an earlier program, which would misread it, still
+    // opens it, as it ignores the field; no better can be done for it).
+    const bool readOtherwise = std::any_of(quote.items.begin(), quote.items.end(), [](const Item& item) {
+        const std::vector<std::string> texts = typedTexts(item.inputs);
+        return std::any_of(texts.begin(), texts.end(),
+                           [](const std::string& t) { return readOtherwiseBefore(t).has_value(); });
+    });
+    if (readOtherwise)
+        document.emplace_back("numbersReadWhole", true);
     document.emplace_back("items", std::move(items));
     return json::write(Value(std::move(document)));
 }

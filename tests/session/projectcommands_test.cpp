@@ -682,7 +682,19 @@ TEST_F(Project, AnAmountReadOtherwiseThanBeforeIsNamedOnOpening) {
           Case{"1500", nullptr}, Case{"&H5DC", nullptr}, Case{"2 000", nullptr}}) {
         projects::Quote quote = test::sampleQuote();
         quote.items[0].mainInputs()->amount = c.amount;
-        desktop.files["/home/user/old.varnel"] = projects::writeProjectFile(quote);
+        // As this version writes it, and as an earlier one did, without saying its numbers are read whole.
+        const std::string saved = projects::writeProjectFile(quote);
+        const std::string marker = "  \"numbersReadWhole\": true,\n";
+        EXPECT_EQ(saved.find(marker) != std::string::npos, c.note != nullptr);
+        desktop.files["/home/user/new.varnel"] = saved;
+        desktop.fileAnswers.push_back("/home/user/new.varnel");
+        desktop.messages.clear();
+        click(box::openProject);
+        EXPECT_TRUE(desktop.messages.empty()) << desktop.lastMessage();
+        std::string earlier = saved;
+        if (const std::size_t at = earlier.find(marker); at != std::string::npos)
+            earlier.erase(at, marker.size());
+        desktop.files["/home/user/old.varnel"] = earlier;
         desktop.messages.clear();
         desktop.fileAnswers.push_back("/home/user/old.varnel");
         click(box::openProject);
