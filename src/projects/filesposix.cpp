@@ -31,6 +31,11 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A file of the name in the folder.
+std::string beside(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? "" : folder) + "/" + name;
+}
+
 // The file a name leads to once its links are followed (the name itself when it is no link), or the
 // system's error code. A link whose target does not exist yet leads to that target: a save creates it.
 struct Resolved {
@@ -106,16 +111,6 @@ FileFailure readError(int error) {
     return filewords::reading(causeOf(error), error);
 }
 
-// A name no other save takes meanwhile, made with O_EXCL beside the target.
-std::string randomSuffix(std::mt19937_64& random) {
-    constexpr std::string_view digits = "0123456789abcdef";
-    std::string suffix;
-    std::uint64_t n = random();
-    for (int i = 0; i < 12; ++i, n >>= 4)
-        suffix += digits[n & 15];
-    return suffix;
-}
-
 class Writer {
   public:
     Writer(std::string target, std::optional<InjectedFault> fault)
@@ -138,7 +133,7 @@ class Writer {
         const bool replacing = ::stat(m_target.c_str(), &old) == 0;
         std::mt19937_64 random(std::random_device{}());
         for (int attempt = 0; attempt < 100 && m_file < 0; ++attempt) {
-            m_temp = (folder == "/" ? "" : folder) + "/" + prefix + randomSuffix(random);
+            m_temp = beside(folder, prefix + filewords::randomSuffix(random));
             if (failed(WriteStep::Create))
                 return writeError(errno);
             m_file = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -181,7 +176,7 @@ class Writer {
         // be put back when the folder cannot be flushed. A file system without hard links has no second
         // name: the new file then stays, complete, and the save is still reported as failed.
         if (replacing) {
-            m_backup = (folder == "/" ? "" : folder) + "/" + prefix + randomSuffix(random);
+            m_backup = beside(folder, prefix + filewords::randomSuffix(random));
             if (::link(m_target.c_str(), m_backup.c_str()) != 0)
                 m_backup.clear();
         }

@@ -82,15 +82,6 @@ std::optional<fs::path> followLinks(fs::path path) {
     return std::nullopt;
 }
 
-std::wstring randomSuffix(std::mt19937_64& random) {
-    constexpr std::wstring_view digits = L"0123456789abcdef";
-    std::wstring suffix;
-    std::uint64_t n = random();
-    for (int i = 0; i < 12; ++i, n >>= 4)
-        suffix += digits[n & 15];
-    return suffix;
-}
-
 class Writer {
   public:
     Writer(fs::path target, std::optional<InjectedFault> fault)
@@ -110,7 +101,7 @@ class Writer {
 
         std::mt19937_64 random(std::random_device{}());
         for (int attempt = 0; attempt < 100 && m_file == INVALID_HANDLE_VALUE; ++attempt) {
-            m_temp = (folder / (prefix + randomSuffix(random))).wstring();
+            m_temp = (folder / (prefix + pathOf(filewords::randomSuffix(random)).wstring())).wstring();
             if (failed(WriteStep::Create))
                 return failure();
             m_file = CreateFileW(m_temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,

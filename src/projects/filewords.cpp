@@ -1,5 +1,7 @@
 #include "projects/filewords.h"
 
+#include <cstdint>
+
 namespace varnel::projects::filewords {
 
 FileFailure writing(Cause cause, long code) {
@@ -73,6 +75,15 @@ FileFailure readOnly() {
 
 FileFailure danglingLink() {
     return {"这是一个链接，它指向的文件不存在", ""};
+}
+
+std::string randomSuffix(std::mt19937_64& random) {
+    constexpr std::string_view digits = "0123456789abcdef";
+    std::string suffix;
+    std::uint64_t n = random();
+    for (int i = 0; i < 12; ++i, n >>= 4)
+        suffix += digits[n & 15];
+    return suffix;
 }
 
 } // namespace varnel::projects::filewords

@@ -3,6 +3,7 @@
 #include "projects/files.h"
 
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,8 @@ FileFailure notRegular(std::string_view what, bool writing);
 FileFailure readOnly();
 // A link whose target does not exist.
 FileFailure danglingLink();
+
+// Twelve random hexadecimal digits, which end the name of a temporary file beside a file being saved.
+std::string randomSuffix(std::mt19937_64& random);
 
 } // namespace varnel::projects::filewords
