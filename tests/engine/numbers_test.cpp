@@ -181,3 +181,45 @@ TEST(NumberText, AgreesWithFifteenDigitPrintfOnRandomValues) {
 }
 
 } // namespace
+
+namespace {
+
+// A typed number read whole: what a Chinese input method types reads as its ASCII form; separators only in
+// groups of three before the point; anything else around or inside the number makes it no number.
+TEST(WholeNumbers, ReadAsTypedOrNotAtAll) {
+    struct Case {
+        std::string typed;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"\u30001500\u3000", 1500},
+        {"－５", -5},
+        {"１，５００", 1500},
+        {"＋1e３", 1000},
+        {" 2,000,000.5 ", 2000000.5},
+        {"2 00", 200},
+        {"&H5DC", 1500},
+        {".5", 0.5},
+        {"1500\xEF\xBC", {}},
+        {"1,500,00", {}},
+        {"1,5000", {}},
+        {",500", {}},
+        {"1.500,5", {}},
+        {"1500元", {}},
+        {"1500abc", {}},
+        {"", {}},
+        {"\u3000", {}},
+        {"1,500.5,0", {}},
+        {"1,500e3", 1500000},
+        {"1500．5．", {}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<varnel::engine::NumberReading> r = varnel::engine::readWholeNumber(c.typed);
+        EXPECT_EQ(r.has_value(), c.value.has_value()) << c.typed;
+        if (r && c.value) {
+            EXPECT_EQ(r->value, *c.value) << c.typed;
+        }
+    }
+}
+
+} // namespace
