@@ -24,4 +24,10 @@ std::string amountText(const Decimal& amount);
 // A percentage with its sign and two decimals: "+5.00%", "-19.98%", "+0.00%".
 std::string percentText(const Decimal& percent);
 
+// An amount in 万元 written out in capital figures (大写) as a contract or an invoice states it, from the
+// amount rounded to the 元: "人民币玖佰伍拾捌万壹仟捌佰陆拾玖元整". One 零 stands for any run of zeros
+// between figures, also across 万 and 亿 ("壹亿零壹万元整"), none at the end; 拾 always has its figure
+// ("壹拾万元整"); a negative amount starts "人民币负".
+std::string uppercaseAmountText(const Decimal& tenThousandYuan);
+
 } // namespace varnel::projects

@@ -62,6 +62,45 @@ TEST(Money, APercentageIsRoundedToAHundredthHalfAwayFromZeroAndSigned) {
     }
 }
 
+TEST(Money, AnAmountInCapitalFiguresReadsAsAContractWritesIt) {
+    struct Case {
+        const char* tenThousandYuan;
+        const char* text;
+    };
+    for (const Case c : {
+             Case{"0", "人民币零元整"},
+             Case{"0.00004", "人民币零元整"},
+             Case{"0.0001", "人民币壹元整"},
+             Case{"0.00005", "人民币壹元整"}, // rounded to the 元 first
+             Case{"0.001", "人民币壹拾元整"},
+             Case{"0.0105", "人民币壹佰零伍元整"},
+             Case{"0.1001", "人民币壹仟零壹元整"},
+             Case{"0.101", "人民币壹仟零壹拾元整"},
+             Case{"1", "人民币壹万元整"},
+             Case{"1.0001", "人民币壹万零壹元整"},
+             Case{"1.01", "人民币壹万零壹佰元整"},
+             Case{"10", "人民币壹拾万元整"},
+             Case{"10.5", "人民币壹拾万伍仟元整"},
+             Case{"100.0005", "人民币壹佰万零伍元整"},
+             Case{"1000.01", "人民币壹仟万零壹佰元整"},
+             Case{"1000.1", "人民币壹仟万壹仟元整"},
+             Case{"958.1869", "人民币玖佰伍拾捌万壹仟捌佰陆拾玖元整"},
+             Case{"608.6619", "人民币陆佰零捌万陆仟陆佰壹拾玖元整"},
+             Case{"9999.9999", "人民币玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元整"},
+             Case{"10000", "人民币壹亿元整"},
+             Case{"10000.0001", "人民币壹亿零壹元整"},
+             Case{"10001", "人民币壹亿零壹万元整"},
+             Case{"10010", "人民币壹亿零壹拾万元整"},
+             Case{"11000", "人民币壹亿壹仟万元整"},
+             Case{"100000000", "人民币壹万亿元整"},
+             Case{"100010000", "人民币壹万零壹亿元整"},
+             Case{"100000001", "人民币壹万亿零壹万元整"},
+             Case{"-32.01", "人民币负叁拾贰万零壹佰元整"},
+         }) {
+        EXPECT_EQ(projects::uppercaseAmountText(decimal(c.tenThousandYuan)), c.text) << c.tenThousandYuan;
+    }
+}
+
 TEST(Money, DecimalsAddMultiplyAndDivideExactly) {
     struct Case {
         const char* a;
