@@ -290,6 +290,14 @@ std::vector<std::string> summaryLines(const Summary& s) {
     return lines;
 }
 
+std::vector<std::string> sectionLines(const ReportSection& section) {
+    std::vector<std::string> lines{section.heading};
+    lines.insert(lines.end(), section.chosen.begin(), section.chosen.end());
+    lines.push_back("");
+    lines.insert(lines.end(), section.calculation.begin(), section.calculation.end());
+    return lines;
+}
+
 std::string projectReportText(const ProjectReport& r) {
     std::vector<std::string> lines{r.title, ""};
     for (const ReportField& f : r.fields)
@@ -301,10 +309,8 @@ std::string projectReportText(const ProjectReport& r) {
     lines.push_back(r.sectionsHeading);
     for (const ReportSection& section : r.sections) {
         lines.push_back("");
-        lines.push_back(section.heading);
-        lines.insert(lines.end(), section.chosen.begin(), section.chosen.end());
-        lines.push_back("");
-        lines.insert(lines.end(), section.calculation.begin(), section.calculation.end());
+        const std::vector<std::string> text = sectionLines(section);
+        lines.insert(lines.end(), text.begin(), text.end());
     }
     lines.push_back("");
     for (const std::string& signature : r.signatures) {

@@ -71,6 +71,9 @@ std::size_t displayWidth(std::string_view utf8);
 // (amounts to the right), the totals lines and the unit note.
 std::vector<std::string> summaryLines(const Summary& summary);
 
+// An item's section as the lines of text it reads as: its heading, what was chosen, its calculation.
+std::vector<std::string> sectionLines(const ReportSection& section);
+
 // The whole report as text, lines ended by CR LF as in the single calculation's report, no line break at
 // the end: the title page, the summary, the sections, the signatures, with a blank line between parts.
 std::string projectReportText(const ProjectReport& report);
