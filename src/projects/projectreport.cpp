@@ -2,225 +2,295 @@
 
 #include "projects/textwidth.h"
 
+#include "engine/baseprice.h"
+#include "engine/industry.h"
 #include "engine/numbers.h"
 #include "projects/money.h"
-#include "projects/typednumbers.h"
-#include "report/industryreport.h"
-#include "report/report.h"
+#include "report/applied.h"
 
 #include <algorithm>
-#include <span>
+#include <initializer_list>
 
 namespace varnel::projects {
 
 namespace {
 
-// The calculation lines an item's section takes from the report window's text: from its first figure to
-// the benchmark. The greeting before and the thanks after are for the screen, not for a client.
-constexpr std::string_view firstFigure = "本工程设计收费计费额为:";
-constexpr std::string_view benchmarkLine = "所以本工程设计收费基准价=";
-// The benchmark's line in the report of a kind of engineering, which cites the clause it follows.
-constexpr std::string_view industryBenchmarkLine = "依据1.0.3，本工程设计收费基准价=";
+using report::AppliedCalculation;
+using report::AppliedFee;
+using report::FeeCharge;
 
-// The room left for a signature after its label.
+// The room left for a signature and for a date after their labels.
 constexpr std::string_view signatureRoom = "____________________";
+constexpr std::string_view dateRoom = "______年____月____日";
 
-std::vector<std::string> splitLines(const std::string& text) {
+// An amount in 万元 as the 计算书 states it: to the 元, four decimals.
+std::string money(const engine::Variable& tenThousandYuan) {
+    return amountText(quotedAmount(engine::numeric(tenThousandYuan)));
+}
+
+// A coefficient or a typed rate as the standard and the user give it: 0.9, 1.15, 0.12.
+std::string coefficient(const engine::Variable& value) {
+    return engine::joinedText(engine::numeric(value));
+}
+
+// A share of the basic fee in percent: 0.05 as "5%".
+std::string percentOf(const engine::Variable& fraction) {
+    return engine::joinedText(engine::numeric(fraction) * 100) + "%";
+}
+
+// "（附表一，1.0.7）": the clauses a step cites, in full-width brackets.
+std::string cited(std::initializer_list<std::string_view> clauses) {
+    std::string text;
+    for (std::string_view c : clauses) {
+        if (c.empty())
+            continue;
+        text += text.empty() ? "（" : "，";
+        text += c;
+    }
+    return text.empty() ? text : text + "）";
+}
+
+std::string joined(const std::vector<std::string_view>& parts, std::string_view between) {
+    std::string text;
+    for (std::string_view p : parts)
+        text += (text.empty() ? "" : std::string(between)) + std::string(p);
+    return text;
+}
+
+// An other design fee as its line names it: the standard's name, with 费 where the name is of the work.
+std::string feeName(engine::Service service) {
+    const std::string_view name = engine::otherFee(service).name;
+    return name.ends_with("费") ? std::string(name) : std::string(name) + "费";
+}
+
+// The step of 附表一 and 1.0.7: the rows the amount lies between and the straight line through them, the
+// line through the first two rows continued below the table, or the flat share above it.
+std::vector<std::string> basePriceSteps(const report::AppliedBasePrice& b) {
+    const std::string head = "工程设计收费基价";
+    switch (b.reading) {
+    case report::BasePriceReading::AboveTable:
+        return {head + cited({"附表一"}) + "：计费额超过附表一的最大计费额 " +
+                    engine::joinedText(engine::flatRateFrom) + " 万元，按计费额的 " +
+                    engine::joinedText(engine::flatRate * 100) + "% 计算：",
+                "    收费基价 = " + money(b.feeBase) + " × " + engine::joinedText(engine::flatRate * 100) +
+                    "% = " + money(b.basePrice) + " 万元"};
+    case report::BasePriceReading::BelowTable: {
+        const engine::BelowTableLine& line = engine::belowTable;
+        return {head + cited({"附表一", "1.0.7"}) + "：计费额低于附表一的最小计费额 " +
+                    engine::joinedText(line.from) + " 万元，超出附表一的范围，按附表一前两档的直线外推：",
+                "    收费基价 = " + engine::joinedText(line.price) + " - " + engine::joinedText(line.rise) +
+                    " × (" + engine::joinedText(line.from) + " - " + money(b.feeBase) + ") ÷ " +
+                    engine::joinedText(line.run) + " = " + money(b.basePrice) + " 万元"};
+    }
+    case report::BasePriceReading::Interpolated:
+        break;
+    }
+    if (engine::numeric(b.feeBase) == engine::numeric(b.lowAmount))
+        return {head + cited({"附表一"}) + "：计费额为附表一中的一档，收费基价 " + money(b.basePrice) +
+                " 万元"};
+    return {head + cited({"附表一", "1.0.7"}) + "：计费额介于附表一的 " + money(b.lowAmount) +
+                " 万元（收费基价 " + money(b.lowPrice) + " 万元）与 " + money(b.highAmount) +
+                " 万元（收费基价 " + money(b.highPrice) + " 万元）之间，直线内插：",
+            "    收费基价 = " + money(b.lowPrice) + " + (" + money(b.highPrice) + " - " + money(b.lowPrice) +
+                ") × (" + money(b.feeBase) + " - " + money(b.lowAmount) + ") ÷ (" + money(b.highAmount) +
+                " - " + money(b.lowAmount) + ") = " + money(b.basePrice) + " 万元"};
+}
+
+// A condition with its clause and coefficient; one its grade brings says so.
+std::string conditionText(const report::AppliedCondition& c) {
+    return c.name + cited({c.clause, c.unasked ? "按等级计入" : ""}) + "，取 " + coefficient(c.coefficient);
+}
+
+// The additional adjustment (1.0.9): each condition that applied with its clause and coefficient, then
+// their sum less their number plus 1 where there are several.
+std::vector<std::string> additionalSteps(const AppliedCalculation& a) {
+    const std::string head = "附加调整系数";
+    if (a.conditions.empty())
+        return {head + cited({"1.0.9"}) + "：无附加调整条件，取 1"};
     std::vector<std::string> lines;
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t end = text.find("\r\n", from);
-        lines.push_back(text.substr(from, end == std::string::npos ? std::string::npos : end - from));
-        if (end == std::string::npos)
-            return lines;
-        from = end + 2;
+    if (a.conditions.size() == 1) {
+        const report::AppliedCondition& c = a.conditions.front();
+        return {head + cited({"1.0.9"}) + "：" + conditionText(c)};
     }
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-template <typename Names, typename Value>
-std::string nameOf(const Names& names, const std::optional<Value>& value) {
-    return value ? std::string(names[static_cast<std::size_t>(*value)]) : std::string();
-}
-
-// A condition or a service with the numbers typed for it: "改扩建和技术改造建设项目（系数 1.2）",
-// "非标准设备设计费（100万元，费率 0.15）".
-template <typename Inputs>
-std::string withTypedNumbers(std::string_view name, std::span<const TypedNumber> numbers,
-                             const Inputs& inputs) {
-    std::string typed;
-    for (const TypedNumber& n : numbers) {
-        const std::string_view text = trimmed(inputs.text(n.entry));
-        if (text.empty())
-            continue;
-        typed += typed.empty() ? "" : "，";
-        if (n.role == "coefficient")
-            typed += "系数 " + std::string(text);
-        else if (n.role == "rate")
-            typed += "费率 " + std::string(text);
-        else
-            typed += std::string(text) + "万元";
+    lines.push_back(head + cited({"1.0.9"}) + "：");
+    std::string sum = "    附加调整系数 = 1";
+    for (const report::AppliedCondition& c : a.conditions) {
+        lines.push_back("    " + conditionText(c));
+        sum += " + (" + coefficient(c.coefficient) + " - 1)";
     }
-    return typed.empty() ? std::string(name) : std::string(name) + "（" + typed + "）";
+    lines.push_back(sum + " = " + coefficient(a.additional) + "（不连乘）");
+    return lines;
 }
 
-std::string listOrNone(const std::vector<std::string>& entries) {
-    if (entries.empty())
-        return "无";
-    std::string text;
-    for (const std::string& e : entries)
-        text += (text.empty() ? "" : "；") + e;
-    return text;
-}
-
-template <typename Inputs>
-std::vector<std::string> servicesChosen(const Inputs& inputs) {
-    std::vector<std::string> services;
-    for (const engine::OtherFee& f : engine::otherFees)
-        if (inputs.has(f.service))
-            services.push_back(withTypedNumbers(f.name, typedNumbersOf(f.service), inputs));
-    return services;
-}
-
-std::vector<std::string> chosenLines(const engine::Project& canonical, const ItemFigures& figures) {
-    const engine::Project& inputs = canonical;
-    std::vector<std::string> conditions;
-    for (std::size_t i = 0; i < engine::conditionCount; ++i) {
-        const auto c = static_cast<engine::Condition>(i);
-        if (inputs.has(c))
-            conditions.push_back(withTypedNumbers(engine::conditionNames[i], typedNumbersOf(c), inputs));
+std::string feeStep(const AppliedFee& fee) {
+    const std::string name = "    " + feeName(fee.service);
+    const std::string result = money(fee.fee) + " 万元";
+    switch (fee.charge) {
+    case FeeCharge::ShareOfBasicFee:
+        return name + cited({fee.clause}) + " = 基本设计收费 × " + percentOf(fee.rate) + " = " +
+               money(fee.basis) + " × " + percentOf(fee.rate) + " = " + result;
+    case FeeCharge::ShareOfReuse:
+        return name + cited({fee.clause}) + " = 同类新建项目基本设计收费 × " + percentOf(fee.rate) + " = " +
+               money(fee.basis) + " × " + percentOf(fee.rate) + " = " + result;
+    case FeeCharge::PartialChange:
+        return name + cited({fee.clause}) + " = 基本设计收费 × 协商确定的比例 = " + money(fee.basis) + " × " +
+               coefficient(fee.rate) + " = " + result;
+    case FeeCharge::Equipment:
+        return name + cited({fee.clause, "附表三"}) +
+               " = 非标准设备计费额 × 非标准设备设计费率 = " + money(fee.basis) + " × " +
+               coefficient(fee.rate) + " = " + result;
+    case FeeCharge::TypedAmount:
+        break;
     }
-    const std::vector<std::string> services = servicesChosen(inputs);
-    return {
-        "工程类型：" + nameOf(engine::engineeringTypeNames, inputs.type),
-        "复杂程度：" + nameOf(engine::gradeNames, inputs.grade),
-        "附加调整条件：" + listOrNone(conditions),
-        "其他设计收费：" + listOrNone(services),
-        "单独委托设计：" + (figures.phase ? std::string(figures.phase->name) : "无"),
+    return name + cited({fee.clause}) + "：" + result;
+}
+
+// The steps of one item, numbered (1), (2), …, from its fee base to the fee counted in the total.
+std::vector<std::string> sectionSteps(const AppliedCalculation& a, const QuotedItem& quoted) {
+    std::vector<std::string> lines;
+    int step = 0;
+    const auto numbered = [&](const std::string& first) {
+        lines.push_back("（" + std::to_string(++step) + "）" + first);
     };
-}
+    const auto numberedSteps = [&](const std::vector<std::string>& steps) {
+        numbered(steps.front());
+        lines.insert(lines.end(), steps.begin() + 1, steps.end());
+    };
+    const std::string grade =
+        a.grade
+            ? std::string(engine::gradeNames[static_cast<std::size_t>(*a.grade)]) + "（" +
+                  std::string(engine::industry::complexityNames[static_cast<std::size_t>(*a.grade)]) + "）"
+            : std::string();
 
-// A kind of engineering: the kind with its group and professional coefficient, the grade as 1.0.9 words
-// it, the conditions that apply (those applied without a tick so marked), the services, and the phase
-// commissioned on its own with the row of the share table that gives its share.
-std::vector<std::string> chosenLines(const engine::industry::Project& inputs, const ItemFigures& figures) {
-    namespace industry = engine::industry;
-    std::string kind;
-    if (inputs.kind) {
-        const industry::KindRow& row = industry::kindRow(*inputs.kind);
-        kind = std::string(row.name) + "（" + std::string(industry::groupOf(row.kind).name) +
-               "，专业调整系数 " + engine::joinedText(row.coefficient) + "）";
-    }
-    std::string grade;
-    if (inputs.grade) {
-        const auto g = static_cast<std::size_t>(*inputs.grade);
-        grade = std::string(engine::gradeNames[g]) + "（" + std::string(industry::complexityNames[g]) + "）";
-    }
-    std::vector<std::string> conditions;
-    for (const industry::ConditionRow* row : industry::appliedConditions(inputs)) {
-        if (row->unasked) {
-            conditions.push_back(std::string(row->name) + "（自动计入）");
-            continue;
+    lines.push_back((a.group.empty() ? "工程类型：" + a.engineering
+                                     : "工程种类：" + a.engineering + "（" + a.group + "）") +
+                    "；复杂程度：" + grade);
+    numbered("工程设计收费计费额：" + money(a.basePrice.feeBase) + " 万元");
+    numberedSteps(basePriceSteps(a.basePrice));
+    numbered("专业调整系数" + cited({a.professionalTable}) + "：" + a.professionalRow + "，取 " +
+             coefficient(a.professional));
+    numbered("工程复杂程度调整系数" + cited({"1.0.9", joined(a.complexityTables, "、")}) + "：" + grade +
+             "，取 " + coefficient(a.complexity));
+    numberedSteps(additionalSteps(a));
+    numbered("基本设计收费" + cited({"1.0.3"}) +
+             " = 工程设计收费基价 × 专业调整系数 × 工程复杂程度调整系数 × 附加调整系数");
+    lines.push_back("    = " + money(a.basePrice.basePrice) + " × " + coefficient(a.professional) + " × " +
+                    coefficient(a.complexity) + " × " + coefficient(a.additional) + " = " +
+                    amountText(quoted.basicFee) + " 万元");
+
+    std::vector<const AppliedFee*> fees;
+    for (const AppliedFee& fee : a.fees)
+        if (!quotedAmount(engine::numeric(fee.fee)).isZero())
+            fees.push_back(&fee);
+    if (!fees.empty()) {
+        numbered("其他设计收费" + cited({"1.0.6"}) + "：");
+        std::string sum;
+        for (const AppliedFee* fee : fees) {
+            lines.push_back(feeStep(*fee));
+            sum += (sum.empty() ? "" : " + ") + money(fee->fee);
         }
-        const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), "coefficient"};
-        conditions.push_back(withTypedNumbers(row->name,
-                                              row->entry ? std::span<const TypedNumber>(&coefficient, 1)
-                                                         : std::span<const TypedNumber>(),
-                                              inputs));
+        if (fees.size() > 1)
+            lines.push_back("    其他设计收费 = " + sum + " = " + amountText(quoted.otherFee) + " 万元");
+        numbered("工程设计收费基准价" + cited({"1.0.3"}) +
+                 " = 基本设计收费 + 其他设计收费 = " + amountText(quoted.basicFee) + " + " +
+                 amountText(quoted.otherFee) + " = " + amountText(quoted.benchmarkFee) + " 万元");
+    } else {
+        numbered("工程设计收费基准价" + cited({"1.0.3"}) +
+                 " = 基本设计收费 = " + amountText(quoted.benchmarkFee) + " 万元（无其他设计收费）");
     }
-    std::string commission = "无";
-    if (const industry::ShareRow* row = industry::commissionedRow(inputs); row && figures.phase)
-        commission = std::string(row->name) + "的" + std::string(figures.phase->name) + "（" +
-                     std::string(row->table) + "）";
-    return {
-        "工程类型：" + kind,
-        "复杂程度：" + grade,
-        "附加调整条件：" + listOrNone(conditions),
-        "其他设计收费：" + listOrNone(servicesChosen(inputs)),
-        "单独委托设计：" + commission,
-    };
+    if (a.phase && quoted.phaseFee) {
+        const report::AppliedPhase& p = a.phase.value();
+        const std::string share = engine::joinedText(p.percent) + "%";
+        const std::string table = p.row.empty() ? std::string(p.table) : std::string(p.table) + " " + p.row;
+        numbered("单独委托" + std::string(p.phase) + cited({"1.0.11", table}) + "：" + std::string(p.phase) +
+                 "占 " + share + "，" + std::string(p.phase) + "收费 = " + amountText(quoted.benchmarkFee) +
+                 " × " + share + " = " + amountText(*quoted.phaseFee) + " 万元");
+    }
+    lines.push_back("计入合计的收费：" + amountText(quoted.chargedFee) + " 万元");
+    return lines;
 }
 
-std::vector<std::string> chosenLines(const Item& item, const ItemFigures& figures) {
-    return std::visit([&](const auto& in) { return chosenLines(canonicalInputs(in), figures); }, item.inputs);
+AppliedCalculation appliedOf(const Item& item, const ItemFigures& figures) {
+    if (const engine::industry::Calculation* calculation = figures.industryCalculation())
+        if (const engine::industry::Project* inputs = item.industryInputs())
+            return report::appliedOf(canonicalInputs(*inputs), *calculation);
+    if (const engine::CalculationRecord* record = figures.mainRecord())
+        return report::appliedOf(*record);
+    return {};
 }
 
-// The report window's lines from the first figure to the benchmark, then the phase's line where the item
-// is charged that phase's share.
-// An item of a kind of engineering takes the lines of its own report the same way.
-std::vector<std::string> calculationLines(const Item& item, const ItemFigures& figures) {
-    std::string text;
-    std::string_view benchmarkStart = benchmarkLine;
-    const engine::industry::Calculation* calculation = figures.industryCalculation();
-    if (const engine::industry::Project* inputs = item.industryInputs(); inputs && calculation) {
-        text = report::buildIndustryReport(canonicalInputs(*inputs), *calculation);
-        benchmarkStart = industryBenchmarkLine;
-    } else if (const engine::CalculationRecord* record = figures.mainRecord()) {
-        text = report::buildReport(*record);
-    }
-    const std::vector<std::string> lines = splitLines(text);
-    const auto startsWith = [](std::string_view prefix) {
-        return [prefix](const std::string& line) { return line.starts_with(prefix); };
-    };
-    const auto first = std::find_if(lines.begin(), lines.end(), startsWith(firstFigure));
-    const auto benchmark = std::find_if(first, lines.end(), startsWith(benchmarkStart));
-    if (benchmark == lines.end())
-        return {first, lines.end()};
-    std::vector<std::string> taken(first, benchmark + 1);
-    if (figures.phase) {
-        // Between the benchmark and the closing thanks the report writes only separators and the phase.
-        for (auto line = benchmark + 1; line + 1 < lines.end(); ++line)
-            if (!line->empty() && *line != report::separatorLine)
-                taken.push_back(*line);
-    }
-    return taken;
+// The column of the engineering is named by what the items have: 工程类型 (the main window's), 工程种类
+// (附表二's), or both.
+std::string engineeringHeader(const Quote& quote) {
+    bool types = false, kinds = false;
+    for (const Item& item : quote.items)
+        (item.isIndustry() ? kinds : types) = true;
+    return types && kinds ? "工程类型/种类" : kinds ? "工程种类" : "工程类型";
 }
 
 Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, const Totals& totals) {
     Summary s;
     s.heading = "一、收费汇总";
-    s.columns = {{"序号", Alignment::Left},           {"名称", Alignment::Left},
-                 {"工程类型", Alignment::Left},       {"复杂程度", Alignment::Left},
-                 {"计费额", Alignment::Right},        {"设计收费基准价", Alignment::Right},
+    s.columns = {{"序号", Alignment::Left},
+                 {"名称", Alignment::Left},
+                 {engineeringHeader(quote), Alignment::Left},
+                 {"复杂程度", Alignment::Left},
+                 {"计费额", Alignment::Right},
+                 {"基本设计收费", Alignment::Right},
+                 {"其他设计收费", Alignment::Right},
+                 {"设计收费基准价", Alignment::Right},
+                 {"单独委托设计", Alignment::Left},
                  {"计入合计的收费", Alignment::Right}};
     for (std::size_t i = 0; i < quote.items.size() && i < figures.size() && i < totals.items.size(); ++i) {
         const Item& item = quote.items[i];
         const QuotedItem& q = totals.items[i];
-        s.rows.push_back({std::to_string(i + 1), item.name, std::string(engineeringNameOf(item.inputs)),
-                          std::string(gradeNameOf(item.inputs)),
-                          amountText(quotedAmount(figures[i].feeBase())), amountText(q.benchmarkFee),
-                          amountText(q.chargedFee)});
+        s.rows.push_back(
+            {std::to_string(i + 1), item.name, std::string(engineeringNameOf(item.inputs)),
+             std::string(gradeNameOf(item.inputs)), amountText(quotedAmount(figures[i].feeBase())),
+             amountText(q.basicFee), amountText(q.otherFee), amountText(q.benchmarkFee),
+             figures[i].phase ? phaseShareText(*figures[i].phase) : std::string(), amountText(q.chargedFee)});
     }
-    s.totalRow = {"合计", "", "", "", "", amountText(totals.benchmarkFees), amountText(totals.total)};
+    s.totalRow = {"合计",
+                  "",
+                  "",
+                  "",
+                  "",
+                  amountText(totals.basicFees),
+                  amountText(totals.otherFees),
+                  amountText(totals.benchmarkFees),
+                  "",
+                  amountText(totals.total)};
+
+    std::vector<std::string>& l = s.totalsLines;
+    l.push_back("合计：" + amountText(totals.total) + " 万元（大写：" + uppercaseAmountText(totals.total) +
+                "）");
+    const std::string allowed =
+        "依据" + floatClause(quote.newTechnology) + "，允许 " + floatRangeText(quote.newTechnology);
     if (totals.contractTyped) {
-        s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（直接输入）");
+        l.push_back("工程设计收费合同额（双方商定）：" + amountText(totals.contract) + " 万元");
         if (totals.impliedFloat) {
-            s.totalsLines.push_back("合同额相当于浮动幅度值：" + percentText(*totals.impliedFloat));
+            l.push_back("相当于浮动幅度值：" + percentText(*totals.impliedFloat) + "（" + allowed + "）");
             if (totals.outsideRange)
-                s.totalsLines.push_back("注：这一浮动幅度值超出了" + floatClause(quote.newTechnology) +
-                                        "允许的 " + floatRangeText(quote.newTechnology) + " 的范围。");
+                l.push_back("注：这一浮动幅度值超出了" + floatClause(quote.newTechnology) + "允许的 " +
+                            floatRangeText(quote.newTechnology) + " 的范围。");
         } else {
-            s.totalsLines.push_back("合同额相当于浮动幅度值：无法算出（合计为零）");
+            l.push_back("相当于浮动幅度值：无法算出（合计为零）");
         }
     } else {
-        s.totalsLines.push_back("浮动幅度值：" + engine::joinedText(quote.floatPercent) + "%");
-        s.totalsLines.push_back("合同额：" + amountText(totals.contract) + "（合计 ×（1 + 浮动幅度值））");
+        const std::string floatText = engine::joinedText(quote.floatPercent) + "%";
+        const std::string onePlusFloat = quote.floatPercent < 0
+                                             ? "1 - " + engine::joinedText(-quote.floatPercent) + "%"
+                                             : "1 + " + floatText;
+        l.push_back("浮动幅度值：" + floatText + "（" + allowed + "）");
+        l.push_back("工程设计收费合同额" + cited({"1.0.3"}) +
+                    " = 合计 ×（1 + 浮动幅度值）= " + amountText(totals.total) + " ×（" + onePlusFloat +
+                    "）= " + amountText(totals.contract) + " 万元");
     }
-    if (quote.newTechnology)
-        s.totalsLines.push_back(
-            "本项目采用新技术，按《工程勘察设计收费管理规定》第七条，浮动幅度值可达 +25%。");
+    l.push_back("合同额大写：" + uppercaseAmountText(totals.contract));
     const std::string rate = engine::joinedText(quote.taxRate) + "%";
-    s.totalsLines.push_back(std::string("合同额") + (quote.taxIncluded ? "含" : "不含") + "增值税（税率 " +
-                            rate + "）：不含税金额 " + amountText(totals.tax.excluding) + "，税额 " +
-                            amountText(totals.tax.tax) + "，含税金额 " + amountText(totals.tax.including));
+    l.push_back(std::string("合同额") + (quote.taxIncluded ? "含" : "不含") + "增值税（税率 " + rate +
+                "）：不含税金额 " + amountText(totals.tax.excluding) + " 万元，税额 " +
+                amountText(totals.tax.tax) + " 万元，含税金额 " + amountText(totals.tax.including) + " 万元");
     s.unitNote = "金额单位：万元，保留四位小数（至元），合计为各行金额之和";
     return s;
 }
@@ -242,19 +312,24 @@ std::size_t displayWidth(std::string_view text) {
 ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
                                  const Totals& totals) {
     ProjectReport r;
-    r.title = "项目计算书";
+    r.title = "工程设计收费计算书";
+    r.runningHeader = quote.name.empty() ? r.title : quote.name + " 工程设计收费计算书";
     r.fields = {{"项目名称", quote.name},
                 {"发包人", quote.client},
                 {"设计人", quote.designer},
                 {"编制日期", quote.date}};
+    r.basis = {"编制依据：", "1. 《工程勘察设计收费管理规定》（计价格[2002]10号）",
+               "2. 《工程设计收费标准》（2002年修订本）"};
     r.summary = summaryOf(quote, figures, totals);
     r.sectionsHeading = "二、各单项工程的计算";
-    for (std::size_t i = 0; i < quote.items.size() && i < figures.size(); ++i)
+    for (std::size_t i = 0; i < quote.items.size() && i < figures.size() && i < totals.items.size(); ++i)
         r.sections.push_back({std::to_string(i + 1) + ". " + quote.items[i].name,
-                              chosenLines(quote.items[i], figures[i]),
-                              calculationLines(quote.items[i], figures[i])});
+                              sectionSteps(appliedOf(quote.items[i], figures[i]), totals.items[i])});
     for (std::string_view role : {"编制", "校核", "审核"})
-        r.signatures.push_back(std::string(role) + "：" + std::string(signatureRoom));
+        r.signatures.push_back(std::string(role) + "：" + std::string(signatureRoom) + "    日期：" +
+                               std::string(dateRoom));
+    r.signatures.push_back("发包人确认：" + std::string(signatureRoom) + "（盖章）    日期：" +
+                           std::string(dateRoom));
     return r;
 }
 
@@ -292,9 +367,7 @@ std::vector<std::string> summaryLines(const Summary& s) {
 
 std::vector<std::string> sectionLines(const ReportSection& section) {
     std::vector<std::string> lines{section.heading};
-    lines.insert(lines.end(), section.chosen.begin(), section.chosen.end());
-    lines.push_back("");
-    lines.insert(lines.end(), section.calculation.begin(), section.calculation.end());
+    lines.insert(lines.end(), section.lines.begin(), section.lines.end());
     return lines;
 }
 
@@ -302,6 +375,8 @@ std::string projectReportText(const ProjectReport& r) {
     std::vector<std::string> lines{r.title, ""};
     for (const ReportField& f : r.fields)
         lines.push_back(f.label + "：" + f.value);
+    lines.push_back("");
+    lines.insert(lines.end(), r.basis.begin(), r.basis.end());
     lines.push_back("");
     const std::vector<std::string> summary = summaryLines(r.summary);
     lines.insert(lines.end(), summary.begin(), summary.end());

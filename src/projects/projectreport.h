@@ -9,11 +9,13 @@
 
 namespace varnel::projects {
 
-// The project's 计算书, the document an engineer hands to the client: a title page, the summary of what the
-// items come to, a section per item with what was chosen for it and its calculation, and the lines the
-// people responsible sign. It holds texts only; the text file and the printed pages are made from it.
+// The project's 计算书, the document an institute sends to the client and both sign: the title, the
+// project's fields and the basis it is calculated on, the summary of what the items come to with the
+// float, the contract amount and its VAT, a section per item in which every step cites the clause or table
+// of the standard it follows, and the lines the people responsible sign and the client confirms. It holds
+// texts only; the text file and the printed pages are made from it, and say the same.
 
-// A field of the title page: 项目名称, 发包人, 设计人, 编制日期.
+// A field of the project: 项目名称, 发包人, 设计人, 编制日期.
 struct ReportField {
     std::string label;
     std::string value;
@@ -27,8 +29,8 @@ struct SummaryColumn {
 };
 
 // The summary table: a row per item, then the row of totals; the quote's figures (money.h), each total the
-// sum of the rows above it. Below the table: the float and the contract amount (with what a typed contract
-// amount implies), the VAT on the contract amount, then the note on the units.
+// sum of the rows above it. Below the table: the total and the contract amount, each also in capital
+// figures, the float, the VAT on the contract amount, then the note on the units.
 struct Summary {
     std::string heading;
     std::vector<SummaryColumn> columns;
@@ -38,26 +40,39 @@ struct Summary {
     std::string unitNote;
 };
 
-// One item: its name, the inputs chosen for it, and the lines of its calculation as the report window
-// writes them, from the fee base to the benchmark, with the phase's share where that is what it is charged.
+// One item: its heading and the steps of its calculation, from the fee base to the fee that counts
+// towards the total, each citing its clause or table; figures in 万元 to four decimals, coefficients as
+// the standard gives them. A step whose figure is zero (an other fee typed as 0) is left out.
 struct ReportSection {
     std::string heading;
-    std::vector<std::string> chosen;
-    std::vector<std::string> calculation;
+    std::vector<std::string> lines;
 };
 
 struct ProjectReport {
-    std::string title;
+    std::string title;         // 工程设计收费计算书
+    std::string runningHeader; // the project's name, at the head of every printed page
     std::vector<ReportField> fields;
+    std::vector<std::string> basis; // 编制依据: the regulation and the standard
     Summary summary;
     std::string sectionsHeading;
     std::vector<ReportSection> sections;
-    std::vector<std::string> signatures; // "编制：" followed by room to sign, then 校核 and 审核
+    // 编制, 校核 and 审核, each with room to sign and to date, then the client's confirmation.
+    std::vector<std::string> signatures;
 };
 
 // The columns of the summary, in order.
-enum class SummaryColumnIndex { Index, Name, Type, Grade, Amount, BenchmarkFee, ChargedFee };
-inline constexpr std::size_t summaryColumnCount = 7;
+enum class SummaryColumnIndex {
+    Index,
+    Name,
+    Type,
+    Grade,
+    Amount,
+    BasicFee,
+    OtherFee,
+    BenchmarkFee,
+    Phase, // the phase whose share is charged, with the share; blank where none
+    ChargedFee
+};
 
 // The report of a quote: `figures` are its items' figures in item order and `totals` what totalsOf makes
 // of them.
@@ -71,11 +86,13 @@ std::size_t displayWidth(std::string_view utf8);
 // (amounts to the right), the totals lines and the unit note.
 std::vector<std::string> summaryLines(const Summary& summary);
 
-// An item's section as the lines of text it reads as: its heading, what was chosen, its calculation.
+// An item's section as the lines of text it reads as: its heading, then its steps.
 std::vector<std::string> sectionLines(const ReportSection& section);
 
 // The whole report as text, lines ended by CR LF as in the single calculation's report, no line break at
-// the end: the title page, the summary, the sections, the signatures, with a blank line between parts.
+// the end: the title, the fields, the basis, the summary, the sections, the signatures, with a blank line
+// between parts. Printed, the same lines stand on the pages, under a running header and above the page
+// numbers.
 std::string projectReportText(const ProjectReport& report);
 
 } // namespace varnel::projects

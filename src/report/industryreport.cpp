@@ -23,86 +23,15 @@ using engine::Variable;
 
 constexpr std::string_view lineEnd = "\r\n";
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(lineEnd, start)) != std::string::npos; start = at + lineEnd.size())
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
 // "依据<clause>，": the clause or table of the standard a line follows.
 std::string citing(std::string_view clause) {
     return Line() << "依据" << clause << "，";
 }
 
-// The clause each other design fee follows; a typed amount follows none of the standard's figures.
-std::string_view clauseOf(Service service) {
-    switch (service) {
-    case Service::OverallDesign:
-        return "1.0.13";
-    case Service::DesignCoordination:
-        return "1.0.14";
-    case Service::ConstructionBudget:
-    case Service::AsBuiltDrawings:
-        return "1.0.16";
-    case Service::NonstandardEquipment:
-        return "1.0.10";
-    case Service::StandardDesignReuse:
-    case Service::FoundationRedesign:
-    case Service::PartialChange:
-        return "1.0.15";
-    default:
-        return {};
-    }
-}
-
-// What the main window's report writes for the same figures: its base-price lines, its other-fee lines
-// (each followed by an empty line) with their sum, and its closing. This report takes them from it, so
-// that both write them alike.
-struct MainReportLines {
-    std::vector<std::string> basePrice;
-    std::vector<std::string> otherFees;
-    std::string otherFeeSum;
-    std::string closing;
-};
-
-MainReportLines mainReportLines(const industry::Project& project, const engine::Variables& variables) {
-    engine::CalculationRecord record;
-    record.variables = variables;
-    record.project = industry::otherServicesOf(project);
-    const std::vector<std::string> lines = linesOf(buildReport(record));
-
-    MainReportLines found;
-    found.closing = lines.back();
-    std::size_t i = 0;
-    while (i < lines.size() && lines[i] != "经查《工程设计收费基价表》得")
-        ++i;
-    for (++i; i < lines.size() && !lines[i].empty(); ++i)
-        found.basePrice.push_back(lines[i]);
-    while (i < lines.size() && lines[i] != separatorLine)
-        ++i;
-    for (++i; i < lines.size() && !lines[i].starts_with("所以本工程其他设计收费为："); ++i)
-        if (!lines[i].empty())
-            found.otherFees.push_back(lines[i]);
-    if (i < lines.size())
-        found.otherFeeSum = lines[i];
-    return found;
-}
-
-// The services whose lines the main window's report writes, in its order: those commissioned, a standard
-// or reused design only where it is charged at its own rate.
-std::vector<Service> servicesWritten(const industry::Project& project) {
-    const engine::Project services = industry::otherServicesOf(project);
-    std::vector<Service> written;
-    for (const engine::OtherFee& fee : engine::otherFees) {
-        const bool charged = fee.service == Service::StandardDesignReuse ? engine::chargesReuseAlone(services)
-                                                                         : project.has(fee.service);
-        if (charged)
-            written.push_back(fee.service);
-    }
-    return written;
+// The clause each other design fee's line cites: the standard's figures only; a typed amount follows none
+// of them.
+std::string_view citedClauseOf(const AppliedFee& fee) {
+    return fee.charge == FeeCharge::TypedAmount ? std::string_view() : clauseOf(fee.service);
 }
 
 std::string basePriceSource(const engine::Variables& v) {
@@ -131,7 +60,7 @@ std::string complexityTablesNote(industry::Kind kind) {
 
 std::string buildIndustryReport(const industry::Project& project, const industry::Calculation& calculation) {
     const engine::Variables& v = calculation.variables;
-    const MainReportLines main = mainReportLines(project, v);
+    const AppliedCalculation applied = appliedOf(project, calculation);
     std::vector<std::string> out;
     const auto empty = [&] { out.push_back({}); };
     const auto separator = [&] { out.push_back(std::string(separatorLine)); };
@@ -144,7 +73,8 @@ std::string buildIndustryReport(const industry::Project& project, const industry
     }
     out.push_back(Line() << "本工程设计收费计费额为:  " << v.feeBase << "万元");
     out.push_back(basePriceSource(v));
-    out.insert(out.end(), main.basePrice.begin(), main.basePrice.end());
+    const std::vector<std::string> basePrice = basePriceLines(applied.basePrice);
+    out.insert(out.end(), basePrice.begin(), basePrice.end());
     empty();
 
     if (project.kind) {
@@ -172,15 +102,12 @@ std::string buildIndustryReport(const industry::Project& project, const industry
     separator();
 
     // The main window's lines, each with the clause of its fee where the standard gives the fee.
-    const std::vector<Service> services = servicesWritten(project);
-    for (std::size_t i = 0; i < main.otherFees.size(); ++i) {
-        const std::string_view clause = i < services.size() && services.size() == main.otherFees.size()
-                                            ? clauseOf(services[i])
-                                            : std::string_view();
-        out.push_back(clause.empty() ? main.otherFees[i] : citing(clause) + main.otherFees[i]);
+    for (const AppliedFee& fee : applied.fees) {
+        const std::string_view clause = citedClauseOf(fee);
+        out.push_back(clause.empty() ? feeLine(fee) : citing(clause) + feeLine(fee));
         empty();
     }
-    out.push_back(main.otherFeeSum);
+    out.push_back(otherFeeSumLine(applied));
     separator();
     out.push_back(Line() << citing("1.0.3") << "本工程设计收费基准价=基本设计收费+其他设计收费=" << v.basicFee
                          << "万元+" << v.otherFee << "万元=" << v.benchmarkFee << "万元");
@@ -197,7 +124,7 @@ std::string buildIndustryReport(const industry::Project& project, const industry
         }
     }
     separator();
-    out.push_back(main.closing);
+    out.push_back(std::string(closingLine));
 
     std::string text;
     for (std::size_t i = 0; i < out.size(); ++i) {

@@ -8,11 +8,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace varnel::ui {
 
@@ -33,12 +35,21 @@ class DocumentWriter {
     // One edit: the document is laid out once, at its end, not again after every paragraph.
     void write(const projects::ProjectReport& r) {
         m_cursor.beginEditBlock();
-        titlePage(r);
+        titleAndFields(r);
         summary(r.summary);
         sections(r);
         signatures(r.signatures);
         m_cursor.endEditBlock();
     }
+
+    // The blocks each section starts and ends with, and those of the lines to sign, once written: the
+    // pages are then arranged so that none of them is split where it fits on a page.
+    struct Span {
+        int first = 0;
+        int last = 0;
+    };
+    const std::vector<Span>& sectionSpans() const { return m_sections; }
+    Span signatureSpan() const { return m_signatures; }
 
   private:
     // A paragraph of its own after the one before. The document's first block is left empty: the layout
@@ -64,20 +75,17 @@ class DocumentWriter {
         return f;
     }
 
-    // The title a quarter down the page, the project's fields below it; the summary starts a new page.
-    void titlePage(const projects::ProjectReport& r) {
+    // The title, the project's fields and the basis of the calculation, above the summary.
+    void titleAndFields(const projects::ProjectReport& r) {
         QTextBlockFormat title;
         title.setAlignment(Qt::AlignHCenter);
-        title.setTopMargin(m_pageHeight * 0.25);
-        title.setBottomMargin(48 * m_pt);
-        paragraph(qs(r.title), title, sized(26, true));
-        for (std::size_t i = 0; i < r.fields.size(); ++i) {
-            QTextBlockFormat field = spaced(0, 14);
-            field.setLeftMargin(96 * m_pt);
-            if (i + 1 == r.fields.size())
-                field.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
-            paragraph(qs(r.fields[i].label + "：" + r.fields[i].value), field, sized(14));
-        }
+        title.setTopMargin(6 * m_pt);
+        title.setBottomMargin(18 * m_pt);
+        paragraph(qs(r.title), title, sized(20, true));
+        for (const projects::ReportField& f : r.fields)
+            paragraph(qs(f.label + "：" + f.value), spaced(0, 4), sized(11));
+        for (std::size_t i = 0; i < r.basis.size(); ++i)
+            paragraph(qs(r.basis[i]), spaced(i == 0 ? 10 : 0, i + 1 == r.basis.size() ? 14 : 2), sized(10.5));
     }
 
     void heading(const QString& text, QTextBlockFormat block) { paragraph(text, block, sized(14, true)); }
@@ -180,22 +188,30 @@ class DocumentWriter {
         first.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         heading(qs(r.sectionsHeading), first);
         for (const projects::ReportSection& section : r.sections) {
+            Span span;
             paragraph(qs(section.heading), spaced(14, 4), sized(12, true));
-            for (const std::string& line : section.chosen)
-                paragraph(qs(line), spaced(1), sized(10.5));
-            for (std::size_t i = 0; i < section.calculation.size(); ++i)
-                paragraph(qs(section.calculation[i]), spaced(i == 0 ? 8 : 0), sized(10.5));
+            span.first = m_cursor.blockNumber();
+            for (const std::string& line : section.lines)
+                paragraph(qs(line), spaced(2), sized(10.5));
+            span.last = m_cursor.blockNumber();
+            m_sections.push_back(span);
         }
     }
 
     void signatures(const std::vector<std::string>& lines) {
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            paragraph(qs(lines[i]), spaced(i == 0 ? 48 : 28), sized(12));
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            paragraph(qs(lines[i]), spaced(i == 0 ? 36 : i + 1 == lines.size() ? 30 : 22), sized(11.5));
+            if (i == 0)
+                m_signatures.first = m_cursor.blockNumber();
+        }
+        m_signatures.last = m_cursor.blockNumber();
     }
 
     static constexpr qreal tableSize = 10.5; // points
 
     QTextCursor m_cursor;
+    std::vector<Span> m_sections;
+    Span m_signatures;
     QFont m_font;
     QPaintDevice& m_device;
     qreal m_pt;
@@ -221,6 +237,40 @@ qreal formatPoint(QPagedPaintDevice& device) {
     return pixels > 0 ? pixelsPerPoint * probe / pixels : pixelsPerPoint;
 }
 
+// Moves the blocks from `first` to `last` to the top of the next page where they would cross a page's end
+// and fit on one page. Later blocks move with them, so spans are kept together in the order they stand.
+// Returns whether they fit.
+bool keepTogether(QTextDocument& document, int first, int last, qreal pageHeight) {
+    QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    const QTextBlock head = document.findBlockByNumber(first);
+    const QTextBlock tail = document.findBlockByNumber(last);
+    if (!head.isValid() || !tail.isValid())
+        return false;
+    const QRectF top = layout.blockBoundingRect(head);
+    const QRectF bottom = layout.blockBoundingRect(tail);
+    if (bottom.bottom() - top.top() > pageHeight)
+        return false;
+    // A block's rectangle starts above its top margin; its text starts below it.
+    const qreal textTop = top.top() + head.blockFormat().topMargin();
+    if (std::floor(textTop / pageHeight) != std::floor((bottom.bottom() - 1) / pageHeight)) {
+        QTextBlockFormat format = head.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(head).setBlockFormat(format);
+    }
+    return true;
+}
+
+// The running header: the project's name above a rule, at the head of every page.
+void paintPageHeader(QPainter& painter, const QRectF& head, const QString& text, const QFont& font) {
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() * 0.8);
+    painter.setFont(small);
+    const QRectF line = head.adjusted(0, 0, 0, -head.height() / 3);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignBottom, text);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawLine(QPointF(line.left(), line.bottom() + 2), QPointF(line.right(), line.bottom() + 2));
+}
+
 } // namespace
 
 QFont projectReportFont() {
@@ -239,7 +289,8 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const qreal pt = formatPoint(device);
     const int footerHeight = pageFooterHeight(device, font);
-    const QSizeF body(area.width(), area.height() - footerHeight);
+    const int headerHeight = footerHeight;
+    const QSizeF body(area.width(), area.height() - headerHeight - footerHeight);
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
@@ -248,14 +299,28 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
     // With a page height the layout moves a line, or a table row, that would cross a page's end onto the
     // next page, and repeats the table's header row there.
     document.setPageSize(body);
-    DocumentWriter(document, font, pt, body.height() / device.logicalDpiY() * 72 * pt).write(report);
+    DocumentWriter writer(document, font, pt, body.height() / device.logicalDpiY() * 72 * pt);
+    writer.write(report);
+    // Each item's section on one page where it fits; the lines to sign never alone on a page: with the
+    // last section where both fit, else with the last lines of it.
+    const auto& sections = writer.sectionSpans();
+    const DocumentWriter::Span signatures = writer.signatureSpan();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (i + 1 == sections.size() &&
+            keepTogether(document, sections[i].first, signatures.last, body.height()))
+            break;
+        keepTogether(document, sections[i].first, sections[i].last, body.height());
+    }
+    keepTogether(document, std::max(0, signatures.first - 2), signatures.last, body.height());
     const int pages = document.pageCount();
 
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
         const qreal top = page * body.height();
+        paintPageHeader(painter, QRectF(0, 0, body.width(), headerHeight), qs(report.runningHeader), font);
         painter.save();
+        painter.translate(0, headerHeight);
         painter.setClipRect(QRectF(QPointF(0, 0), body));
         painter.translate(0, -top);
         // Only what lies on this page is drawn: a line that ends where the page begins belongs to the page
@@ -266,7 +331,8 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
         context.palette.setColor(QPalette::Text, Qt::black);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
-        paintPageFooter(painter, QRectF(0, body.height(), body.width(), footerHeight), page + 1, pages, font);
+        paintPageFooter(painter, QRectF(0, headerHeight + body.height(), body.width(), footerHeight),
+                        page + 1, pages, font);
     }
     return pages;
 }

@@ -11,9 +11,10 @@ class QPagedPaintDevice;
 namespace varnel::ui {
 
 // The project's 计算书 on paper, in the single report's page layout (setUpReportPage: A4 portrait, 20 mm
-// margins, "第 N 页 共 M 页" at the foot of every page) and its shipped face: a title page, the summary as a
-// ruled table whose header row repeats on every page it runs onto, then a section per item and the lines
-// to sign. The printer and the PDF file share it.
+// margins, "第 N 页 共 M 页" at the foot of every page) and its shipped face, under a running header with
+// the project's name: the title, the fields and the basis, the summary as a ruled table whose header row
+// repeats on every page it runs onto, then a section per item, each on one page where it fits, and the
+// lines to sign, never alone on a page. The printer and the PDF file share it.
 
 // The text's font before the shipped face is put first: 宋体 at 10.5 pt (五号), or Noto Serif CJK SC.
 QFont projectReportFont();

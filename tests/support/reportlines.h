@@ -1,6 +1,8 @@
 #pragma once
 
 // A report's text taken apart into its lines, as the tests compare them.
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,12 @@ inline std::vector<std::string> linesOf(const std::string& text, std::string_vie
         lines.push_back(text.substr(from, at - from));
     lines.push_back(text.substr(from));
     return lines;
+}
+
+// A file's bytes, or nothing where it cannot be read.
+inline std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The line of stars that frames the report's greeting and its phase line.

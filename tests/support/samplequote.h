@@ -116,6 +116,52 @@ inline projects::Quote mixedQuote() {
     return q;
 }
 
+// Works that take the other roads through the calculation: an amount below 附表一 and one beyond it, an
+// amount on one of its rows, a building with several conditions, every other fee and the 方案设计 of a
+// building with outdoor works, and a reused design with its foundation designed again.
+inline std::vector<projects::Item> edgeItems() {
+    using namespace engine;
+    Project small;
+    small.amount = "150";
+    small.type = EngineeringType::Municipal;
+    small.grade = Grade::I;
+
+    Project huge;
+    huge.amount = "2500000";
+    huge.type = EngineeringType::Bridge;
+    huge.grade = Grade::III;
+    huge.conditions = {Condition::HighwayBridgeGradeIII};
+
+    Project building;
+    building.amount = "1000";
+    building.type = EngineeringType::Building;
+    building.grade = Grade::III;
+    building.conditions = {Condition::Renovation, Condition::HistoricBuilding, Condition::IntelligentBuilding,
+                           Condition::BuildingWithOutdoor};
+    building.text(Entry::RenovationCoefficient) = "1.1";
+    building.text(Entry::HistoricCoefficient) = "1.3";
+    building.services = {Service::OverallDesign,      Service::DesignCoordination,
+                         Service::ConstructionBudget, Service::AsBuiltDrawings,
+                         Service::OwnPatents,         Service::ForeignDesign,
+                         Service::ForeignReview,      Service::ExtraPrinting,
+                         Service::StandardDrawings,   Service::NonstandardEquipment};
+    for (Entry e : {Entry::OwnPatentsAmount, Entry::ForeignDesignAmount, Entry::ForeignReviewAmount,
+                    Entry::ExtraPrintingAmount, Entry::StandardDrawingsAmount})
+        building.text(e) = "1.5";
+    building.text(Entry::NonstandardEquipmentBase) = "80";
+    building.text(Entry::NonstandardEquipmentRate) = "0.2";
+    building.independentPhase = true;
+    building.phase = DesignPhase::Scheme;
+
+    Project reused;
+    reused.amount = "500";
+    reused.type = EngineeringType::Road;
+    reused.grade = Grade::I;
+    reused.services = {Service::StandardDesignReuse, Service::FoundationRedesign};
+
+    return {{"小型泵站", small}, {"跨海大桥", huge}, {"文化中心", building}, {"复用道路", reused}};
+}
+
 // `count` buildings of Ⅱ级 of the same typed amount, named 第 1 项, 第 2 项, …; with `typedFees`, every
 // typed fee and the non-standard equipment's amount is that amount too (at the highest rate). The largest
 // projects a file can hold.
