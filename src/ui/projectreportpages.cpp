@@ -15,6 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
+#include <optional>
 
 namespace varnel::ui {
 
@@ -40,6 +43,28 @@ class DocumentWriter {
         sections(r);
         signatures(r.signatures);
         m_cursor.endEditBlock();
+    }
+
+    // The rows of the summary that start a page; set before writing.
+    void breakSummaryBefore(std::vector<int> rows) { m_rowBreaks = std::move(rows); }
+
+    // The first row of the summary, once laid out, whose cells run from one page onto the next; none when
+    // every row stands on one page.
+    std::optional<int> rowAcrossPages(QTextDocument& document, qreal pageHeight) const {
+        QAbstractTextDocumentLayout& layout = *document.documentLayout();
+        for (std::size_t r = 0; r < m_summaryRows.size(); ++r) {
+            const auto [table, row] = m_summaryRows[r];
+            qreal top = std::numeric_limits<qreal>::max(), bottom = 0;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(row, c);
+                top = std::min(top, layout.blockBoundingRect(cell.firstCursorPosition().block()).top());
+                bottom =
+                    std::max(bottom, layout.blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+            }
+            if (std::floor(top / pageHeight) != std::floor((bottom - 1) / pageHeight))
+                return static_cast<int>(r);
+        }
+        return std::nullopt;
     }
 
     // The blocks each section starts and ends with, and those of the lines to sign, once written: the
@@ -109,8 +134,9 @@ class DocumentWriter {
         return QFontMetricsF(font, &m_device).horizontalAdvance(qs(text)) / pixelsPerUnit;
     }
 
-    // The columns of numbers and short words are as wide as their widest cell, a header of numbers taking
-    // two lines; the name and the type share the rest of the width, wrapping a long one in its cell.
+    // The columns of numbers and short words are as wide as their widest cell, and their headers take two
+    // lines (序号 stands in one); a cell of words may wrap where it has a blank ("初步设计 45%"). The name
+    // and the type share the rest of the width, wrapping a long one in its cell.
     QList<QTextLength> columnWidths(const projects::Summary& s, qreal padding) const {
         using Column = projects::SummaryColumnIndex;
         QList<QTextLength> widths;
@@ -122,21 +148,31 @@ class DocumentWriter {
             const projects::SummaryColumn& column = s.columns[c];
             const QString header = qs(column.header);
             const bool numbers = column.alignment == projects::Alignment::Right;
+            const bool twoLines = c != static_cast<std::size_t>(Column::Index);
             qreal content =
-                advance(numbers ? header.left((header.size() + 1) / 2).toStdString() : column.header, true);
-            for (const auto& row : s.rows)
-                content = std::max(content, advance(row.at(c), false));
+                advance(twoLines ? header.left((header.size() + 1) / 2).toStdString() : column.header, true);
+            for (const auto& row : s.rows) {
+                if (numbers) {
+                    content = std::max(content, advance(row.at(c), false));
+                    continue;
+                }
+                for (const QString& word : qs(row.at(c)).split(QLatin1Char(' ')))
+                    content = std::max(content, advance(word.toStdString(), false));
+            }
             if (c > 0) // the first cell of the total row runs across the columns it leaves empty
                 content = std::max(content, advance(s.totalRow.at(c), true));
-            widths << QTextLength(QTextLength::FixedLength, content + 2 * padding + 3 * m_pt);
+            widths << QTextLength(QTextLength::FixedLength, content + 2 * padding + 1 * m_pt);
         }
         return widths;
     }
 
+    // The summary as a ruled table. It is written as one table per page it takes: a row is never split
+    // between pages; `rowBreaks` are the rows (counted among the items, the total row after them) that
+    // start a page, each under the header row again.
     void summary(const projects::Summary& s) {
         heading(qs(s.heading), spaced(0, 8));
         const int columns = static_cast<int>(s.columns.size());
-        const int rows = static_cast<int>(s.rows.size()) + 2;
+        const int bodyRows = static_cast<int>(s.rows.size()) + 1; // the items and the total
 
         QTextTableFormat format;
         format.setBorderCollapse(true);
@@ -149,33 +185,53 @@ class DocumentWriter {
         format.setHeaderRowCount(1);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setColumnWidthConstraints(columnWidths(s, padding));
-        QTextTable* table = m_cursor.insertTable(rows, columns, format);
 
         const QTextCharFormat plain = sized(tableSize);
         const QTextCharFormat bold = sized(tableSize, true);
-        // The header row is shaded; the cell's format is set once its text is in, which would replace it.
-        for (int c = 0; c < columns; ++c) {
-            cell(table, 0, c, s.columns[static_cast<std::size_t>(c)].header, s.columns[c].alignment, bold);
-            QTextTableCellFormat shaded = table->cellAt(0, c).format().toTableCellFormat();
-            shaded.setBackground(QColor(0xE7, 0xE6, 0xE6));
-            table->cellAt(0, c).setFormat(shaded);
-        }
-        for (int r = 0; r + 2 < rows; ++r)
-            for (int c = 0; c < columns; ++c)
-                cell(table, r + 1, c, s.rows[static_cast<std::size_t>(r)].at(static_cast<std::size_t>(c)),
-                     s.columns[static_cast<std::size_t>(c)].alignment, plain);
-        // 合计 across the columns the total row leaves empty.
-        const int totalRow = rows - 1;
-        int label = 1;
-        while (label < columns && s.totalRow.at(static_cast<std::size_t>(label)).empty())
-            ++label;
-        for (int c = 0; c < columns; ++c)
-            if (c == 0 || c >= label)
-                cell(table, totalRow, c, s.totalRow.at(static_cast<std::size_t>(c)),
-                     c == 0 ? projects::Alignment::Left : s.columns[static_cast<std::size_t>(c)].alignment,
+        int from = 0;
+        while (from < bodyRows) {
+            int to = bodyRows;
+            for (int row : m_rowBreaks)
+                if (row > from && row < to)
+                    to = row;
+            QTextTableFormat part = format;
+            if (from > 0)
+                part.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            m_cursor.movePosition(QTextCursor::End);
+            QTextTable* table = m_cursor.insertTable(1 + to - from, columns, part);
+            // The header row is shaded; the cell's format is set once its text is in, which would replace it.
+            for (int c = 0; c < columns; ++c) {
+                cell(table, 0, c, s.columns[static_cast<std::size_t>(c)].header, s.columns[c].alignment,
                      bold);
-        if (label > 1)
-            table->mergeCells(totalRow, 0, 1, label);
+                QTextTableCellFormat shaded = table->cellAt(0, c).format().toTableCellFormat();
+                shaded.setBackground(QColor(0xE7, 0xE6, 0xE6));
+                table->cellAt(0, c).setFormat(shaded);
+            }
+            for (int r = from; r < to; ++r) {
+                const int at = 1 + r - from;
+                m_summaryRows.push_back({table, at});
+                if (r + 1 < bodyRows) {
+                    for (int c = 0; c < columns; ++c)
+                        cell(table, at, c,
+                             s.rows[static_cast<std::size_t>(r)].at(static_cast<std::size_t>(c)),
+                             s.columns[static_cast<std::size_t>(c)].alignment, plain);
+                    continue;
+                }
+                // 合计 across the columns the total row leaves empty.
+                int label = 1;
+                while (label < columns && s.totalRow.at(static_cast<std::size_t>(label)).empty())
+                    ++label;
+                for (int c = 0; c < columns; ++c)
+                    if (c == 0 || c >= label)
+                        cell(table, at, c, s.totalRow.at(static_cast<std::size_t>(c)),
+                             c == 0 ? projects::Alignment::Left
+                                    : s.columns[static_cast<std::size_t>(c)].alignment,
+                             bold);
+                if (label > 1)
+                    table->mergeCells(at, 0, 1, label);
+            }
+            from = to;
+        }
 
         m_cursor.movePosition(QTextCursor::End);
         for (std::size_t i = 0; i < s.totalsLines.size(); ++i)
@@ -210,6 +266,8 @@ class DocumentWriter {
     static constexpr qreal tableSize = 10.5; // points
 
     QTextCursor m_cursor;
+    std::vector<int> m_rowBreaks;
+    std::vector<std::pair<QTextTable*, int>> m_summaryRows; // each row's table and row in it
     std::vector<Span> m_sections;
     Span m_signatures;
     QFont m_font;
@@ -292,26 +350,41 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
     const int headerHeight = footerHeight;
     const QSizeF body(area.width(), area.height() - headerHeight - footerHeight);
 
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
-    document.setDefaultFont(font);
-    document.setDocumentMargin(0);
-    // With a page height the layout moves a line, or a table row, that would cross a page's end onto the
-    // next page, and repeats the table's header row there.
-    document.setPageSize(body);
-    DocumentWriter writer(document, font, pt, body.height() / device.logicalDpiY() * 72 * pt);
-    writer.write(report);
-    // Each item's section on one page where it fits; the lines to sign never alone on a page: with the
-    // last section where both fit, else with the last lines of it.
-    const auto& sections = writer.sectionSpans();
-    const DocumentWriter::Span signatures = writer.signatureSpan();
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-        if (i + 1 == sections.size() &&
-            keepTogether(document, sections[i].first, signatures.last, body.height()))
-            break;
-        keepTogether(document, sections[i].first, sections[i].last, body.height());
+    // Laid out again with a page break before a row of the summary that would run across pages, until
+    // none does (a row taller than a page aside).
+    std::unique_ptr<QTextDocument> laidOut;
+    std::vector<int> rowBreaks;
+    while (true) {
+        laidOut = std::make_unique<QTextDocument>();
+        QTextDocument& document = *laidOut;
+        document.documentLayout()->setPaintDevice(&device);
+        document.setDefaultFont(font);
+        document.setDocumentMargin(0);
+        // With a page height the layout moves a line that would cross a page's end onto the next page, and
+        // repeats a table's header row there.
+        document.setPageSize(body);
+        DocumentWriter writer(document, font, pt, body.height() / device.logicalDpiY() * 72 * pt);
+        writer.breakSummaryBefore(rowBreaks);
+        writer.write(report);
+        const std::optional<int> across = writer.rowAcrossPages(document, body.height());
+        if (across && std::find(rowBreaks.begin(), rowBreaks.end(), *across) == rowBreaks.end()) {
+            rowBreaks.push_back(*across);
+            continue;
+        }
+        // Each item's section on one page where it fits; the lines to sign never alone on a page: with the
+        // last section where both fit, else with the last lines of it.
+        const auto& sections = writer.sectionSpans();
+        const DocumentWriter::Span signatures = writer.signatureSpan();
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            if (i + 1 == sections.size() &&
+                keepTogether(document, sections[i].first, signatures.last, body.height()))
+                break;
+            keepTogether(document, sections[i].first, sections[i].last, body.height());
+        }
+        keepTogether(document, std::max(0, signatures.first - 2), signatures.last, body.height());
+        break;
     }
-    keepTogether(document, std::max(0, signatures.first - 2), signatures.last, body.height());
+    QTextDocument& document = *laidOut;
     const int pages = document.pageCount();
 
     for (int page = 0; page < pages; ++page) {

@@ -51,6 +51,24 @@ inline QString bodyWithoutFooters(const QString& pdf, int pages) {
     return text;
 }
 
+// The same, with every page's running header (`header`, the same on each page) also taken out.
+inline QString bodyWithoutPageMarks(const QString& pdf, int pages, const QString& header) {
+    QString text = bodyWithoutFooters(pdf, pages);
+    const QString head = withoutBlanks(header);
+    if (text.count(head) != pages)
+        return QStringLiteral("running header missing or repeated: ") + head;
+    text.replace(head, QString());
+    return text;
+}
+
+// The text of one page (from 1), in the order it was drawn.
+inline QString pdfPageText(const QString& path, int page) {
+    return runTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                    QStringLiteral("-")});
+}
+
 // Where a PDF's text first differs from the expected text, with a little of each from there; empty when it
 // does not.
 inline QString firstDifference(const QString& pdf, const QString& expected) {
