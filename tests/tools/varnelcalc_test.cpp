@@ -355,9 +355,13 @@ class VarnelCalcTest : public QObject {
             QVERIFY(header[static_cast<qsizetype>(n) + 1].startsWith(QStringLiteral("合计")));
             QCOMPARE(header[static_cast<qsizetype>(n) + 1].split(QLatin1Char(' '), Qt::SkipEmptyParts).last(),
                      total);
-            QVERIFY(lines.contains(QStringLiteral("合同额：") + contract +
-                                   (quote.contractAmount ? QStringLiteral("（直接输入）")
-                                                         : QStringLiteral("（合计 ×（1 + 浮动幅度值））"))));
+            const QString contractLine =
+                quote.contractAmount
+                    ? QStringLiteral("工程设计收费合同额（双方商定）：") + contract + QStringLiteral(" 万元")
+                    : QStringLiteral("= ") + contract + QStringLiteral(" 万元");
+            QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const QString& l) {
+                return l.startsWith(QStringLiteral("工程设计收费合同额")) && l.endsWith(contractLine);
+            }));
 
             // The workbook's cells of the charged fees, the total and the contract amount.
             QProcess python;
