@@ -7,7 +7,7 @@ build="${VARNEL_BUILD_DIR:-$root/build}"
 # Debian packages the build, the Debian package (dpkg-shlibdeps), the tests and the screenshots need.
 packages=(g++ cmake make pkg-config clang-format qt6-base-dev libgl-dev fonts-noto-cjk libgtest-dev libbenchmark-dev
           xvfb xauth x11-utils imagemagick valgrind clang libclang-rt-14-dev desktop-file-utils libx11-dev
-          qt6-translations-l10n poppler-utils lintian dpkg-dev openbox at-spi2-core dbus python3-pyatspi python3-fonttools)
+          qt6-translations-l10n poppler-utils lintian dpkg-dev man-db groff-base openbox at-spi2-core dbus python3-pyatspi python3-fonttools)
 # The workbook: libxlsxwriter's build (zlib; dpkg-dev above unpacks its source), and its test (a reader, and the
 # data to make a decimal-comma locale).
 packages+=(gcc zlib1g-dev python3-openpyxl locales)

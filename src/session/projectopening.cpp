@@ -8,36 +8,48 @@
 
 namespace varnel::session {
 
-std::variant<projects::OpenedQuote, projects::FileProblem>
-openProjectContents(const forms::FileContents& contents) {
+std::variant<projects::OpenedQuote, projects::FileProblem, ItemNotHeld>
+readProjectContents(const forms::FileContents& contents) {
     if (!contents.error.empty())
         return projects::FileProblem{contents.error};
     if (contents.tooLarge)
         return *projects::sizeProblem(contents.size);
     std::variant<projects::OpenedQuote, projects::FileProblem> read =
         projects::readProjectFile(contents.bytes);
-    if (auto* opened = std::get_if<projects::OpenedQuote>(&read)) {
-        // Each item must be one its window can hold, since it can be opened there.
-        forms::Form main(windows::mainWindowDefinition());
-        rules::installMainWindowRules(main);
-        forms::Form industry(windows::industryWindowDefinition());
-        IndustryCommands industryCommands;
-        industryCommands.bind(industry);
-        for (std::size_t i = 0; i < opened->quote.items.size(); ++i) {
-            const projects::Item& item = opened->quote.items[i];
-            if (const engine::Project* inputs = item.mainInputs(); inputs && fillMainWindow(main, *inputs)) {
-                const std::string conflict = conditionsNotTaken(*inputs, main);
-                return projects::FileProblem{
-                    "第 " + std::to_string(i + 1) + " 个单项" +
-                    (conflict.empty() ? "的输入不是主窗口能够填出的组合" : "：" + conflict)};
-            }
-            if (const engine::industry::Project* inputs = item.industryInputs();
-                inputs && industryCommands.fill(industry, *inputs))
-                return projects::FileProblem{"第 " + std::to_string(i + 1) +
-                                             " 个单项的输入不是全行业设计收费窗口能够填出的组合"};
-        }
+    if (auto* problem = std::get_if<projects::FileProblem>(&read))
+        return std::move(*problem);
+    projects::OpenedQuote& opened = std::get<projects::OpenedQuote>(read);
+    // Each item must be one its window can hold, since it can be opened there.
+    forms::Form main(windows::mainWindowDefinition());
+    rules::installMainWindowRules(main);
+    forms::Form industry(windows::industryWindowDefinition());
+    IndustryCommands industryCommands;
+    industryCommands.bind(industry);
+    for (std::size_t i = 0; i < opened.quote.items.size(); ++i) {
+        const projects::Item& item = opened.quote.items[i];
+        if (const engine::Project* inputs = item.mainInputs(); inputs && fillMainWindow(main, *inputs))
+            return ItemNotHeld{i, false, conditionsNotTaken(*inputs, main)};
+        if (const engine::industry::Project* inputs = item.industryInputs();
+            inputs && industryCommands.fill(industry, *inputs))
+            return ItemNotHeld{i, true, {}};
     }
-    return read;
+    return std::move(opened);
+}
+
+std::variant<projects::OpenedQuote, projects::FileProblem>
+openProjectContents(const forms::FileContents& contents) {
+    std::variant<projects::OpenedQuote, projects::FileProblem, ItemNotHeld> read =
+        readProjectContents(contents);
+    if (auto* opened = std::get_if<projects::OpenedQuote>(&read))
+        return std::move(*opened);
+    if (auto* problem = std::get_if<projects::FileProblem>(&read))
+        return std::move(*problem);
+    const ItemNotHeld& item = std::get<ItemNotHeld>(read);
+    const std::string which = "第 " + std::to_string(item.index + 1) + " 个单项";
+    if (item.industry)
+        return projects::FileProblem{which + "的输入不是全行业设计收费窗口能够填出的组合"};
+    return projects::FileProblem{
+        which + (item.conflict.empty() ? "的输入不是主窗口能够填出的组合" : "：" + item.conflict)};
 }
 
 forms::FileContents fileContents(projects::FileRead read) {

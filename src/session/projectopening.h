@@ -4,13 +4,29 @@
 #include "projects/files.h"
 #include "projects/projectfile.h"
 
+#include <cstddef>
+#include <string>
 #include <variant>
 
 namespace varnel::session {
 
+// An item of a project file that the window it opens into could not hold: its inputs are no combination
+// that window can be set to. `index` counts from 0; `industry` tells a work of a kind of engineering of
+// 附表二 (the 全行业设计收费 window) from an item of the main window; `conflict` names the conditions that
+// cannot be chosen together, or for the item's type and grade, where the main window can tell (else empty).
+struct ItemNotHeld {
+    std::size_t index = 0;
+    bool industry = false;
+    std::string conflict;
+};
+
 // A project file's contents as the program opens them: read (or why not), too large, not a project, or a
-// project with an item the main window could not hold (every item can be opened there). The window and
-// the command-line tool refuse a file with the same words.
+// project with an item its window could not hold (every item can be opened there). Each program words the
+// last for its users: the windows speak of the window, the command line of the file's inputs.
+std::variant<projects::OpenedQuote, projects::FileProblem, ItemNotHeld>
+readProjectContents(const forms::FileContents& contents);
+
+// The same, an item its window could not hold told in the windows' words.
 std::variant<projects::OpenedQuote, projects::FileProblem>
 openProjectContents(const forms::FileContents& contents);
 

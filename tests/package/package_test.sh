@@ -135,6 +135,7 @@ test -s "$root/usr/share/icons/hicolor/scalable/apps/varnel.svg"
 grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/varnel/copyright"
 zcat "$root/usr/share/doc/varnel/changelog.gz" | head -n 1 | grep -q "^varnel ($(dpkg-deb -f "$deb" Version))"
 zcat "$root/usr/share/man/man1/varnel.1.gz" | grep -q '^\.SH KEYBOARD'
+zcat "$root/usr/share/man/man1/varnel-calc.1.gz" | grep -q '^\.SH 示例'
 
 # The installed program starts and keeps running until it is ended.
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnel" 2>"$work/stderr" &

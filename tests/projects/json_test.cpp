@@ -1,11 +1,17 @@
-// The JSON reader and writer under the project file: what they accept, what they refuse and where.
+// The JSON reader and writer under the project file: what they accept, what they refuse and where; and a
+// quote as the JSON line varnel-calc prints.
 #include "projects/json.h"
+#include "projects/quotejson.h"
+#include "support/samplequote.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <ostream>
 #include <string>
 
 using namespace varnel::projects;
+namespace test = varnel::test;
 
 namespace {
 
@@ -171,5 +177,175 @@ TEST(Json, APlaceIsGivenByLineAndCharacter) {
     EXPECT_EQ(e.line, 2u);
     EXPECT_EQ(e.column, 9u); // after two blanks, the quoted name (four characters), a colon and a blank
 }
+
+// ---- A quote as one line of JSON
+
+std::vector<ItemFigures> figuresOfAll(const Quote& quote) {
+    std::vector<ItemFigures> all;
+    for (const Item& item : quote.items)
+        all.push_back(std::get<ItemFigures>(figuresOf(item.inputs)));
+    return all;
+}
+
+std::string lineOf(const Quote& quote) {
+    const std::vector<ItemFigures> figures = figuresOfAll(quote);
+    return quoteJsonLine(quote, figures, totalsOf(quote, figures));
+}
+
+json::Object objectOf(const std::string& line) {
+    auto parsed = json::parse(line);
+    if (const auto* e = std::get_if<json::SyntaxError>(&parsed))
+        ADD_FAILURE() << e->what << " in " << line;
+    const json::Value v = std::get_if<json::Value>(&parsed) ? std::get<json::Value>(parsed) : json::Value();
+    return v.object() ? *v.object() : json::Object();
+}
+
+// A member's text, "null" for null, "(missing)" where there is none.
+std::string textOf(const json::Object& object, std::string_view name) {
+    const json::Value* v = json::member(object, name);
+    if (!v)
+        return "(missing)";
+    if (v->isNull())
+        return "null";
+    return v->string() ? *v->string() : "(not a text)";
+}
+
+// What each item of the mixed project is, as a script reads it beside the figures: the main window's type
+// or the kind of engineering of 附表二 (never both), the grade, the amount as typed and the phase charged
+// with its share.
+struct ItemDescription {
+    std::size_t index;
+    const char* itemKind;
+    const char* type;
+    const char* kind;
+    const char* grade;
+    const char* feeBaseTyped;
+    double feeBase;
+    const char* phase;
+    std::optional<double> phasePercent;
+};
+
+void PrintTo(const ItemDescription& d, std::ostream* out) {
+    *out << "item " << d.index + 1 << " of the mixed project";
+}
+
+class QuoteJsonItem : public ::testing::TestWithParam<ItemDescription> {};
+
+TEST_P(QuoteJsonItem, SaysWhatTheItemIs) {
+    const ItemDescription& d = GetParam();
+    const json::Object project = objectOf(lineOf(test::mixedQuote()));
+    const json::Value* items = json::member(project, "items");
+    ASSERT_TRUE(items && items->array() && d.index < items->array()->size());
+    const json::Object& item = *(*items->array())[d.index].object();
+    EXPECT_EQ(textOf(item, "itemKind"), d.itemKind);
+    EXPECT_EQ(textOf(item, "type"), d.type);
+    EXPECT_EQ(textOf(item, "kind"), d.kind);
+    EXPECT_EQ(textOf(item, "grade"), d.grade);
+    EXPECT_EQ(textOf(item, "feeBaseTyped"), d.feeBaseTyped);
+    ASSERT_TRUE(json::member(item, "feeBase")->number());
+    EXPECT_EQ(*json::member(item, "feeBase")->number(), d.feeBase);
+    EXPECT_EQ(textOf(item, "phase"), d.phase);
+    const json::Value* percent = json::member(item, "phasePercent");
+    ASSERT_TRUE(percent);
+    if (d.phasePercent)
+        EXPECT_EQ(percent->number() ? *percent->number() : -1, *d.phasePercent);
+    else
+        EXPECT_TRUE(percent->isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MixedProject, QuoteJsonItem,
+    ::testing::Values(
+        ItemDescription{0, "main", "公路和城市道路工程", "null", "Ⅱ级", "1500", 1500, "初步设计", 45},
+        ItemDescription{1, "main", "建筑、人防工程", "null", "Ⅱ级", "1500", 1500, "null", std::nullopt},
+        ItemDescription{2, "main", "园林绿化工程", "null", "Ⅲ级", "300", 300, "null", std::nullopt},
+        ItemDescription{3, "industry", "null", "选煤及其他煤炭工程", "Ⅲ级", "1500", 1500, "初步设计", 35},
+        ItemDescription{4, "industry", "null", "石油、化工、石化、化纤、医药工程", "Ⅱ级", "8000", 8000,
+                        "基础设计", 50},
+        ItemDescription{5, "industry", "null", "风力发电、其他水利工程", "Ⅰ级", "600", 600, "招标设计", 20},
+        ItemDescription{6, "industry", "null", "公路、城市道路工程", "Ⅰ级", "2500", 2500, "null",
+                        std::nullopt}),
+    [](const auto& info) { return "item" + std::to_string(info.param.index + 1); });
+
+// The project's own fields, and the float as a script must read it: as typed, the one a typed contract
+// amount comes to, or none without a total to compare with. Every line is one line of valid JSON.
+struct ProjectCase {
+    const char* name;
+    Quote quote;
+    std::vector<std::string> pieces; // as written, in this order
+};
+
+Quote withContract(Quote quote, double amount) {
+    quote.contractAmount = amount;
+    return quote;
+}
+
+Quote withNameAndTax(Quote quote) {
+    quote.name = "某\"工程\"\n二期";
+    quote.client.clear();
+    quote.newTechnology = true;
+    quote.floatPercent = 22.5;
+    quote.taxRate = 3;
+    quote.taxIncluded = false;
+    return quote;
+}
+
+Quote withoutItems(Quote quote) {
+    quote.items.clear();
+    quote.contractAmount = 10;
+    return quote;
+}
+
+void PrintTo(const ProjectCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class QuoteJsonProject : public ::testing::TestWithParam<ProjectCase> {};
+
+TEST_P(QuoteJsonProject, GivesTheProjectsFields) {
+    const std::string line = lineOf(GetParam().quote);
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_FALSE(objectOf(line).empty());
+    std::size_t from = 0;
+    for (const std::string& piece : GetParam().pieces) {
+        const std::size_t at = line.find(piece, from);
+        ASSERT_NE(at, std::string::npos) << piece << " not after " << from << " in " << line;
+        from = at + piece.size();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects, QuoteJsonProject,
+    ::testing::Values(
+        ProjectCase{
+            "a float",
+            test::sampleQuote(),
+            {"{\"project\": \"某某道路工程\", \"client\": \"某某市城市建设投资有限公司\", "
+             "\"designer\": \"某某市政设计研究院\", \"date\": \"2026-12-09\", \"items\": [{",
+             "\"feeBaseTyped\": \"1500\", \"feeBase\": 1500.0000, \"basicFee\": 64.4085,",
+             "\"phase\": \"初步设计\", \"phasePercent\": 45, \"phaseFee\": 30.4330, \"fee\": 30.4330,",
+             "], \"total\": 133.3395, \"float\": -5, \"contractTyped\": false, \"newTechnology\": false, "
+             "\"contract\": 126.6725, \"taxRate\": 6, \"taxIncluded\": true, \"excludingTax\": 119.5024, "
+             "\"tax\": 7.1701, \"includingTax\": 126.6725}"}},
+        ProjectCase{
+            "a typed contract amount",
+            withContract(test::sampleQuote(), 200),
+            {"\"total\": 133.3395, \"float\": 49.99, \"contractTyped\": true, \"newTechnology\": false, "
+             "\"contract\": 200.0000,"}},
+        ProjectCase{"text to escape, new technology, tax excluded",
+                    withNameAndTax(test::sampleQuote()),
+                    {"{\"project\": \"某\\\"工程\\\"\\n二期\", \"client\": \"\", ",
+                     "\"float\": 22.5, \"contractTyped\": false, \"newTechnology\": true, ",
+                     "\"taxRate\": 3, \"taxIncluded\": false, "}},
+        ProjectCase{"no items",
+                    withoutItems(test::sampleQuote()),
+                    {"\"items\": [], \"total\": 0.0000, \"float\": null, \"contractTyped\": true, ",
+                     "\"contract\": 10.0000,"}}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "projects/money.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
+#include "projects/quotejson.h"
 #include "session/projectdocument.h"
 #include "session/projectopening.h"
 #include "support/samplequote.h"
@@ -73,7 +74,7 @@ projects::OpenedQuote opened(const std::string& bytes) {
 QString refusal(const std::string& fileName, const forms::FileContents& contents) {
     const auto read = session::openProjectContents(contents);
     const auto* problem = std::get_if<projects::FileProblem>(&read);
-    return problem ? QStringLiteral("varnel-calc：") +
+    return problem ? QStringLiteral("varnel-calc: ") +
                          QString::fromStdString(projects::openFailureMessage(fileName, *problem))
                    : QString();
 }
@@ -110,6 +111,10 @@ class VarnelCalcTest : public QObject {
         // The main window's items and works of kinds of engineering of 附表二 in one project.
         m_mixed = projects::writeProjectFile(test::mixedQuote());
         QVERIFY(writeFile(path("园区.varnel"), m_mixed));
+        // A road whose condition its grade does not offer: a file the window could not have written.
+        projects::Quote conflict = test::sampleQuote();
+        conflict.items[0].mainInputs()->conditions.insert(engine::Condition::Expressway);
+        QVERIFY(writeFile(path("冲突.varnel"), projects::writeProjectFile(conflict)));
     }
 
     // The figures are the quote's, as every output states them: the fees of each item, the phase and its
@@ -136,6 +141,8 @@ class VarnelCalcTest : public QObject {
             QVERIFY2(std::holds_alternative<json::Value>(parsed), qPrintable(lines[i]));
             const json::Value& v = std::get<json::Value>(parsed);
             QCOMPARE(*at(v, "project")->string(), project.quote.name);
+            // The line is the quote's, as the library writes it.
+            QCOMPARE(lines[i].toStdString(), projects::quoteJsonLine(project.quote, project.figures, totals));
             // Written as the other outputs write them.
             QVERIFY(lines[i].contains(
                 QString::fromStdString("\"total\": " + projects::amountText(totals.total) + ",")));
@@ -173,11 +180,12 @@ class VarnelCalcTest : public QObject {
         }
         // The road is charged its 初步设计 share, 45 % of 67.628925: 30.4330 to the 元, 30.43301625 as the
         // double it comes to.
-        QVERIFY(lines[0].contains(
-            QStringLiteral("\"phase\": \"初步设计\", \"phaseFee\": 30.4330, \"fee\": 30.4330,")));
+        QVERIFY(lines[0].contains(QStringLiteral(
+            "\"phase\": \"初步设计\", \"phasePercent\": 45, \"phaseFee\": 30.4330, \"fee\": 30.4330,")));
         QVERIFY(lines[0].contains(QStringLiteral("\"phaseFeeExact\": 30.433016249999998,")));
         QVERIFY(
-            lines[0].contains(QStringLiteral("\"total\": 133.3395, \"float\": -5, \"newTechnology\": false, "
+            lines[0].contains(QStringLiteral("\"total\": 133.3395, \"float\": -5, \"contractTyped\": false, "
+                                             "\"newTechnology\": false, "
                                              "\"contract\": 126.6725, \"taxRate\": 6, \"taxIncluded\": true, "
                                              "\"excludingTax\": 119.5024, \"tax\": 7.1701, "
                                              "\"includingTax\": 126.6725}")));
@@ -186,8 +194,11 @@ class VarnelCalcTest : public QObject {
         // 8000 万元 of petrochemical works, charged half its benchmark for 基础设计 (表4.2-1): 249.6 × 1.2
         // × 1.1, 200 × 0.12 and the share, to the 元, and as the doubles they come to.
         QVERIFY(lines[2].contains(QStringLiteral(
-            "{\"name\": \"乙烯装置\", \"basicFee\": 329.4720, \"otherFee\": 24.0000, "
-            "\"benchmarkFee\": 353.4720, \"phase\": \"基础设计\", \"phaseFee\": 176.7360, "
+            "{\"name\": \"乙烯装置\", \"itemKind\": \"industry\", \"type\": null, "
+            "\"kind\": \"石油、化工、石化、化纤、医药工程\", \"grade\": \"Ⅱ级\", \"feeBaseTyped\": \"8000\", "
+            "\"feeBase\": 8000.0000, \"basicFee\": 329.4720, \"otherFee\": 24.0000, "
+            "\"benchmarkFee\": 353.4720, \"phase\": \"基础设计\", \"phasePercent\": 50, \"phaseFee\": "
+            "176.7360, "
             "\"fee\": 176.7360, \"basicFeeExact\": 329.47199999999987, \"otherFeeExact\": 24, "
             "\"benchmarkFeeExact\": 353.47199999999987, \"phaseFeeExact\": 176.73599999999993, "
             "\"feeExact\": 176.73599999999993}")));
@@ -452,49 +463,106 @@ class VarnelCalcTest : public QObject {
         QVERIFY(test::withoutBlanks(text).contains(QStringLiteral("第1页共")));
     }
 
-    // Exit code 2 for a command line that is wrong, 3 for a file that could not be written; nothing is
-    // left behind by either.
-    void theExitCodeSaysWhatWentWrong_data() {
+    // Each command line that goes wrong says what, in the command line's words, on standard error, with
+    // the program's name first; a wrong command line adds the usage and points to --help. The exit code
+    // tells the kind: 2 the command line, 1 a file not opened, 3 a file not written. Nothing is left behind.
+    void theExitCodeAndTheMessageSayWhatWentWrong_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("said");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no file") << QStringList{QStringLiteral("--json")} << 2 << QString();
-        QTest::newRow("an unknown option")
-            << QStringList{QStringLiteral("--csv"), QStringLiteral("道路.varnel")} << 2 << QString();
-        QTest::newRow("a report of two projects")
-            << QStringList{QStringLiteral("--report"), QStringLiteral("两个.pdf"),
-                           QStringLiteral("道路.varnel"), QStringLiteral("其他.varnel")}
-            << 2 << QStringLiteral("两个.pdf");
-        QTest::newRow("a report without its name")
-            << QStringList{QStringLiteral("道路.varnel"), QStringLiteral("--report")} << 2 << QString();
-        QTest::newRow("a report of another type")
-            << QStringList{QStringLiteral("--report"), QStringLiteral("道路.doc"),
-                           QStringLiteral("道路.varnel")}
-            << 2 << QStringLiteral("道路.doc");
-        QTest::newRow("a workbook of another type")
-            << QStringList{QStringLiteral("--xlsx=道路.xls"), QStringLiteral("道路.varnel")} << 2
-            << QStringLiteral("道路.xls");
-        QTest::newRow("a report into a folder that is not there")
-            << QStringList{QStringLiteral("--report"), QStringLiteral("没有的文件夹/道路.pdf"),
-                           QStringLiteral("道路.varnel")}
-            << 3 << QStringLiteral("没有的文件夹/道路.pdf");
-        QTest::newRow("a workbook into a folder that is not there")
-            << QStringList{QStringLiteral("--xlsx"), QStringLiteral("没有的文件夹/道路.xlsx"),
-                           QStringLiteral("道路.varnel")}
-            << 3 << QStringLiteral("没有的文件夹/道路.xlsx");
+        const QString usage = QStringLiteral(
+            "用法：varnel-calc [--json] [--report 文件.pdf|文件.txt] [--xlsx 文件.xlsx] 文件.varnel…\n"
+            "运行“varnel-calc --help”查看全部选项和退出码。\n");
+        const auto row = [&usage](const char* name, QStringList arguments, int exit, const char* said,
+                                  const char* written = "") {
+            QString message = QStringLiteral("varnel-calc: ") + QString::fromUtf8(said) + QLatin1Char('\n');
+            if (exit == 2)
+                message += usage;
+            QTest::newRow(name) << arguments << exit << message << QString::fromUtf8(written);
+        };
+        const QString road = QStringLiteral("道路.varnel");
+        row("no file", {QStringLiteral("--json")}, 2, "没有给出项目文件（文件.varnel）");
+        row("an unknown option", {QStringLiteral("--csv"), road}, 2, "不认识的选项：--csv");
+        row("an unknown short option", {QStringLiteral("-j"), road}, 2, "不认识的选项：-j");
+        row("a value to an option that takes none", {QStringLiteral("--json=yes"), road}, 2,
+            "选项 --json 不带参数：--json=yes");
+        row("a report of two projects",
+            {QStringLiteral("--report"), QStringLiteral("两个.pdf"), road, QStringLiteral("其他.varnel")}, 2,
+            "--report 只用于一个项目文件，这里给出了 2 个", "两个.pdf");
+        row("a report and a workbook of three projects",
+            {QStringLiteral("--xlsx=三个.xlsx"), road, QStringLiteral("--report=三个.txt"),
+             QStringLiteral("其他.varnel"), QStringLiteral("园区.varnel")},
+            2, "--report 和 --xlsx 只用于一个项目文件，这里给出了 3 个", "三个.xlsx");
+        row("a report without its name", {road, QStringLiteral("--report")}, 2,
+            "选项 --report 后面缺少文件名");
+        row("a workbook with an empty name", {QStringLiteral("--xlsx="), road}, 2,
+            "选项 --xlsx 后面缺少文件名");
+        row("a report of another type", {QStringLiteral("--report"), QStringLiteral("道路.doc"), road}, 2,
+            "选项 --report 的文件名应以 .pdf 或 .txt 结尾：道路.doc", "道路.doc");
+        row("a workbook of another type", {QStringLiteral("--xlsx=道路.xls"), road}, 2,
+            "选项 --xlsx 的文件名应以 .xlsx 结尾：道路.xls", "道路.xls");
+        row("a report asked for twice",
+            {QStringLiteral("--report"), QStringLiteral("一.txt"), QStringLiteral("--report=二.txt"), road},
+            2, "选项 --report 给了两次：一.txt、二.txt", "一.txt");
+        row("an option's name after --", {QStringLiteral("--"), QStringLiteral("--json")}, 1,
+            "无法打开“--json”：文件不存在。");
+        row("an item whose conditions exclude each other", {QStringLiteral("冲突.varnel")}, 1,
+            "无法打开“冲突.varnel”：第 1 "
+            "个单项：附加调整条件“高速公路、一级公路工程”不是这个工程类型和复杂程度"
+            "可以选择的。");
+        row("a report into a folder that is not there",
+            {QStringLiteral("--report"), QStringLiteral("没有的文件夹/道路.pdf"), road}, 3,
+            "项目计算书未能写入“没有的文件夹/"
+            "道路.pdf”：文件夹不存在。\n请换一个已有的文件夹，然后再运行一次。",
+            "没有的文件夹/道路.pdf");
+        row("a workbook into a folder that is not there",
+            {QStringLiteral("--xlsx"), QStringLiteral("没有的文件夹/道路.xlsx"), road}, 3,
+            "工作簿未能写入“没有的文件夹/道路.xlsx”：文件夹不存在。\n请换一个已有的文件夹，然后再运行一次。",
+            "没有的文件夹/道路.xlsx");
     }
 
-    void theExitCodeSaysWhatWentWrong() {
+    void theExitCodeAndTheMessageSayWhatWentWrong() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exit);
+        QFETCH(QString, said);
         QFETCH(QString, written);
         const Run run = calc(m_folder.path(), arguments);
         QCOMPARE(run.exit, exit);
-        QVERIFY(!run.err.isEmpty());
-        if (exit == 3) // the message names the file
-            QVERIFY2(run.err.contains(QFileInfo(written).fileName()), qPrintable(run.err));
+        // Qt's own note when it is started for a PDF without a runtime folder is not varnel-calc's.
+        QString err = run.err;
+        err.remove(QRegularExpression(QStringLiteral("^QStandardPaths: [^\n]*\n")));
+        QCOMPARE(err, said);
+        if (exit == 2)
+            QCOMPARE(run.out, QString());
         if (!written.isEmpty())
             QVERIFY(!QFile::exists(path(written.toStdString())));
+    }
+
+    // --help and --version answer whatever else the command line holds, on standard output, and end well.
+    void helpAndVersionAnswerAlone_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("starts");
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")}
+                                   << QStringLiteral("varnel-calc (Varnel) " VARNEL_VERSION "\n");
+        QTest::newRow("--version beside a wrong option")
+            << QStringList{QStringLiteral("--csv"), QStringLiteral("--version")}
+            << QStringLiteral("varnel-calc (Varnel) " VARNEL_VERSION "\n");
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")}
+                                << QStringLiteral("用法：varnel-calc");
+        QTest::newRow("-h before a file") << QStringList{QStringLiteral("-h"), QStringLiteral("道路.varnel")}
+                                          << QStringLiteral("用法：varnel-calc");
+    }
+
+    void helpAndVersionAnswerAlone() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, starts);
+        const Run run = calc(m_folder.path(), arguments);
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(run.err, QString());
+        QVERIFY2(run.out.startsWith(starts), qPrintable(run.out));
+        if (starts.endsWith(QLatin1Char('\n')))
+            QCOMPARE(run.out, starts);
     }
 
     void helpGivesTheOptionsAndTheExitCodes() {
@@ -527,10 +595,10 @@ class VarnelCalcTest : public QObject {
             "名称以“/”结尾，是文件夹的写法，不是文件名。");
         row("the report over the project",
             {QStringLiteral("--report"), QStringLiteral("项目.txt"), QStringLiteral("项目.txt")}, 2,
-            "“项目.txt”是要读取的项目文件，不能用来写入输出");
+            "--report 的文件“项目.txt”是要读取的项目文件，不能用来写入输出：请给 --report 另起一个文件名");
         row("the workbook over the project",
             {QStringLiteral("--xlsx=项目.xlsx"), QStringLiteral("项目.xlsx")}, 2,
-            "“项目.xlsx”是要读取的项目文件");
+            "--xlsx 的文件“项目.xlsx”是要读取的项目文件");
         row("the report over the project through a link",
             {QStringLiteral("--report"), QStringLiteral("项目链接.txt"), QStringLiteral("项目.txt")}, 2,
             "“项目链接.txt”是要读取的项目文件");
@@ -564,7 +632,7 @@ class VarnelCalcTest : public QObject {
         const Run run = calc(m_folder.path(), arguments);
         QVERIFY2(clock.elapsed() < 20000, "varnel-calc waited on what it was given");
         QCOMPARE(run.exit, exit);
-        QVERIFY2(run.err.startsWith(QStringLiteral("varnel-calc：")) && run.err.contains(said),
+        QVERIFY2(run.err.startsWith(QStringLiteral("varnel-calc: ")) && run.err.contains(said),
                  qPrintable(run.err));
         QCOMPARE(contentsOf(path("项目.txt")), QByteArray::fromStdString(m_sample));
         QCOMPARE(contentsOf(path("项目.xlsx")), QByteArray::fromStdString(m_sample));
