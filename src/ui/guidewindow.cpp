@@ -33,7 +33,7 @@ GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // Wide enough for the widest window's picture, and as tall as the screen allows.
     const int em = fontMetrics().horizontalAdvance(QStringLiteral("中"));
-    QSize size(em * 84, em * 50);
+    QSize size(em * 90, em * 50);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
