@@ -34,6 +34,7 @@ class BenchDesktop : public forms::Desktop {
         auto it = m_windows.find(std::string(form));
         return it == m_windows.end() ? nullptr : it->second.get();
     }
+    void showGuide(std::string_view) override {}
     void endProgram() override { m_windows.clear(); }
     forms::FileContents readFile(const std::string& path, std::uintmax_t limit) override {
         auto it = files.find(path);

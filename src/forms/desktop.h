@@ -77,6 +77,9 @@ class Desktop {
     virtual Form& showWindow(std::string_view form) = 0;
     // The window's model while it is open, else null.
     virtual Form* openWindow(std::string_view form) = 0;
+    // Shows the guide (使用说明) in its window, modeless, at the part that begins at the anchor; a single
+    // window, brought to the front and moved to that part when it is open already.
+    virtual void showGuide(std::string_view part) = 0;
     // Ends the program at once with all its windows.
     virtual void endProgram() = 0;
 

@@ -7,6 +7,7 @@
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
+#include "windows/guide.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -44,6 +45,10 @@ void Session::bind(forms::Form& window) {
         bindIndustryWindow(window);
 }
 
+void Session::showGuideFor(std::string_view window) {
+    m_desktop.showGuide(windows::guide::partOf(window));
+}
+
 void Session::bindMainWindow(forms::Form& w) {
     rules::installMainWindowRules(w);
     w.onClick(mainWindow::calculate, [this, &w] { runCalculation(w, m_calculations, m_desktop); });
@@ -57,6 +62,7 @@ void Session::bindMainWindow(forms::Form& w) {
             m_desktop.endProgram();
     });
     w.onClick(mainWindow::help, [this] { m_desktop.showWindow(windows::help); });
+    w.onClick(mainWindow::guide, [this] { m_desktop.showGuide(windows::guide::contents); });
     w.onClick(mainWindow::aboutProgram, [this] { m_desktop.showMessage(aboutNote()); });
     w.onClick(mainWindow::aboutAuthor, [this] {
         m_desktop.showMessage(authorNote());

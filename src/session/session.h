@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace varnel::forms {
 class Desktop;
@@ -27,6 +28,8 @@ class Session {
     // Opens the main window, and the project file given on the command line, if any.
     void start(const std::optional<std::string>& projectFile = std::nullopt);
     void bind(forms::Form& window);
+    // The user asked for help in the window of that name (F1): the guide opens at that window's part.
+    void showGuideFor(std::string_view window);
     // Whether the program may end now (the last window is being closed): an unsaved project is saved or
     // given up on the user's word.
     bool mayEnd() { return m_project.mayEnd(); }

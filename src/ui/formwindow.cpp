@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -52,6 +53,10 @@ FormWindow::FormWindow(const forms::FormDef& definition, QWidget* parent)
     : QMainWindow(parent), m_model(std::make_unique<forms::Form>(definition)), m_twips(screenDpi()) {
     setObjectName(qs(definition.name));
     build();
+    // F1 asks for help wherever the focus is in the window.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &FormWindow::helpRequested);
     m_model->addListener(
         [this](const std::string& control, forms::Property property) { mirror(control, property); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

@@ -42,6 +42,8 @@ class FormWindow : public QMainWindow {
 
   Q_SIGNALS:
     void closed();
+    // The user pressed F1 in the window.
+    void helpRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

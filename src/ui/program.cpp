@@ -59,6 +59,7 @@ const QString recentKey = QStringLiteral("recentProjects");
 Program::Program(const QString& settingsFile) : m_settings(settingsIn(settingsFile)) {}
 
 Program::~Program() {
+    delete m_guide.data();
     for (auto& [name, window] : m_windows)
         delete window.data();
 }
@@ -81,6 +82,7 @@ FormWindow* Program::open(const std::string& form) {
     // Closing the last window ends the program: an unsaved project is asked about first.
     w->setCloseGuard([this, form] { return !isLastWindow(form) || m_session.mayEnd(); });
     m_session.bind(w->model());
+    connect(w, &FormWindow::helpRequested, this, [this, form] { m_session.showGuideFor(form); });
     if (form == windows::report)
         new ReportCommands(*w, *this); // owned by the window
     if (form == windows::project)
@@ -155,6 +157,15 @@ std::optional<std::string> Program::chooseFile(const forms::FileRequest& request
     return chosen.toStdString();
 }
 
+void Program::showGuide(std::string_view part) {
+    if (!m_guide) {
+        m_guide = new GuideWindow;
+        m_guide->setAttribute(Qt::WA_DeleteOnClose);
+        m_guide->setWindowIcon(QApplication::windowIcon());
+    }
+    m_guide->showPart(part);
+}
+
 forms::Form* Program::openWindow(std::string_view form) {
     FormWindow* w = window(std::string(form));
     return w ? &w->model() : nullptr;
@@ -205,6 +216,10 @@ void Program::endProgram() {
         }
     }
     m_windows.clear();
+    if (m_guide) {
+        m_guide->hide();
+        m_guide->deleteLater();
+    }
     if (!m_ended) {
         m_ended = true;
         Q_EMIT finished();
@@ -213,6 +228,8 @@ void Program::endProgram() {
 
 void Program::closed(const std::string& form) {
     m_windows.erase(form);
+    if (m_windows.empty() && m_guide) // the guide goes with the last window
+        m_guide->close();
     if (m_windows.empty() && !m_ended) {
         m_ended = true;
         Q_EMIT finished();

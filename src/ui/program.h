@@ -3,6 +3,7 @@
 #include "forms/desktop.h"
 #include "session/session.h"
 #include "ui/formwindow.h"
+#include "ui/guidewindow.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +17,7 @@
 namespace varnel::ui {
 
 // The desktop the session runs on: Qt windows built from the definitions, message boxes, and the end.
-// The main window opens at start; the other four are single instances, created when first shown and
+// The main window opens at start; the others are single instances, created when first shown and
 // again after the user closed them. The program ends with 退出, or when its last window closes.
 class Program : public QObject, public forms::Desktop {
     Q_OBJECT
@@ -37,6 +38,7 @@ class Program : public QObject, public forms::Desktop {
     std::optional<std::string> chooseFile(const forms::FileRequest& request) override;
     forms::Form& showWindow(std::string_view form) override;
     forms::Form* openWindow(std::string_view form) override;
+    void showGuide(std::string_view part) override;
     void endProgram() override;
     forms::FileContents readFile(const std::string& path, std::uintmax_t limit) override;
     std::optional<forms::WriteFailure> writeFile(const std::string& path, std::string_view bytes) override;
@@ -44,6 +46,8 @@ class Program : public QObject, public forms::Desktop {
     void setRecentProjects(const std::vector<std::string>& paths) override;
     std::string today() override;
 
+    // The guide's window while it is open, else null.
+    GuideWindow* guide() const { return m_guide.data(); }
     // The window of that name while it is open, else null.
     FormWindow* window(const std::string& form) const;
     const session::CalculationState& calculations() const { return m_session.calculations(); }
@@ -61,6 +65,7 @@ class Program : public QObject, public forms::Desktop {
     bool isLastWindow(const std::string& form) const;
 
     std::map<std::string, QPointer<FormWindow>> m_windows;
+    QPointer<GuideWindow> m_guide; // goes with the program
     std::unique_ptr<QSettings> m_settings;
     session::Session m_session{*this};
     bool m_ended = false;

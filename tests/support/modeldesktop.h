@@ -55,6 +55,7 @@ class ModelDesktop : public forms::Desktop {
         auto it = windows.find(std::string(form));
         return it == windows.end() ? nullptr : it->second.get();
     }
+    void showGuide(std::string_view part) override { guideParts.emplace_back(part); }
     void endProgram() override {
         ended = true;
         windows.clear();
@@ -91,7 +92,8 @@ class ModelDesktop : public forms::Desktop {
     std::string unwritableFolder = "/read-only/";
     std::vector<std::string> recent;
     std::map<std::string, std::unique_ptr<forms::Form>> windows;
-    std::vector<std::string> opened; // every window opened, in order
+    std::vector<std::string> opened;     // every window opened, in order
+    std::vector<std::string> guideParts; // the parts of the guide shown, in order
     bool ended = false;
 
   private:

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -319,6 +320,8 @@ bool ScriptRunner::run(const std::string& rawLine, int lineNumber) {
     } else if (command == "activate") {
         onControl(rest, lineNumber,
                   [&](const Target& t, const std::string& argument) { activate(t, argument, lineNumber); });
+    } else if (command == "picture") {
+        picture(rest, lineNumber);
     } else if (command == "close") {
         Target t = resolve(rest + ".", false);
         if (!t.refusal.empty())
@@ -397,6 +400,26 @@ void ScriptRunner::clickMenuItem(const std::string& name, int line) {
     QTest::mouseClick(last, Qt::LeftButton, {}, last->actionGeometry(action).center());
     for (QMenu* menu : path)
         menu->hide();
+}
+
+// Writes a PNG of the window as it stands, its menu bar included, into the file named after it (relative
+// to the working folder).
+void ScriptRunner::picture(const std::string& rest, int line) {
+    const auto gap = rest.find(' ');
+    if (gap == std::string::npos || rest.find_first_not_of(' ', gap) == std::string::npos) {
+        refuse(line, "picture wants a window and a file");
+        return;
+    }
+    Target t = resolve(rest.substr(0, gap) + ".", false);
+    if (!t.refusal.empty()) {
+        refuse(line, t.refusal);
+        return;
+    }
+    const QString path = QDir::current().absoluteFilePath(
+        QString::fromStdString(rest.substr(rest.find_first_not_of(' ', gap))));
+    settle();
+    if (!t.window->grab().save(path, "PNG"))
+        refuse(line, "cannot write " + path.toStdString());
 }
 
 // Double-clicks the row of a table whose first column reads `row`.

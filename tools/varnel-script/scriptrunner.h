@@ -53,6 +53,7 @@ class ScriptRunner : public QObject {
     void answerFileDialog(QWidget* dialog);
     void answerTextDialog(QWidget* dialog);
     void activate(const Target& target, const std::string& row, int line);
+    void picture(const std::string& rest, int line);
 
     ui::Program& m_program;
     Output m_output;
