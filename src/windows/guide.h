@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The guide (使用说明): one page, in parts that begin at anchors. F1 in a window opens the guide at the
-// part on that window; 帮助 → 使用说明 opens it at its contents.
+// part on that window; 使用说明 on the menu bar opens it at its contents.
 namespace varnel::windows::guide {
 
 // Where the guide's page is found at run time.

@@ -162,9 +162,8 @@ inline constexpr std::string_view addItem = "additem";               // 加入�
 inline constexpr std::string_view updateItem = "updateitem";         // 更新单项
 inline constexpr std::string_view projectWindow = "projectwindow";   // 项目窗口
 inline constexpr std::string_view industryWindow = "industrywindow"; // 其他行业计算…
-inline constexpr std::string_view helpMenu = "helpmenu";             // 帮助
-inline constexpr std::string_view guide = "guide";                   // 帮助 → 使用说明
-inline constexpr std::string_view help = "help";                     // 帮助 → 帮助: the standard's text
+inline constexpr std::string_view help = "help";                     // 帮助: the standard's text
+inline constexpr std::string_view guide = "guide";                   // 使用说明: Varnel's own guide
 inline constexpr std::string_view aboutProgram = "soft";             // 关于 → 本软件
 inline constexpr std::string_view aboutAuthor = "writer";            // 关于 → 作者
 

@@ -197,9 +197,8 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
         {box::updateItem, Kind::MenuItem, "更新单项"},
         {box::newItem, Kind::MenuItem, "新单项"},
         {box::projectWindow, Kind::MenuItem, "项目窗口"},
-        {box::helpMenu, Kind::MenuItem, "帮助"},
-        {box::guide, Kind::MenuItem, "使用说明"},
         {box::help, Kind::MenuItem, "帮助"},
+        {box::guide, Kind::MenuItem, "使用说明"},
         {box::aboutProgram, Kind::MenuItem, "本软件"},
         {box::aboutAuthor, Kind::MenuItem, "作者"},
     };
