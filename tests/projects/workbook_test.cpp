@@ -744,4 +744,177 @@ TEST_F(Workbook, ASaveReplacesAFileOfThatNameWholeAndKeepsItsPermissions) {
     EXPECT_EQ(readBack(path).cells.at("B2").text, "某某道路工程");
 }
 
+// ---- Opened in a spreadsheet program
+
+// What a command prints, and whether it succeeded.
+std::string outputOf(const std::string& command, bool* succeeded = nullptr) {
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; pipe && (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        out.append(buffer.data(), n);
+    const int status = pipe ? pclose(pipe) : -1;
+    if (succeeded)
+        *succeeded = status == 0;
+    return out;
+}
+
+std::string inQuotes(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+// LibreOffice, headless, with a profile of its own that recalculates every formula of a workbook it
+// opens (by default it keeps the values the file holds).
+class Spreadsheet {
+  public:
+    Spreadsheet(const fs::path& folder) : m_profile(folder / "profile") {
+        m_program = outputOf("command -v soffice");
+        m_program.erase(m_program.find_last_not_of('\n') + 1);
+        fs::create_directories(m_profile / "user");
+        std::ofstream(m_profile / "user" / "registrymodifications.xcu")
+            << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+               "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+               "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+               "<item oor:path=\"/org.openoffice.Office.Calc/Formula/Load\">"
+               "<prop oor:name=\"OOXMLRecalcMode\" oor:op=\"fuse\"><value>0</value></prop></item>\n"
+               "</oor:items>\n";
+    }
+    bool present() const { return !m_program.empty(); }
+
+    // Converts each file into `format` ("xlsx", "pdf") in `out`, under the same name, run in `locale`.
+    void convert(const std::vector<fs::path>& files, const std::string& format, const fs::path& out,
+                 const std::string& locale) const {
+        std::string command = "LC_ALL=" + locale + " " + inQuotes(m_program) +
+                              " --headless --norestore -env:UserInstallation=file://" + m_profile.string() +
+                              " --convert-to " + format + " --outdir " + inQuotes(out);
+        for (const fs::path& f : files)
+            command += " " + inQuotes(f);
+        bool succeeded = false;
+        const std::string said = outputOf(command + " 2>&1", &succeeded);
+        EXPECT_TRUE(succeeded) << command << "\n" << said;
+        for (const fs::path& f : files)
+            EXPECT_TRUE(fs::exists(out / f.filename().replace_extension(format))) << f << "\n" << said;
+    }
+
+  private:
+    fs::path m_profile;
+    std::string m_program;
+};
+
+// Every formula, recalculated by LibreOffice in a decimal-comma locale, comes to the value the workbook
+// holds for it, the program's figure: a reader that calculates and one that does not show the same numbers.
+TEST_F(Workbook, ASpreadsheetProgramCalculatesTheFiguresTheWorkbookHolds) {
+    const Spreadsheet spreadsheet(m_folder);
+    if (!spreadsheet.present())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed; scripts/test installs it";
+    std::vector<projects::Quote> quotes{test::sampleQuote(), sampleWithContract(), sampleWithoutTax(),
+                                        test::mixedQuote()};
+    std::mt19937 random(20261209);
+    for (int i = 0; i < 6; ++i)
+        quotes.push_back(test::randomQuote(random));
+    fs::create_directories(m_folder / "in");
+    fs::create_directories(m_folder / "out");
+    std::vector<fs::path> files;
+    for (std::size_t i = 0; i < quotes.size(); ++i) {
+        files.push_back(m_folder / "in" / (std::to_string(i) + ".xlsx"));
+        ASSERT_EQ(write(files.back(), quotes[i]), std::nullopt);
+    }
+    // A workbook whose total holds a value one more than its items' sum: recalculated, it is their sum. So
+    // the check below compares recalculated values, not the ones the file holds.
+    const projects::Quote sample = test::sampleQuote();
+    const std::vector<projects::ItemFigures> figures = figuresOf(sample);
+    projects::Totals offByOne = projects::totalsOf(sample, figures);
+    const double total = offByOne.total.toDouble();
+    offByOne.total = offByOne.total + projects::Decimal::whole(1);
+    files.push_back(m_folder / "in" / "off-by-one.xlsx");
+    ASSERT_EQ(projects::writeWorkbook(files.back().string(), sample, figures, offByOne), std::nullopt);
+
+    // Made by the workbook_locale test into LOCPATH.
+    spreadsheet.convert(files, "xlsx", m_folder / "out", "de_DE.UTF-8");
+    for (std::size_t i = 0; i < quotes.size(); ++i) {
+        const ReadBook held = readBack(files[i]);
+        const ReadBook recalculated = readBack(m_folder / "out" / files[i].filename());
+        const std::map<std::string, double> expected = expectedNumbers(quotes[i]);
+        std::map<std::string, double> formulas, values;
+        for (const auto& [ref, formula] : formulasRead(held)) {
+            formulas[ref] = expected.at(ref);
+            const auto cell = recalculated.cells.find(ref);
+            if (cell != recalculated.cells.end() && cell->second.number)
+                values[ref] = *cell->second.number;
+        }
+        EXPECT_EQ(formulas.size(), 8u);
+        EXPECT_EQ(differences(formulas, values), "") << quotes[i].name << " " << files[i].filename();
+    }
+    const ReadBook corrected = readBack(m_folder / "out" / "off-by-one.xlsx");
+    EXPECT_EQ(corrected.cells.at("L10").number, total);
+}
+
+// Printed by LibreOffice: the sheet 汇总 on one landscape page with the title, the items and the capital
+// figures, nothing shown as "###" for want of room; the sheet 计算过程 upright; the project's name at the top
+// of every page and the page's number at the bottom.
+TEST_F(Workbook, ASpreadsheetProgramPrintsItAsSetUp) {
+    const Spreadsheet spreadsheet(m_folder);
+    if (!spreadsheet.present())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed; scripts/test installs it";
+    projects::Quote longNames = test::mixedQuote();
+    longNames.items[1].name = "一个名称相当长的单项工程（地下人防，第二标段）";
+    std::mt19937 random(20261210);
+    const std::vector<projects::Quote> quotes{test::sampleQuote(), longNames, test::randomQuote(random)};
+    std::vector<fs::path> files;
+    for (std::size_t i = 0; i < quotes.size(); ++i) {
+        files.push_back(m_folder / (std::to_string(i) + ".xlsx"));
+        ASSERT_EQ(write(files.back(), quotes[i]), std::nullopt);
+    }
+    spreadsheet.convert(files, "pdf", m_folder, "C.UTF-8");
+    for (std::size_t i = 0; i < quotes.size(); ++i) {
+        const projects::Quote& quote = quotes[i];
+        const std::string pdf = inQuotes(fs::path(files[i]).replace_extension(".pdf"));
+        const std::string info = outputOf("pdfinfo " + pdf);
+        const std::size_t at = info.find("Pages:");
+        ASSERT_NE(at, std::string::npos) << info;
+        const int pages = std::stoi(info.substr(at + 6));
+        ASSERT_GE(pages, 2) << quote.name;
+        const auto unspaced = [](std::string text) {
+            std::erase(text, ' ');
+            return text;
+        };
+        const auto textOf = [&pdf, &unspaced](int page) {
+            std::string text = outputOf("pdftotext -f " + std::to_string(page) + " -l " +
+                                        std::to_string(page) + " -layout " + pdf + " -");
+            return unspaced(text);
+        };
+        const auto landscape = [&pdf](int page) {
+            const std::string sizes = outputOf("pdfinfo -f " + std::to_string(page) + " -l " +
+                                               std::to_string(page) + " " + pdf + " | grep 'size:'");
+            double width = 0, height = 0;
+            std::sscanf(sizes.substr(sizes.find("size:") + 5).c_str(), "%lf x %lf", &width, &height);
+            EXPECT_GT(width * height, 0) << sizes;
+            return width > height;
+        };
+        const std::vector<projects::ItemFigures> figures = figuresOf(quote);
+        const projects::Totals totals = projects::totalsOf(quote, figures);
+        const std::string summary = textOf(1);
+        EXPECT_TRUE(landscape(1));
+        for (const std::string& text :
+             {std::string("工程设计收费计算书"), quote.client, projects::uppercaseAmountText(totals.contract),
+              projects::amountText(totals.total), projects::amountText(totals.tax.including)})
+            EXPECT_NE(summary.find(unspaced(text)), std::string::npos) << text << "\n" << summary;
+        for (const projects::Item& item : quote.items)
+            EXPECT_NE(summary.find(unspaced(item.name)), std::string::npos) << item.name << "\n" << summary;
+        for (int page = 1; page <= pages; ++page) {
+            const std::string text = textOf(page);
+            EXPECT_EQ(text.find("###"), std::string::npos) << page << "\n" << text;
+            EXPECT_NE(text.find(unspaced(quote.name)), std::string::npos) << page;
+            EXPECT_NE(text.find("第" + std::to_string(page) + "页共" + std::to_string(pages) + "页"),
+                      std::string::npos)
+                << page << "\n"
+                << text;
+            if (page > 1) {
+                EXPECT_FALSE(landscape(page)) << page;
+            }
+        }
+    }
+}
+
 } // namespace
