@@ -412,15 +412,16 @@ class VarnelCalcTest : public QObject {
 
         // The workbook read back by openpyxl: its sheet, the items' names and the total as the same double.
         QProcess python;
-        python.start(QStringLiteral(VARNEL_PYTHON),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("import openpyxl, sys\n"
-                                     "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
-                                     "print(sheet.title)\n"
-                                     "for row in sheet.iter_rows(values_only=True):\n"
-                                     "    for value in row:\n"
-                                     "        if value is not None: print(repr(value))\n"),
-                      path(workbook.toStdString())});
+        python.start(
+            QStringLiteral(VARNEL_PYTHON),
+            {QStringLiteral("-c"),
+             QStringLiteral("import openpyxl, sys\n"
+                            "sheet = openpyxl.load_workbook(sys.argv[1], data_only=True).worksheets[0]\n"
+                            "print(sheet.title)\n"
+                            "for row in sheet.iter_rows(values_only=True):\n"
+                            "    for value in row:\n"
+                            "        if value is not None: print(repr(value))\n"),
+             path(workbook.toStdString())});
         QVERIFY(python.waitForFinished(60000));
         QCOMPARE(python.exitCode(), 0);
         const QStringList cells = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'));
