@@ -8,9 +8,9 @@ build="${VARNEL_BUILD_DIR:-$root/build}"
 packages=(g++ cmake make pkg-config clang-format qt6-base-dev libgl-dev fonts-noto-cjk libgtest-dev libbenchmark-dev
           xvfb xauth x11-utils imagemagick valgrind clang libclang-rt-14-dev desktop-file-utils libx11-dev
           qt6-translations-l10n poppler-utils lintian dpkg-dev man-db groff-base openbox at-spi2-core dbus python3-pyatspi python3-fonttools)
-# The workbook: libxlsxwriter's build (zlib; dpkg-dev above unpacks its source), and its test (a reader, and the
-# data to make a decimal-comma locale).
-packages+=(gcc zlib1g-dev python3-openpyxl locales)
+# The workbook: libxlsxwriter's build (zlib; dpkg-dev above unpacks its source), and its test (a reader, the
+# data to make a decimal-comma locale, and a spreadsheet program that recalculates it and prints it to PDF).
+packages+=(gcc zlib1g-dev python3-openpyxl locales libreoffice-calc-nogui)
 
 # Installs the Debian packages that are missing (the list above and any named), then builds libxlsxwriter
 # for Linux where the cache does not hold it yet.

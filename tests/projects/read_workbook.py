@@ -3,11 +3,14 @@
 
 Usage: read_workbook.py FILE.xlsx
 
-Every cell that has a value, with its number format, whether it wraps, and how wide it is shown (its widest
-line, East Asian wide and full-width characters counting two; a number as its format shows it); each
-column's width and each row's height where set, the comments, the merged ranges, the sheets' names and where the panes are frozen. Numbers
-are written as Python's repr, which reads back to the same double.
+Of the first sheet, every cell that has a value: the value (a formula's as the file holds it, which a reader
+that does not calculate shows), the formula, a date as yyyy-mm-dd, the number format, whether it wraps, and
+how wide it is shown (its widest line, East Asian wide and full-width characters counting two; a number as
+its format shows it); each column's width and each row's height where set, the comments, the merged ranges
+and where the panes are frozen. Of every sheet, its name and how it prints; of the second, the first
+column's texts row by row. Numbers are written as Python's repr, which reads back to the same double.
 """
+import datetime
 import json
 import sys
 import unicodedata
@@ -38,8 +41,24 @@ def shown_width(value, number_format):
     return len(f"{value:.{len(decimals)}f}")
 
 
+def page_setup(sheet):
+    """How a sheet prints: paper, orientation, pages across and down, the rows repeated on every page, the
+    texts at the top and the bottom of the page."""
+    return {
+        "paper": str(sheet.page_setup.paperSize),
+        "orientation": str(sheet.page_setup.orientation),
+        "fitToPage": bool(sheet.sheet_properties.pageSetUpPr and sheet.sheet_properties.pageSetUpPr.fitToPage),
+        "fitToWidth": str(sheet.page_setup.fitToWidth),
+        "fitToHeight": str(sheet.page_setup.fitToHeight),
+        "titleRows": str(sheet.print_title_rows or ""),
+        "header": sheet.oddHeader.center.text or "",
+        "footer": sheet.oddFooter.center.text or "",
+    }
+
+
 def main(path):
-    book = openpyxl.load_workbook(path)
+    book = openpyxl.load_workbook(path, data_only=True)
+    formulas = openpyxl.load_workbook(path).worksheets[0]
     sheet = book.worksheets[0]
     cells = []
     comments = {}
@@ -49,21 +68,31 @@ def main(path):
                 comments[cell.coordinate] = cell.comment.text
             if cell.value is None:
                 continue
+            written = formulas[cell.coordinate]
+            date = isinstance(cell.value, datetime.datetime)
             number = isinstance(cell.value, (int, float)) and not isinstance(cell.value, bool)
             cells.append({
                 "cell": cell.coordinate,
                 "column": cell.column_letter,
                 "number": float(cell.value) if number else None,
-                "text": None if number else str(cell.value),
+                "text": None if number or date else str(cell.value),
+                "date": cell.value.strftime("%Y-%m-%d") if date else None,
+                "formula": written.value if written.data_type == "f" else None,
                 "format": cell.number_format,
                 "wrap": bool(cell.alignment.wrap_text),
-                "shown": shown_width(cell.value, cell.number_format),
+                "shown": 10 if date else shown_width(cell.value, cell.number_format),
             })
     widths = {letter: dimension.width for letter, dimension in sheet.column_dimensions.items()}
     heights = {str(row): dimension.height for row, dimension in sheet.row_dimensions.items()
                if dimension.height is not None}
+    lines = []
+    if len(book.worksheets) > 1:
+        process = book.worksheets[1]
+        lines = [row[0].value or "" for row in process.iter_rows(max_col=1)]
     print(json.dumps({
         "sheets": book.sheetnames,
+        "pages": [page_setup(s) for s in book.worksheets],
+        "lines": lines,
         "freeze": sheet.freeze_panes,
         "cells": cells,
         "widths": widths,
