@@ -75,12 +75,18 @@ std::vector<std::string> basePriceSteps(const report::AppliedBasePrice& b) {
                 "    收费基价 = " + money(b.feeBase) + " × " + engine::joinedText(engine::flatRate * 100) +
                     "% = " + money(b.basePrice) + " 万元"};
     case report::BasePriceReading::BelowTable: {
-        const engine::BelowTableLine& line = engine::belowTable;
-        return {head + cited({"附表一", "1.0.7"}) + "：计费额低于附表一的最小计费额 " +
-                    engine::joinedText(line.from) + " 万元，超出附表一的范围，按附表一前两档的直线外推：",
-                "    收费基价 = " + engine::joinedText(line.price) + " - " + engine::joinedText(line.rise) +
-                    " × (" + engine::joinedText(line.from) + " - " + money(b.feeBase) + ") ÷ " +
-                    engine::joinedText(line.run) + " = " + money(b.basePrice) + " 万元"};
+        // The line through the table's first two rows, continued below the first.
+        const engine::BasePriceRow& first = engine::basePriceTable[0];
+        const engine::BasePriceRow& second = engine::basePriceTable[1];
+        const auto figure = [](double value) { return money(value); };
+        return {head + cited({"附表一", "1.0.7"}) + "：计费额低于附表一的最小计费额 " + figure(first.amount) +
+                    " 万元，超出附表一的范围，按附表一前两档（" + figure(first.amount) + " 万元，收费基价 " +
+                    figure(first.price) + " 万元；" + figure(second.amount) + " 万元，收费基价 " +
+                    figure(second.price) + " 万元）的直线外推：",
+                "    收费基价 = " + figure(first.price) + " - (" + figure(second.price) + " - " +
+                    figure(first.price) + ") × (" + figure(first.amount) + " - " + money(b.feeBase) +
+                    ") ÷ (" + figure(second.amount) + " - " + figure(first.amount) +
+                    ") = " + money(b.basePrice) + " 万元"};
     }
     case report::BasePriceReading::Interpolated:
         break;
@@ -264,15 +270,22 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
     std::vector<std::string>& l = s.totalsLines;
     l.push_back("合计：" + amountText(totals.total) + " 万元（大写：" + uppercaseAmountText(totals.total) +
                 "）");
-    const std::string allowed =
-        "依据" + floatClause(quote.newTechnology) + "，允许 " + floatRangeText(quote.newTechnology);
+    // The clause the float rests on: 第六条 within ±20 %, 第七条 only for what a design using new technology
+    // may go beyond it.
+    const auto allowedFor = [&quote](const Decimal& percent) {
+        const bool beyondSixth =
+            quote.newTechnology && percent > Decimal::whole(static_cast<long long>(highestFloat));
+        return "依据" + floatClause(beyondSixth) + "，允许 " + floatRangeText(beyondSixth);
+    };
     if (totals.contractTyped) {
         l.push_back("工程设计收费合同额（双方商定）：" + amountText(totals.contract) + " 万元");
-        if (totals.impliedFloat) {
-            l.push_back("相当于浮动幅度值：" + percentText(*totals.impliedFloat) + "（" + allowed + "）");
-            if (totals.outsideRange)
-                l.push_back("注：这一浮动幅度值超出了" + floatClause(quote.newTechnology) + "允许的 " +
-                            floatRangeText(quote.newTechnology) + " 的范围。");
+        if (totals.impliedFloat && totals.outsideRange) {
+            l.push_back("相当于浮动幅度值：" + percentText(*totals.impliedFloat));
+            l.push_back("注：这一浮动幅度值超出了" + floatClause(quote.newTechnology) + "允许的 " +
+                        floatRangeText(quote.newTechnology) + " 的范围。");
+        } else if (totals.impliedFloat) {
+            l.push_back("相当于浮动幅度值：" + percentText(*totals.impliedFloat) + "（" +
+                        allowedFor(*totals.impliedFloat) + "）");
         } else {
             l.push_back("相当于浮动幅度值：无法算出（合计为零）");
         }
@@ -281,7 +294,8 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
         const std::string onePlusFloat = quote.floatPercent < 0
                                              ? "1 - " + engine::joinedText(-quote.floatPercent) + "%"
                                              : "1 + " + floatText;
-        l.push_back("浮动幅度值：" + floatText + "（" + allowed + "）");
+        l.push_back("浮动幅度值：" + floatText + "（" +
+                    allowedFor(Decimal::of(quote.floatPercent).value_or(Decimal())) + "）");
         l.push_back("工程设计收费合同额" + cited({"1.0.3"}) +
                     " = 合计 ×（1 + 浮动幅度值）= " + amountText(totals.total) + " ×（" + onePlusFloat +
                     "）= " + amountText(totals.contract) + " 万元");
@@ -291,7 +305,9 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
     l.push_back(std::string("合同额") + (quote.taxIncluded ? "含" : "不含") + "增值税（税率 " + rate +
                 "）：不含税金额 " + amountText(totals.tax.excluding) + " 万元，税额 " +
                 amountText(totals.tax.tax) + " 万元，含税金额 " + amountText(totals.tax.including) + " 万元");
-    s.unitNote = "金额单位：万元，保留四位小数（至元），合计为各行金额之和";
+    s.unitNote =
+        "金额单位：万元，保留四位小数（至元），合计为各行金额之和；各项金额均由计算结果分别四舍五入，"
+        "单项计算中的加总可能有 1 元以内的尾差";
     return s;
 }
 

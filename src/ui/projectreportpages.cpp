@@ -79,10 +79,14 @@ class DocumentWriter {
   private:
     // A paragraph of its own after the one before. The document's first block is left empty: the layout
     // gives it no top margin, and the title needs one.
+    // An amount keeps its unit on its line: "3471.2819 万元" never breaks before 万 or 元 (a no-break
+    // space and a word joiner, neither of which is drawn).
     void paragraph(const QString& text, QTextBlockFormat block = {}, QTextCharFormat chars = {}) {
         m_cursor.insertBlock(block);
         m_cursor.setBlockCharFormat(chars);
-        m_cursor.insertText(text, chars);
+        QString kept = text;
+        kept.replace(QStringLiteral(" 万元"), QStringLiteral("\u00A0万\u2060元"));
+        m_cursor.insertText(kept, chars);
     }
 
     QTextCharFormat sized(qreal points, bool bold = false) const {
@@ -180,7 +184,7 @@ class DocumentWriter {
         format.setBorderBrush(Qt::black);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setCellSpacing(0);
-        const qreal padding = 3 * m_pt;
+        const qreal padding = 2 * m_pt;
         format.setCellPadding(padding);
         format.setHeaderRowCount(1);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
@@ -263,7 +267,7 @@ class DocumentWriter {
         m_signatures.last = m_cursor.blockNumber();
     }
 
-    static constexpr qreal tableSize = 10.5; // points
+    static constexpr qreal tableSize = 9; // points (小五)
 
     QTextCursor m_cursor;
     std::vector<int> m_rowBreaks;
@@ -382,6 +386,10 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
             keepTogether(document, sections[i].first, sections[i].last, body.height());
         }
         keepTogether(document, std::max(0, signatures.first - 2), signatures.last, body.height());
+        // No paragraph is split between pages either: the page would end in the middle of a sentence.
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            if (!QTextCursor(block).currentTable())
+                keepTogether(document, block.blockNumber(), block.blockNumber(), body.height());
         break;
     }
     QTextDocument& document = *laidOut;

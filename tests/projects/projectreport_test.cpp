@@ -76,7 +76,9 @@ TEST(ProjectReport, TheSummaryHasARowPerItemWithAmountsToFourDecimals) {
     // The sums of the rows as stated: 30.4330 + 63.5828 + 39.3237 (unrounded, 133.3394496…), and so on.
     EXPECT_EQ(r.summary.totalRow, (std::vector<std::string>{"合计", "", "", "", "", "141.3663", "29.1690",
                                                             "170.5354", "", "133.3395"}));
-    EXPECT_EQ(r.summary.unitNote, "金额单位：万元，保留四位小数（至元），合计为各行金额之和");
+    EXPECT_EQ(r.summary.unitNote,
+              "金额单位：万元，保留四位小数（至元），合计为各行金额之和；各项金额均由计算结果"
+              "分别四舍五入，单项计算中的加总可能有 1 元以内的尾差");
 }
 
 TEST(ProjectReport, TheTotalsLinesGiveTheTotalTheFloatAndTheContractAmountInFiguresAndInWords) {
@@ -118,7 +120,7 @@ TEST(ProjectReport, TheTotalsLinesGiveTheTotalTheFloatAndTheContractAmountInFigu
          -5,
          200,
          false,
-         {total, "工程设计收费合同额（双方商定）：200.0000 万元", "相当于浮动幅度值：+49.99%" + allowed,
+         {total, "工程设计收费合同额（双方商定）：200.0000 万元", "相当于浮动幅度值：+49.99%",
           "注：这一浮动幅度值超出了《工程勘察设计收费管理规定》第六条允许的 -20% 到 +20% 的范围。",
           "合同额大写：人民币贰佰万元整",
           "合同额含增值税（税率 6%）：不含税金额 188.6792 万元，税额 11.3208 万元，含税金额 200.0000 万元"}},
@@ -183,6 +185,11 @@ TEST(ProjectReport, NewTechnologyAndTheVatAreSaid) {
     q.contractAmount = 170;
     EXPECT_EQ(reportOf(q).summary.totalsLines.at(3), "注：这一浮动幅度值超出了《工程勘察设计收费管理规定》第"
                                                      "七条（采用新技术）允许的 -20% 到 +25% 的范围。");
+    // Within ±20 % the float rests on 第六条, new technology or not.
+    q.contractAmount.reset();
+    q.floatPercent = -10;
+    EXPECT_EQ(reportOf(q).summary.totalsLines.at(1),
+              "浮动幅度值：-10%（依据《工程勘察设计收费管理规定》第六条，允许 -20% 到 +20%）");
 }
 
 // The sections of the sample quotes, as a client reads them: every step of the main window's items and of
