@@ -79,13 +79,12 @@ class DocumentWriter {
   private:
     // A paragraph of its own after the one before. The document's first block is left empty: the layout
     // gives it no top margin, and the title needs one.
-    // An amount keeps its unit on its line: "3471.2819 万元" never breaks before 万 or 元 (a no-break
-    // space and a word joiner, neither of which is drawn).
+    // An amount keeps its unit's first character on its line: no break in "3471.2819 万元" before 万.
     void paragraph(const QString& text, QTextBlockFormat block = {}, QTextCharFormat chars = {}) {
         m_cursor.insertBlock(block);
         m_cursor.setBlockCharFormat(chars);
         QString kept = text;
-        kept.replace(QStringLiteral(" 万元"), QStringLiteral("\u00A0万\u2060元"));
+        kept.replace(QStringLiteral(" 万元"), QStringLiteral("\u00A0万元"));
         m_cursor.insertText(kept, chars);
     }
 
