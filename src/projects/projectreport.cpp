@@ -304,8 +304,8 @@ std::string padded(const std::string& text, std::size_t width, Alignment alignme
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (char32_t c : charactersOf(text))
-        width += isWide(c) ? 2 : 1;
+    for (std::size_t i = 0; i < text.size();)
+        width += isWide(nextCharacter(text, i)) ? 2 : 1;
     return width;
 }
 
