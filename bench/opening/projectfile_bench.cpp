@@ -86,8 +86,9 @@ void recalculatingAThousandItems(benchmark::State& state) {
 }
 BENCHMARK(recalculatingAThousandItems)->Unit(benchmark::kMillisecond);
 
-// The session's check that every item is one the main window can hold: each is entered into a scratch
-// main window as a user would enter it, with the input rules running.
+// Entering every item into a scratch main window as a user would, with the input rules running: what
+// opening did to check each item before it asked the rules' data (session::mainWindowHolds), and still
+// does for an item the data does not vouch for.
 void fillingAMainWindowWithEachOfAThousandItems(benchmark::State& state) {
     const projects::Quote quote = bench::repeatedSampleQuote(thousand);
     forms::Form scratch(windows::mainWindowDefinition());
@@ -118,7 +119,7 @@ void openingTheContentsOfAThousandItems(benchmark::State& state) {
 BENCHMARK(openingTheContentsOfAThousandItems)->Unit(benchmark::kMillisecond);
 
 // `varnel FILE` without a toolkit: the session starts, opens its main window and the file, checks each
-// item against a main window, and sets the project window's table rows. Only the start is timed.
+// item against its window's rules, and sets the project window's table rows. Only the start is timed.
 void startingWithAThousandItemProject(benchmark::State& state) {
     const std::string path = "/projects/千项.varnel";
     for (auto _ : state) {
@@ -175,14 +176,14 @@ void readAndTotalTenThousandItems(benchmark::State& state, Read read) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 10 * thousand));
 }
 
-// As the command-line tool reads them: each file read, checked against a main window and totalled.
+// As the command-line tool reads them: each file read, checked against its windows' rules and totalled.
 void readingAndTotallingTenThousandItems(benchmark::State& state) {
     const forms::FileContents contents{thousandItemFile(), thousandItemFile().size(), {}, false};
     readAndTotalTenThousandItems(state, [&] { return session::openProjectContents(contents); });
 }
 BENCHMARK(readingAndTotallingTenThousandItems)->Unit(benchmark::kMillisecond);
 
-// The library's part alone, without the check against a main window.
+// The library's part alone, without the check against the windows' rules.
 void readingAndTotallingTenThousandItemsWithoutTheWindowCheck(benchmark::State& state) {
     const std::string& file = thousandItemFile();
     readAndTotalTenThousandItems(state, [&] { return projects::readProjectFile(file); });

@@ -1,10 +1,8 @@
 #include "engine/numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -55,45 +53,8 @@ NumberReading readRadixInteger(Cursor& in, int base) {
     return {value, true};
 }
 
-constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // Exponents beyond this say nothing more: every such number is out of range or zero.
 constexpr long exponentLimit = 1'000'000'000;
-
-// integer × 10^scale for up to 15 digits and |scale| ≤ 22: the digits are an exact integer and the power
-// of ten an exact double, so one product or quotient rounds once, correctly, as from_chars would.
-double exactDecimal(std::uint64_t integer, long scale) {
-    const double mantissa = static_cast<double>(integer);
-    return scale >= 0 ? mantissa * exactPowersOfTen[scale] : mantissa / exactPowersOfTen[-scale];
-}
-
-// The plain decimals users type most ("1500", "0.15"): up to 15 digits and at most one point, nothing
-// else, read without walking the full rule. Anything else is left to it. It pays: a whole calculation
-// takes 3,030 instructions with it and 3,984 without (calculation_bench: 743 ns against 1,182 ns).
-std::optional<double> readPlainDecimal(std::string_view text) {
-    if (text.size() > 16)
-        return std::nullopt;
-    std::uint64_t integer = 0;
-    int digits = 0;
-    int fraction = -1; // digits after the point; -1 while no point was seen
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            if (fraction >= 0)
-                ++fraction;
-        } else if (c == '.' && fraction < 0) {
-            fraction = 0;
-        } else {
-            return std::nullopt;
-        }
-    }
-    // "", "." and "0" read as 0 here as by the full rule.
-    if (digits > 15)
-        return std::nullopt;
-    return exactDecimal(integer, -std::max(fraction, 0));
-}
 
 } // namespace
 
@@ -105,8 +66,6 @@ NumberReading readLeading(Cursor& in);
 } // namespace
 
 NumberReading readNumber(std::string_view text) {
-    if (const std::optional<double> plain = readPlainDecimal(text))
-        return {*plain, true};
     Cursor in(text);
     return readLeading(in);
 }
@@ -280,13 +239,6 @@ NumberReading readLeading(Cursor& in) {
         return {negative ? -0.0 : 0.0, true};
 
     long scale = exponent - pointShift + dropped;
-    if (dropped == 0 && count <= 15 && scale >= -22 && scale <= 22) {
-        std::uint64_t integer = 0;
-        for (std::size_t i = 0; i < count; ++i)
-            integer = integer * 10 + static_cast<std::uint64_t>(digits[i] - '0');
-        const double value = exactDecimal(integer, scale);
-        return {negative ? -value : value, true};
-    }
     if (dropped > 0) {
         ++count; // the sticky digit
         --scale;
@@ -306,62 +258,9 @@ NumberReading readLeading(Cursor& in) {
     return {negative ? -value : value, true};
 }
 
-constexpr char digitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-void putPair(char* at, std::uint32_t n) {
-    std::memcpy(at, digitPairs + 2 * n, 2);
-}
-
-void putFour(char* at, std::uint32_t n) {
-    putPair(at, n / 100);
-    putPair(at + 2, n % 100);
-}
-
-// The 15 significant digits of a positive value, correctly rounded, and its decimal exponent, for the
-// values written without an exponent (1E-04 up to 1E+15). value × 10^(14 - exponent) is one product
-// with an exact power of ten: it lies in [10^14, 10^15) and is off the exact product by at most 1/16,
-// so its nearest integer is the rounding unless it falls within that much of a half. Then, and for
-// every other value, it returns false. It pays: a whole calculation takes 3,030 instructions with it and
-// 6,358 with the library alone (calculation_bench: 743 ns against 2,248 ns).
-bool roundQuickly(double value, char (&digits)[32], int& count, int& exponent) {
-    if (!(value >= 1e-4 && value < 1e15))
-        return false;
-    // floor(log10(value)) from the binary exponent: exact or one too small.
-    const int binary = static_cast<int>(std::bit_cast<std::uint64_t>(value) >> 52) - 1023;
-    int e = (binary * 1233) >> 12;
-    double scaled = value * exactPowersOfTen[14 - e];
-    if (scaled >= 1e15 && e < 14)
-        scaled = value * exactPowersOfTen[14 - ++e];
-    if (scaled < 1e14 || scaled >= 1e15)
-        return false; // at the edge of a power of ten
-    // Adding 2^52 rounds to the nearest integer, which the low 52 bits then hold.
-    const double shifted = scaled + 0x1p52;
-    if (std::fabs(scaled - (shifted - 0x1p52)) >= 0.5 - 0.0625)
-        return false;
-    std::uint64_t rounded = std::bit_cast<std::uint64_t>(shifted) & ((std::uint64_t{1} << 52) - 1);
-    if (rounded == 1'000'000'000'000'000) {
-        rounded /= 10;
-        ++e;
-    }
-    // In four groups that do not wait on each other: d | dd dddd | dddd | dddd.
-    const auto high = static_cast<std::uint32_t>(rounded / 100'000'000);
-    const auto low = static_cast<std::uint32_t>(rounded % 100'000'000);
-    const std::uint32_t first = high / 10'000;
-    digits[0] = static_cast<char>('0' + first / 100);
-    putPair(digits + 1, first % 100);
-    putFour(digits + 3, high % 10'000);
-    putFour(digits + 7, low / 10'000);
-    putFour(digits + 11, low % 10'000);
-    count = 15;
-    exponent = e;
-    return true;
-}
-
-// The same by the standard library, for every positive finite value: d.dddddddddddddde±x.
-void roundByTheLibrary(double value, char (&digits)[32], int& count, int& exponent) {
+// The 15 significant digits of a positive finite value, correctly rounded, and its decimal exponent:
+// d.dddddddddddddde±x.
+void roundTo15Digits(double value, char (&digits)[32], int& count, int& exponent) {
     char scientific[40];
     const auto r =
         std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 14);
@@ -388,8 +287,7 @@ class NumberWriter {
         char digits[32];
         int count = 0;
         int exponent = 0;
-        if (!roundQuickly(magnitude, digits, count, exponent))
-            roundByTheLibrary(magnitude, digits, count, exponent);
+        roundTo15Digits(magnitude, digits, count, exponent);
         while (count > 1 && digits[count - 1] == '0')
             --count;
 

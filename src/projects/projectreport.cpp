@@ -320,13 +320,13 @@ std::string padded(const std::string& text, std::size_t width, Alignment alignme
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (char32_t c : charactersOf(text))
-        width += isWide(c) ? 2 : 1;
+    for (std::size_t i = 0; i < text.size();)
+        width += isWide(nextCharacter(text, i)) ? 2 : 1;
     return width;
 }
 
-ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
-                                 const Totals& totals) {
+ProjectReport buildProjectSummary(const Quote& quote, const std::vector<ItemFigures>& figures,
+                                  const Totals& totals) {
     ProjectReport r;
     r.title = "工程设计收费计算书";
     r.runningHeader = quote.name.empty() ? r.title : quote.name + " 工程设计收费计算书";
@@ -337,15 +337,21 @@ ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigur
     r.basis = {"编制依据：", "1. 《工程勘察设计收费管理规定》（计价格[2002]10号）",
                "2. 《工程设计收费标准》（2002年修订本）"};
     r.summary = summaryOf(quote, figures, totals);
-    r.sectionsHeading = "二、各单项工程的计算";
-    for (std::size_t i = 0; i < quote.items.size() && i < figures.size() && i < totals.items.size(); ++i)
-        r.sections.push_back({std::to_string(i + 1) + ". " + quote.items[i].name,
-                              sectionSteps(appliedOf(quote.items[i], figures[i]), totals.items[i])});
     for (std::string_view role : {"编制", "校核", "审核"})
         r.signatures.push_back(std::string(role) + "：" + std::string(signatureRoom) + "    日期：" +
                                std::string(dateRoom));
     r.signatures.push_back("发包人确认：" + std::string(signatureRoom) + "（盖章）    日期：" +
                            std::string(dateRoom));
+    return r;
+}
+
+ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
+                                 const Totals& totals) {
+    ProjectReport r = buildProjectSummary(quote, figures, totals);
+    r.sectionsHeading = "二、各单项工程的计算";
+    for (std::size_t i = 0; i < quote.items.size() && i < figures.size() && i < totals.items.size(); ++i)
+        r.sections.push_back({std::to_string(i + 1) + ". " + quote.items[i].name,
+                              sectionSteps(appliedOf(quote.items[i], figures[i]), totals.items[i])});
     return r;
 }
 

@@ -78,6 +78,10 @@ enum class SummaryColumnIndex {
 // of them.
 ProjectReport buildProjectReport(const Quote& quote, const std::vector<ItemFigures>& figures,
                                  const Totals& totals);
+// The same without the items' sections (sectionsHeading and sections empty): the fields, the summary and
+// the rest, for what is read off the summary alone.
+ProjectReport buildProjectSummary(const Quote& quote, const std::vector<ItemFigures>& figures,
+                                  const Totals& totals);
 
 // How wide a text is set in a fixed-pitch CJK font: two for a wide or full-width character, one otherwise.
 std::size_t displayWidth(std::string_view utf8);

@@ -2,25 +2,28 @@
 
 namespace varnel::projects {
 
+char32_t nextCharacter(std::string_view text, std::size_t& at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const std::size_t length = byte < 0x80         ? 1
+                               : byte >> 5 == 0x6  ? 2
+                               : byte >> 4 == 0xE  ? 3
+                               : byte >> 3 == 0x1E ? 4
+                                                   : 1;
+    char32_t c = length == 1 ? byte : byte & (0x7F >> length);
+    std::size_t taken = 1;
+    while (taken < length && at + taken < text.size() &&
+           (static_cast<unsigned char>(text[at + taken]) & 0xC0) == 0x80)
+        c = (c << 6) | (static_cast<unsigned char>(text[at + taken++]) & 0x3F);
+    if (taken < length)
+        c = byte; // a broken sequence: its first byte alone
+    at += taken;
+    return c;
+}
+
 std::u32string charactersOf(std::string_view text) {
     std::u32string characters;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80         ? 1
-                                   : byte >> 5 == 0x6  ? 2
-                                   : byte >> 4 == 0xE  ? 3
-                                   : byte >> 3 == 0x1E ? 4
-                                                       : 1;
-        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-        std::size_t taken = 1;
-        while (taken < length && i + taken < text.size() &&
-               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + taken++]) & 0x3F);
-        if (taken < length)
-            c = byte; // a broken sequence: its first byte alone
-        i += taken;
-        characters += c;
-    }
+    for (std::size_t i = 0; i < text.size();)
+        characters += nextCharacter(text, i);
     return characters;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/industrycalculation.h"
+#include "engine/project.h"
 #include "forms/desktop.h"
 #include "projects/files.h"
 #include "projects/projectfile.h"
@@ -19,6 +21,17 @@ struct ItemNotHeld {
     bool industry = false;
     std::string conflict;
 };
+
+// Whether the main window, entered from its first state as a user enters it (fillMainWindow), holds exactly
+// these inputs, told from its rules without a window: each condition's box is offered for the type and
+// grade, no two exclude each other, at most one kind of building work, a phase of its own that 单独委托设计
+// offers, and the refinements of 采用标准设计和复用设计 only with it and not together. For inputs as a
+// project file's reading gives them (projects::canonicalInputs); other inputs are not vouched for (false).
+bool mainWindowHolds(const engine::Project& inputs);
+
+// The same for the 全行业设计收费 window (IndustryCommands::fill): the conditions ticked are offered in its
+// boxes and exclude none of each other, and the share row commissioned is the one its name chooses.
+bool industryWindowHolds(const engine::industry::Project& inputs);
 
 // A project file's contents as the program opens them: read (or why not), too large, not a project, or a
 // project with an item its window could not hold (every item can be opened there). Each program words the

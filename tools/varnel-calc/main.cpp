@@ -271,8 +271,10 @@ int main(int argc, char** argv) {
             std::cerr << prefix << "注意：" << projects::readingNote(path, project.notes) << "\n";
         }
         const projects::Totals totals = projects::totalsOf(project.quote, project.figures);
+        // The table is read off the summary; only a 计算书 written needs the items' sections.
         const projects::ProjectReport report =
-            projects::buildProjectReport(project.quote, project.figures, totals);
+            options.report ? projects::buildProjectReport(project.quote, project.figures, totals)
+                           : projects::buildProjectSummary(project.quote, project.figures, totals);
         if (options.json) {
             const std::string line = projects::quoteJsonLine(project.quote, project.figures, totals) + "\n";
             std::fwrite(line.data(), 1, line.size(), stdout);
