@@ -55,7 +55,7 @@ std::vector<AppliedFee> feesOf(const engine::Project& services, const Variables&
             continue;
         AppliedFee fee;
         fee.service = f.service;
-        fee.clause = clauseOf(f.service);
+        fee.clause = f.clause;
         fee.charge = chargeOf(f.service);
         fee.fee = v.fee(f.service);
         switch (fee.charge) {
@@ -123,34 +123,6 @@ constexpr std::string_view roadGradeI = "公路工程Ⅰ级";
 constexpr std::string_view renovationClause = "1.0.12";
 
 } // namespace
-
-std::string_view clauseOf(Service service) {
-    switch (service) {
-    case Service::OverallDesign:
-        return "1.0.13";
-    case Service::DesignCoordination:
-        return "1.0.14";
-    case Service::ConstructionBudget:
-    case Service::AsBuiltDrawings:
-        return "1.0.16";
-    case Service::OwnPatents:
-        return "1.0.17";
-    case Service::ForeignDesign:
-        return "1.0.18";
-    case Service::ForeignReview:
-        return "1.0.19";
-    case Service::ExtraPrinting:
-    case Service::StandardDrawings:
-        return "1.0.20";
-    case Service::NonstandardEquipment:
-        return "1.0.10";
-    case Service::StandardDesignReuse:
-    case Service::FoundationRedesign:
-    case Service::PartialChange:
-        return "1.0.15";
-    }
-    return {};
-}
 
 AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     const engine::Project& p = record.project;
