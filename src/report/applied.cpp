@@ -95,27 +95,10 @@ void commonFigures(AppliedCalculation& a, const engine::Project& services, const
     a.benchmarkFee = v.benchmarkFee;
 }
 
-// The kind of engineering of 附表二 whose chapter a main window's type follows: its complexity tables,
-// its conditions and its table of phase shares.
-industry::Kind kindOfType(engine::EngineeringType type) {
-    switch (type) {
-    case engine::EngineeringType::Road:
-        return industry::Kind::Road;
-    case engine::EngineeringType::Bridge:
-        return industry::Kind::BridgeAndTunnel;
-    case engine::EngineeringType::Landscape:
-        return industry::Kind::DefenceAndLandscape;
-    case engine::EngineeringType::Building:
-    case engine::EngineeringType::Municipal:
-        break;
-    }
-    return industry::Kind::Building;
-}
-
 // The chapter a type's own conditions stand in, and its table of phase shares: 交通运输工程 for roads and
 // bridges, 建筑市政工程 for the rest.
 bool inTransportChapter(engine::EngineeringType type) {
-    return industry::groupOf(kindOfType(type)).group == industry::Group::Transport;
+    return industry::groupOf(industry::kindOfType(type)).group == industry::Group::Transport;
 }
 
 // The one condition of the main window's that a grade brings, not a tick: a road of grade Ⅰ.
@@ -146,7 +129,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     if (!p.type)
         return a;
     const engine::EngineeringType type = *p.type;
-    const industry::Kind kind = kindOfType(type);
+    const industry::Kind kind = industry::kindOfType(type);
     a.engineering = engine::engineeringTypeNames[static_cast<std::size_t>(type)];
     a.professionalRow = a.engineering;
     if (type == engine::EngineeringType::Building && p.has(engine::Condition::CivilDefence))
