@@ -68,11 +68,7 @@ class Run {
             place = 1;
         if (!m_in.type)
             return stop("你还没有选择工程类型！", {}, true);
-        for (const ProfessionalCoefficient& p : professionalCoefficients)
-            if (p.type == *m_in.type)
-                m_v.profCoef = p.coefficient;
-        if (*m_in.type == EngineeringType::Building && m_in.has(Condition::CivilDefence))
-            m_v.profCoef = defenceCoefficient;
+        m_v.profCoef = professionalCoefficient(*m_in.type, m_in.has(Condition::CivilDefence));
         for (const GradeCoefficient& g : complexityCoefficients)
             if (m_in.grade == g.grade)
                 m_v.complexCoef = g.coefficient;

@@ -51,9 +51,9 @@ class OtherFees {
                 if (f.charge == Charge::ShareOfBasicFee) {
                     fee = basicFee * f.rate;
                 } else {
-                    if (text(*f.entry).empty())
-                        return stopped(f.message, f.entry);
-                    if (StepResult s = readAmount(*f.entry, f.message, fee))
+                    if (text(f.amountEntry()).empty())
+                        return stopped(f.message, f.amountEntry());
+                    if (StepResult s = readAmount(f.amountEntry(), f.message, fee))
                         return s;
                 }
             }

@@ -1,6 +1,10 @@
 // The standard's tables as the calculation uses them, each in the order in which it is read.
 #include "engine/feetables.h"
 
+#include "engine/industry.h"
+
+#include <stdexcept>
+
 namespace varnel::engine {
 
 using enum EngineeringType;
@@ -15,37 +19,74 @@ const std::array<GradeCoefficient, 3> complexityCoefficients{{
     {Grade::III, 1.15},
 }};
 
-const std::array<ProfessionalCoefficient, 5> professionalCoefficients{{
-    {Road, 0.9},
-    {Bridge, 1.1},
-    {Building, 1},
-    {Landscape, 1.1},
-    {Municipal, 1},
-}};
+double professionalCoefficient(EngineeringType type, bool civilDefence) {
+    return industry::kindRow(industry::professionalKindOf(type, civilDefence)).coefficient;
+}
 
 namespace {
-constexpr std::string_view roadRebuild = "改扩建和技术改造建设项目附加调整系数超标！";
+
+using A = industry::Adjustment;
+
+// Each of the main window's additional conditions, in the order its calculation reads them, as the
+// condition of 附表二 it is. Where the main window words the message of a range otherwise, `message` is its
+// own (a stray "!" in most).
+struct MainWindowCondition {
+    EngineeringType type;
+    std::optional<Condition> condition; // none: applied unasked, with the grade the row is bound to
+    A adjustment;
+    std::string_view message = {};
+};
+
 constexpr std::string_view rebuild = "改扩建和技术改造建设项目附加调整系数超标!！";
 constexpr std::string_view ancient = "古建筑、仿古建筑、保护性建筑附加调整系数超标!！";
+
+constexpr std::array<MainWindowCondition, 15> mainWindowConditions{{
+    {Road, {}, A::HighwayGradeI},
+    {Road, Expressway, A::Expressway},
+    {Road, UrbanRoadUnderPipes, A::UnderPipeNetwork},
+    {Road, Renovation, A::Renovation},
+    {Bridge, HighwayBridgeGradeI, A::HighwayBridgeGradeI},
+    {Bridge, HighwayBridgeGradeIII, A::HighwayBridgeGradeIII},
+    {Bridge, UrbanBridgeUnderPipes, A::UnderPipeNetwork},
+    {Bridge, Renovation, A::Renovation, rebuild},
+    {Building, Renovation, A::Renovation, rebuild},
+    {Building, HistoricBuilding, A::HistoricBuilding, ancient},
+    {Building, IntelligentBuilding, A::IntelligentBuilding},
+    {Building, AcousticDecoration, A::AcousticDecoration},
+    {Building, InteriorDecoration, A::InteriorDecoration},
+    {Landscape, Renovation, A::Renovation, rebuild},
+    {Municipal, Renovation, A::Renovation, rebuild},
+}};
+
+std::optional<Grade> onlyGradeOf(GradeSet grades) {
+    for (Grade grade : {Grade::I, Grade::II, Grade::III})
+        if (grades == gradeSetOf(grade))
+            return grade;
+    return std::nullopt;
+}
+
+AdditionalCondition fromTable2(const MainWindowCondition& c) {
+    const industry::Kind kind = industry::kindOfType(c.type);
+    for (const industry::ConditionRow& row : industry::conditionRows) {
+        const bool ofKind =
+            row.kinds == industry::everyKindOfGroup || (row.kinds & industry::kindSetOf(kind));
+        if (row.group != industry::kindRow(kind).group || row.adjustment != c.adjustment || !ofKind)
+            continue;
+        return {c.type,    c.condition, c.condition ? std::nullopt : onlyGradeOf(row.grades),
+                row.place, row.value,   row.entry,
+                row.lower, row.upper,   c.message.empty() ? row.message : c.message};
+    }
+    throw std::logic_error("a main window's condition without its row of 附表二");
+}
+
 } // namespace
 
-const std::array<AdditionalCondition, 15> additionalConditions{{
-    {Road, {}, Grade::I, 0, 1.89, {}, 0, 0, {}},
-    {Road, Expressway, {}, 3, 0.61, {}, 0, 0, {}},
-    {Road, UrbanRoadUnderPipes, {}, 1, 1.1, {}, 0, 0, {}},
-    {Road, Renovation, {}, 2, 0, RenovationCoefficient, 1.1, 1.4, roadRebuild},
-    {Bridge, HighwayBridgeGradeI, {}, 0, 2, {}, 0, 0, {}},
-    {Bridge, HighwayBridgeGradeIII, {}, 0, 0.7, {}, 0, 0, {}},
-    {Bridge, UrbanBridgeUnderPipes, {}, 1, 1.1, {}, 0, 0, {}},
-    {Bridge, Renovation, {}, 2, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Building, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Building, HistoricBuilding, {}, 1, 0, HistoricCoefficient, 1.3, 1.6, ancient},
-    {Building, IntelligentBuilding, {}, 2, 1.3, {}, 0, 0, {}},
-    {Building, AcousticDecoration, {}, 3, 2, {}, 0, 0, {}},
-    {Building, InteriorDecoration, {}, 4, 1.5, {}, 0, 0, {}},
-    {Landscape, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-    {Municipal, Renovation, {}, 0, 0, RenovationCoefficient, 1.1, 1.4, rebuild},
-}};
+const std::array<AdditionalCondition, 15> additionalConditions = [] {
+    std::array<AdditionalCondition, 15> conditions{};
+    for (std::size_t i = 0; i < conditions.size(); ++i)
+        conditions[i] = fromTable2(mainWindowConditions[i]);
+    return conditions;
+}();
 
 bool chargesReuseAlone(const Project& project) {
     return project.has(StandardDesignReuse) && !project.has(FoundationRedesign) &&

@@ -17,19 +17,15 @@ struct GradeCoefficient {
 };
 extern const std::array<GradeCoefficient, 3> complexityCoefficients;
 
-// Professional adjustment coefficient by type; a building project that is also 人防工程 takes
-// `defenceCoefficient` instead.
-struct ProfessionalCoefficient {
-    EngineeringType type;
-    double coefficient;
-};
-extern const std::array<ProfessionalCoefficient, 5> professionalCoefficients;
-inline constexpr double defenceCoefficient = 1.1;
+// Professional adjustment coefficient of a type: that of the kind of engineering of 附表二 the type is, a
+// building that is also 人防工程 taking that of 人防工程.
+double professionalCoefficient(EngineeringType type, bool civilDefence);
 
 // One condition of the additional adjustment, in the order the calculation reads them. It applies when
 // the project has `condition`, or (no condition) when its grade is `grade`. Its coefficient is `value`, or
 // the number typed as `entry`, which must lie within [lower, upper] or the calculation stops with
 // `message`; it stands in the additional adjustment's place `place` (0 to 4), which the type gives it.
+// Each is a condition of 附表二's group of the type's kind, and takes its figures from that row.
 struct AdditionalCondition {
     EngineeringType type;
     std::optional<Condition> condition;

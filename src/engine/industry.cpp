@@ -62,6 +62,25 @@ std::optional<Kind> kindNamed(std::string_view name) {
     return std::nullopt;
 }
 
+Kind kindOfType(EngineeringType type) {
+    switch (type) {
+    case EngineeringType::Road:
+        return Road;
+    case EngineeringType::Bridge:
+        return BridgeAndTunnel;
+    case EngineeringType::Landscape:
+        return DefenceAndLandscape;
+    case EngineeringType::Building:
+    case EngineeringType::Municipal:
+        break;
+    }
+    return Kind::Building;
+}
+
+Kind professionalKindOf(EngineeringType type, bool civilDefence) {
+    return type == EngineeringType::Building && civilDefence ? DefenceAndLandscape : kindOfType(type);
+}
+
 const std::array<ComplexityTable, 19> complexityTables{{
     {Mining, "表2.3-1", "坑内采矿"},
     {Mining, "表2.3-2", "露天采矿"},

@@ -80,6 +80,13 @@ const GroupRow& groupOf(Kind kind);
 const KindRow& kindRow(Kind kind);
 std::optional<Kind> kindNamed(std::string_view name);
 
+// The kind of engineering whose chapter a main window's type follows: its complexity tables, its
+// conditions and its table of phase shares.
+Kind kindOfType(EngineeringType type);
+// The kind whose professional coefficient a main window's type takes: a building that is also 人防工程
+// takes that of 人防、园林绿化、广电工艺工程.
+Kind professionalKindOf(EngineeringType type, bool civilDefence);
+
 // 1.0.9: the three grades of complexity as the standard words them, by Grade; their coefficients are
 // engine::complexityCoefficients.
 inline constexpr std::array<std::string_view, 3> complexityNames{"一般", "较复杂", "复杂"};

@@ -62,7 +62,7 @@ Array servicesValue(const Inputs& in) {
             continue;
         Object o{{"name", f.name}};
         for (const TypedNumber& n : typedNumbersOf(f.service))
-            o.emplace_back(std::string(n.role), in.text(n.entry));
+            o.emplace_back(std::string(roleKey(n.role)), in.text(n.entry));
         services.emplace_back(std::move(o));
     }
     return services;
@@ -83,7 +83,7 @@ Value itemValue(const std::string& name, const engine::Project& in) {
             continue;
         Object o{{"name", engine::conditionNames[i]}};
         for (const TypedNumber& n : typedNumbersOf(c))
-            o.emplace_back(std::string(n.role), in.text(n.entry));
+            o.emplace_back(std::string(roleKey(n.role)), in.text(n.entry));
         conditions.emplace_back(std::move(o));
     }
     return Object{
@@ -207,7 +207,7 @@ void readServices(const FieldReader& r, Inputs& p) {
             r.fail("其他设计收费" + quotedName(name) + "出现了两次");
         p.services.insert(*service);
         for (const TypedNumber& n : typedNumbersOf(*service))
-            p.text(n.entry) = s.text(n.role);
+            p.text(n.entry) = s.text(roleKey(n.role));
     }
 }
 
@@ -237,7 +237,7 @@ engine::Project mainInputs(const FieldReader& r) {
             r.fail(quotedName(type) + "没有附加调整条件" + quotedName(name));
         p.conditions.insert(*condition);
         for (const TypedNumber& n : typedNumbersOf(*condition))
-            p.text(n.entry) = c.text(n.role);
+            p.text(n.entry) = c.text(roleKey(n.role));
     }
     readServices(r, p);
     p.independentPhase = r.boolean("independentPhase");

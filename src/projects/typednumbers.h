@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/otherfees.h"
 #include "engine/project.h"
 
 #include <span>
@@ -7,14 +8,15 @@
 
 namespace varnel::projects {
 
-// A number the user types for a condition or a service, and what it is to that condition or service.
-struct TypedNumber {
-    engine::Entry entry;
-    std::string_view role; // "coefficient", "amount" or "rate"
-};
+using engine::TypedNumber;
 
 // The numbers typed for a condition or a service while it is ticked (none for most).
 std::span<const TypedNumber> typedNumbersOf(engine::Condition condition);
-std::span<const TypedNumber> typedNumbersOf(engine::Service service);
+inline std::span<const TypedNumber> typedNumbersOf(engine::Service service) {
+    return engine::otherFee(service).typed.all();
+}
+
+// The word a project file keys a typed number by: "amount", "rate" or "coefficient".
+std::string_view roleKey(engine::Role role);
 
 } // namespace varnel::projects

@@ -268,9 +268,9 @@ std::string typedNumberText(const TypedNumber& number, const Inputs& inputs) {
     const std::string_view typed = trimmed(inputs.text(number.entry));
     if (typed.empty())
         return {};
-    if (number.role == "amount")
+    if (number.role == engine::Role::Amount)
         return std::string(typed) + "万元";
-    if (number.role == "rate")
+    if (number.role == engine::Role::Rate)
         return "费率 " + std::string(typed);
     return std::string(typed);
 }
@@ -315,7 +315,7 @@ std::string conditionsText(const engine::industry::Project& inputs) {
          engine::industry::offeredConditions(*inputs.kind, inputs.grade)) {
         if (!inputs.has(row->adjustment))
             continue;
-        const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), "coefficient"};
+        const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), engine::Role::Coefficient};
         text += text.empty() ? "" : "；";
         text += withTypedNumbers(row->name,
                                  row->entry ? std::span<const TypedNumber>(&coefficient, 1)

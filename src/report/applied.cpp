@@ -55,7 +55,7 @@ std::vector<AppliedFee> feesOf(const engine::Project& services, const Variables&
             continue;
         AppliedFee fee;
         fee.service = f.service;
-        fee.clause = clauseOf(f.service);
+        fee.clause = f.clause;
         fee.charge = chargeOf(f.service);
         fee.fee = v.fee(f.service);
         switch (fee.charge) {
@@ -95,27 +95,10 @@ void commonFigures(AppliedCalculation& a, const engine::Project& services, const
     a.benchmarkFee = v.benchmarkFee;
 }
 
-// The kind of engineering of 附表二 whose chapter a main window's type follows: its complexity tables,
-// its conditions and its table of phase shares.
-industry::Kind kindOfType(engine::EngineeringType type) {
-    switch (type) {
-    case engine::EngineeringType::Road:
-        return industry::Kind::Road;
-    case engine::EngineeringType::Bridge:
-        return industry::Kind::BridgeAndTunnel;
-    case engine::EngineeringType::Landscape:
-        return industry::Kind::DefenceAndLandscape;
-    case engine::EngineeringType::Building:
-    case engine::EngineeringType::Municipal:
-        break;
-    }
-    return industry::Kind::Building;
-}
-
 // The chapter a type's own conditions stand in, and its table of phase shares: 交通运输工程 for roads and
 // bridges, 建筑市政工程 for the rest.
 bool inTransportChapter(engine::EngineeringType type) {
-    return industry::groupOf(kindOfType(type)).group == industry::Group::Transport;
+    return industry::groupOf(industry::kindOfType(type)).group == industry::Group::Transport;
 }
 
 // The one condition of the main window's that a grade brings, not a tick: a road of grade Ⅰ.
@@ -123,34 +106,6 @@ constexpr std::string_view roadGradeI = "公路工程Ⅰ级";
 constexpr std::string_view renovationClause = "1.0.12";
 
 } // namespace
-
-std::string_view clauseOf(Service service) {
-    switch (service) {
-    case Service::OverallDesign:
-        return "1.0.13";
-    case Service::DesignCoordination:
-        return "1.0.14";
-    case Service::ConstructionBudget:
-    case Service::AsBuiltDrawings:
-        return "1.0.16";
-    case Service::OwnPatents:
-        return "1.0.17";
-    case Service::ForeignDesign:
-        return "1.0.18";
-    case Service::ForeignReview:
-        return "1.0.19";
-    case Service::ExtraPrinting:
-    case Service::StandardDrawings:
-        return "1.0.20";
-    case Service::NonstandardEquipment:
-        return "1.0.10";
-    case Service::StandardDesignReuse:
-    case Service::FoundationRedesign:
-    case Service::PartialChange:
-        return "1.0.15";
-    }
-    return {};
-}
 
 AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     const engine::Project& p = record.project;
@@ -174,7 +129,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     if (!p.type)
         return a;
     const engine::EngineeringType type = *p.type;
-    const industry::Kind kind = kindOfType(type);
+    const industry::Kind kind = industry::kindOfType(type);
     a.engineering = engine::engineeringTypeNames[static_cast<std::size_t>(type)];
     a.professionalRow = a.engineering;
     if (type == engine::EngineeringType::Building && p.has(engine::Condition::CivilDefence))

@@ -101,10 +101,6 @@ struct AppliedCalculation {
     std::optional<AppliedPhase> phase;
 };
 
-// The clause that gives an other design fee, or what charges it: 1.0.13 for 总体设计费, 1.0.10 for
-// 非标准设备设计费, 1.0.17 for a patent agreed between the parties, ….
-std::string_view clauseOf(engine::Service service);
-
 // What the main window's calculation applied: the record of its last complete calculation.
 AppliedCalculation appliedOf(const engine::CalculationRecord& record);
 // What the calculation of a kind of engineering applied to `project`.

@@ -31,7 +31,7 @@ std::string citing(std::string_view clause) {
 // The clause each other design fee's line cites: the standard's figures only; a typed amount follows none
 // of them.
 std::string_view citedClauseOf(const AppliedFee& fee) {
-    return fee.charge == FeeCharge::TypedAmount ? std::string_view() : clauseOf(fee.service);
+    return fee.charge == FeeCharge::TypedAmount ? std::string_view() : engine::otherFee(fee.service).clause;
 }
 
 std::string basePriceSource(const engine::Variables& v) {

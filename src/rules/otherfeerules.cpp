@@ -3,6 +3,7 @@
 #include "rules/offers.h"
 #include "rules/rules.h"
 
+#include "engine/otherfees.h"
 #include "forms/form.h"
 #include "windows/otherfeeboxes.h"
 
@@ -63,14 +64,13 @@ void partialChangeClick(forms::Form& w, const OtherFeeBoxes& box) {
 } // namespace
 
 void installOtherFeeRules(forms::Form& w, const OtherFeeBoxes& box) {
-    for (const auto& [check, entry] : {std::pair{box.ownPatents, box.ownPatentsAmount},
-                                       std::pair{box.foreignDesign, box.foreignDesignAmount},
-                                       std::pair{box.foreignReview, box.foreignReviewAmount},
-                                       std::pair{box.extraPrinting, box.extraPrintingAmount},
-                                       std::pair{box.standardDrawings, box.standardDrawingsAmount}})
-        w.onClick(check, [&w, check = check, entry = entry] {
-            offerEntry(w, entry, w.ticked(check), Withdrawal::Disable);
-        });
+    // A typed amount's box is offered while its service is ticked.
+    for (const engine::OtherFee& fee : engine::otherFees) {
+        if (fee.charge != engine::Charge::TypedAmount)
+            continue;
+        const std::string_view check = box.of(fee.service), entry = *box.of(fee.amountEntry());
+        w.onClick(check, [&w, check, entry] { offerEntry(w, entry, w.ticked(check), Withdrawal::Disable); });
+    }
     w.onClick(box.nonstandardEquipment, [&w, &box] { nonstandardEquipmentClick(w, box); });
     w.onClick(box.standardDesignReuse, [&w, &box] { standardDesignReuseClick(w, box); });
     w.onClick(box.foundationRedesign, [&w, &box] { foundationRedesignClick(w, box); });

@@ -26,64 +26,51 @@ ControlDef label(std::string name, std::string container, std::string caption, R
     return control(L, std::move(name), std::move(container), std::move(caption), geometry, 0);
 }
 
-// The other design fees, laid out as the main window lays them out.
+// The other design fees, laid out as the main window lays them out, with their captions and tooltips.
 void addOtherFees(std::vector<ControlDef>& c) {
+    using engine::Service;
     const OtherFeeBoxes& b = p::otherFees;
     const std::string frame = "otherFeesGroup";
-    c.push_back(control(F, frame, "", "其他设计收费", {6480, 0, 2895, 6615}, 0));
-    c.push_back(control(C, s(b.overallDesign), frame, "总体设计费", {120, 240, 1455, 255}, 0)
-                    .withTooltip("编制总体设计的费用，为基本设计收费的5%"));
-    c.push_back(
-        control(C, s(b.designCoordination), frame, "主体设计协调费", {120, 480, 1815, 255}, 0)
-            .withTooltip("对建设项目工程设计合理性和整体性负责的设计人加收的费用，为基本设计收费的5%"));
-    c.push_back(control(C, s(b.constructionBudget), frame, "施工图预算编制费", {120, 720, 2055, 255}, 0)
-                    .withTooltip("编制施工图收取的费用，为基本设计收费的10%"));
-    c.push_back(control(C, s(b.asBuiltDrawings), frame, "竣工图编制费", {120, 960, 1695, 255}, 0)
-                    .withTooltip("编制竣工图的费用，为基本设计收费的8%"));
-    struct Typed {
-        std::string_view box;
-        std::string_view amount;
-        const char* caption;
-        const char* spoken;
-        int top;
+    const auto box = [&](Service service, Rect geometry) {
+        const engine::OtherFee& fee = engine::otherFee(service);
+        return control(C, s(b.of(service)), frame, s(fee.name), geometry, 0).withTooltip(s(fee.tooltip));
     };
-    for (const Typed& t :
-         {Typed{b.ownPatents, b.ownPatentsAmount, "自有专利技术收费", "自有专利技术收费（万元）", 1200},
-          Typed{b.foreignDesign, b.foreignDesignAmount, "境外设计收费", "境外设计收费（万元）", 1680},
-          Typed{b.foreignReview, b.foreignReviewAmount, "境外审核确认收费", "境外审核确认收费（万元）", 2160},
-          Typed{b.extraPrinting, b.extraPrintingAmount, "另行印制设计文件工本费",
-                "另行印制设计文件工本费（万元）", 2640},
-          Typed{b.standardDrawings, b.standardDrawingsAmount, "购买标准图费", "购买标准图费（万元）",
-                3120}}) {
-        c.push_back(control(C, s(t.box), frame, t.caption, {120, t.top, 2535, 255}, 0));
-        c.push_back(control(T, s(t.amount), frame, "", {120, t.top + 240, 1695, 270}, 0)
-                        .startsDisabled()
-                        .announcedAs(t.spoken));
-        c.push_back(label(s(t.amount) + "Unit", frame, "万元", {1920, t.top + 240, 615, 255}));
+    // A typed number's box, disabled until its service is ticked.
+    const auto typed = [&](const engine::TypedNumber& number, Rect geometry) {
+        return control(T, s(*b.of(number.entry)), frame, "", geometry, 0)
+            .startsDisabled()
+            .announcedAs(announcedName(number));
+    };
+    c.push_back(control(F, frame, "", "其他设计收费", {6480, 0, 2895, 6615}, 0));
+    c.push_back(box(Service::OverallDesign, {120, 240, 1455, 255}));
+    c.push_back(box(Service::DesignCoordination, {120, 480, 1815, 255}));
+    c.push_back(box(Service::ConstructionBudget, {120, 720, 2055, 255}));
+    c.push_back(box(Service::AsBuiltDrawings, {120, 960, 1695, 255}));
+    // The typed amounts, each under its box with its unit.
+    int top = 1200;
+    for (Service service : {Service::OwnPatents, Service::ForeignDesign, Service::ForeignReview,
+                            Service::ExtraPrinting, Service::StandardDrawings}) {
+        const engine::TypedNumber& amount = engine::otherFee(service).typed.all().front();
+        c.push_back(box(service, {120, top, 2535, 255}));
+        c.push_back(typed(amount, {120, top + 240, 1695, 270}));
+        c.push_back(label(s(*b.of(amount.entry)) + "Unit", frame, "万元", {1920, top + 240, 615, 255}));
+        top += 480;
     }
-    c.push_back(control(C, s(b.nonstandardEquipment), frame, "非标准设备设计费", {120, 3675, 2055, 255}, 0));
-    c.push_back(label("nonstandardEquipmentBaseLabel", frame, "非标准设备设计额", {120, 3960, 1695, 255}));
-    c.push_back(control(T, s(b.nonstandardEquipmentBase), frame, "", {120, 4200, 1695, 270}, 0)
-                    .startsDisabled()
-                    .announcedAs("非标准设备设计额（万元）"));
+    // 非标准设备设计费: its equipment amount and its rate, each under a label of its own.
+    const std::span<const engine::TypedNumber> equipment =
+        engine::otherFee(Service::NonstandardEquipment).typed.all();
+    c.push_back(box(Service::NonstandardEquipment, {120, 3675, 2055, 255}));
+    c.push_back(label("nonstandardEquipmentBaseLabel", frame, s(equipment[0].name), {120, 3960, 1695, 255})
+                    .withTooltip(s(equipment[0].tooltip)));
+    c.push_back(typed(equipment[0], {120, 4200, 1695, 270}));
     c.push_back(label("nonstandardEquipmentBaseUnit", frame, "万元", {1920, 4200, 615, 255}));
-    c.push_back(label("nonstandardEquipmentRateLabel", frame, "非标准设备设计费率", {120, 4560, 1935, 255})
-                    .withTooltip("费率应在0.1-0.2之间"));
-    c.push_back(control(T, s(b.nonstandardEquipmentRate), frame, "", {120, 4800, 1695, 270}, 0)
-                    .startsDisabled()
-                    .announcedAs("非标准设备设计费率"));
-    c.push_back(
-        control(C, s(b.standardDesignReuse), frame, "采用标准设计和复用设计", {120, 5160, 2655, 255}, 0)
-            .withTooltip("采用标准设计和复用设计费按基本设计收费的0.3计算"));
-    c.push_back(control(C, s(b.foundationRedesign), frame, "重新进行基础设计", {120, 5400, 2055, 255}, 0)
-                    .startsDisabled()
-                    .withTooltip("重新进行基础设计的按基本设计收费的0.4"));
-    c.push_back(control(C, s(b.partialChange), frame, "对原设计进行局部调整", {120, 5640, 2415, 255}, 0)
-                    .startsDisabled()
-                    .withTooltip("做局部修改的费率由发包人和设计人协商"));
-    c.push_back(control(T, s(b.partialChangeRate), frame, "", {120, 5880, 1695, 270}, 0)
-                    .startsDisabled()
-                    .announcedAs("对原设计进行局部调整的费率"));
+    c.push_back(label("nonstandardEquipmentRateLabel", frame, s(equipment[1].name), {120, 4560, 1935, 255})
+                    .withTooltip(s(equipment[1].tooltip)));
+    c.push_back(typed(equipment[1], {120, 4800, 1695, 270}));
+    c.push_back(box(Service::StandardDesignReuse, {120, 5160, 2655, 255}));
+    c.push_back(box(Service::FoundationRedesign, {120, 5400, 2055, 255}).startsDisabled());
+    c.push_back(box(Service::PartialChange, {120, 5640, 2415, 255}).startsDisabled());
+    c.push_back(typed(engine::otherFee(Service::PartialChange).typed.all().front(), {120, 5880, 1695, 270}));
 }
 
 FormDef makeIndustryWindow() {

@@ -2,8 +2,11 @@
 #include "windows/definitionbuilder.h"
 
 #include "engine/project.h"
+#include "windows/mainwindow.h"
 #include "windows/windows.h"
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace varnel::windows {
@@ -19,6 +22,16 @@ constexpr Kind T = Kind::TextBox;
 constexpr Kind C = Kind::CheckBox;
 constexpr Kind O = Kind::OptionButton;
 constexpr Kind B = Kind::CommandButton;
+
+using engine::Service;
+
+// The caption of a service's box, and the label of a number typed for it.
+std::string caption(Service service) {
+    return std::string(engine::otherFee(service).name);
+}
+std::string caption(Service service, std::size_t number) {
+    return std::string(engine::otherFee(service).typed.all()[number].name);
+}
 
 std::vector<ControlDef> mainControls() {
     const std::string win;
@@ -131,39 +144,41 @@ std::vector<ControlDef> mainControls() {
         control(T, "Text22", "Frame7", "", {3120, 240, 855, 270}, 82).startsHidden(),
 
         // Frame3, 其他设计收费
-        control(C, "Check7", "Frame3", "总体设计费", {120, 240, 1455, 180}, 37),
-        control(C, "Check8", "Frame3", "主体设计协调费", {120, 480, 1575, 180}, 36),
-        control(C, "Check10", "Frame3", "施工图预算编制费", {120, 720, 1815, 180}, 35),
-        control(C, "Check11", "Frame3", "竣工图编制费", {120, 960, 1455, 255}, 34),
-        control(C, "Check13", "Frame3", "自有专利技术收费", {120, 1200, 1935, 255}, 33),
+        control(C, "Check7", "Frame3", caption(Service::OverallDesign), {120, 240, 1455, 180}, 37),
+        control(C, "Check8", "Frame3", caption(Service::DesignCoordination), {120, 480, 1575, 180}, 36),
+        control(C, "Check10", "Frame3", caption(Service::ConstructionBudget), {120, 720, 1815, 180}, 35),
+        control(C, "Check11", "Frame3", caption(Service::AsBuiltDrawings), {120, 960, 1455, 255}, 34),
+        control(C, "Check13", "Frame3", caption(Service::OwnPatents), {120, 1200, 1935, 255}, 33),
         control(T, "Text10", "Frame3", "", {120, 1440, 1695, 270}, 28).startsDisabled(),
         control(L, "Label10", "Frame3", "万元", {1920, 1440, 615, 255}, 46),
-        control(C, "Check14", "Frame3", "境外设计收费", {120, 1680, 1935, 255}, 32),
+        control(C, "Check14", "Frame3", caption(Service::ForeignDesign), {120, 1680, 1935, 255}, 32),
         control(T, "Text11", "Frame3", "", {120, 1920, 1695, 270}, 27).startsDisabled(),
         control(L, "Label11", "Frame3", "万元", {1920, 1920, 615, 255}, 47),
-        control(C, "Check15", "Frame3", "境外审核确认收费", {120, 2160, 1935, 255}, 31),
+        control(C, "Check15", "Frame3", caption(Service::ForeignReview), {120, 2160, 1935, 255}, 31),
         control(T, "Text12", "Frame3", "", {120, 2400, 1695, 270}, 26).startsDisabled(),
         control(L, "Label12", "Frame3", "万元", {1920, 2400, 615, 255}, 48),
-        control(C, "Check16", "Frame3", "另行印制设计文件工本费", {120, 2640, 2295, 255}, 30),
+        control(C, "Check16", "Frame3", caption(Service::ExtraPrinting), {120, 2640, 2295, 255}, 30),
         control(T, "Text13", "Frame3", "", {120, 2880, 1695, 270}, 25).startsDisabled(),
         control(L, "Label13", "Frame3", "万元", {1920, 2880, 615, 255}, 49),
-        control(C, "Check17", "Frame3", "购买标准图费", {120, 3120, 2055, 255}, 29),
+        control(C, "Check17", "Frame3", caption(Service::StandardDrawings), {120, 3120, 2055, 255}, 29),
         control(T, "Text14", "Frame3", "", {120, 3360, 1695, 270}, 24).startsDisabled(),
         control(L, "Label14", "Frame3", "万元", {1920, 3360, 615, 255}, 50),
-        control(C, "Check3", "Frame3", "非标准设备设计费", {120, 3675, 1935, 180}, 40),
-        control(L, "Label8", "Frame3", "非标准设备设计额", {120, 3960, 1695, 255}, 42),
+        control(C, "Check3", "Frame3", caption(Service::NonstandardEquipment), {120, 3675, 1935, 180}, 40),
+        control(L, "Label8", "Frame3", caption(Service::NonstandardEquipment, 0), {120, 3960, 1695, 255}, 42),
         control(T, "Text7", "Frame3", "", {120, 4200, 1695, 270}, 39).startsDisabled(),
         control(L, "Label15", "Frame3", "万元", {1920, 4200, 615, 255}, 51),
-        control(L, "Label9", "Frame3", "非标准设备设计费率", {120, 4560, 1695, 255}, 41),
+        control(L, "Label9", "Frame3", caption(Service::NonstandardEquipment, 1), {120, 4560, 1695, 255}, 41),
         control(T, "Text9", "Frame3", "", {120, 4800, 1695, 270}, 38).startsDisabled(),
-        control(C, "Check18", "Frame3", "采用标准设计和复用设计", {120, 5160, 2295, 180}, 52),
-        control(C, "Check19", "Frame3", "重新进行基础设计", {120, 5400, 1815, 180}, 53).startsDisabled(),
-        control(C, "Check21", "Frame3", "对原设计进行局部调整", {120, 5640, 2175, 180}, 54).startsDisabled(),
+        control(C, "Check18", "Frame3", caption(Service::StandardDesignReuse), {120, 5160, 2295, 180}, 52),
+        control(C, "Check19", "Frame3", caption(Service::FoundationRedesign), {120, 5400, 1815, 180}, 53)
+            .startsDisabled(),
+        control(C, "Check21", "Frame3", caption(Service::PartialChange), {120, 5640, 2175, 180}, 54)
+            .startsDisabled(),
         control(T, "Text3", "Frame3", "", {120, 5880, 1695, 270}, 55).startsDisabled(),
     };
 }
 
-// Tooltips, shown when the pointer rests on the control. No other control has one.
+// Tooltips, shown when the pointer rests on the control; the other design fees' come from their rows.
 const std::pair<const char*, const char*> tooltips[] = {
     {"Label1", "为经过批准的建设项目初步设计概算中的建筑安装工程费、设备与工器具购置费和联合试运转费之和。"},
     {"Label3", "供选取专业调整系数"},
@@ -191,20 +206,11 @@ const std::pair<const char*, const char*> tooltips[] = {
     {"Check29", "人防工程专业调整系数为1.1"},
     {"Check30", "人防工程专业调整系数为1.1"},
     {"Check32", "人防工程专业调整系数为1.1"},
-    {"Check7", "编制总体设计的费用，为基本设计收费的5%"},
-    {"Check8", "对建设项目工程设计合理性和整体性负责的设计人加收的费用，为基本设计收费的5%"},
-    {"Check10", "编制施工图收取的费用，为基本设计收费的10%"},
-    {"Check13", "专利和自有技术收费由发包人和设计人协商"},
-    {"Check14", "境外人员设计费由发包人和设计人协商确定"},
-    {"Check15", "协商确定"},
-    {"Label9", "费率应在0.1-0.2之间"},
-    {"Check18", "采用标准设计和复用设计费按基本设计收费的0.3计算"},
-    {"Check19", "重新进行基础设计的按基本设计收费的0.4"},
-    {"Check21", "做局部修改的费率由发包人和设计人协商"},
 };
 
 // What a screen reader announces for the controls without a caption: the label beside a box, the
-// condition a coefficient belongs to, the result a box shows.
+// condition a coefficient belongs to, the result a box shows; the numbers typed for the other design fees
+// are announced by their rows.
 const std::pair<const char*, const char*> accessibleNames[] = {
     {"Text1", "工程设计收费计费额（万元）"},
     {"Combo2", "工程类型"},
@@ -217,14 +223,6 @@ const std::pair<const char*, const char*> accessibleNames[] = {
     {"Text20", "古建筑、仿古建筑、保护性建筑附加调整系数"},
     {"Text21", "改扩建和技术改造建设项目附加调整系数"},
     {"Text22", "改扩建和技术改造建设项目附加调整系数"},
-    {"Text10", "自有专利技术收费（万元）"},
-    {"Text11", "境外设计收费（万元）"},
-    {"Text12", "境外审核确认收费（万元）"},
-    {"Text13", "另行印制设计文件工本费（万元）"},
-    {"Text14", "购买标准图费（万元）"},
-    {"Text7", "非标准设备设计额（万元）"},
-    {"Text9", "非标准设备设计费率"},
-    {"Text3", "对原设计进行局部调整的费率"},
     {"Text15", "基本设计收费（万元）"},
     {"Text16", "其他设计收费（万元）"},
     {"Text17", "设计收费基准价（万元）"},
@@ -238,6 +236,13 @@ void assignByName(std::vector<ControlDef>& controls, const std::pair<const char*
         for (ControlDef& c : controls)
             if (c.name == name)
                 c.*field = value;
+}
+
+ControlDef& named(std::vector<ControlDef>& controls, std::string_view name) {
+    for (ControlDef& c : controls)
+        if (c.name == name)
+            return c;
+    throw std::out_of_range(std::string(name));
 }
 
 FormDef makeMainWindow() {
@@ -259,6 +264,15 @@ FormDef makeMainWindow() {
     }
     assignByName(def.controls, accessibleNames, &ControlDef::accessibleName);
     assignByName(def.controls, tooltips, &ControlDef::tooltip);
+    for (const engine::OtherFee& fee : engine::otherFees) {
+        named(def.controls, mainwindow::otherFees.of(fee.service)).tooltip = engine::mainWindowTooltip(fee);
+        for (const engine::TypedNumber& number : fee.typed.all())
+            named(def.controls, *mainwindow::otherFees.of(number.entry)).accessibleName =
+                announcedName(number);
+    }
+    // The label above the equipment rate explains its range.
+    const engine::TypedNumber& rate = engine::otherFee(Service::NonstandardEquipment).typed.all()[1];
+    named(def.controls, "Label9").tooltip = rate.tooltip;
     return def;
 }
 

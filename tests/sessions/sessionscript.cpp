@@ -64,9 +64,9 @@ std::vector<Box> reachableBoxes() {
                          EngineeringType::Building,
                          {*conditionBox(Condition::HistoricBuilding, EngineeringType::Building)}});
     for (const OtherFee& fee : otherFees)
-        if (fee.entry)
+        if (fee.charge == Charge::TypedAmount)
             reachable.push_back(
-                {*entryBox(*fee.entry, {}), EngineeringType::Building, {serviceBox(fee.service)}});
+                {*entryBox(fee.amountEntry(), {}), EngineeringType::Building, {serviceBox(fee.service)}});
     for (Entry entry : {Entry::NonstandardEquipmentBase, Entry::NonstandardEquipmentRate})
         reachable.push_back(
             {*entryBox(entry, {}), EngineeringType::Building, {serviceBox(Service::NonstandardEquipment)}});
