@@ -21,7 +21,9 @@ class BenchDesktop : public forms::Desktop {
     void showMessage(const forms::Message& message) override { messages.push_back(message.text); }
     std::size_t ask(const forms::Question& question) override { return question.defaultButton; }
     std::optional<std::string> askText(const forms::TextRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFile(const forms::FileRequest&) override { return std::nullopt; }
+    std::optional<forms::ChosenFile> chooseFile(const forms::FileRequest&) override { return std::nullopt; }
+    forms::Printing print(const forms::Paper&) override { return forms::Printing::Cancelled; }
+    std::optional<std::string> pdf(const forms::Paper&) override { return std::nullopt; }
     forms::Form& showWindow(std::string_view form) override {
         auto& slot = m_windows[std::string(form)];
         if (!slot) {

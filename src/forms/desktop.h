@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace varnel::projects {
+struct ProjectReport;
+} // namespace varnel::projects
+
 namespace varnel::forms {
 
 class Form;
@@ -40,8 +44,25 @@ struct FileRequest {
     enum class Purpose { Open, Save } purpose = Purpose::Open;
     std::string title;
     std::string suggested; // a file name, or a path
-    std::string filter;    // as "Varnel 项目 (*.varnel)"
+    std::string filter;    // as "Varnel 项目 (*.varnel)"; several types separated by ";;"
 };
+
+// The file the user chose, and the type (the index of its filter) chosen with it.
+struct ChosenFile {
+    std::string path;
+    std::size_t filter = 0;
+};
+
+// A 计算书 to put on paper: the report window's text, set in that window's font, or, where `project` is
+// set, the project's 计算书 laid out as its document (and `text` what its text file holds).
+struct Paper {
+    std::string text;
+    const projects::ProjectReport* project = nullptr;
+};
+
+// What became of a printing: printed, cancelled in the print dialog, not offered for want of a printer
+// (the system has none), or refused by the printer.
+enum class Printing { Printed, Cancelled, NoPrinter, Refused };
 
 // A file's bytes, or why they could not be read. A file larger than the limit is not read.
 struct FileContents {
@@ -70,7 +91,11 @@ class Desktop {
     // Asks for a line of text; nothing when the user cancelled.
     virtual std::optional<std::string> askText(const TextRequest& request) = 0;
     // Asks for a file; nothing when the user cancelled. A name to save under comes with its extension.
-    virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
+    virtual std::optional<ChosenFile> chooseFile(const FileRequest& request) = 0;
+    // Prints the pages on the printer the user chooses in the system's print dialog.
+    virtual Printing print(const Paper& paper) = 0;
+    // The pages as a PDF file's bytes; nothing when they could not be painted.
+    virtual std::optional<std::string> pdf(const Paper& paper) = 0;
 
     // Creates the window if it is not open (fresh, in its initial state) or brings it to the front,
     // modeless and without owner; returns its model.

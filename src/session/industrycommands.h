@@ -3,6 +3,7 @@
 #include "engine/industrycalculation.h"
 
 #include "forms/form.h"
+#include "session/industrywindowrules.h"
 
 #include <optional>
 #include <vector>
@@ -19,9 +20,8 @@ struct IndustryRecord {
     engine::industry::Calculation calculation;
 };
 
-// The industry window's commands and the rules of its lists: choosing the kind and the grade offers the
-// conditions, share rows and phases they have; 计算 calculates and shows the results; 计算书 writes the
-// report into the report window.
+// The industry window's commands: 计算 calculates and shows the results; 计算书 writes the report into the
+// report window. It binds the window's rules (industrywindowrules.h) with them.
 class IndustryCommands {
   public:
     explicit IndustryCommands(forms::Desktop& desktop) : m_desktop(&desktop) {}
@@ -43,18 +43,10 @@ class IndustryCommands {
     const std::optional<IndustryRecord>& record() const { return m_record; }
 
   private:
-    void populate(forms::Form& w);
-    void offerForKindAndGrade(forms::Form& w);
-    void conditionClicked(forms::Form& w, std::size_t slot);
-    void commissionClicked(forms::Form& w);
-    void shareRowChosen(forms::Form& w);
     void showReport();
 
     forms::Desktop* m_desktop = nullptr;
-    // The conditions the window's boxes hold, a box for each, as the kind and grade last offered them.
-    std::vector<const engine::industry::ConditionRow*> m_offered;
-    // The group of the kind they were offered for: the conditions of one group mean nothing in another.
-    std::optional<engine::industry::Group> m_group;
+    IndustryWindowRules m_rules;
     std::optional<IndustryRecord> m_record;
 };
 

@@ -8,9 +8,12 @@
 #include "projects/money.h"
 #include "projects/oneline.h"
 #include "projects/projectfile.h"
+#include "projects/projectreport.h"
+#include "projects/workbook.h"
 #include "session/calculationcommand.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
+#include "session/reportfile.h"
 #include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
@@ -31,9 +34,9 @@ using windows::project;
 namespace {
 
 constexpr std::string_view projectFilter = "Varnel 项目 (*.varnel)";
+constexpr std::string_view workbookFilter = "Excel 工作簿 (*.xlsx)";
 
-std::string withExtension(std::string path) {
-    const std::string_view extension = projects::fileExtension;
+std::string withExtension(std::string path, std::string_view extension = projects::fileExtension) {
     const bool has = path.size() >= extension.size() &&
                      std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
                          return a == std::tolower(static_cast<unsigned char>(b));
@@ -172,6 +175,9 @@ void ProjectCommands::bindProjectWindow(forms::Form& w) {
     w.onClick(pw::newTechnology, [this, &w] { newTechnologyClicked(w); });
     w.on(forms::Event::Commit, pw::taxRate, [this, &w] { commitTaxRate(w); });
     w.onClick(pw::taxIncluded, [this, &w] { taxIncludedClicked(w); });
+    w.onClick(pw::printReport, [this] { printReport(); });
+    w.onClick(pw::saveReport, [this] { saveReport(); });
+    w.onClick(pw::exportWorkbook, [this] { exportWorkbook(); });
     show();
     if (!m_document.quote.items.empty())
         w.setCurrentRow(pw::items, 0);
@@ -230,10 +236,10 @@ void ProjectCommands::newProject() {
 void ProjectCommands::chooseAndOpen() {
     if (!confirmDiscard())
         return;
-    const std::optional<std::string> path = m_desktop.chooseFile(
+    const std::optional<forms::ChosenFile> chosen = m_desktop.chooseFile(
         {forms::FileRequest::Purpose::Open, "打开项目", m_document.path, std::string(projectFilter)});
-    if (path)
-        open(*path, false);
+    if (chosen)
+        open(chosen->path, false);
 }
 
 void ProjectCommands::open(const std::string& path, bool confirm) {
@@ -275,11 +281,11 @@ bool ProjectCommands::save() {
 bool ProjectCommands::saveAs() {
     const std::string suggested =
         m_document.path.empty() ? displayName(m_document) + ".varnel" : m_document.path;
-    const std::optional<std::string> chosen = m_desktop.chooseFile(
+    const std::optional<forms::ChosenFile> chosen = m_desktop.chooseFile(
         {forms::FileRequest::Purpose::Save, "项目另存为", suggested, std::string(projectFilter)});
     if (!chosen)
         return false;
-    return writeTo(withExtension(*chosen));
+    return writeTo(withExtension(chosen->path));
 }
 
 bool ProjectCommands::writeTo(const std::string& path) {
@@ -324,6 +330,42 @@ void ProjectCommands::replaceDocument(ProjectDocument document) {
 void ProjectCommands::changed() {
     m_document.modified = true;
     show();
+}
+
+// --- the 计算书 and the workbook
+
+void ProjectCommands::printReport() {
+    const projects::ProjectReport report = projectReport();
+    session::printReport(m_desktop, {projects::projectReportText(report), &report}, "项目计算书");
+}
+
+void ProjectCommands::saveReport() {
+    const projects::ProjectReport report = projectReport();
+    session::saveReport(m_desktop, {projects::projectReportText(report), &report}, "项目计算书",
+                        "项目计算书另存为", fileNameFrom(displayName(m_document)) + " 计算书.pdf");
+}
+
+void ProjectCommands::exportWorkbook() {
+    const std::optional<forms::ChosenFile> chosen =
+        m_desktop.chooseFile({forms::FileRequest::Purpose::Save, "导出 Excel",
+                              fileNameFrom(displayName(m_document)) + ".xlsx", std::string(workbookFilter)});
+    if (!chosen)
+        return;
+    const std::string path = withExtension(chosen->path, projects::workbookExtension);
+    std::variant<std::string, projects::FileFailure> bytes =
+        projects::workbookBytes(m_document.quote, m_document.figures, m_document.totals());
+    std::optional<projects::FileFailure> failure;
+    if (auto* made = std::get_if<projects::FileFailure>(&bytes))
+        failure = std::move(*made);
+    else if (std::optional<forms::WriteFailure> written =
+                 m_desktop.writeFile(path, std::get<std::string>(bytes)))
+        failure = projects::FileFailure{std::move(written->what), std::move(written->remedy)};
+    if (failure)
+        warn(projects::workbookNotSaved(path, *failure));
+}
+
+projects::ProjectReport ProjectCommands::projectReport() const {
+    return projects::buildProjectReport(m_document.quote, m_document.figures, m_document.totals());
 }
 
 // --- the items

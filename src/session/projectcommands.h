@@ -5,6 +5,7 @@
 #include "session/projectdocument.h"
 
 #include "forms/desktop.h"
+#include "projects/projectreport.h"
 
 #include <optional>
 #include <string>
@@ -42,6 +43,11 @@ class ProjectCommands {
     bool saveAs();
     bool writeTo(const std::string& path);
     bool confirmDiscard();
+    // 打印项目计算书…, 项目计算书另存为… and 导出 Excel….
+    void printReport();
+    void saveReport();
+    void exportWorkbook();
+    projects::ProjectReport projectReport() const;
     // The two windows an item is calculated in.
     enum class ItemWindow { Main, Industry };
     // 计算 on the window as it stands, as its button does: whether it came to a complete calculation.

@@ -7,6 +7,7 @@
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
+#include "session/reportcommands.h"
 #include "windows/guide.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
@@ -43,6 +44,8 @@ void Session::bind(forms::Form& window) {
         m_project.bindProjectWindow(window);
     else if (window.name() == windows::industry)
         bindIndustryWindow(window);
+    else if (window.name() == windows::report)
+        bindReportWindow(window, m_desktop);
 }
 
 void Session::showGuideFor(std::string_view window) {

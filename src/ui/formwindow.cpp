@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -106,6 +107,7 @@ void FormWindow::build() {
         QWidget* parent = c.container.empty() ? m_client : control(c.container);
         m_widgets[c.name] = create(c, parent);
     }
+    buildContextMenus();
     // Stacked frames: the later ones lie on top.
     for (const forms::ControlDef& c : def.controls)
         if (c.kind == forms::Kind::Frame)
@@ -133,6 +135,39 @@ void FormWindow::buildMenus() {
         }
         action->setObjectName(qs(top.name));
         m_menuItems[top.name] = action;
+    }
+}
+
+// A menu item in a text box is an entry of the box's context menu, below the toolkit's own; its key works
+// wherever the focus is in the window.
+void FormWindow::buildContextMenus() {
+    for (const forms::ControlDef& item : m_model->definition().controls) {
+        if (item.kind != forms::Kind::MenuItem || item.container.empty())
+            continue;
+        auto* text = qobject_cast<QPlainTextEdit*>(control(item.container));
+        if (!text)
+            continue;
+        auto* action = new QAction(qs(item.caption), this);
+        action->setObjectName(qs(item.name));
+        if (!item.shortcut.empty())
+            action->setShortcut(QKeySequence(qs(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, name = item.name] { m_model->userClick(name); });
+        m_menuItems[item.name] = action;
+        if (text->contextMenuPolicy() == Qt::CustomContextMenu)
+            continue; // the box's menu is set up already
+        text->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(text, &QWidget::customContextMenuRequested, this,
+                [this, text, box = item.container](const QPoint& at) {
+                    QMenu* menu = text->createStandardContextMenu(at);
+                    menu->addSeparator();
+                    for (const forms::ControlDef& entry : m_model->definition().controls)
+                        if (entry.kind == forms::Kind::MenuItem && entry.container == box)
+                            menu->addAction(menuItem(entry.name));
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(text->viewport()->mapToGlobal(at));
+                });
     }
 }
 

@@ -51,6 +51,7 @@ class FormWindow : public QMainWindow {
   private:
     void build();
     void buildMenus();
+    void buildContextMenus();
     bool hasMenuItems(const std::string& menu) const;
     void addMenuItems(QMenu& menu, const std::string& parent);
     void mirrorMenuItem(QAction& action, const std::string& name, forms::Property property);

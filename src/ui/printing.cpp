@@ -18,9 +18,4 @@ PrintChoice choosePrinter(QPrinter& printer, const QString& document, QWidget* p
     return dialog.exec() == QDialog::Accepted ? PrintChoice::Print : PrintChoice::Cancelled;
 }
 
-QString noPrinterMessage(const QString& document) {
-    return QStringLiteral("没有可以打印%1的打印机：请先在系统中添加打印机，或把%1另存为 PDF 后打印。")
-        .arg(document);
-}
-
 } // namespace varnel::ui

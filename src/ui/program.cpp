@@ -3,8 +3,10 @@
 #include "projects/files.h"
 #include "session/projectopening.h"
 #include "ui/centring.h"
-#include "ui/projectwindowcommands.h"
-#include "ui/reportcommands.h"
+#include "ui/printing.h"
+#include "ui/projectreportpages.h"
+#include "ui/reportpages.h"
+#include "windows/secondarywindows.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -83,10 +86,6 @@ FormWindow* Program::open(const std::string& form) {
     w->setCloseGuard([this, form] { return !isLastWindow(form) || m_session.mayEnd(); });
     m_session.bind(w->model());
     connect(w, &FormWindow::helpRequested, this, [this, form] { m_session.showGuideFor(form); });
-    if (form == windows::report)
-        new ReportCommands(*w, *this); // owned by the window
-    if (form == windows::project)
-        new ProjectWindowCommands(*w, *this); // owned by the window
     if (w->model().definition().placement == forms::Placement::Centred)
         centreOnScreen(*w);
     w->show();
@@ -143,18 +142,47 @@ std::optional<std::string> Program::askText(const forms::TextRequest& request) {
     return dialog.textValue().toStdString();
 }
 
-std::optional<std::string> Program::chooseFile(const forms::FileRequest& request) {
+std::optional<forms::ChosenFile> Program::chooseFile(const forms::FileRequest& request) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         request.suggested.empty() ? folder : QDir(folder).filePath(qs(request.suggested));
+    const QString filter = qs(request.filter);
+    QString selected = filter.section(QStringLiteral(";;"), 0, 0);
     const QString chosen = request.purpose == forms::FileRequest::Purpose::Open
                                ? QFileDialog::getOpenFileName(QApplication::activeWindow(), qs(request.title),
-                                                              suggested, qs(request.filter))
+                                                              suggested, filter, &selected)
                                : QFileDialog::getSaveFileName(QApplication::activeWindow(), qs(request.title),
-                                                              suggested, qs(request.filter));
+                                                              suggested, filter, &selected);
     if (chosen.isEmpty())
         return std::nullopt;
-    return chosen.toStdString();
+    const auto index = filter.split(QStringLiteral(";;")).indexOf(selected);
+    return forms::ChosenFile{chosen.toStdString(), index < 0 ? 0 : static_cast<std::size_t>(index)};
+}
+
+QFont Program::reportFont() const {
+    const FormWindow* w = window(std::string(windows::report));
+    const QWidget* text = w ? w->control(std::string(windows::reportwindow::text)) : nullptr;
+    return text ? text->font() : w ? w->font() : QApplication::font();
+}
+
+forms::Printing Program::print(const forms::Paper& paper) {
+    QPrinter printer(QPrinter::HighResolution);
+    const QString document = paper.project ? QStringLiteral("项目计算书") : QStringLiteral("计算书");
+    switch (choosePrinter(printer, document, QApplication::activeWindow())) {
+    case PrintChoice::Cancelled:
+        return forms::Printing::Cancelled;
+    case PrintChoice::NoPrinter:
+        return forms::Printing::NoPrinter;
+    case PrintChoice::Print:
+        break;
+    }
+    const int pages = paper.project ? paintProjectReport(printer, *paper.project)
+                                    : paintReport(printer, qs(paper.text), reportFont());
+    return pages == 0 ? forms::Printing::Refused : forms::Printing::Printed;
+}
+
+std::optional<std::string> Program::pdf(const forms::Paper& paper) {
+    return paper.project ? projectReportPdf(*paper.project) : reportPdf(qs(paper.text), reportFont());
 }
 
 void Program::showGuide(std::string_view part) {

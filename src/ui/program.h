@@ -5,6 +5,7 @@
 #include "ui/formwindow.h"
 #include "ui/guidewindow.h"
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QSettings>
@@ -35,7 +36,9 @@ class Program : public QObject, public forms::Desktop {
     void showMessage(const forms::Message& message) override;
     std::size_t ask(const forms::Question& question) override;
     std::optional<std::string> askText(const forms::TextRequest& request) override;
-    std::optional<std::string> chooseFile(const forms::FileRequest& request) override;
+    std::optional<forms::ChosenFile> chooseFile(const forms::FileRequest& request) override;
+    forms::Printing print(const forms::Paper& paper) override;
+    std::optional<std::string> pdf(const forms::Paper& paper) override;
     forms::Form& showWindow(std::string_view form) override;
     forms::Form* openWindow(std::string_view form) override;
     void showGuide(std::string_view part) override;
@@ -63,6 +66,8 @@ class Program : public QObject, public forms::Desktop {
     void closed(const std::string& form);
 
     bool isLastWindow(const std::string& form) const;
+    // The font the report window shows its text in.
+    QFont reportFont() const;
 
     std::map<std::string, QPointer<FormWindow>> m_windows;
     QPointer<GuideWindow> m_guide; // goes with the program

@@ -417,11 +417,9 @@ int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport&
     return pages;
 }
 
-SavedReport saveProjectReport(const QString& path, const projects::ProjectReport& report) {
-    return saveReportFile(
-        path, projects::projectReportText(report),
-        [&](QPdfWriter& pdf) { return paintProjectReport(pdf, report); },
-        QString::fromStdString(report.title));
+std::optional<std::string> projectReportPdf(const projects::ProjectReport& report) {
+    return pdfBytes(QString::fromStdString(report.title),
+                    [&](QPdfWriter& pdf) { return paintProjectReport(pdf, report); });
 }
 
 } // namespace varnel::ui

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "projects/projectreport.h"
-#include "ui/reportcommands.h"
 
 #include <QFont>
 #include <QString>
+
+#include <optional>
+#include <string>
 
 class QPagedPaintDevice;
 
@@ -23,8 +25,7 @@ QFont projectReportFont();
 // device could not be painted on.
 int paintProjectReport(QPagedPaintDevice& device, const projects::ProjectReport& report);
 
-// Writes the report under `path`: as PDF when the name ends in .pdf, otherwise as its text (UTF-8, lines
-// ended by CR LF). Nothing half-written is ever left under that name.
-SavedReport saveProjectReport(const QString& path, const projects::ProjectReport& report);
+// The report as a PDF file's bytes, its title the document's; nothing when it could not be painted.
+std::optional<std::string> projectReportPdf(const projects::ProjectReport& report);
 
 } // namespace varnel::ui

@@ -1,6 +1,7 @@
 #include "ui/reportpages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -123,6 +125,26 @@ int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& win
         paintPageFooter(painter, QRectF(0, body.height(), body.width(), footerHeight), page + 1, pages, font);
     }
     return pages;
+}
+
+std::optional<std::string> pdfBytes(const QString& title, const std::function<int(QPdfWriter&)>& paint) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(QStringLiteral("Varnel"));
+        pdf.setTitle(title);
+        setUpReportPage(pdf);
+        if (paint(pdf) == 0)
+            return std::nullopt;
+    }
+    return bytes.toStdString();
+}
+
+std::optional<std::string> reportPdf(const QString& text, const QFont& windowFont) {
+    return pdfBytes(QStringLiteral("计算书"),
+                    [&](QPdfWriter& pdf) { return paintReport(pdf, text, windowFont); });
 }
 
 } // namespace varnel::ui

@@ -3,8 +3,13 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QRectF;
 
 namespace varnel::ui {
@@ -17,6 +22,12 @@ void setUpReportPage(QPagedPaintDevice& device);
 // SC and gives a PDF whose text is the report's own characters; the window's faces stand in for a
 // character it lacks.
 int paintReport(QPagedPaintDevice& device, const QString& text, const QFont& windowFont);
+
+// The pages as a PDF file's bytes, in memory: A4 as setUpReportPage makes it, with `title` as the
+// document's title. `paint` paints them and returns their number, 0 when it could not; then nothing.
+std::optional<std::string> pdfBytes(const QString& title, const std::function<int(QPdfWriter&)>& paint);
+// The report window's text as a PDF file's bytes, laid out as paintReport lays it out.
+std::optional<std::string> reportPdf(const QString& text, const QFont& windowFont);
 
 // A font for paper in the face shipped for the report: `font`'s size and style with that face first, its
 // own faces standing in for a character the shipped face lacks. The face is loaded the first time. The

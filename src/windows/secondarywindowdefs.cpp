@@ -24,6 +24,11 @@ FormDef makeReportWindow() {
                           .announcedAs("计算书");
     text.scrollBars = ScrollBars::Vertical;
     def.controls.push_back(text);
+    const std::string box(reportwindow::text);
+    def.controls.push_back(control(Kind::MenuItem, std::string(reportwindow::print), box, "打印…", {}, 0)
+                               .withShortcut("Ctrl+P"));
+    def.controls.push_back(control(Kind::MenuItem, std::string(reportwindow::save), box, "另存为…", {}, 0)
+                               .withShortcut("Ctrl+S"));
     return def;
 }
 

@@ -10,6 +10,9 @@ namespace varnel::windows {
 // 计算书 (Form2).
 namespace reportwindow {
 inline constexpr std::string_view text = "Text1"; // the report, to read, print and save
+// 打印… (Ctrl+P) and 另存为… (Ctrl+S), in the text's context menu.
+inline constexpr std::string_view print = "print";
+inline constexpr std::string_view save = "save";
 } // namespace reportwindow
 
 // 帮助 (Form3).

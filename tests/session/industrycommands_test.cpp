@@ -5,7 +5,7 @@
 
 #include "engine/numbers.h"
 #include "projects/money.h"
-#include "session/industrywindowbinding.h"
+#include "session/industrywindowread.h"
 #include "support/modeldesktop.h"
 #include "windows/industrywindow.h"
 #include "windows/mainwindow.h"

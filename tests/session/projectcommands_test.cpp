@@ -7,6 +7,7 @@
 #include "forms/form.h"
 #include "projects/money.h"
 #include "projects/projectfile.h"
+#include "projects/projectreport.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
 #include "session/projectbinding.h"
@@ -372,6 +373,108 @@ TEST_F(Project, TheProjectIsSavedFromEachWindow) {
         EXPECT_FALSE(document().modified);
         EXPECT_EQ(document().path, c.savedAs);
         EXPECT_NE(desktop.files[c.savedAs].find(name), std::string::npos);
+    }
+}
+
+// 打印项目计算书…, 项目计算书另存为… and 导出 Excel…: the project's 计算书 printed, or saved as PDF or text,
+// and its workbook, under a name made of the project's and as chosen; what fails is told.
+TEST_F(Project, TheReportAndTheWorkbookGoWhereTheUserSaysOrSayWhyNot) {
+    addTheSampleItems();
+    type(pw::name, "道路/一期: 主线", windows::project);
+    const projects::ProjectReport report =
+        projects::buildProjectReport(document().quote, document().figures, document().totals());
+    const std::string text = projects::projectReportText(report);
+    const std::string docs = "/home/user/文档/";
+    struct Case {
+        std::string_view button;
+        std::string answer; // none: the dialog is cancelled
+        std::size_t filter;
+        forms::Printing printing;
+        bool paintsPdf;
+        std::string written;
+        std::string starts; // what the file written starts with
+        std::string message;
+    };
+    const std::string pdf(test::ModelDesktop::pdfMark);
+    const Case cases[] = {
+        {pw::saveReport, docs + "a", 0, {}, true, docs + "a.pdf", pdf + text, ""},
+        {pw::saveReport, docs + "a", 1, {}, true, docs + "a.txt", text, ""},
+        {pw::saveReport, docs + "a.Pdf", 1, {}, true, docs + "a.Pdf", pdf + text, ""},
+        {pw::saveReport, "", 0, {}, true, "", "", ""},
+        {pw::saveReport,
+         "/read-only/a.txt",
+         1,
+         {},
+         true,
+         "",
+         "",
+         "项目计算书未能保存为“a."
+         "txt”：没有在这个文件夹中写入文件的权限。\n请换一个可以写入的文件夹，然后再保存一"
+         "次。"},
+        {pw::saveReport,
+         docs + "a.pdf",
+         0,
+         {},
+         false,
+         "",
+         "",
+         "项目计算书未能保存为“a.pdf”：无法生成 PDF 文件。"},
+        {pw::exportWorkbook, docs + "道路", 0, {}, true, docs + "道路.xlsx", "PK", ""},
+        {pw::exportWorkbook, docs + "道路.XLSX", 0, {}, true, docs + "道路.XLSX", "PK", ""},
+        {pw::exportWorkbook, docs + "道路.xls", 0, {}, true, docs + "道路.xls.xlsx", "PK", ""},
+        {pw::exportWorkbook, "", 0, {}, true, "", "", ""},
+        {pw::exportWorkbook,
+         "/read-only/道路.xlsx",
+         0,
+         {},
+         true,
+         "",
+         "",
+         "工作簿未能导出为“道路."
+         "xlsx”：没有在这个文件夹中写入文件的权限。\n请换一个可以写入的文件夹，然后再导出一"
+         "次。"},
+        {pw::printReport, "", 0, forms::Printing::Printed, true, "", "", ""},
+        {pw::printReport, "", 0, forms::Printing::Cancelled, true, "", "", ""},
+        {pw::printReport, "", 0, forms::Printing::NoPrinter, true, "", "",
+         "没有可以打印项目计算书的打印机：请先在系统中添加打印机，或把项目计算书另存为 PDF 后打印。"},
+        {pw::printReport, "", 0, forms::Printing::Refused, true, "", "",
+         "项目计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状态，然后再打印一次"
+         "。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.button) + " " + c.answer);
+        desktop.files.clear();
+        desktop.messages.clear();
+        desktop.fileRequests.clear();
+        desktop.printed.clear();
+        if (!c.answer.empty())
+            desktop.fileAnswers.push_back(c.answer);
+        desktop.chosenFilter = c.filter;
+        desktop.printing = c.printing;
+        desktop.paintsPdf = c.paintsPdf;
+        click(c.button, windows::project);
+
+        if (c.button == pw::printReport) {
+            EXPECT_TRUE(desktop.fileRequests.empty());
+            EXPECT_EQ(desktop.printed, std::vector<std::string>{text});
+        } else {
+            ASSERT_EQ(desktop.fileRequests.size(), 1u);
+            const forms::FileRequest& asked = desktop.fileRequests[0];
+            EXPECT_EQ(asked.purpose, forms::FileRequest::Purpose::Save);
+            const bool report = c.button == pw::saveReport;
+            EXPECT_EQ(asked.title, report ? "项目计算书另存为" : "导出 Excel");
+            EXPECT_EQ(asked.suggested, report ? "道路_一期_ 主线 计算书.pdf" : "道路_一期_ 主线.xlsx");
+            EXPECT_EQ(asked.filter, report ? "PDF 文件 (*.pdf);;文本文件 (*.txt)" : "Excel 工作簿 (*.xlsx)");
+        }
+        if (c.written.empty()) {
+            EXPECT_TRUE(desktop.files.empty());
+        } else {
+            ASSERT_TRUE(desktop.files.contains(c.written));
+            EXPECT_EQ(desktop.files.size(), 1u);
+            EXPECT_TRUE(desktop.files.at(c.written).starts_with(c.starts));
+            EXPECT_EQ(desktop.files.at(c.written).size() == c.starts.size(), c.button == pw::saveReport);
+        }
+        EXPECT_EQ(desktop.lastMessage(), c.message);
     }
 }
 

@@ -66,6 +66,98 @@ TEST_F(WholeProgram, TheOpenReportIsRewrittenEachTimeItIsAskedFor) {
     EXPECT_EQ(desktop.opened.size(), 2u); // the same report window
 }
 
+// The report window's 打印… and 另存为…, in its text's context menu: the 计算书 as the window holds it,
+// printed or saved under the name chosen, as PDF or text; what fails is told.
+struct PaperCase {
+    std::string_view command;
+    std::string answer; // the file chosen, none when the dialog is cancelled
+    std::size_t filter; // the type chosen with it: 0 PDF, 1 text
+    forms::Printing printing;
+    bool paintsPdf;
+    std::string written; // the file written, with the report's text ("txt") or PDF ("pdf")
+    std::string kind;
+    std::string message;
+};
+
+void PrintTo(const PaperCase& c, std::ostream* os) {
+    *os << c.command << " " << c.answer;
+}
+
+class ReportPaper : public WholeProgram, public ::testing::WithParamInterface<PaperCase> {};
+
+TEST_P(ReportPaper, GoesWhereTheUserSaysOrSaysWhyNot) {
+    const PaperCase& c = GetParam();
+    calculateATypicalProject();
+    click(box::showReport);
+    const std::string report = desktop.window(windows::report).text(windows::reportwindow::text);
+    if (!c.answer.empty())
+        desktop.fileAnswers.push_back(c.answer);
+    desktop.chosenFilter = c.filter;
+    desktop.printing = c.printing;
+    desktop.paintsPdf = c.paintsPdf;
+    click(c.command, windows::report);
+
+    if (c.command == windows::reportwindow::print) {
+        EXPECT_TRUE(desktop.fileRequests.empty());
+        EXPECT_EQ(desktop.printed, std::vector<std::string>{report});
+    } else {
+        ASSERT_EQ(desktop.fileRequests.size(), 1u);
+        EXPECT_EQ(desktop.fileRequests[0].title, "另存为");
+        EXPECT_EQ(desktop.fileRequests[0].suggested, "计算书.pdf");
+        EXPECT_EQ(desktop.fileRequests[0].filter, "PDF 文件 (*.pdf);;文本文件 (*.txt)");
+    }
+    if (c.written.empty()) {
+        EXPECT_TRUE(desktop.files.empty());
+    } else {
+        ASSERT_EQ(desktop.files.size(), 1u);
+        ASSERT_TRUE(desktop.files.contains(c.written)) << desktop.files.begin()->first;
+        const std::string& bytes = desktop.files.at(c.written);
+        EXPECT_EQ(bytes, c.kind == "pdf" ? std::string(test::ModelDesktop::pdfMark) + report : report);
+    }
+    EXPECT_EQ(desktop.lastMessage(), c.message);
+    if (!c.message.empty()) {
+        EXPECT_EQ(desktop.messages.back().icon, forms::MessageIcon::Exclamation);
+    }
+}
+
+const std::string docs = "/home/user/文档/";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportPaper,
+    ::testing::Values(
+        PaperCase{windows::reportwindow::save, docs + "a", 0, {}, true, docs + "a.pdf", "pdf", ""},
+        PaperCase{windows::reportwindow::save, docs + "a", 1, {}, true, docs + "a.txt", "txt", ""},
+        PaperCase{windows::reportwindow::save, docs + "a.PDF", 1, {}, true, docs + "a.PDF", "pdf", ""},
+        PaperCase{windows::reportwindow::save, docs + "a.txt", 0, {}, true, docs + "a.txt", "txt", ""},
+        PaperCase{windows::reportwindow::save, docs + "a.doc", 0, {}, true, docs + "a.doc.pdf", "pdf", ""},
+        PaperCase{windows::reportwindow::save, "", 0, {}, true, "", "", ""},
+        PaperCase{
+            windows::reportwindow::save,
+            "/read-only/a.txt",
+            1,
+            {},
+            true,
+            "",
+            "",
+            "计算书未能保存为“a.txt”：没有在这个文件夹中写入文件的权限。\n请换一个可以写入的文件夹，然后再"
+            "保存一次。"},
+        PaperCase{windows::reportwindow::save,
+                  docs + "a.pdf",
+                  0,
+                  {},
+                  false,
+                  "",
+                  "",
+                  "计算书未能保存为“a.pdf”：无法生成 PDF 文件。"},
+        PaperCase{windows::reportwindow::print, "", 0, forms::Printing::Printed, true, "", "", ""},
+        PaperCase{windows::reportwindow::print, "", 0, forms::Printing::Cancelled, true, "", "", ""},
+        PaperCase{windows::reportwindow::print, "", 0, forms::Printing::NoPrinter, true, "", "",
+                  "没有可以打印计算书的打印机：请先在系统中添加打印机，或把计算书另存为 PDF 后打印。"},
+        PaperCase{
+            windows::reportwindow::print, "", 0, forms::Printing::Refused, true, "", "",
+            "计算书未能打印：打印机没有接受这份文件。\n请检查打印机是否已连接并处于就绪状态，然后再打印一"
+            "次。"}));
+
 struct MenuCase {
     std::string_view command;
     std::vector<std::string> messageTitles; // in the order shown

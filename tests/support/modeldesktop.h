@@ -16,7 +16,8 @@ namespace varnel::test {
 // The program on a desktop without a toolkit: its windows are bare models, bound by the session when they
 // open and gone when closed or when the program ends; every message and question is noted. Dialogs take
 // the answers prepared for them, in order (none prepared: a question takes its default button, a text or
-// file dialog is cancelled); files live in memory.
+// file dialog is cancelled); files live in memory. Pages are printed as `printing` says, and a PDF is the
+// paper's text after a mark of its own.
 class ModelDesktop : public forms::Desktop {
   public:
     void showMessage(const forms::Message& message) override { messages.push_back(message); }
@@ -36,11 +37,20 @@ class ModelDesktop : public forms::Desktop {
             return std::nullopt;
         return take(textAnswers);
     }
-    std::optional<std::string> chooseFile(const forms::FileRequest& request) override {
+    std::optional<forms::ChosenFile> chooseFile(const forms::FileRequest& request) override {
         fileRequests.push_back(request);
         if (fileAnswers.empty())
             return std::nullopt;
-        return take(fileAnswers);
+        return forms::ChosenFile{take(fileAnswers), chosenFilter};
+    }
+    forms::Printing print(const forms::Paper& paper) override {
+        printed.push_back(paper.text);
+        return printing;
+    }
+    std::optional<std::string> pdf(const forms::Paper& paper) override {
+        if (!paintsPdf)
+            return std::nullopt;
+        return std::string(pdfMark) + paper.text;
     }
     forms::Form& showWindow(std::string_view form) override {
         auto& slot = windows[std::string(form)];
@@ -88,6 +98,11 @@ class ModelDesktop : public forms::Desktop {
     std::vector<forms::TextRequest> textRequests;
     std::vector<forms::FileRequest> fileRequests;
     std::deque<std::string> buttonAnswers, textAnswers, fileAnswers;
+    std::size_t chosenFilter = 0; // the file type every file dialog is answered with
+    forms::Printing printing = forms::Printing::Printed;
+    std::vector<std::string> printed; // the text of every paper printed
+    bool paintsPdf = true;
+    static constexpr std::string_view pdfMark = "%PDF ";
     std::map<std::string, std::string> files;
     std::string unwritableFolder = "/read-only/";
     std::vector<std::string> recent;

@@ -1,11 +1,12 @@
 // The project's 计算书 on paper and in files: the text file, the PDF's text, pages, fonts and table, the
 // print layout, and a save that fails.
 #include "pdfreading.h"
+#include "projects/files.h"
 #include "projects/projectreport.h"
+#include "session/reportfile.h"
 #include "support/samplequote.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
-#include "ui/projectwindowcommands.h"
 #include "ui/reportpages.h"
 
 #include <QDir>
@@ -34,6 +35,16 @@ projects::ProjectReport reportOf(const projects::Quote& q) {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Saves the report as the project window's 项目计算书另存为 does: why not, nothing once saved.
+std::optional<projects::FileFailure> saveProjectReport(const QString& path,
+                                                       const projects::ProjectReport& r) {
+    return session::writeReportFile(
+        path.toStdString(), projects::projectReportText(r), [&] { return ui::projectReportPdf(r); },
+        [](const std::string& file, std::string_view bytes) {
+            return projects::writeWholeFile(file, bytes);
+        });
 }
 
 // Every text the pages carry below their running headers, in the order they are drawn: the title, the
@@ -120,7 +131,7 @@ class ProjectReportFileTest : public QObject {
     void theTextFileHoldsTheReportsTextWithCrLf() {
         const projects::ProjectReport r = reportOf(test::sampleQuote());
         const QString path = m_folder.filePath(QStringLiteral("项目计算书.txt"));
-        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
+        QCOMPARE(saveProjectReport(path, r), std::nullopt);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -154,7 +165,7 @@ class ProjectReportFileTest : public QObject {
         QFETCH(QStringList, fonts);
         const projects::ProjectReport r = reportOf(quote);
         const QString path = m_folder.filePath(QStringLiteral("项目计算书.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
+        QCOMPARE(saveProjectReport(path, r), std::nullopt);
         const int pages = test::pdfPages(path);
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // the summary, then the sections
         const QString text = test::pdfText(path);
@@ -172,7 +183,7 @@ class ProjectReportFileTest : public QObject {
     void aLongTableRunsOverPages() {
         const projects::ProjectReport r = reportOf(longProject(60));
         const QString path = m_folder.filePath(QStringLiteral("长项目.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
+        QCOMPARE(saveProjectReport(path, r), std::nullopt);
         const int pages = test::pdfPages(path);
         const QString body = bodyWithoutPageMarks(test::pdfText(path), pages, qs(r.runningHeader));
         QVERIFY2(!body.startsWith(QLatin1String("footer")), qPrintable(body));
@@ -200,7 +211,7 @@ class ProjectReportFileTest : public QObject {
     void theSummaryIsATable() {
         const projects::ProjectReport r = reportOf(test::sampleQuote());
         const QString path = m_folder.filePath(QStringLiteral("表格.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
+        QCOMPARE(saveProjectReport(path, r), std::nullopt);
         const QStringList lines = test::pdfText(path, true).split(QLatin1Char('\n'));
         using Column = projects::SummaryColumnIndex;
         const Column unwrapped[] = {Column::Index,     Column::Grade,    Column::Amount,
@@ -243,7 +254,7 @@ class ProjectReportFileTest : public QObject {
             q.items.push_back(item);
         const projects::ProjectReport r = reportOf(q);
         const QString path = m_folder.filePath(QStringLiteral("分页.pdf"));
-        QCOMPARE(ui::saveProjectReport(path, r).failure, std::nullopt);
+        QCOMPARE(saveProjectReport(path, r), std::nullopt);
         const int pages = test::pdfPages(path);
         QStringList pageTexts;
         for (int page = 1; page <= pages; ++page)
@@ -296,24 +307,16 @@ class ProjectReportFileTest : public QObject {
         for (const QString& name :
              {QStringLiteral("没有的文件夹/项目计算书.txt"), QStringLiteral("没有的文件夹/项目计算书.pdf")}) {
             const QString path = m_folder.filePath(name);
-            const ui::SavedReport saved = ui::saveProjectReport(path, r);
-            QVERIFY(saved.failure);
-            QCOMPARE(saved.path, path);
+            QVERIFY(saveProjectReport(path, r));
             QVERIFY(!QFile::exists(path));
         }
         // A folder in the way of the name: the save fails and the folder stays as it was, empty.
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("taken.pdf")));
-        QVERIFY(ui::saveProjectReport(m_folder.filePath(QStringLiteral("taken.pdf")), r).failure);
+        QVERIFY(saveProjectReport(m_folder.filePath(QStringLiteral("taken.pdf")), r));
         QVERIFY(QFileInfo(m_folder.filePath(QStringLiteral("taken.pdf"))).isDir());
         QVERIFY(QDir(m_folder.filePath(QStringLiteral("taken.pdf"))).isEmpty());
         QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("*.pdf.*"), QStringLiteral("*.txt.*")}),
                  QStringList());
-    }
-
-    void anExportIsNamedAsAWorkbook() {
-        QCOMPARE(ui::workbookPath(QStringLiteral("a")), QStringLiteral("a.xlsx"));
-        QCOMPARE(ui::workbookPath(QStringLiteral("a.XLSX")), QStringLiteral("a.XLSX"));
-        QCOMPARE(ui::workbookPath(QStringLiteral("a.xls")), QStringLiteral("a.xls.xlsx"));
     }
 
   private:

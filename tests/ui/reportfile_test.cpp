@@ -1,11 +1,12 @@
 // The report on paper and in files: the saved text, the PDF's text and pages, the print layout, and a save
 // that fails.
 #include "pdfreading.h"
+#include "projects/files.h"
 #include "report/report.h"
+#include "session/reportfile.h"
 #include "support/typicalrecord.h"
 #include "ui/printing.h"
 #include "ui/program.h"
-#include "ui/reportcommands.h"
 #include "ui/reportpages.h"
 
 #include <QDir>
@@ -38,6 +39,16 @@ QFont reportFont() {
     font.setFamilies({QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC")});
     font.setPointSizeF(12);
     return font;
+}
+
+// Saves the report as the report window's 另存为 does: why not, nothing once saved.
+std::optional<projects::FileFailure> saveReport(const QString& path, const std::string& report) {
+    return session::writeReportFile(
+        path.toStdString(), report,
+        [&] { return ui::reportPdf(QString::fromStdString(report), reportFont()); },
+        [](const std::string& file, std::string_view bytes) {
+            return projects::writeWholeFile(file, bytes);
+        });
 }
 
 // Every text the report writer can write: each string literal of its sources on a line of its own, and
@@ -77,7 +88,7 @@ class ReportFileTest : public QObject {
     void theTextFileHoldsTheReportExactly() {
         const std::string report = typicalReport();
         const QString path = m_folder.filePath(QStringLiteral("计算书.txt"));
-        QCOMPARE(ui::saveReport(path, report, reportFont()).failure, std::nullopt);
+        QCOMPARE(saveReport(path, report), std::nullopt);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -121,7 +132,7 @@ class ReportFileTest : public QObject {
         QFETCH(QStringList, fonts);
         QVERIFY(report.contains(QStringLiteral("欢迎使用本程序")));
         const QString path = m_folder.filePath(QStringLiteral("计算书.pdf"));
-        QCOMPARE(ui::saveReport(path, report.toStdString(), reportFont()).failure, std::nullopt);
+        QCOMPARE(saveReport(path, report.toStdString()), std::nullopt);
         const int pages = pdfPages(path);
         QVERIFY2(pages >= minimumPages, qPrintable(QString::number(pages)));
         const QString text = pdfText(path);
@@ -148,30 +159,21 @@ class ReportFileTest : public QObject {
         QCOMPARE(test::pdfFonts(path), QStringList{shippedFace});
     }
 
-    void theFileTypeFollowsTheNameOrElseTheChosenType() {
-        QCOMPARE(ui::reportPath(QStringLiteral("a.PDF"), true), QStringLiteral("a.PDF"));
-        QCOMPARE(ui::reportPath(QStringLiteral("a.txt"), false), QStringLiteral("a.txt"));
-        QCOMPARE(ui::reportPath(QStringLiteral("a"), true), QStringLiteral("a.txt"));
-        QCOMPARE(ui::reportPath(QStringLiteral("a.doc"), false), QStringLiteral("a.doc.pdf"));
-    }
-
     void aSaveThatFailsSaysSoAndLeavesNothing() {
         for (const QString& name :
              {QStringLiteral("没有的文件夹/计算书.txt"), QStringLiteral("没有的文件夹/计算书.pdf")}) {
             const QString path = m_folder.filePath(name);
-            const ui::SavedReport saved = ui::saveReport(path, typicalReport(), reportFont());
-            QVERIFY(saved.failure);
+            QVERIFY(saveReport(path, typicalReport()));
             QVERIFY(!QFile::exists(path));
         }
         // A folder in the way of the name: the save fails and the folder stays as it was.
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("taken.txt")));
-        QVERIFY(ui::saveReport(m_folder.filePath(QStringLiteral("taken.txt")), typicalReport(), reportFont())
-                    .failure);
+        QVERIFY(saveReport(m_folder.filePath(QStringLiteral("taken.txt")), typicalReport()));
         QVERIFY(QFileInfo(m_folder.filePath(QStringLiteral("taken.txt"))).isDir());
     }
 
     // Without a printer of the system's (a Windows machine with none installed) the print dialog is not
-    // shown: the user is told to save the report as PDF instead.
+    // shown.
     void aMachineWithoutPrintersIsToldSo() {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -181,9 +183,6 @@ class ReportFileTest : public QObject {
         QCOMPARE(printer.creator(), QStringLiteral("Varnel"));
         QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
         QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
-        QCOMPARE(ui::noPrinterMessage(QStringLiteral("计算书")),
-                 QStringLiteral(
-                     "没有可以打印计算书的打印机：请先在系统中添加打印机，或把计算书另存为 PDF 后打印。"));
     }
 
   private:

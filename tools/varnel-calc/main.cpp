@@ -8,6 +8,7 @@
 #include "projects/workbook.h"
 #include "session/projectdocument.h"
 #include "session/projectopening.h"
+#include "session/reportfile.h"
 #include "ui/projectreportpages.h"
 
 #include <QGuiApplication>
@@ -194,11 +195,15 @@ std::unique_ptr<QGuiApplication> guiApplication(int& argc, char** argv) {
 }
 
 bool writeReport(const std::string& path, const projects::ProjectReport& report) {
-    const ui::SavedReport saved = ui::saveProjectReport(QString::fromStdString(path), report);
-    if (!saved.failure)
+    const std::optional<projects::FileFailure> failure = session::writeReportFile(
+        path, projects::projectReportText(report), [&] { return ui::projectReportPdf(report); },
+        [](const std::string& file, std::string_view bytes) {
+            return projects::writeWholeFile(file, bytes);
+        });
+    if (!failure)
         return true;
     std::cerr << prefix << "项目计算书未能写入“" << path << "”："
-              << projects::explained(*saved.failure, "再运行一次") << "\n";
+              << projects::explained(*failure, "再运行一次") << "\n";
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "session/industrywindowbinding.h"
+#include "session/industrywindowread.h"
 
 #include "session/otherfeebinding.h"
 #include "windows/industrywindow.h"
