@@ -3,6 +3,7 @@
 #include "pdfreading.h"
 #include "projects/projectreport.h"
 #include "support/samplequote.h"
+#include "support/widgettest.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
 #include "ui/projectwindowcommands.h"
@@ -320,5 +321,5 @@ class ProjectReportFileTest : public QObject {
     QTemporaryDir m_folder;
 };
 
-QTEST_MAIN(ProjectReportFileTest)
+VARNEL_WIDGET_TEST_MAIN(ProjectReportFileTest)
 #include "projectreportfile_test.moc"

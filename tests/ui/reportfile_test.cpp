@@ -3,6 +3,7 @@
 #include "pdfreading.h"
 #include "report/report.h"
 #include "support/typicalrecord.h"
+#include "support/widgettest.h"
 #include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/reportcommands.h"
@@ -190,5 +191,5 @@ class ReportFileTest : public QObject {
     QTemporaryDir m_folder;
 };
 
-QTEST_MAIN(ReportFileTest)
+VARNEL_WIDGET_TEST_MAIN(ReportFileTest)
 #include "reportfile_test.moc"
