@@ -16,7 +16,7 @@ packages+=(gcc zlib1g-dev python3-openpyxl locales libreoffice-calc-nogui)
 # for Linux where the cache does not hold it yet.
 install_missing() {
     install_packages "$@"
-    build_xlsxwriter linux
+    build_xlsxwriter linux "-DCMAKE_C_FLAGS=$xlsxwriter_hardening"
 }
 
 install_packages() {
@@ -49,6 +49,11 @@ install_packages() {
 # scripts/windows. CMake looks for it there (VARNEL_XLSXWRITER). Remove the folder to build it again.
 varnel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/varnel"
 xlsxwriter_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DUSE_DTOA_LIBRARY=ON -DCMAKE_INSTALL_LIBDIR=lib)
+
+# The programs link it, so it is compiled with the hardening flags of Debian's that apply to compiling
+# (dpkg-buildflags with hardening=+all; cmake/hardening.cmake gives the same to Varnel's own code): the
+# stack protector and fortified calls. The program's link brings RELRO and -z now.
+xlsxwriter_hardening="-fstack-protector-strong -D_FORTIFY_SOURCE=2"
 
 # Fetches Debian's libxlsxwriter source once into the cache and sets xlsxwriter_src to its folder.
 fetch_xlsxwriter_source() {
@@ -104,8 +109,10 @@ build_with_progress() {
     [ "${PIPESTATUS[0]}" -eq 0 ]
 }
 
+# The release build of scripts/run, test and package: the one the Debian package is made from, so optimised
+# and hardened (cmake/hardening.cmake), and like every build the scripts make, a warning fails it.
 build_release() {
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
     build_with_progress "$build" release
 }
 

@@ -53,7 +53,7 @@ Growth startWith(std::size_t items) {
     const Memory after = now();
     Growth g;
     g.by = {after.resident - before.resident, after.heap - before.heap};
-    g.shown = desktop->projectRows() == items && desktop->messages.empty();
+    g.shown = bench::projectRows(*desktop) == items && desktop->messages.empty();
     return g;
 }
 

@@ -131,9 +131,9 @@ void startingWithAThousandItemProject(benchmark::State& state) {
         desktop->session.start(path);
 
         state.PauseTiming();
-        if (desktop->projectRows() != thousand) {
+        if (bench::projectRows(*desktop) != thousand) {
             state.SkipWithError(desktop->messages.empty() ? "the project window shows no rows"
-                                                          : desktop->messages.back().c_str());
+                                                          : desktop->messages.back().text.c_str());
             break;
         }
         desktop.reset();

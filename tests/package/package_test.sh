@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root, checks its files and starts the
 # installed program on the offscreen platform.
-# Usage: package_test.sh BUILD-DIR
+# Usage: package_test.sh BUILD-DIR [hardened|not-hardened]
 set -euo pipefail
 build="$1"
+hardening="${2:-hardened}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -27,6 +28,34 @@ fi
 root="$work/root"
 dpkg -x "$deb" "$root"
 test -x "$root/usr/bin/varnel"
+
+# The programs carry Debian's hardening: position-independent, full RELRO (the relocations read-only
+# after an immediate binding), the stack protector and fortified libc calls. The package's files are
+# stripped, so the symbols are read from the dynamic table.
+if [ "$hardening" = hardened ]; then
+    unhardened=()
+    for program in varnel varnel-calc; do
+        file="$root/usr/bin/$program"
+        headers=$(readelf -hlW "$file")
+        dynamic=$(readelf -dW "$file")
+        symbols=$(readelf --dyn-syms -W "$file" | awk '$8 { sub(/@.*/, "", $8); print $8 }')
+        grep -q 'Type:[[:space:]]*DYN' <<<"$headers" && grep -q 'FLAGS_1.*PIE' <<<"$dynamic" ||
+            unhardened+=("$program is not a position-independent executable")
+        grep -q 'GNU_RELRO' <<<"$headers" || unhardened+=("$program has no RELRO segment")
+        grep -Eq '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' <<<"$dynamic" ||
+            unhardened+=("$program binds lazily (partial RELRO): it was not linked with -z now")
+        grep -qx '__stack_chk_fail' <<<"$symbols" || unhardened+=("$program has no stack protector")
+        grep -Eqx '__[a-z0-9_]+_chk' <<<"$symbols" || unhardened+=("$program calls no fortified libc function")
+    done
+    if [ ${#unhardened[@]} -gt 0 ]; then
+        printf '%s\n' "${unhardened[@]}"
+        echo "the programs are not built with Debian's hardening flags"
+        exit 1
+    fi
+    echo "hardening: varnel and varnel-calc are PIE, full RELRO, stack-protected and fortified"
+else
+    echo "hardening: not checked (this build is not an optimised, hardened one)"
+fi
 
 # Installed on a machine that has only what Depends brings, every ELF file of the package finds each
 # library it needs (and its program interpreter): the package that holds that library on this machine

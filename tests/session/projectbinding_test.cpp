@@ -2,6 +2,7 @@
 // the name a screen reader announces, inside the group of the project's type.
 #include "session/projectbinding.h"
 
+#include "windows/mainwindow.h"
 #include "windows/windows.h"
 
 #include <gtest/gtest.h>
@@ -25,18 +26,19 @@ const forms::ControlDef& controlOf(std::string_view name) {
 }
 
 // Where each type's own boxes lie.
-std::string groupOf(EngineeringType type) {
+std::string_view groupOf(EngineeringType type) {
+    namespace box = windows::mainwindow;
     switch (type) {
     case EngineeringType::Road:
-        return "Frame4";
+        return box::roadGroup;
     case EngineeringType::Bridge:
-        return "Frame2";
+        return box::bridgeGroup;
     case EngineeringType::Building:
-        return "Frame5";
+        return box::buildingGroup;
     case EngineeringType::Landscape:
-        return "Frame7";
+        return box::landscapeGroup;
     case EngineeringType::Municipal:
-        return "Frame8";
+        return box::municipalGroup;
     }
     return {};
 }

@@ -5,7 +5,10 @@
 #include "windows/windows.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 #include <string>
@@ -33,6 +36,35 @@ Widget* widgetOf(const ui::FormWindow& window, std::string_view control) {
 
 inline QAction* menuItemOf(const ui::FormWindow& window, std::string_view item) {
     return window.menuItem(std::string(item));
+}
+
+// A click on the control's widget, at its middle.
+inline void clickButton(ui::FormWindow* w, std::string_view name) {
+    QWidget* button = widgetOf(*w, name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+// A menu command as a user picks it: a click on the bar, which is all an item of the bar itself needs, and
+// for a menu's item a click in that menu.
+inline void clickMenu(ui::FormWindow* w, std::string_view name) {
+    QMenuBar* bar = w->menuBar();
+    QAction* item = menuItemOf(*w, name);
+    QVERIFY(item);
+    for (QAction* top : bar->actions()) {
+        const QPoint onBar = bar->actionGeometry(top).center();
+        if (top == item) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, onBar);
+            return;
+        }
+        if (QMenu* menu = top->menu(); menu && menu->actions().contains(item)) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, onBar);
+            QVERIFY(menu->isVisible());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable(qstring(name)));
 }
 
 } // namespace varnel::test

@@ -1,5 +1,6 @@
 // The widgets built from the window definitions, and how they follow the control model.
 #include "support/namedwidgets.h"
+#include "support/widgettest.h"
 #include "ui/captionedframe.h"
 #include "ui/formwindow.h"
 #include "ui/modelwidgets.h"
@@ -352,6 +353,6 @@ class FormWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(FormWindowTest)
+VARNEL_WIDGET_TEST_MAIN(FormWindowTest)
 #include "formwindow_test.moc"
 #include "windows/windows.h"

@@ -3,6 +3,7 @@
 #include "ui/program.h"
 
 #include "support/namedwidgets.h"
+#include "support/widgettest.h"
 #include "windows/guide.h"
 #include "windows/mainwindow.h"
 
@@ -24,36 +25,12 @@
 
 using namespace varnel;
 namespace box = windows::mainwindow;
+using test::clickButton;
+using test::clickMenu;
 using test::widgetOf;
 using test::windowOf;
 
 namespace {
-
-void clickButton(ui::FormWindow* w, std::string_view name) {
-    QWidget* button = widgetOf(*w, name);
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-}
-
-// A menu's item as a user picks it: a click on the menu's title in the bar, then a click on the item.
-void clickMenu(ui::FormWindow* w, std::string_view name) {
-    QMenuBar* bar = w->menuBar();
-    QAction* item = test::menuItemOf(*w, name);
-    QVERIFY(item);
-    if (bar->actions().contains(item)) { // an item of the bar itself acts when clicked
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
-        return;
-    }
-    for (QAction* top : bar->actions()) {
-        if (QMenu* menu = top->menu(); menu && menu->actions().contains(item)) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
-            QVERIFY(menu->isVisible());
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            return;
-        }
-    }
-    QFAIL(qPrintable(test::qstring(name)));
-}
 
 // The message that comes before a window is answered with its OK button once it shows.
 void answerTheNextMessage() {
@@ -229,5 +206,5 @@ class GuideTest : public QObject {
     }
 };
 
-QTEST_MAIN(GuideTest)
+VARNEL_WIDGET_TEST_MAIN(GuideTest)
 #include "guide_test.moc"

@@ -2,6 +2,7 @@
 #include "ui/program.h"
 
 #include "support/namedwidgets.h"
+#include "support/widgettest.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
 
@@ -18,37 +19,12 @@
 
 using namespace varnel;
 namespace box = windows::mainwindow;
+using test::clickButton;
+using test::clickMenu;
 using test::widgetOf;
 using test::windowOf;
 
 namespace {
-
-void clickButton(ui::FormWindow* w, std::string_view name) {
-    QWidget* button = widgetOf(*w, name);
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-}
-
-// A menu command as a user picks it: a click on the bar, and for a sub-menu's item a click in that menu.
-void clickMenu(ui::FormWindow* w, std::string_view name) {
-    QMenuBar* bar = w->menuBar();
-    QAction* item = test::menuItemOf(*w, name);
-    QVERIFY(item);
-    for (QAction* top : bar->actions()) {
-        const QPoint onBar = bar->actionGeometry(top).center();
-        if (top == item) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, onBar);
-            return;
-        }
-        if (QMenu* menu = top->menu(); menu && menu->actions().contains(item)) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, onBar);
-            QVERIFY(menu->isVisible());
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            return;
-        }
-    }
-    QFAIL(qPrintable(test::qstring(name)));
-}
 
 // Chooses an engineering type with the arrow keys, the way the type list allows.
 void chooseTypeByKeyboard(ui::FormWindow* w, int downPresses) {
@@ -157,6 +133,6 @@ class ProgramTest : public QObject {
     }
 };
 
-QTEST_MAIN(ProgramTest)
+VARNEL_WIDGET_TEST_MAIN(ProgramTest)
 #include "program_test.moc"
 #include "windows/windows.h"

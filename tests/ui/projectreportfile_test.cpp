@@ -5,6 +5,7 @@
 #include "projects/projectreport.h"
 #include "session/reportfile.h"
 #include "support/samplequote.h"
+#include "support/widgettest.h"
 #include "ui/program.h"
 #include "ui/projectreportpages.h"
 #include "ui/reportpages.h"
@@ -323,5 +324,5 @@ class ProjectReportFileTest : public QObject {
     QTemporaryDir m_folder;
 };
 
-QTEST_MAIN(ProjectReportFileTest)
+VARNEL_WIDGET_TEST_MAIN(ProjectReportFileTest)
 #include "projectreportfile_test.moc"

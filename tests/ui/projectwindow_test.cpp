@@ -6,6 +6,7 @@
 #include "projects/projectfile.h"
 #include "support/namedwidgets.h"
 #include "support/samplequote.h"
+#include "support/widgettest.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
 
@@ -316,6 +317,6 @@ class ProjectWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(ProjectWindowTest)
+VARNEL_WIDGET_TEST_MAIN(ProjectWindowTest)
 #include "projectwindow_test.moc"
 #include "windows/windows.h"

@@ -5,6 +5,7 @@
 #include "report/report.h"
 #include "session/reportfile.h"
 #include "support/typicalrecord.h"
+#include "support/widgettest.h"
 #include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/reportpages.h"
@@ -189,5 +190,5 @@ class ReportFileTest : public QObject {
     QTemporaryDir m_folder;
 };
 
-QTEST_MAIN(ReportFileTest)
+VARNEL_WIDGET_TEST_MAIN(ReportFileTest)
 #include "reportfile_test.moc"
