@@ -11,7 +11,9 @@
 #include "session/reportfile.h"
 #include "ui/projectreportpages.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cctype>
 #include <cstdio>
@@ -188,9 +190,16 @@ void printTable(const std::string& path, const projects::ProjectReport& report, 
 
 // The PDF is painted with Qt's fonts, which need a GUI application; without a display it is the offscreen
 // platform. Only a PDF needs one.
+// Started from a script or a service there may be no runtime folder, which Qt would complain of on standard
+// error in its own words; a private one, removed at exit, keeps standard error to varnel-calc's messages.
 std::unique_ptr<QGuiApplication> guiApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifndef Q_OS_WIN
+    static QTemporaryDir runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
+#endif
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
