@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::vector<std::string> controls = [] {
         std::vector<std::string> names;
         for (const forms::ControlDef& c : windows::mainWindowDefinition().controls)
-            if (c.kind == forms::Kind::CheckBox || c.kind == forms::Kind::OptionButton ||
-                c.kind == forms::Kind::TextBox)
+            if (c.kind == forms::ControlKind::CheckBox || c.kind == forms::ControlKind::OptionButton ||
+                c.kind == forms::ControlKind::TextBox)
                 names.push_back(c.name);
         return names;
     }();

@@ -8,7 +8,7 @@ namespace varnel::forms {
 
 // The kinds of control a window is made of. Each kind carries a fixed set of run-time properties
 // (see ControlState); everything else about a control is fixed by its definition.
-enum class Kind {
+enum class ControlKind {
     Frame,
     Label,
     TextBox,
@@ -47,7 +47,7 @@ struct FontDef {
 // One control of a window definition: what it is, where it sits and how it starts.
 struct ControlDef {
     std::string name;
-    Kind kind = Kind::Label;
+    ControlKind kind = ControlKind::Label;
     std::string container; // a frame's name, a menu's name, or empty for the window itself
     std::string caption;   // caption of frames, labels, buttons, menu items; initial text of text boxes
     Rect geometry;
@@ -108,8 +108,8 @@ struct ControlDef {
 };
 
 // Whether the user can give the keyboard focus to a control of this kind.
-bool takesFocus(Kind kind);
+bool takesFocus(ControlKind kind);
 // Whether a control's caption is its visible text (the text a layout must make room for).
-bool showsCaption(Kind kind);
+bool showsCaption(ControlKind kind);
 
 } // namespace varnel::forms

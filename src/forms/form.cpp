@@ -17,13 +17,13 @@ ControlState Form::initialState(const ControlDef& c) const {
     ControlState s;
     s.enabled = !c.disabled;
     s.visible = !c.hidden;
-    if (c.kind == Kind::TextBox)
+    if (c.kind == ControlKind::TextBox)
         s.text = c.caption; // a text box's definition carries its starting text
-    else if (c.kind != Kind::ComboBox && c.kind != Kind::Table)
+    else if (c.kind != ControlKind::ComboBox && c.kind != ControlKind::Table)
         s.caption = c.caption;
-    if (c.kind == Kind::Table)
+    if (c.kind == ControlKind::Table)
         s.value = -1;
-    if (c.kind == Kind::ComboBox)
+    if (c.kind == ControlKind::ComboBox)
         for (const std::string& item : c.items)
             s.rows.push_back({item});
     return s;
@@ -108,12 +108,12 @@ void Form::setVisible(std::string_view control, bool visible) {
 
 void Form::setOption(std::string_view option, bool chosen) {
     const ControlDef& def = m_def.at(option);
-    if (def.kind != Kind::OptionButton)
+    if (def.kind != ControlKind::OptionButton)
         throw std::logic_error(std::string(option) + " is no option button");
     if (chosen) {
         // Choosing one option button clears the others of its container.
         for (const ControlDef& other : m_def.controls)
-            if (other.kind == Kind::OptionButton && other.container == def.container &&
+            if (other.kind == ControlKind::OptionButton && other.container == def.container &&
                 other.name != def.name && state(other.name).value != 0) {
                 mutableState(other.name).value = 0;
                 notify(other.name, Property::Value);
@@ -127,7 +127,7 @@ void Form::setOption(std::string_view option, bool chosen) {
 }
 
 void Form::setValueAndClick(std::string_view checkBox, int value) {
-    if (m_def.at(checkBox).kind != Kind::CheckBox)
+    if (m_def.at(checkBox).kind != ControlKind::CheckBox)
         throw std::logic_error(std::string(checkBox) + " is no check box");
     ControlState& s = mutableState(checkBox);
     if (s.value == value)
@@ -212,19 +212,19 @@ Refusal Form::userClick(std::string_view control) {
     if (takesFocus(def.kind))
         setFocus(control);
     switch (def.kind) {
-    case Kind::CheckBox: {
+    case ControlKind::CheckBox: {
         ControlState& s = mutableState(control);
         s.value = s.value == 1 ? 0 : 1;
         notify(control, Property::Value);
         runClick(control);
         break;
     }
-    case Kind::OptionButton:
+    case ControlKind::OptionButton:
         select(control);
         break;
-    case Kind::TextBox:
-    case Kind::CommandButton:
-    case Kind::MenuItem:
+    case ControlKind::TextBox:
+    case ControlKind::CommandButton:
+    case ControlKind::MenuItem:
         runClick(control);
         break;
     default:
@@ -237,7 +237,7 @@ Refusal Form::userChoose(std::string_view combo, std::string_view item) {
     if (std::string why = unreachable(combo); !why.empty())
         return {why};
     const ControlDef& def = m_def.at(combo);
-    if (def.kind != Kind::ComboBox)
+    if (def.kind != ControlKind::ComboBox)
         return {std::string(combo) + " is not a list"};
     bool listed = false;
     for (const Row& candidate : state(combo).rows)
@@ -259,7 +259,7 @@ Refusal Form::userType(std::string_view control, std::string text) {
     if (std::string why = unreachable(control); !why.empty())
         return {why};
     const ControlDef& def = m_def.at(control);
-    if (def.kind != Kind::TextBox)
+    if (def.kind != ControlKind::TextBox)
         return {std::string(control) + " is not a text box"};
     if (def.readOnly)
         return {std::string(control) + " is read-only"};
@@ -273,7 +273,7 @@ Refusal Form::userType(std::string_view control, std::string text) {
 Refusal Form::userCommit(std::string_view control) {
     if (std::string why = unreachable(control); !why.empty())
         return {why};
-    if (m_def.at(control).kind != Kind::TextBox)
+    if (m_def.at(control).kind != ControlKind::TextBox)
         return {std::string(control) + " is not a text box"};
     run(Event::Commit, control);
     return {};
@@ -282,7 +282,7 @@ Refusal Form::userCommit(std::string_view control) {
 Refusal Form::userSelectRow(std::string_view table, int row) {
     if (std::string why = unreachable(table); !why.empty())
         return {why};
-    if (m_def.at(table).kind != Kind::Table)
+    if (m_def.at(table).kind != ControlKind::Table)
         return {std::string(table) + " is not a table"};
     if (row < 0 || row >= static_cast<int>(rows(table).size()))
         return {std::string(table) + " has no row " + std::to_string(row + 1)};

@@ -2,6 +2,7 @@
 
 #include "forms/formdef.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,7 @@ enum class Property { Caption, Text, Value, Enabled, Visible, Focus, Rows, Title
 // a table's row (a double-click or Enter); a change of a text box's text as it is typed; and the commit of
 // a text box's text (Enter, or leaving the box after changing it).
 enum class Event { Click, Activate, Change, Commit };
+inline constexpr std::size_t eventCount = static_cast<std::size_t>(Event::Commit) + 1;
 
 // What a user action came to: done, or refused because a user could not do it.
 struct Refusal {
@@ -133,7 +135,7 @@ class Form {
     const FormDef& m_def;
     std::vector<ControlState> m_states;
     std::unordered_map<std::string, std::size_t> m_index;
-    std::unordered_map<std::string, Handler> m_handlers[4]; // by Event
+    std::array<std::unordered_map<std::string, Handler>, eventCount> m_handlers; // by Event
     std::vector<Listener> m_listeners;
     std::string m_focus;
     std::string m_title;

@@ -5,27 +5,27 @@
 
 namespace varnel::forms {
 
-bool takesFocus(Kind kind) {
+bool takesFocus(ControlKind kind) {
     switch (kind) {
-    case Kind::TextBox:
-    case Kind::CheckBox:
-    case Kind::OptionButton:
-    case Kind::ComboBox:
-    case Kind::CommandButton:
-    case Kind::Table:
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::ComboBox:
+    case ControlKind::CommandButton:
+    case ControlKind::Table:
         return true;
     default:
         return false;
     }
 }
 
-bool showsCaption(Kind kind) {
+bool showsCaption(ControlKind kind) {
     switch (kind) {
-    case Kind::Frame:
-    case Kind::Label:
-    case Kind::CheckBox:
-    case Kind::OptionButton:
-    case Kind::CommandButton:
+    case ControlKind::Frame:
+    case ControlKind::Label:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
         return true;
     default:
         return false;

@@ -102,7 +102,7 @@ void FormWindow::build() {
 
     // Containers come before their contents in every definition, so one pass finds each parent.
     for (const forms::ControlDef& c : def.controls) {
-        if (c.kind == forms::Kind::MenuItem)
+        if (c.kind == forms::ControlKind::MenuItem)
             continue;
         QWidget* parent = c.container.empty() ? m_client : control(c.container);
         m_widgets[c.name] = create(c, parent);
@@ -110,7 +110,7 @@ void FormWindow::build() {
     buildContextMenus();
     // Stacked frames: the later ones lie on top.
     for (const forms::ControlDef& c : def.controls)
-        if (c.kind == forms::Kind::Frame)
+        if (c.kind == forms::ControlKind::Frame)
             control(c.name)->raise();
     applyTabOrder();
     mirrorAll();
@@ -121,7 +121,7 @@ void FormWindow::buildMenus() {
     const forms::FormDef& def = m_model->definition();
     QMenuBar* bar = menuBar();
     for (const forms::ControlDef& top : def.controls) {
-        if (top.kind != forms::Kind::MenuItem || !top.container.empty())
+        if (top.kind != forms::ControlKind::MenuItem || !top.container.empty())
             continue;
         QAction* action = nullptr;
         if (hasMenuItems(top.name)) {
@@ -142,7 +142,7 @@ void FormWindow::buildMenus() {
 // wherever the focus is in the window.
 void FormWindow::buildContextMenus() {
     for (const forms::ControlDef& item : m_model->definition().controls) {
-        if (item.kind != forms::Kind::MenuItem || item.container.empty())
+        if (item.kind != forms::ControlKind::MenuItem || item.container.empty())
             continue;
         auto* text = qobject_cast<QPlainTextEdit*>(control(item.container));
         if (!text)
@@ -163,7 +163,7 @@ void FormWindow::buildContextMenus() {
                     QMenu* menu = text->createStandardContextMenu(at);
                     menu->addSeparator();
                     for (const forms::ControlDef& entry : m_model->definition().controls)
-                        if (entry.kind == forms::Kind::MenuItem && entry.container == box)
+                        if (entry.kind == forms::ControlKind::MenuItem && entry.container == box)
                             menu->addAction(menuItem(entry.name));
                     menu->setAttribute(Qt::WA_DeleteOnClose);
                     menu->popup(text->viewport()->mapToGlobal(at));
@@ -174,14 +174,14 @@ void FormWindow::buildContextMenus() {
 bool FormWindow::hasMenuItems(const std::string& menu) const {
     const forms::FormDef& def = m_model->definition();
     return std::any_of(def.controls.begin(), def.controls.end(), [&](const forms::ControlDef& c) {
-        return c.kind == forms::Kind::MenuItem && c.container == menu;
+        return c.kind == forms::ControlKind::MenuItem && c.container == menu;
     });
 }
 
 // The items of a menu, each a command, a separator ("-") or a sub-menu of items of its own.
 void FormWindow::addMenuItems(QMenu& menu, const std::string& parent) {
     for (const forms::ControlDef& item : m_model->definition().controls) {
-        if (item.kind != forms::Kind::MenuItem || item.container != parent)
+        if (item.kind != forms::ControlKind::MenuItem || item.container != parent)
             continue;
         QAction* action = nullptr;
         if (item.caption == "-") {
@@ -204,14 +204,14 @@ void FormWindow::addMenuItems(QMenu& menu, const std::string& parent) {
 }
 
 QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
-    using forms::Kind;
+    using forms::ControlKind;
     forms::Form& model = *m_model;
     QWidget* w = nullptr;
     switch (c.kind) {
-    case Kind::Frame:
+    case ControlKind::Frame:
         w = new CaptionedFrame(qs(c.caption), parent);
         break;
-    case Kind::Label: {
+    case ControlKind::Label: {
         auto* label = new QLabel(qs(c.caption), parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -220,7 +220,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         w = label;
         break;
     }
-    case Kind::TextBox:
+    case ControlKind::TextBox:
         if (c.multiLine) {
             // Every multi-line box holds text to read (the grade descriptions, the report, the help):
             // scrolled, selected and copied with the mouse or the keyboard, never typed into.
@@ -240,13 +240,13 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
             w = edit;
         }
         break;
-    case Kind::CheckBox:
+    case ControlKind::CheckBox:
         w = new ModelCheckBox(model, qs(c.caption), parent);
         break;
-    case Kind::OptionButton:
+    case ControlKind::OptionButton:
         w = new ModelRadioButton(model, qs(c.caption), parent);
         break;
-    case Kind::ComboBox: {
+    case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         connect(combo, &QComboBox::activated, this, [this, combo, name = c.name](int index) {
             m_model->userChoose(name, combo->itemData(index).toString().toStdString());
@@ -254,7 +254,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         w = combo;
         break;
     }
-    case Kind::CommandButton: {
+    case ControlKind::CommandButton: {
         const QRect r = m_twips.rect(c.geometry);
         QPushButton* button = nullptr;
         if (QFontMetrics(c.font ? fontOf(*c.font) : font()).horizontalAdvance(qs(c.caption)) > r.width() - 8)
@@ -280,7 +280,7 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         w = button;
         break;
     }
-    case Kind::Image: {
+    case ControlKind::Image: {
         auto* image = new QLabel(parent);
         QPixmap picture(qs(c.picture));
         image->setPixmap(picture);
@@ -289,10 +289,10 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         image->setAccessibleName(qs(c.accessibleName));
         return image;
     }
-    case Kind::Table:
+    case ControlKind::Table:
         w = new ModelTable(model, c.items, parent);
         break;
-    case Kind::MenuItem:
+    case ControlKind::MenuItem:
         return nullptr;
     }
     w->setObjectName(qs(c.name));
@@ -307,9 +307,10 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
     if (!forms::takesFocus(c.kind))
         w->setFocusPolicy(Qt::NoFocus);
     QRect r = m_twips.rect(c.geometry);
-    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::Label) {
+    if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton ||
+        c.kind == ControlKind::Label) {
         // Room for the glyphs of one line, inside the border where the label has one.
-        const int border = c.kind == Kind::Label ? 2 * static_cast<QLabel*>(w)->frameWidth() : 0;
+        const int border = c.kind == ControlKind::Label ? 2 * static_cast<QLabel*>(w)->frameWidth() : 0;
         r.setHeight(std::max(r.height(), w->fontMetrics().height() + border));
     }
     w->setGeometry(r);
@@ -342,7 +343,7 @@ void FormWindow::mirrorAll() {
     using forms::Property;
     mirror({}, Property::Title);
     for (const forms::ControlDef& c : m_model->definition().controls) {
-        if (c.kind == forms::Kind::Image)
+        if (c.kind == forms::ControlKind::Image)
             continue;
         for (Property p : {Property::Caption, Property::Text, Property::Rows, Property::Value,
                            Property::Enabled, Property::Visible})
@@ -370,7 +371,7 @@ void FormWindow::mirrorMenuItem(QAction& action, const std::string& name, forms:
 }
 
 void FormWindow::mirror(const std::string& name, forms::Property property) {
-    using forms::Kind;
+    using forms::ControlKind;
     using forms::Property;
     if (property == Property::Title) {
         setWindowTitle(qs(m_model->title()));
@@ -384,7 +385,7 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
     if (!w)
         return;
     const forms::ControlState& s = m_model->state(name);
-    const Kind kind = m_model->definition().at(name).kind;
+    const ControlKind kind = m_model->definition().at(name).kind;
     const QSignalBlocker blocker(w);
     switch (property) {
     case Property::Caption:
@@ -414,15 +415,15 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
         }
         break;
     case Property::Value:
-        if (kind == Kind::CheckBox || kind == Kind::OptionButton)
+        if (kind == ControlKind::CheckBox || kind == ControlKind::OptionButton)
             static_cast<QAbstractButton*>(w)->setChecked(s.value != 0);
-        else if (kind == Kind::Table)
+        else if (kind == ControlKind::Table)
             static_cast<ModelTable*>(w)->showCurrentRow();
         break;
     case Property::Rows:
-        if (kind == Kind::Table)
+        if (kind == ControlKind::Table)
             static_cast<ModelTable*>(w)->showRows();
-        else if (kind == Kind::ComboBox)
+        else if (kind == ControlKind::ComboBox)
             showItems(*static_cast<QComboBox*>(w), s);
         break;
     case Property::Title:

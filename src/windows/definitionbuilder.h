@@ -8,9 +8,9 @@ namespace varnel::windows {
 
 // The control model's terms, as every window definition uses them.
 using forms::ControlDef;
+using forms::ControlKind;
 using forms::FontDef;
 using forms::FormDef;
-using forms::Kind;
 using forms::Placement;
 using forms::Rect;
 using forms::Rgb;
@@ -19,7 +19,7 @@ using forms::ScrollBars;
 namespace detail {
 
 // Shorthand for the rows of the window tables.
-inline ControlDef control(Kind kind, std::string name, std::string container, std::string caption,
+inline ControlDef control(ControlKind kind, std::string name, std::string container, std::string caption,
                           Rect geometry, int tab) {
     ControlDef c;
     c.kind = kind;
@@ -32,7 +32,7 @@ inline ControlDef control(Kind kind, std::string name, std::string container, st
 }
 
 inline ControlDef menuItem(std::string name, std::string parent, std::string caption) {
-    return control(Kind::MenuItem, std::move(name), std::move(parent), std::move(caption), {}, 0);
+    return control(ControlKind::MenuItem, std::move(name), std::move(parent), std::move(caption), {}, 0);
 }
 
 } // namespace detail

@@ -12,11 +12,11 @@ using detail::control;
 
 namespace {
 
-constexpr Kind F = Kind::Frame;
-constexpr Kind L = Kind::Label;
-constexpr Kind T = Kind::TextBox;
-constexpr Kind C = Kind::CheckBox;
-constexpr Kind B = Kind::CommandButton;
+constexpr ControlKind F = ControlKind::Frame;
+constexpr ControlKind L = ControlKind::Label;
+constexpr ControlKind T = ControlKind::TextBox;
+constexpr ControlKind C = ControlKind::CheckBox;
+constexpr ControlKind B = ControlKind::CommandButton;
 
 std::string s(std::string_view name) {
     return std::string(name);
@@ -85,12 +85,12 @@ FormDef makeIndustryWindow() {
                     .announcedAs("工程设计收费计费额（万元）"));
     c.push_back(label("amountUnit", basics, "万元", {3855, 300, 615, 255}));
     c.push_back(label("kindLabel", basics, "工程种类", {120, 720, 1095, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::kind), basics, "", {1215, 690, 5040, 330}, 0)
+    c.push_back(control(ControlKind::ComboBox, s(p::kind), basics, "", {1215, 690, 5040, 330}, 0)
                     .announcedAs("工程种类（附表二）")
                     .withTooltip("附表二的工程种类，按工程类别分组，后为专业调整系数"));
     c.push_back(label(s(p::professionalNote), basics, "", {1215, 1080, 5040, 255}));
     c.push_back(label("gradeLabel", basics, "复杂程度", {120, 1500, 1095, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::grade), basics, "", {1215, 1470, 2415, 330}, 0)
+    c.push_back(control(ControlKind::ComboBox, s(p::grade), basics, "", {1215, 1470, 2415, 330}, 0)
                     .announcedAs("工程复杂程度")
                     .withTooltip("工程复杂程度调整系数：Ⅰ级（一般）0.85，Ⅱ级（较复杂）1.0，Ⅲ级（复杂）1.15"));
     c.push_back(label(s(p::complexityNote), basics, "", {1215, 1860, 5040, 255}));
@@ -113,11 +113,11 @@ FormDef makeIndustryWindow() {
     c.push_back(
         control(C, s(p::independentPhase), "", "单独委托设计", {120, 6720, 1695, 255}, 0).startsDisabled());
     c.push_back(label("shareRowLabel", "", "阶段划分", {1920, 6750, 975, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::shareRow), "", "", {2895, 6690, 3495, 330}, 0)
+    c.push_back(control(ControlKind::ComboBox, s(p::shareRow), "", "", {2895, 6690, 3495, 330}, 0)
                     .startsDisabled()
                     .announcedAs("设计阶段划分（收费比例表的一行）"));
     c.push_back(label("phaseLabel", "", "设计阶段", {6495, 6750, 975, 255}));
-    c.push_back(control(Kind::ComboBox, s(p::phase), "", "", {7470, 6690, 1905, 330}, 0)
+    c.push_back(control(ControlKind::ComboBox, s(p::phase), "", "", {7470, 6690, 1905, 330}, 0)
                     .startsDisabled()
                     .announcedAs("单独委托的设计阶段"));
     c.push_back(control(B, s(p::calculate), "", "计算", {0, 7200, 2550, 375}, 0));

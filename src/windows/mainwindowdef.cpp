@@ -16,12 +16,12 @@ using detail::menuItem;
 
 namespace {
 
-constexpr Kind F = Kind::Frame;
-constexpr Kind L = Kind::Label;
-constexpr Kind T = Kind::TextBox;
-constexpr Kind C = Kind::CheckBox;
-constexpr Kind O = Kind::OptionButton;
-constexpr Kind B = Kind::CommandButton;
+constexpr ControlKind F = ControlKind::Frame;
+constexpr ControlKind L = ControlKind::Label;
+constexpr ControlKind T = ControlKind::TextBox;
+constexpr ControlKind C = ControlKind::CheckBox;
+constexpr ControlKind O = ControlKind::OptionButton;
+constexpr ControlKind B = ControlKind::CommandButton;
 
 using engine::Service;
 
@@ -93,7 +93,7 @@ std::vector<ControlDef> mainControls() {
         control(T, "Text1", "Frame1", "", {1800, 240, 1815, 270}, 43),
         control(L, "Label2", "Frame1", "万元", {3720, 240, 615, 255}, 45),
         control(L, "Label3", "Frame1", "工程类型", {120, 600, 1815, 255}, 13),
-        control(Kind::ComboBox, "Combo2", "Frame1", "", {960, 600, 2655, 300}, 1),
+        control(ControlKind::ComboBox, "Combo2", "Frame1", "", {960, 600, 2655, 300}, 1),
         control(L, "Label7", "Frame1", "", {3720, 600, 975, 255}, 10).withBorder(),
         control(F, "Frame6", "Frame1", "工程复杂程度", {120, 960, 4695, 4455}, 3),
         control(F, "Frame4", "Frame1", "工程附加调整", {120, 5520, 4695, 1935}, 2).startsHidden(),

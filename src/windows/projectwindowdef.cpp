@@ -11,9 +11,9 @@ namespace p = projectwindow;
 
 namespace {
 
-constexpr Kind L = Kind::Label;
-constexpr Kind T = Kind::TextBox;
-constexpr Kind B = Kind::CommandButton;
+constexpr ControlKind L = ControlKind::Label;
+constexpr ControlKind T = ControlKind::TextBox;
+constexpr ControlKind B = ControlKind::CommandButton;
 
 ControlDef label(std::string name, std::string caption, Rect geometry) {
     return control(L, std::move(name), "", std::move(caption), geometry, 0);
@@ -29,7 +29,7 @@ ControlDef button(std::string_view name, std::string caption, Rect geometry) {
 
 FormDef makeProjectWindow() {
     FormDef def{std::string(project), "项目", 15600, 7800, Placement::SystemDefault, false, {}};
-    ControlDef items = control(Kind::Table, std::string(p::items), "", "", {120, 900, 15360, 3600}, 0);
+    ControlDef items = control(ControlKind::Table, std::string(p::items), "", "", {120, 900, 15360, 3600}, 0);
     items.items = {"名称",         "工程类型",       "复杂程度",     "计费额",        "基本设计收费",
                    "其他设计收费", "设计收费基准价", "单独委托阶段", "计入合计的收费"};
     items.announcedAs("单项工程").withTooltip("双击一个单项或按回车键，把它打开到主窗口");
@@ -51,7 +51,8 @@ FormDef makeProjectWindow() {
         label("floatLabel", "浮动幅度值", {120, 5250, 1080, 255}),
         entry(p::floatPercent, {1200, 5220, 1095, 300}, "浮动幅度值（%）"),
         label(std::string(p::floatRange), "%（-20～+20）", {2400, 5250, 1455, 255}),
-        control(Kind::CheckBox, std::string(p::newTechnology), "", "采用新技术", {3960, 5250, 1575, 255}, 0)
+        control(ControlKind::CheckBox, std::string(p::newTechnology), "", "采用新技术",
+                {3960, 5250, 1575, 255}, 0)
             .withTooltip("《工程勘察设计收费管理规定》第七条：采用新技术的设计，浮动幅度值可达 +25%"),
         label("contractAmountLabel", "或合同额", {5640, 5250, 1080, 255}),
         entry(p::contractAmount, {6720, 5220, 1935, 300}, "合同额（万元），留空则按浮动幅度值计算"),
@@ -69,7 +70,8 @@ FormDef makeProjectWindow() {
         label("taxRateLabel", "增值税税率", {9720, 5730, 1080, 255}),
         entry(p::taxRate, {10800, 5700, 735, 300}, "增值税税率（%）"),
         label("taxRateUnit", "%（6、3 或 1）", {11640, 5730, 1455, 255}),
-        control(Kind::CheckBox, std::string(p::taxIncluded), "", "合同额含税", {13200, 5730, 1575, 255}, 0)
+        control(ControlKind::CheckBox, std::string(p::taxIncluded), "", "合同额含税",
+                {13200, 5730, 1575, 255}, 0)
             .withTooltip("勾选：合同额是含增值税的金额；不勾选：合同额不含增值税，税额另计"),
         label(std::string(p::floatNote), "", {1200, 6120, 14280, 255}),
         label(std::string(p::taxNote), "", {1200, 6420, 14280, 255}),

@@ -15,7 +15,7 @@ using namespace varnel::forms;
 namespace {
 
 FormDef testWindow() {
-    auto make = [](Kind kind, std::string name, std::string container = {}) {
+    auto make = [](ControlKind kind, std::string name, std::string container = {}) {
         ControlDef c;
         c.kind = kind;
         c.name = std::move(name);
@@ -24,17 +24,17 @@ FormDef testWindow() {
     };
     FormDef def;
     def.name = "Test";
-    def.controls = {make(Kind::Frame, "Group"),
-                    make(Kind::CheckBox, "A"),
-                    make(Kind::CheckBox, "B", "Group"),
-                    make(Kind::CheckBox, "C"),
-                    make(Kind::OptionButton, "O1"),
-                    make(Kind::OptionButton, "O2"),
-                    make(Kind::OptionButton, "P1", "Group"),
-                    make(Kind::TextBox, "T"),
-                    make(Kind::TextBox, "R"),
-                    make(Kind::ComboBox, "Combo"),
-                    make(Kind::CommandButton, "Go")};
+    def.controls = {make(ControlKind::Frame, "Group"),
+                    make(ControlKind::CheckBox, "A"),
+                    make(ControlKind::CheckBox, "B", "Group"),
+                    make(ControlKind::CheckBox, "C"),
+                    make(ControlKind::OptionButton, "O1"),
+                    make(ControlKind::OptionButton, "O2"),
+                    make(ControlKind::OptionButton, "P1", "Group"),
+                    make(ControlKind::TextBox, "T"),
+                    make(ControlKind::TextBox, "R"),
+                    make(ControlKind::ComboBox, "Combo"),
+                    make(ControlKind::CommandButton, "Go")};
     def.controls[8].readOnly = true;
     def.controls[9].items = {"one", "two"};
     return def;

@@ -12,7 +12,7 @@ using namespace varnel::forms;
 namespace {
 
 FormDef window() {
-    auto make = [](Kind kind, std::string name) {
+    auto make = [](ControlKind kind, std::string name) {
         ControlDef c;
         c.kind = kind;
         c.name = std::move(name);
@@ -21,8 +21,8 @@ FormDef window() {
     FormDef def;
     def.name = "Lists";
     def.caption = "列表";
-    def.controls = {make(Kind::ComboBox, "List"), make(Kind::Table, "Rows"), make(Kind::TextBox, "Box"),
-                    make(Kind::CheckBox, "Tick")};
+    def.controls = {make(ControlKind::ComboBox, "List"), make(ControlKind::Table, "Rows"),
+                    make(ControlKind::TextBox, "Box"), make(ControlKind::CheckBox, "Tick")};
     def.controls[0].items = {"甲", "乙"};
     return def;
 }

@@ -1083,9 +1083,9 @@ TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
 
     std::vector<std::string> clickable, typable;
     for (const forms::ControlDef& c : w.definition().controls) {
-        if (c.kind == forms::Kind::CheckBox || c.kind == forms::Kind::OptionButton)
+        if (c.kind == forms::ControlKind::CheckBox || c.kind == forms::ControlKind::OptionButton)
             clickable.push_back(c.name);
-        if (c.kind == forms::Kind::TextBox && !c.readOnly)
+        if (c.kind == forms::ControlKind::TextBox && !c.readOnly)
             typable.push_back(c.name);
     }
     for (std::string_view grade : {box::gradeIDescription, box::gradeIIDescription, box::gradeIIIDescription})

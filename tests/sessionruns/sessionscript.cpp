@@ -144,7 +144,7 @@ QByteArray randomSession(std::mt19937& random, int actions) {
     // Every check box of the main window, and every box the calculation and the planning window read.
     QStringList checks;
     for (const varnel::forms::ControlDef& c : varnel::windows::mainWindowDefinition().controls)
-        if (c.kind == varnel::forms::Kind::CheckBox)
+        if (c.kind == varnel::forms::ControlKind::CheckBox)
             checks << QString::fromStdString(c.name);
     QStringList texts;
     for (const Box& reachable : reachableBoxes())

@@ -194,7 +194,7 @@ class FormWindowTest : public QObject {
         const forms::FormDef& def = w.model().definition();
         QCOMPARE(w.clientArea()->size(), QSize(def.clientWidth / 15, def.clientHeight / 15));
         for (const forms::ControlDef& c : def.controls) {
-            if (c.kind == forms::Kind::MenuItem) {
+            if (c.kind == forms::ControlKind::MenuItem) {
                 QAction* item = w.menuItem(c.name);
                 QVERIFY2(item, c.name.c_str());
                 if (c.caption == "-")
@@ -213,7 +213,7 @@ class FormWindowTest : public QObject {
             const QRect r = widget->geometry();
             QCOMPARE(r.x(), qRound(c.geometry.left / 15.0));
             QCOMPARE(r.y(), qRound(c.geometry.top / 15.0));
-            if (c.kind != forms::Kind::Image) {
+            if (c.kind != forms::ControlKind::Image) {
                 QVERIFY2(std::abs(r.width() - c.geometry.width / 15) <= 1, c.name.c_str());
                 QVERIFY2(r.height() >= c.geometry.height / 15 - 1, c.name.c_str());
             }
@@ -221,7 +221,7 @@ class FormWindowTest : public QObject {
             QCOMPARE(widget->toolTip().toStdString(), c.tooltip.empty() ? c.shortcut : c.tooltip);
             QCOMPARE(widget->isHidden(), c.hidden);
             QCOMPARE(widget->isEnabled(), !c.disabled);
-            if (auto* label = qobject_cast<QLabel*>(widget); label && c.kind == forms::Kind::Label)
+            if (auto* label = qobject_cast<QLabel*>(widget); label && c.kind == forms::ControlKind::Label)
                 QCOMPARE(label->text().toStdString(), c.caption);
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 QCOMPARE(button->text().toStdString(), c.caption);

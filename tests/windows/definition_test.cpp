@@ -30,7 +30,7 @@ TEST_P(EveryWindow, NamesAreUniqueAndContainersComeFirst) {
         if (!c.container.empty()) {
             EXPECT_TRUE(seen.contains(c.container)) << c.name << " in " << c.container;
         }
-        if (c.kind != Kind::MenuItem) {
+        if (c.kind != ControlKind::MenuItem) {
             EXPECT_TRUE(tabs.insert(c.tab).second) << "tab " << c.tab << " of " << c.name;
         }
     }
@@ -39,7 +39,7 @@ TEST_P(EveryWindow, NamesAreUniqueAndContainersComeFirst) {
 TEST_P(EveryWindow, ControlsLieInsideTheirContainer) {
     const FormDef& def = definition(GetParam());
     for (const ControlDef& c : def.controls) {
-        if (c.kind == Kind::MenuItem || c.kind == Kind::Image)
+        if (c.kind == ControlKind::MenuItem || c.kind == ControlKind::Image)
             continue;
         const int width = c.container.empty() ? def.clientWidth : def.at(c.container).geometry.width;
         const int height = c.container.empty() ? def.clientHeight : def.at(c.container).geometry.height;
@@ -54,8 +54,8 @@ TEST_P(EveryWindow, EveryControlThatTakesTheFocusHasANameToBeHeardBy) {
     for (const ControlDef& c : definition(GetParam()).controls) {
         if (!takesFocus(c.kind))
             continue;
-        const bool namedByCaption =
-            c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::CommandButton;
+        const bool namedByCaption = c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton ||
+                                    c.kind == ControlKind::CommandButton;
         if (namedByCaption) {
             EXPECT_TRUE(!c.caption.empty() || c.hidden) << c.name;
         } else {
@@ -120,87 +120,87 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
     const FormDef& def = mainWindowDefinition();
     struct Named {
         std::string_view control;
-        Kind kind;
+        ControlKind kind;
         std::string says; // the caption, or the spoken name where the control has no caption
     };
     const std::string renovation = "改扩建和技术改造建设项目", coefficient = renovation + "附加调整系数";
     const Named named[] = {
-        {box::amount, Kind::TextBox, "工程设计收费计费额（万元）"},
-        {box::typeList, Kind::ComboBox, "工程类型"},
-        {box::gradeIDescription, Kind::TextBox, "Ⅰ级工程复杂程度"},
-        {box::gradeIIDescription, Kind::TextBox, "Ⅱ级工程复杂程度"},
-        {box::gradeIIIDescription, Kind::TextBox, "Ⅲ级工程复杂程度"},
-        {box::roadRenovation, Kind::CheckBox, renovation},
-        {box::roadRenovationCoefficient, Kind::TextBox, coefficient},
-        {box::bridgeRenovation, Kind::CheckBox, renovation},
-        {box::bridgeRenovationCoefficient, Kind::TextBox, coefficient},
-        {box::buildingRenovation, Kind::CheckBox, renovation},
-        {box::buildingRenovationCoefficient, Kind::TextBox, coefficient},
-        {box::landscapeRenovation, Kind::CheckBox, renovation},
-        {box::landscapeRenovationCoefficient, Kind::TextBox, coefficient},
-        {box::municipalRenovation, Kind::CheckBox, renovation},
-        {box::municipalRenovationCoefficient, Kind::TextBox, coefficient},
-        {box::urbanRoadUnderPipes, Kind::CheckBox, "城市道路通过地下管网密集区的工程"},
-        {box::expressway, Kind::CheckBox, "高速公路、一级公路工程"},
-        {box::urbanBridgeUnderPipes, Kind::CheckBox, "城市桥梁、隧道通过地下管网密集区的工程"},
-        {box::highwayBridgeGradeI, Kind::CheckBox, "公路桥梁、隧道工程Ⅰ级"},
-        {box::highwayBridgeGradeIII, Kind::CheckBox, "公路桥梁、隧道工程Ⅲ级"},
-        {box::intelligentBuilding, Kind::CheckBox, "智能建筑弱电系统工程"},
-        {box::interiorDecoration, Kind::CheckBox, "室内装修工程"},
-        {box::historicBuilding, Kind::CheckBox, "古建筑、仿古建筑、保护性建筑"},
-        {box::historicCoefficient, Kind::TextBox, "古建筑、仿古建筑、保护性建筑附加调整系数"},
-        {box::acousticDecoration, Kind::CheckBox, "特殊声学装修工程"},
-        {box::civilDefence, Kind::CheckBox, "人防工程"},
-        {box::buildingWithOutdoor, Kind::CheckBox, "建筑与室外工程"},
-        {box::housing, Kind::CheckBox, "住宅工程"},
-        {box::housingCluster, Kind::CheckBox, "住宅工程(组团)"},
-        {box::overallDesign, Kind::CheckBox, "总体设计费"},
-        {box::designCoordination, Kind::CheckBox, "主体设计协调费"},
-        {box::constructionBudget, Kind::CheckBox, "施工图预算编制费"},
-        {box::asBuiltDrawings, Kind::CheckBox, "竣工图编制费"},
-        {box::ownPatents, Kind::CheckBox, "自有专利技术收费"},
-        {box::ownPatentsAmount, Kind::TextBox, "自有专利技术收费（万元）"},
-        {box::foreignDesign, Kind::CheckBox, "境外设计收费"},
-        {box::foreignDesignAmount, Kind::TextBox, "境外设计收费（万元）"},
-        {box::foreignReview, Kind::CheckBox, "境外审核确认收费"},
-        {box::foreignReviewAmount, Kind::TextBox, "境外审核确认收费（万元）"},
-        {box::extraPrinting, Kind::CheckBox, "另行印制设计文件工本费"},
-        {box::extraPrintingAmount, Kind::TextBox, "另行印制设计文件工本费（万元）"},
-        {box::standardDrawings, Kind::CheckBox, "购买标准图费"},
-        {box::standardDrawingsAmount, Kind::TextBox, "购买标准图费（万元）"},
-        {box::nonstandardEquipment, Kind::CheckBox, "非标准设备设计费"},
-        {box::nonstandardEquipmentBase, Kind::TextBox, "非标准设备设计额（万元）"},
-        {box::nonstandardEquipmentRate, Kind::TextBox, "非标准设备设计费率"},
-        {box::standardDesignReuse, Kind::CheckBox, "采用标准设计和复用设计"},
-        {box::foundationRedesign, Kind::CheckBox, "重新进行基础设计"},
-        {box::partialChange, Kind::CheckBox, "对原设计进行局部调整"},
-        {box::partialChangeRate, Kind::TextBox, "对原设计进行局部调整的费率"},
-        {box::independentPhase, Kind::CheckBox, "单独委托设计"},
-        {box::preliminaryPhase, Kind::OptionButton, "初步设计"},
-        {box::drawingPhase, Kind::OptionButton, "施工图设计"},
-        {box::schemePhase, Kind::OptionButton, "方案设计"},
-        {box::phaseLineUnit, Kind::Label, "万元 "},
-        {box::phaseLineShare, Kind::TextBox, "单独委托设计阶段的设计收费（万元）"},
-        {box::basicFee, Kind::TextBox, "基本设计收费（万元）"},
-        {box::otherFee, Kind::TextBox, "其他设计收费（万元）"},
-        {box::benchmarkFee, Kind::TextBox, "设计收费基准价（万元）"},
-        {box::calculate, Kind::CommandButton, "计算"},
-        {box::showReport, Kind::CommandButton, "计算书"},
-        {box::planningFee, Kind::CommandButton, "建筑总平面布置及小区规划设计收费计算"},
-        {box::newProject, Kind::MenuItem, "新建项目"},
-        {box::openProject, Kind::MenuItem, "打开项目…"},
-        {box::saveProject, Kind::MenuItem, "保存项目"},
-        {box::saveProjectAs, Kind::MenuItem, "项目另存为…"},
-        {box::noRecentProject, Kind::MenuItem, "（无）"},
-        {box::exit, Kind::MenuItem, "退出"},
-        {box::addItem, Kind::MenuItem, "加入项目…"},
-        {box::updateItem, Kind::MenuItem, "更新单项"},
-        {box::newItem, Kind::MenuItem, "新单项"},
-        {box::projectWindow, Kind::MenuItem, "项目窗口"},
-        {box::help, Kind::MenuItem, "帮助"},
-        {box::guide, Kind::MenuItem, "使用说明"},
-        {box::aboutProgram, Kind::MenuItem, "本软件"},
-        {box::aboutAuthor, Kind::MenuItem, "作者"},
+        {box::amount, ControlKind::TextBox, "工程设计收费计费额（万元）"},
+        {box::typeList, ControlKind::ComboBox, "工程类型"},
+        {box::gradeIDescription, ControlKind::TextBox, "Ⅰ级工程复杂程度"},
+        {box::gradeIIDescription, ControlKind::TextBox, "Ⅱ级工程复杂程度"},
+        {box::gradeIIIDescription, ControlKind::TextBox, "Ⅲ级工程复杂程度"},
+        {box::roadRenovation, ControlKind::CheckBox, renovation},
+        {box::roadRenovationCoefficient, ControlKind::TextBox, coefficient},
+        {box::bridgeRenovation, ControlKind::CheckBox, renovation},
+        {box::bridgeRenovationCoefficient, ControlKind::TextBox, coefficient},
+        {box::buildingRenovation, ControlKind::CheckBox, renovation},
+        {box::buildingRenovationCoefficient, ControlKind::TextBox, coefficient},
+        {box::landscapeRenovation, ControlKind::CheckBox, renovation},
+        {box::landscapeRenovationCoefficient, ControlKind::TextBox, coefficient},
+        {box::municipalRenovation, ControlKind::CheckBox, renovation},
+        {box::municipalRenovationCoefficient, ControlKind::TextBox, coefficient},
+        {box::urbanRoadUnderPipes, ControlKind::CheckBox, "城市道路通过地下管网密集区的工程"},
+        {box::expressway, ControlKind::CheckBox, "高速公路、一级公路工程"},
+        {box::urbanBridgeUnderPipes, ControlKind::CheckBox, "城市桥梁、隧道通过地下管网密集区的工程"},
+        {box::highwayBridgeGradeI, ControlKind::CheckBox, "公路桥梁、隧道工程Ⅰ级"},
+        {box::highwayBridgeGradeIII, ControlKind::CheckBox, "公路桥梁、隧道工程Ⅲ级"},
+        {box::intelligentBuilding, ControlKind::CheckBox, "智能建筑弱电系统工程"},
+        {box::interiorDecoration, ControlKind::CheckBox, "室内装修工程"},
+        {box::historicBuilding, ControlKind::CheckBox, "古建筑、仿古建筑、保护性建筑"},
+        {box::historicCoefficient, ControlKind::TextBox, "古建筑、仿古建筑、保护性建筑附加调整系数"},
+        {box::acousticDecoration, ControlKind::CheckBox, "特殊声学装修工程"},
+        {box::civilDefence, ControlKind::CheckBox, "人防工程"},
+        {box::buildingWithOutdoor, ControlKind::CheckBox, "建筑与室外工程"},
+        {box::housing, ControlKind::CheckBox, "住宅工程"},
+        {box::housingCluster, ControlKind::CheckBox, "住宅工程(组团)"},
+        {box::overallDesign, ControlKind::CheckBox, "总体设计费"},
+        {box::designCoordination, ControlKind::CheckBox, "主体设计协调费"},
+        {box::constructionBudget, ControlKind::CheckBox, "施工图预算编制费"},
+        {box::asBuiltDrawings, ControlKind::CheckBox, "竣工图编制费"},
+        {box::ownPatents, ControlKind::CheckBox, "自有专利技术收费"},
+        {box::ownPatentsAmount, ControlKind::TextBox, "自有专利技术收费（万元）"},
+        {box::foreignDesign, ControlKind::CheckBox, "境外设计收费"},
+        {box::foreignDesignAmount, ControlKind::TextBox, "境外设计收费（万元）"},
+        {box::foreignReview, ControlKind::CheckBox, "境外审核确认收费"},
+        {box::foreignReviewAmount, ControlKind::TextBox, "境外审核确认收费（万元）"},
+        {box::extraPrinting, ControlKind::CheckBox, "另行印制设计文件工本费"},
+        {box::extraPrintingAmount, ControlKind::TextBox, "另行印制设计文件工本费（万元）"},
+        {box::standardDrawings, ControlKind::CheckBox, "购买标准图费"},
+        {box::standardDrawingsAmount, ControlKind::TextBox, "购买标准图费（万元）"},
+        {box::nonstandardEquipment, ControlKind::CheckBox, "非标准设备设计费"},
+        {box::nonstandardEquipmentBase, ControlKind::TextBox, "非标准设备设计额（万元）"},
+        {box::nonstandardEquipmentRate, ControlKind::TextBox, "非标准设备设计费率"},
+        {box::standardDesignReuse, ControlKind::CheckBox, "采用标准设计和复用设计"},
+        {box::foundationRedesign, ControlKind::CheckBox, "重新进行基础设计"},
+        {box::partialChange, ControlKind::CheckBox, "对原设计进行局部调整"},
+        {box::partialChangeRate, ControlKind::TextBox, "对原设计进行局部调整的费率"},
+        {box::independentPhase, ControlKind::CheckBox, "单独委托设计"},
+        {box::preliminaryPhase, ControlKind::OptionButton, "初步设计"},
+        {box::drawingPhase, ControlKind::OptionButton, "施工图设计"},
+        {box::schemePhase, ControlKind::OptionButton, "方案设计"},
+        {box::phaseLineUnit, ControlKind::Label, "万元 "},
+        {box::phaseLineShare, ControlKind::TextBox, "单独委托设计阶段的设计收费（万元）"},
+        {box::basicFee, ControlKind::TextBox, "基本设计收费（万元）"},
+        {box::otherFee, ControlKind::TextBox, "其他设计收费（万元）"},
+        {box::benchmarkFee, ControlKind::TextBox, "设计收费基准价（万元）"},
+        {box::calculate, ControlKind::CommandButton, "计算"},
+        {box::showReport, ControlKind::CommandButton, "计算书"},
+        {box::planningFee, ControlKind::CommandButton, "建筑总平面布置及小区规划设计收费计算"},
+        {box::newProject, ControlKind::MenuItem, "新建项目"},
+        {box::openProject, ControlKind::MenuItem, "打开项目…"},
+        {box::saveProject, ControlKind::MenuItem, "保存项目"},
+        {box::saveProjectAs, ControlKind::MenuItem, "项目另存为…"},
+        {box::noRecentProject, ControlKind::MenuItem, "（无）"},
+        {box::exit, ControlKind::MenuItem, "退出"},
+        {box::addItem, ControlKind::MenuItem, "加入项目…"},
+        {box::updateItem, ControlKind::MenuItem, "更新单项"},
+        {box::newItem, ControlKind::MenuItem, "新单项"},
+        {box::projectWindow, ControlKind::MenuItem, "项目窗口"},
+        {box::help, ControlKind::MenuItem, "帮助"},
+        {box::guide, ControlKind::MenuItem, "使用说明"},
+        {box::aboutProgram, ControlKind::MenuItem, "本软件"},
+        {box::aboutAuthor, ControlKind::MenuItem, "作者"},
     };
     for (const Named& n : named) {
         const ControlDef* c = def.find(n.control);
@@ -225,7 +225,7 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
     };
     std::set<std::string_view> distinct;
     for (const auto& [group, members] : groups) {
-        EXPECT_EQ(def.at(group).kind, Kind::Frame) << group;
+        EXPECT_EQ(def.at(group).kind, ControlKind::Frame) << group;
         EXPECT_EQ(def.at(group).caption, "工程附加调整") << group;
         EXPECT_TRUE(distinct.insert(group).second) << group;
         for (std::string_view member : members)
@@ -234,14 +234,14 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
 
     // The chosen grade is the label beside the type list that explains the complexity coefficient.
     const ControlDef& grade = def.at(box::chosenGrade);
-    EXPECT_EQ(grade.kind, Kind::Label);
+    EXPECT_EQ(grade.kind, ControlKind::Label);
     EXPECT_EQ(grade.container, def.at(box::typeList).container);
     EXPECT_TRUE(grade.tooltip.starts_with("工程复杂程度调整系数")) << grade.tooltip;
     // The phase line's name is the label above its share, its unit the label after it.
     const ControlDef& share = def.at(box::phaseLineShare);
     const ControlDef& name = def.at(box::phaseLineName);
     const ControlDef& unit = def.at(box::phaseLineUnit);
-    EXPECT_EQ(name.kind, Kind::Label);
+    EXPECT_EQ(name.kind, ControlKind::Label);
     EXPECT_EQ(name.geometry.left, share.geometry.left);
     EXPECT_LT(name.geometry.top, share.geometry.top);
     EXPECT_EQ(unit.geometry.top, share.geometry.top);
@@ -250,7 +250,7 @@ TEST(MainWindow, EachNamedControlSaysWhatItsNameMeans) {
     for (std::size_t i = 0; i < box::recentProjects; ++i) {
         const ControlDef* recent = def.find(box::recentProject(i));
         ASSERT_NE(recent, nullptr) << box::recentProject(i);
-        EXPECT_EQ(recent->kind, Kind::MenuItem);
+        EXPECT_EQ(recent->kind, ControlKind::MenuItem);
         EXPECT_EQ(recent->container, def.at(box::noRecentProject).container);
     }
 }

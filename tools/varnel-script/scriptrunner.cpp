@@ -62,7 +62,7 @@ QPoint indicatorCentre(QAbstractButton* button) {
 // The main window's menu entries, from its definition (文件 and its items, 项目, 帮助, 关于, …).
 bool isMenuItem(const std::string& name) {
     const forms::ControlDef* c = windows::mainWindowDefinition().find(name);
-    return c && c->kind == forms::Kind::MenuItem;
+    return c && c->kind == forms::ControlKind::MenuItem;
 }
 
 // A message box's buttons as they read, in the order they stand.

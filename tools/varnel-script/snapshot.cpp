@@ -28,31 +28,31 @@ std::string widgetText(const QWidget* w) {
 }
 
 std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
-    using forms::Kind;
+    using forms::ControlKind;
     JsonObject o;
     const bool visible = !w->isHidden();
     switch (def.kind) {
-    case Kind::Frame:
+    case ControlKind::Frame:
         o.flag("visible", visible);
         break;
-    case Kind::Label:
+    case ControlKind::Label:
         o.text("caption", static_cast<const QLabel*>(w)->text().toStdString()).flag("visible", visible);
         break;
-    case Kind::TextBox:
+    case ControlKind::TextBox:
         o.text("text", widgetText(w)).flag("enabled", w->isEnabled()).flag("visible", visible);
         break;
-    case Kind::CheckBox:
+    case ControlKind::CheckBox:
         o.number("value", static_cast<const QCheckBox*>(w)->isChecked() ? 1 : 0)
             .flag("enabled", w->isEnabled())
             .flag("visible", visible);
         break;
-    case Kind::OptionButton:
+    case ControlKind::OptionButton:
         o.flag("value", static_cast<const QRadioButton*>(w)->isChecked()).flag("enabled", w->isEnabled());
         break;
-    case Kind::ComboBox:
+    case ControlKind::ComboBox:
         o.text("text", static_cast<const QComboBox*>(w)->currentData().toString().toStdString());
         break;
-    case Kind::Table: {
+    case ControlKind::Table: {
         // Every row as its cells read, the footer last; the current row counted from 1 (0: none).
         const auto* table = static_cast<const QTableWidget*>(w);
         std::string rows = "[";
