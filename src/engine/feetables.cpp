@@ -72,9 +72,10 @@ AdditionalCondition fromTable2(const MainWindowCondition& c) {
             row.kinds == industry::everyKindOfGroup || (row.kinds & industry::kindSetOf(kind));
         if (row.group != industry::kindRow(kind).group || row.adjustment != c.adjustment || !ofKind)
             continue;
-        return {c.type,    c.condition, c.condition ? std::nullopt : onlyGradeOf(row.grades),
-                row.place, row.value,   row.entry,
-                row.lower, row.upper,   c.message.empty() ? row.message : c.message};
+        return {c.type,     c.condition, c.condition ? std::nullopt : onlyGradeOf(row.grades),
+                row.place,  row.value,   row.entry,
+                row.lower,  row.upper,   c.message.empty() ? row.message : c.message,
+                row.clause, row.name};
     }
     throw std::logic_error("a main window's condition without its row of 附表二");
 }

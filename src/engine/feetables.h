@@ -36,6 +36,10 @@ struct AdditionalCondition {
     double lower;
     double upper;
     std::string_view message;
+    // The row of 附表二's chapter it is: the clause that gives it (1.0.12, 第6章, …) and its name there,
+    // which names a condition a grade brings (公路工程Ⅰ级).
+    std::string_view clause;
+    std::string_view table2Name;
 };
 extern const std::array<AdditionalCondition, 15> additionalConditions;
 

@@ -101,10 +101,6 @@ bool inTransportChapter(engine::EngineeringType type) {
     return industry::groupOf(industry::kindOfType(type)).group == industry::Group::Transport;
 }
 
-// The one condition of the main window's that a grade brings, not a tick: a road of grade Ⅰ.
-constexpr std::string_view roadGradeI = "公路工程Ⅰ级";
-constexpr std::string_view renovationClause = "1.0.12";
-
 } // namespace
 
 AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
@@ -142,7 +138,6 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
         if (t->subject.find(subject) != std::string_view::npos)
             a.complexityTables.push_back(t->table);
 
-    const bool transport = inTransportChapter(type);
     for (const engine::AdditionalCondition& c : engine::additionalConditions) {
         if (c.type != type)
             continue;
@@ -150,12 +145,11 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
         if (!applies)
             continue;
         AppliedCondition applied;
+        // A ticked condition by the main window's name for it; one a grade brings by 附表二's.
         applied.name = c.condition
                            ? std::string(engine::conditionNames[static_cast<std::size_t>(*c.condition)])
-                           : std::string(roadGradeI);
-        applied.clause = c.condition == engine::Condition::Renovation ? renovationClause
-                         : transport                                  ? "第6章"
-                                                                      : "第7章";
+                           : std::string(c.table2Name);
+        applied.clause = c.clause;
         applied.unasked = !c.condition;
         applied.coefficient = v.additionalPlace[c.place];
         a.conditions.push_back(applied);
