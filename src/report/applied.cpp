@@ -95,10 +95,14 @@ void commonFigures(AppliedCalculation& a, const engine::Project& services, const
     a.benchmarkFee = v.benchmarkFee;
 }
 
-// The chapter a type's own conditions stand in, and its table of phase shares: 交通运输工程 for roads and
-// bridges, 建筑市政工程 for the rest.
-bool inTransportChapter(engine::EngineeringType type) {
-    return industry::groupOf(industry::kindOfType(type)).group == industry::Group::Transport;
+// The table of phase shares of the chapter a type stands in (表6.2-1 for roads and bridges, 表7.2-1 for
+// the rest): the table of its group's share rows.
+std::string_view shareTableOf(engine::EngineeringType type) {
+    const industry::Group group = industry::groupOf(industry::kindOfType(type)).group;
+    for (const industry::ShareRow& row : industry::shareRows)
+        if (row.group == group)
+            return row.table;
+    return {};
 }
 
 } // namespace
@@ -115,7 +119,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
         phase.phase = engine::designPhaseNames[static_cast<std::size_t>(p.phase)];
         phase.fee = v.*(engine::phases[static_cast<std::size_t>(p.phase)].share);
         if (const engine::PhaseRow* row = p.type && p.grade ? engine::phaseRowFor(p) : nullptr) {
-            phase.table = inTransportChapter(*p.type) ? "表6.2-1" : "表7.2-1";
+            phase.table = shareTableOf(*p.type);
             if (row->kind)
                 phase.row = engine::conditionNames[static_cast<std::size_t>(*row->kind)];
             phase.percent = row->proportion * 100;
