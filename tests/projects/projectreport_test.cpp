@@ -293,6 +293,26 @@ TEST(ProjectReportText, HasEveryTextOfTheReportInOrderWithCrLfLineEnds) {
     }
 }
 
+// Each part of the text stands apart from the one before by a blank line: the basis, the summary, the
+// sections' heading, each section, and each line to sign.
+TEST(ProjectReportText, ItsPartsAreSeparatedByBlankLines) {
+    const projects::ProjectReport r = reportOf(test::sampleQuote());
+    const std::vector<std::string> lines = linesOf(projects::projectReportText(r));
+    std::vector<std::string> starts{r.basis.front(), r.summary.heading, r.sectionsHeading};
+    for (const projects::ReportSection& s : r.sections)
+        starts.push_back(s.heading);
+    starts.insert(starts.end(), r.signatures.begin(), r.signatures.end());
+    for (const std::string& start : starts) {
+        const auto at = std::find(lines.begin(), lines.end(), start);
+        ASSERT_NE(at, lines.end()) << start;
+        ASSERT_NE(at, lines.begin()) << start;
+        EXPECT_EQ(*(at - 1), "") << "no blank line before " << start;
+    }
+    // The lines to sign stand two blank lines below the last section, room to sign above the first.
+    const auto signing = std::find(lines.begin(), lines.end(), r.signatures.front());
+    EXPECT_EQ(*(signing - 2), "");
+}
+
 // In a fixed-pitch CJK font the table's columns line up: the amounts end where their headers end.
 TEST(ProjectReportText, TheSummaryIsATableOfAlignedLines) {
     projects::Quote q = test::sampleQuote();
