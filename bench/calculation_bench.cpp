@@ -19,7 +19,7 @@ Project buildingProject() {
                   Service::StandardDesignReuse, Service::PartialChange};
     p.text(Entry::RenovationCoefficient) = "1.2";
     p.text(Entry::OwnPatentsAmount) = "3.5";
-    p.text(Entry::NonstandardEquipmentBase) = "50";
+    p.text(Entry::NonstandardEquipmentAmount) = "50";
     p.text(Entry::NonstandardEquipmentRate) = "0.15";
     p.text(Entry::PartialChangeRate) = "0.2";
     p.independentPhase = true;

@@ -31,8 +31,8 @@ class Run {
     }
 
   private:
-    bool stop(std::string_view message, std::optional<Entry> wrongEntry = {}, bool chooseType = false) {
-        m_stop = Stop{std::string(message), wrongEntry, chooseType};
+    bool stop(std::string_view message, Focus focus = Focus::None, std::optional<Entry> entry = {}) {
+        m_stop = Stop{std::string(message), focus, entry};
         return false;
     }
 
@@ -41,11 +41,9 @@ class Run {
     bool stopped(const StepStop& s) {
         if (!s.retype)
             return stop(s.message);
-        if (s.amount) {
-            m_stop = Stop{std::string(s.message), {}, false, true};
-            return false;
-        }
-        return stop(s.message, s.entry);
+        if (s.amount)
+            return stop(s.message, Focus::Amount);
+        return stop(s.message, Focus::Entry, s.entry);
     }
 
     // Reads a typed number whole; text that is no number, or a number beyond the double range, stops the
@@ -67,7 +65,7 @@ class Run {
         for (Variable& place : m_v.additionalPlace)
             place = 1;
         if (!m_in.type)
-            return stop("你还没有选择工程类型！", {}, true);
+            return stop("你还没有选择工程类型！", Focus::Type);
         m_v.profCoef = professionalCoefficient(*m_in.type, m_in.has(Condition::CivilDefence));
         for (const GradeCoefficient& g : complexityCoefficients)
             if (m_in.grade == g.grade)
@@ -103,7 +101,7 @@ class Run {
                 return false;
             place = typed;
             if (typed > c.upper || typed < c.lower)
-                return stop(c.message, c.entry);
+                return stop(c.message, Focus::Entry, c.entry);
         }
         return true;
     }
@@ -127,7 +125,7 @@ class Run {
         }
         // The type and the grade are chosen: the coefficients stop the run without either.
         if (const PhaseRow* row = phaseRowFor(m_in)) {
-            const Phase& phase = phases[static_cast<std::size_t>(row->phase)];
+            const PhaseResult& phase = phaseResults[static_cast<std::size_t>(row->phase)];
             m_v.*phase.share = phaseShare(*m_v.benchmarkFee, row->proportion);
             m_phase = &phase;
         }
@@ -138,7 +136,7 @@ class Run {
     // What the run came to besides the variables it wrote.
     bool m_amountAccepted = false;
     std::optional<Stop> m_stop;
-    const Phase* m_phase = nullptr; // the phase of the last row that applied
+    const PhaseResult* m_phase = nullptr; // the phase of the last row that applied
 };
 
 } // namespace

@@ -18,13 +18,21 @@ inline constexpr std::string_view outOfRangeMessage = "输入的数值超出计�
 // items. A typed fee is never negative.
 inline constexpr double maxTypedAmount = 100'000'000;
 
-// A check that ended the calculation: its message, and what the user is sent back to: the typed number
-// that was out of range (it is emptied and takes the focus), or the type that was not chosen.
+// What the user is sent back to when a check stops a calculation.
+enum class Focus {
+    Amount, // the amount: emptied and focused
+    Type,   // the engineering type (in the industry window, the kind of engineering), to be chosen
+    Grade,  // the complexity grade, to be chosen
+    Entry,  // the typed number `entry`: emptied and focused
+    None,   // nothing to correct in one place: a box left empty, or a sum beyond the double range
+};
+
+// A check that ended the calculation: its message, and what the user is sent back to.
 struct Stop {
     std::string message;
-    std::optional<Entry> wrongEntry;
-    bool chooseType = false;
-    bool wrongAmount = false; // the amount could not be taken: emptied and focused
+    Focus focus = Focus::None;
+    std::optional<Entry> entry; // with Focus::Entry
+    bool operator==(const Stop&) const = default;
 };
 
 // The phase line under the results: its caption (one of the phases' own) and the share it shows.

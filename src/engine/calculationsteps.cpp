@@ -112,11 +112,11 @@ class OtherFees {
         double amount = 0;
         double rate = 0;
         if (nonstandard) {
-            if (text(NonstandardEquipmentBase).empty())
-                return stopped("请输入非标准设备设计额！", NonstandardEquipmentBase);
+            if (text(NonstandardEquipmentAmount).empty())
+                return stopped("请输入非标准设备设计额！", NonstandardEquipmentAmount);
             if (text(NonstandardEquipmentRate).empty())
                 return stopped("请输入非标准设备计费率！", NonstandardEquipmentRate);
-            if (StepResult s = readAmount(NonstandardEquipmentBase, "请输入非标准设备设计额！", amount))
+            if (StepResult s = readAmount(NonstandardEquipmentAmount, "请输入非标准设备设计额！", amount))
                 return s;
             if (StepResult s = read(NonstandardEquipmentRate, "请输入非标准设备计费率！", rate))
                 return s;

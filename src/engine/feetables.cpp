@@ -25,7 +25,7 @@ double professionalCoefficient(EngineeringType type, bool civilDefence) {
 
 namespace {
 
-using A = industry::Adjustment;
+using A = industry::KindCondition;
 
 // Each of the main window's additional conditions, in the order its calculation reads them, as the
 // condition of 附表二 it is. Where the main window words the message of a range otherwise, `message` is its
@@ -33,7 +33,7 @@ using A = industry::Adjustment;
 struct MainWindowCondition {
     EngineeringType type;
     std::optional<Condition> condition; // none: applied unasked, with the grade the row is bound to
-    A adjustment;
+    A table2Condition;
     std::string_view message = {};
 };
 
@@ -70,7 +70,7 @@ AdditionalCondition fromTable2(const MainWindowCondition& c) {
     for (const industry::ConditionRow& row : industry::conditionRows) {
         const bool ofKind =
             row.kinds == industry::everyKindOfGroup || (row.kinds & industry::kindSetOf(kind));
-        if (row.group != industry::kindRow(kind).group || row.adjustment != c.adjustment || !ofKind)
+        if (row.group != industry::kindRow(kind).group || row.condition != c.table2Condition || !ofKind)
             continue;
         return {c.type,     c.condition, c.condition ? std::nullopt : onlyGradeOf(row.grades),
                 row.place,  row.value,   row.entry,
@@ -94,7 +94,7 @@ bool chargesReuseAlone(const Project& project) {
            !project.has(PartialChange);
 }
 
-const std::array<Phase, 4> phases{{
+const std::array<PhaseResult, 4> phaseResults{{
     {nullptr, {}},
     {&V::preliminaryPhaseFee, "其中初步设计费"},
     {&V::drawingPhaseFee, "其中施工图设计费"},

@@ -50,11 +50,11 @@ inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
 bool chargesReuseAlone(const Project& project);
 
 // What each design phase writes: its variable and the caption of the phase line.
-struct Phase {
+struct PhaseResult {
     Variable Variables::*share;
     std::string_view caption;
 };
-extern const std::array<Phase, 4> phases; // by DesignPhase; [None] is unused
+extern const std::array<PhaseResult, 4> phaseResults; // by DesignPhase; [None] is unused
 
 // The grades a phase row applies to, as a set with a bit for each grade.
 using GradeSet = unsigned;

@@ -5,7 +5,7 @@ namespace varnel::engine::industry {
 
 using enum Group;
 using enum Kind;
-using enum Adjustment;
+using enum KindCondition;
 
 const std::array<GroupRow, groupCount> groups{{
     {Mining, 1, "矿山采选工程", 2},
@@ -128,10 +128,10 @@ constexpr ConditionRow renovationIn(Group group, std::size_t place) {
 }
 
 // A condition of fixed coefficient, offered with the kinds and grades given.
-constexpr ConditionRow fixed(Group group, Adjustment adjustment, std::string_view name,
+constexpr ConditionRow fixed(Group group, KindCondition condition, std::string_view name,
                              std::string_view clause, KindSet kinds, GradeSet grades, double value,
                              std::size_t place, int exclusive = 0) {
-    return {group, adjustment, name, clause, kinds, grades, false, value, {}, 0, 0, {}, place, exclusive};
+    return {group, condition, name, clause, kinds, grades, false, value, {}, 0, 0, {}, place, exclusive};
 }
 
 // The groups whose conditions exclude each other (0: none).
@@ -146,7 +146,7 @@ constexpr KindSet road = kindSetOf(Road), bridge = kindSetOf(BridgeAndTunnel), b
 const std::array<ConditionRow, 23> conditionRows{{
     renovationIn(Mining, 0),
     // A grade Ⅲ plant by its name, and 水煤浆制备 is a grade Ⅲ work of 表2.3-6: offered with grade Ⅲ only.
-    fixed(Mining, Adjustment::CoalPreparationPlant, "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "第2章",
+    fixed(Mining, KindCondition::CoalPreparationPlant, "Ⅲ级选煤厂、水煤浆制备及燃烧应用工程", "第2章",
           kindSetOf(Kind::CoalPreparation), III, 1.4, 1),
 
     renovationIn(Processing, 0),

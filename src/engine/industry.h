@@ -105,7 +105,7 @@ std::vector<const ComplexityTable*> complexityTablesOf(Kind kind);
 
 // The additional adjustment conditions, each as the standard names it. One condition may stand in
 // several groups (改扩建和技术改造建设项目 stands in every one).
-enum class Adjustment {
+enum class KindCondition {
     Renovation,            // 改扩建和技术改造建设项目, typed 1.1 to 1.4
     CoalPreparationPlant,  // Ⅲ级选煤厂、水煤浆制备及燃烧应用工程
     PipeSegmentDrawings,   // 增加管段图设计
@@ -124,7 +124,8 @@ enum class Adjustment {
     InteriorDecoration,    // 室内装修工程
     AcousticDecoration,    // 特殊声学装修工程
 };
-inline constexpr std::size_t adjustmentCount = static_cast<std::size_t>(Adjustment::AcousticDecoration) + 1;
+inline constexpr std::size_t kindConditionCount =
+    static_cast<std::size_t>(KindCondition::AcousticDecoration) + 1;
 
 // A set of kinds, a bit for each; `everyKindOfGroup` is no restriction.
 using KindSet = std::uint32_t;
@@ -142,7 +143,7 @@ inline constexpr KindSet everyKindOfGroup = 0;
 // exclude each other: a project ticks at most one of them.
 struct ConditionRow {
     Group group;
-    Adjustment adjustment;
+    KindCondition condition;
     std::string_view name;
     std::string_view clause;
     KindSet kinds;

@@ -8,24 +8,24 @@
 
 namespace varnel::engine::industry {
 
-engine::Project otherServicesOf(const Project& project) {
+engine::Project otherServicesOf(const KindProject& project) {
     engine::Project services;
     services.services = project.services;
     services.entries = project.entries;
     return services;
 }
 
-std::vector<const ConditionRow*> appliedConditions(const Project& project) {
+std::vector<const ConditionRow*> appliedConditions(const KindProject& project) {
     std::vector<const ConditionRow*> applied;
     if (!project.kind)
         return applied;
     for (const ConditionRow& row : conditionRows)
-        if (belongsTo(row, *project.kind, project.grade) && (row.unasked || project.has(row.adjustment)))
+        if (belongsTo(row, *project.kind, project.grade) && (row.unasked || project.has(row.condition)))
             applied.push_back(&row);
     return applied;
 }
 
-const ShareRow* commissionedRow(const Project& project) {
+const ShareRow* commissionedRow(const KindProject& project) {
     if (!project.kind || !project.commission)
         return nullptr;
     const Commission& c = *project.commission;
@@ -39,7 +39,7 @@ namespace {
 
 class Run {
   public:
-    explicit Run(const Project& project) : m_in(project), m_v(m_out.variables) {}
+    explicit Run(const KindProject& project) : m_in(project), m_v(m_out.variables) {}
 
     Calculation operator()() {
         if (basePrice() && coefficients() && otherFees() && benchmark())
@@ -68,7 +68,7 @@ class Run {
         for (Variable& place : m_v.additionalPlace)
             place = 1;
         if (!m_in.kind)
-            return stop("你还没有选择工程类型！", Focus::Kind);
+            return stop("你还没有选择工程类型！", Focus::Type);
         m_v.profCoef = kindRow(*m_in.kind).coefficient;
         for (const GradeCoefficient& g : complexityCoefficients)
             if (m_in.grade == g.grade)
@@ -124,14 +124,14 @@ class Run {
             m_out.phaseShare = phaseShare(*m_v.benchmarkFee, row->share(m_in.commission->phase) / 100.0);
     }
 
-    const Project& m_in;
+    const KindProject& m_in;
     Calculation m_out;
     Variables& m_v;
 };
 
 } // namespace
 
-Calculation calculate(const Project& project) {
+Calculation calculate(const KindProject& project) {
     return Run(project)();
 }
 

@@ -5,6 +5,7 @@
 // other design fees, the benchmark, and the share of a design phase commissioned on its own. The base
 // price, the other fees and the phase share are the main window's own steps (calculationsteps.h).
 
+#include "engine/calculation.h"
 #include "engine/entries.h"
 #include "engine/industry.h"
 #include "engine/otherfees.h"
@@ -27,19 +28,19 @@ struct Commission {
 };
 
 // A project as the user has entered it at the moment of 计算.
-struct Project {
+struct KindProject {
     std::string amount; // 工程设计收费计费额, in 万元, as typed
     std::optional<Kind> kind;
     std::optional<Grade> grade;
-    EnumSet<Adjustment, adjustmentCount> conditions; // the conditions ticked
-    EnumSet<Service, serviceCount> services;         // the other design services commissioned
+    EnumSet<KindCondition, kindConditionCount> conditions; // the conditions ticked
+    EnumSet<Service, serviceCount> services;               // the other design services commissioned
     // The numbers typed: the coefficients of RenovationCoefficient and HistoricCoefficient, and the
     // other design services' amounts and rates, as in the main window.
     std::array<std::string, entryCount> entries;
     std::optional<Commission> commission;
 
-    bool operator==(const Project&) const = default;
-    bool has(Adjustment a) const { return conditions.contains(a); }
+    bool operator==(const KindProject&) const = default;
+    bool has(KindCondition a) const { return conditions.contains(a); }
     bool has(Service s) const { return services.contains(s); }
     const std::string& text(Entry e) const { return entries[static_cast<std::size_t>(e)]; }
     std::string& text(Entry e) { return entries[static_cast<std::size_t>(e)]; }
@@ -47,31 +48,15 @@ struct Project {
 
 // The main window's project holding only this project's other design services and typed numbers: what
 // the main window's rules on other fees read.
-engine::Project otherServicesOf(const Project& project);
+engine::Project otherServicesOf(const KindProject& project);
 
 // The conditions that apply to the project, in the table's order: those of its kind and grade that it
 // ticked or that apply unasked. Empty without a kind.
-std::vector<const ConditionRow*> appliedConditions(const Project& project);
+std::vector<const ConditionRow*> appliedConditions(const KindProject& project);
 
 // The share row the commissioned phase is charged by: the project's, when its kind and grade have that
 // row and the row gives the phase a share; otherwise none, and no share is charged.
-const ShareRow* commissionedRow(const Project& project);
-
-// What the user is sent back to when a check stops the calculation.
-enum class Focus {
-    Amount, // the amount: emptied and focused
-    Kind,   // the kind of engineering, to be chosen
-    Grade,  // the complexity grade, to be chosen
-    Entry,  // the typed number `entry`: emptied and focused
-    None,   // a sum left the double range: nothing to correct in one place
-};
-
-struct Stop {
-    std::string message;
-    Focus focus = Focus::None;
-    std::optional<Entry> entry;
-    bool operator==(const Stop&) const = default;
-};
+const ShareRow* commissionedRow(const KindProject& project);
 
 // One whole calculation. `variables` holds every figure it wrote, in the main window's terms, also when
 // it stopped (a stopped calculation shows nothing of them). Every figure is finite, or the calculation
@@ -84,6 +69,6 @@ struct Calculation {
     bool complete() const { return !stop.has_value(); }
 };
 
-Calculation calculate(const Project& project);
+Calculation calculate(const KindProject& project);
 
 } // namespace varnel::engine::industry

@@ -139,7 +139,7 @@ inline constexpr std::array otherFees{
                               Entry::StandardDrawingsAmount, "请输入购买标准图所用金额！", 12),
     // The typed equipment amount × a typed rate between 0.1 and 0.2.
     otherfeerows::ownRule(Service::NonstandardEquipment, "非标准设备设计费", "1.0.10", "nonstdEquipFee", 0,
-                          {TypedNumber{Entry::NonstandardEquipmentBase, Role::Amount, "非标准设备设计额"},
+                          {TypedNumber{Entry::NonstandardEquipmentAmount, Role::Amount, "非标准设备设计额"},
                            TypedNumber{Entry::NonstandardEquipmentRate, Role::Rate, "非标准设备设计费率",
                                        "费率应在0.1-0.2之间"}},
                           0, {}),

@@ -30,15 +30,15 @@ std::variant<ItemFigures, ItemStop> figuresOf(const engine::Project& inputs) {
     if (outcome.phase) {
         const auto phase = static_cast<std::size_t>(inputs.phase);
         const engine::PhaseRow* row = engine::phaseRowFor(inputs);
-        figures.phase =
-            ChargedPhase{engine::designPhaseNames[phase], *(record.variables.*engine::phases[phase].share),
-                         row ? row->proportion * 100 : 0};
+        figures.phase = ChargedPhase{engine::designPhaseNames[phase],
+                                     *(record.variables.*engine::phaseResults[phase].share),
+                                     row ? row->proportion * 100 : 0};
     }
     figures.calculation = std::move(record);
     return figures;
 }
 
-std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::Project& inputs) {
+std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::KindProject& inputs) {
     engine::industry::Calculation calculation = engine::industry::calculate(inputs);
     if (calculation.stop)
         return ItemStop{calculation.stop->message};

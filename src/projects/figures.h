@@ -65,7 +65,7 @@ struct ItemStop {
 // Calculates one item on fresh variables, by the calculation of its kind; a calculation that stops gives
 // the check that stopped it.
 std::variant<ItemFigures, ItemStop> figuresOf(const engine::Project& inputs);
-std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::Project& inputs);
+std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::KindProject& inputs);
 std::variant<ItemFigures, ItemStop> figuresOf(const ItemInputs& inputs);
 
 // An item's figures as the quote states them, each rounded once to the 元 from the decimal the calculation

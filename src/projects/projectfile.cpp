@@ -101,11 +101,11 @@ Value itemValue(const std::string& name, const engine::Project& in) {
 }
 
 // The conditions are written in the order of the group's table, which is the order a kind offers them.
-Value itemValue(const std::string& name, const industry::Project& in) {
+Value itemValue(const std::string& name, const industry::KindProject& in) {
     Array conditions;
     if (in.kind) {
         for (const industry::ConditionRow* row : industry::offeredConditions(*in.kind, in.grade)) {
-            if (!in.has(row->adjustment))
+            if (!in.has(row->condition))
                 continue;
             Object o{{"name", row->name}};
             if (row->entry)
@@ -257,7 +257,7 @@ engine::Project mainInputs(const FieldReader& r) {
 }
 
 // The kind and grade as "“建筑、市政、电信工程”（Ⅱ级）", where a problem depends on both.
-std::string kindAndGrade(const industry::Project& p) {
+std::string kindAndGrade(const industry::KindProject& p) {
     return quotedName(std::string(industry::kindRow(*p.kind).name)) + "（" +
            std::string(engine::gradeNames[static_cast<std::size_t>(*p.grade)]) + "）";
 }
@@ -265,8 +265,8 @@ std::string kindAndGrade(const industry::Project& p) {
 // An item of a kind of engineering of 附表二: every name is looked up in the tables of the kind's group, and
 // what the kind and grade do not offer is refused rather than dropped, since its window could not have
 // entered it.
-industry::Project industryInputs(const FieldReader& r) {
-    industry::Project p;
+industry::KindProject industryInputs(const FieldReader& r) {
+    industry::KindProject p;
     p.amount = r.text("amount");
     const std::string& kind = r.text("kind");
     p.kind = industry::kindNamed(kind);
@@ -299,13 +299,13 @@ industry::Project industryInputs(const FieldReader& r) {
                 r.fail("附加调整条件" + quotedName(name) + "不是本程序认识的条件");
             r.fail(kindAndGrade(p) + "没有附加调整条件" + quotedName(name));
         }
-        if (p.has(row->adjustment))
+        if (p.has(row->condition))
             r.fail("附加调整条件" + quotedName(name) + "出现了两次");
         for (const industry::ConditionRow* other : ticked)
             if (industry::excludeEachOther(*row, *other))
                 r.fail("附加调整条件" + quotedName(std::string(other->name)) + "和" + quotedName(name) +
                        "不能同时选择");
-        p.conditions.insert(row->adjustment);
+        p.conditions.insert(row->condition);
         ticked.push_back(row);
         if (row->entry)
             p.text(*row->entry) = c.text("coefficient");

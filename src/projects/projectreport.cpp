@@ -218,7 +218,7 @@ std::vector<std::string> sectionSteps(const AppliedCalculation& a, const QuotedI
 
 AppliedCalculation appliedOf(const Item& item, const ItemFigures& figures) {
     if (const engine::industry::Calculation* calculation = figures.industryCalculation())
-        if (const engine::industry::Project* inputs = item.industryInputs())
+        if (const engine::industry::KindProject* inputs = item.industryInputs())
             return report::appliedOf(canonicalInputs(*inputs), *calculation);
     if (const engine::CalculationRecord* record = figures.mainRecord())
         return report::appliedOf(*record);

@@ -44,17 +44,17 @@ engine::Project canonicalInputs(const engine::Project& inputs) {
     return p;
 }
 
-engine::industry::Project canonicalInputs(const engine::industry::Project& inputs) {
+engine::industry::KindProject canonicalInputs(const engine::industry::KindProject& inputs) {
     namespace industry = engine::industry;
-    industry::Project p;
+    industry::KindProject p;
     p.amount = inputs.amount;
     p.kind = inputs.kind;
     p.grade = inputs.grade;
     if (p.kind) {
         for (const industry::ConditionRow* row : industry::offeredConditions(*p.kind, p.grade)) {
-            if (!inputs.has(row->adjustment))
+            if (!inputs.has(row->condition))
                 continue;
-            p.conditions.insert(row->adjustment);
+            p.conditions.insert(row->condition);
             if (row->entry)
                 p.text(*row->entry) = inputs.text(*row->entry);
         }
@@ -95,7 +95,7 @@ std::string_view nameOf(const Names& names, const std::optional<Value>& value) {
 } // namespace
 
 std::string_view engineeringNameOf(const ItemInputs& inputs) {
-    if (const auto* in = std::get_if<engine::industry::Project>(&inputs))
+    if (const auto* in = std::get_if<engine::industry::KindProject>(&inputs))
         return in->kind ? engine::industry::kindRow(*in->kind).name : std::string_view();
     return nameOf(engine::engineeringTypeNames, std::get<engine::Project>(inputs).type);
 }

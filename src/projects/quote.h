@@ -13,7 +13,7 @@ namespace varnel::projects {
 
 // What a single work was calculated from: the main window's inputs (one of its five types), or a project
 // of any kind of engineering of 附表二.
-using ItemInputs = std::variant<engine::Project, engine::industry::Project>;
+using ItemInputs = std::variant<engine::Project, engine::industry::KindProject>;
 
 // One 单项工程 of the project: its name and its inputs, in the standard's terms.
 struct Item {
@@ -25,10 +25,12 @@ struct Item {
     // The inputs of the one kind the item holds; none for the other.
     const engine::Project* mainInputs() const { return std::get_if<engine::Project>(&inputs); }
     engine::Project* mainInputs() { return std::get_if<engine::Project>(&inputs); }
-    const engine::industry::Project* industryInputs() const {
-        return std::get_if<engine::industry::Project>(&inputs);
+    const engine::industry::KindProject* industryInputs() const {
+        return std::get_if<engine::industry::KindProject>(&inputs);
     }
-    engine::industry::Project* industryInputs() { return std::get_if<engine::industry::Project>(&inputs); }
+    engine::industry::KindProject* industryInputs() {
+        return std::get_if<engine::industry::KindProject>(&inputs);
+    }
     // Whether the item is a project of a kind of engineering of 附表二 rather than the main window's.
     bool isIndustry() const { return industryInputs() != nullptr; }
 };
@@ -78,7 +80,7 @@ engine::Project canonicalInputs(const engine::Project& inputs);
 // The same for a kind of engineering: the conditions not offered for its kind and grade (and those that
 // apply unasked, which need no tick), the typed numbers of conditions and services that are not ticked,
 // and a commission whose share row and phase give no share, are dropped.
-engine::industry::Project canonicalInputs(const engine::industry::Project& inputs);
+engine::industry::KindProject canonicalInputs(const engine::industry::KindProject& inputs);
 ItemInputs canonicalInputs(const ItemInputs& inputs);
 
 // What the tables show of an item: the main window's type or the kind of engineering of 附表二, and the

@@ -307,13 +307,13 @@ std::string conditionsText(const engine::Project& inputs) {
 }
 
 // A kind of engineering's conditions ticked, in the order of its group's table.
-std::string conditionsText(const engine::industry::Project& inputs) {
+std::string conditionsText(const engine::industry::KindProject& inputs) {
     std::string text;
     if (!inputs.kind)
         return text;
     for (const engine::industry::ConditionRow* row :
          engine::industry::offeredConditions(*inputs.kind, inputs.grade)) {
-        if (!inputs.has(row->adjustment))
+        if (!inputs.has(row->condition))
             continue;
         const TypedNumber coefficient{row->entry.value_or(engine::Entry{}), engine::Role::Coefficient};
         text += text.empty() ? "" : "；";

@@ -117,7 +117,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     if (p.independentPhase && record.phaseShareWritten && p.phase != engine::DesignPhase::None) {
         AppliedPhase phase;
         phase.phase = engine::designPhaseNames[static_cast<std::size_t>(p.phase)];
-        phase.fee = v.*(engine::phases[static_cast<std::size_t>(p.phase)].share);
+        phase.fee = v.*(engine::phaseResults[static_cast<std::size_t>(p.phase)].share);
         if (const engine::PhaseRow* row = p.type && p.grade ? engine::phaseRowFor(p) : nullptr) {
             phase.table = shareTableOf(*p.type);
             if (row->kind)
@@ -161,7 +161,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     return a;
 }
 
-AppliedCalculation appliedOf(const industry::Project& project, const industry::Calculation& calculation) {
+AppliedCalculation appliedOf(const industry::KindProject& project, const industry::Calculation& calculation) {
     const Variables& v = calculation.variables;
     AppliedCalculation a;
     commonFigures(a, industry::otherServicesOf(project), v);

@@ -104,7 +104,7 @@ struct AppliedCalculation {
 // What the main window's calculation applied: the record of its last complete calculation.
 AppliedCalculation appliedOf(const engine::CalculationRecord& record);
 // What the calculation of a kind of engineering applied to `project`.
-AppliedCalculation appliedOf(const engine::industry::Project& project,
+AppliedCalculation appliedOf(const engine::industry::KindProject& project,
                              const engine::industry::Calculation& calculation);
 
 } // namespace varnel::report

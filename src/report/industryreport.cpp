@@ -58,7 +58,8 @@ std::string complexityTablesNote(industry::Kind kind) {
 
 } // namespace
 
-std::string buildIndustryReport(const industry::Project& project, const industry::Calculation& calculation) {
+std::string buildIndustryReport(const industry::KindProject& project,
+                                const industry::Calculation& calculation) {
     const engine::Variables& v = calculation.variables;
     const AppliedCalculation applied = appliedOf(project, calculation);
     std::vector<std::string> out;

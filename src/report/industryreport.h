@@ -12,7 +12,7 @@ namespace varnel::report {
 // end, numbers in the joining form). The base price and the other fees are written exactly as the main
 // window's report writes them. Meant for a complete calculation; a number it did not reach writes as
 // nothing.
-std::string buildIndustryReport(const engine::industry::Project& project,
+std::string buildIndustryReport(const engine::industry::KindProject& project,
                                 const engine::industry::Calculation& calculation);
 
 } // namespace varnel::report

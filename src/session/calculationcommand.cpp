@@ -25,18 +25,25 @@ bool runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& des
     if (const std::optional<engine::Stop>& stop = outcome.stop) {
         desktop.showMessage(
             {stop->message, std::string(windows::applicationTitle), forms::MessageIcon::None});
-        if (stop->wrongEntry) {
-            if (const std::optional<std::string_view> box = entryBox(*stop->wrongEntry, project.type)) {
-                w.setText(*box, "");
-                w.setFocus(*box);
-            }
-        }
-        if (stop->wrongAmount) {
-            w.setText(box::amount, "");
-            w.setFocus(box::amount);
-        }
-        if (stop->chooseType)
+        std::optional<std::string_view> retyped;
+        switch (stop->focus) {
+        case engine::Focus::Amount:
+            retyped = box::amount;
+            break;
+        case engine::Focus::Entry:
+            retyped = entryBox(*stop->entry, project.type);
+            break;
+        case engine::Focus::Type:
             w.setFocus(box::typeList);
+            break;
+        case engine::Focus::Grade:
+        case engine::Focus::None:
+            break;
+        }
+        if (retyped) {
+            w.setText(*retyped, "");
+            w.setFocus(*retyped);
+        }
         return false;
     }
     w.setText(box::basicFee, outcome.basicFee);

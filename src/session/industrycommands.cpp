@@ -13,6 +13,8 @@ namespace varnel::session {
 
 namespace iw = windows::industrywindow;
 using namespace engine::industry;
+using engine::Focus;
+using engine::Stop;
 
 void IndustryCommands::bind(forms::Form& w) {
     m_rules.install(w);
@@ -21,7 +23,7 @@ void IndustryCommands::bind(forms::Form& w) {
 }
 
 bool IndustryCommands::calculate(forms::Form& w) {
-    const Project project = readIndustryProject(w);
+    const KindProject project = readIndustryProject(w);
     Calculation calculation = engine::industry::calculate(project);
     if (const std::optional<Stop>& stop = calculation.stop) {
         if (m_desktop)
@@ -32,7 +34,7 @@ bool IndustryCommands::calculate(forms::Form& w) {
         case Focus::Amount:
             box = iw::amount;
             break;
-        case Focus::Kind:
+        case Focus::Type:
             w.setFocus(iw::kind);
             break;
         case Focus::Grade:
@@ -96,7 +98,7 @@ void IndustryCommands::startAfresh(forms::Form& w) {
     w.setFocus(iw::amount);
 }
 
-forms::Refusal IndustryCommands::fill(forms::Form& w, const Project& in) {
+forms::Refusal IndustryCommands::fill(forms::Form& w, const KindProject& in) {
     return fillIndustryWindow(w, m_rules, in);
 }
 

@@ -16,7 +16,7 @@ namespace varnel::session {
 
 // A complete calculation of the industry window: the project as it was entered and what it came to.
 struct IndustryRecord {
-    engine::industry::Project project;
+    engine::industry::KindProject project;
     engine::industry::Calculation calculation;
 };
 
@@ -37,7 +37,7 @@ class IndustryCommands {
     // Enters a project into the window the way a user enters it, from the window in its first state.
     // Refused when a step is one a user could not take, or when the window then holds other inputs (the
     // calculation's reading of them): such inputs did not come from the window.
-    forms::Refusal fill(forms::Form& industryWindow, const engine::industry::Project& project);
+    forms::Refusal fill(forms::Form& industryWindow, const engine::industry::KindProject& project);
 
     // The last complete calculation of the window, if any.
     const std::optional<IndustryRecord>& record() const { return m_record; }

@@ -10,7 +10,7 @@ namespace varnel::session {
 namespace iw = windows::industrywindow;
 using namespace engine::industry;
 
-forms::Refusal fillIndustryWindow(forms::Form& w, IndustryWindowRules& rules, const Project& in) {
+forms::Refusal fillIndustryWindow(forms::Form& w, IndustryWindowRules& rules, const KindProject& in) {
     w.reset();
     rules.populate(w);
     forms::Refusal refused;
@@ -25,7 +25,7 @@ forms::Refusal fillIndustryWindow(forms::Form& w, IndustryWindowRules& rules, co
     const std::vector<const ConditionRow*>& offered = rules.offered();
     for (std::size_t slot = 0; slot < offered.size(); ++slot) {
         const ConditionRow& row = *offered[slot];
-        if (!in.has(row.adjustment) || refused)
+        if (!in.has(row.condition) || refused)
             continue;
         step(w.userClick(iw::condition(slot)));
         if (row.entry && !refused)

@@ -11,6 +11,6 @@ namespace varnel::session {
 // window then holds other inputs (the calculation's reading of them): such inputs did not come from the
 // window.
 forms::Refusal fillIndustryWindow(forms::Form& industryWindow, IndustryWindowRules& rules,
-                                  const engine::industry::Project& project);
+                                  const engine::industry::KindProject& project);
 
 } // namespace varnel::session

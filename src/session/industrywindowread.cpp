@@ -32,8 +32,8 @@ std::optional<std::string_view> industryEntryBox(const forms::Form& w, Entry ent
     return std::nullopt;
 }
 
-Project readIndustryProject(const forms::Form& w) {
-    Project p;
+KindProject readIndustryProject(const forms::Form& w) {
+    KindProject p;
     p.amount = w.text(iw::amount);
     p.kind = chosenKind(w);
     p.grade = chosenGrade(w);
@@ -42,7 +42,7 @@ Project readIndustryProject(const forms::Form& w) {
         for (std::size_t slot = 0; slot < offered.size() && slot < iw::conditionSlots; ++slot) {
             if (!w.ticked(iw::condition(slot)))
                 continue;
-            p.conditions.insert(offered[slot]->adjustment);
+            p.conditions.insert(offered[slot]->condition);
             if (offered[slot]->entry)
                 p.text(*offered[slot]->entry) = w.text(iw::coefficient(slot));
         }

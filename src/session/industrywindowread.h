@@ -20,6 +20,6 @@ std::optional<engine::Grade> chosenGrade(const forms::Form& industryWindow);
 std::optional<std::string_view> industryEntryBox(const forms::Form& industryWindow, engine::Entry entry);
 
 // The project as the industry window holds it now.
-engine::industry::Project readIndustryProject(const forms::Form& industryWindow);
+engine::industry::KindProject readIndustryProject(const forms::Form& industryWindow);
 
 } // namespace varnel::session

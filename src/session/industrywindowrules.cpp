@@ -123,11 +123,11 @@ void IndustryWindowRules::offerForKindAndGrade(forms::Form& w) {
     // The conditions: what was ticked, with its typed coefficient, goes back into the new boxes.
     const std::optional<Group> group =
         kind ? std::optional<Group>(groupOf(*kind).group) : std::optional<Group>();
-    std::vector<std::pair<Adjustment, std::string>> ticked;
+    std::vector<std::pair<KindCondition, std::string>> ticked;
     if (group == m_group)
         for (std::size_t slot = 0; slot < m_offered.size(); ++slot)
             if (w.ticked(iw::condition(slot)))
-                ticked.emplace_back(m_offered[slot]->adjustment, w.text(iw::coefficient(slot)));
+                ticked.emplace_back(m_offered[slot]->condition, w.text(iw::coefficient(slot)));
     for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
         w.untickAndClick(iw::condition(slot));
     m_group = group;
@@ -140,7 +140,7 @@ void IndustryWindowRules::offerForKindAndGrade(forms::Form& w) {
     }
     for (std::size_t slot = 0; slot < m_offered.size(); ++slot) {
         const auto kept = std::find_if(ticked.begin(), ticked.end(),
-                                       [&](const auto& t) { return t.first == m_offered[slot]->adjustment; });
+                                       [&](const auto& t) { return t.first == m_offered[slot]->condition; });
         if (kept == ticked.end())
             continue;
         w.tickAndClick(iw::condition(slot));

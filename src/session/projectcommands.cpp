@@ -507,7 +507,7 @@ void ProjectCommands::openItem(std::size_t index) {
         fillMainWindow(w, *inputs);
         showRecentProjects(); // the filling starts from the window's first state, menus and all
         runCalculation(w, m_calculations, m_desktop);
-    } else if (const engine::industry::Project* work = item.industryInputs()) {
+    } else if (const engine::industry::KindProject* work = item.industryInputs()) {
         forms::Form& w = m_desktop.showWindow(windows::industry);
         m_industry.fill(w, *work);
         m_industry.calculate(w);

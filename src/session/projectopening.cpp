@@ -118,7 +118,7 @@ bool mainWindowHolds(const engine::Project& in) {
     return servicesOffered(in.services);
 }
 
-bool industryWindowHolds(const engine::industry::Project& in) {
+bool industryWindowHolds(const engine::industry::KindProject& in) {
     namespace industry = engine::industry;
     if (projects::canonicalInputs(in) != in)
         return false;
@@ -126,12 +126,12 @@ bool industryWindowHolds(const engine::industry::Project& in) {
         const std::vector<const industry::ConditionRow*> offered =
             industry::offeredConditions(*in.kind, in.grade);
         for (std::size_t slot = 0; slot < offered.size(); ++slot) {
-            if (!in.has(offered[slot]->adjustment))
+            if (!in.has(offered[slot]->condition))
                 continue;
             if (slot >= windows::industrywindow::conditionSlots)
                 return false;
             for (std::size_t earlier = 0; earlier < slot; ++earlier)
-                if (in.has(offered[earlier]->adjustment) &&
+                if (in.has(offered[earlier]->condition) &&
                     industry::excludeEachOther(*offered[slot], *offered[earlier]))
                     return false;
         }
@@ -174,7 +174,7 @@ readProjectContents(const forms::FileContents& contents) {
             if (fillMainWindow(main->form, *inputs))
                 return ItemNotHeld{i, false, conditionsNotTaken(*inputs, main->form)};
         }
-        if (const engine::industry::Project* inputs = item.industryInputs();
+        if (const engine::industry::KindProject* inputs = item.industryInputs();
             inputs && !industryWindowHolds(*inputs)) {
             if (!industry)
                 industry = std::make_unique<IndustryWindow>();

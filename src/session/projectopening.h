@@ -31,7 +31,7 @@ bool mainWindowHolds(const engine::Project& inputs);
 
 // The same for the 全行业设计收费 window (IndustryCommands::fill): the conditions ticked are offered in its
 // boxes and exclude none of each other, and the share row commissioned is the one its name chooses.
-bool industryWindowHolds(const engine::industry::Project& inputs);
+bool industryWindowHolds(const engine::industry::KindProject& inputs);
 
 // A project file's contents as the program opens them: read (or why not), too large, not a project, or a
 // project with an item its window could not hold (every item can be opened there). Each program words the

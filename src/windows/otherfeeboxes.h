@@ -57,7 +57,7 @@ inline constexpr std::array<std::pair<engine::Entry, std::string_view OtherFeeBo
     {engine::Entry::ForeignReviewAmount, &OtherFeeBoxes::foreignReviewAmount},
     {engine::Entry::ExtraPrintingAmount, &OtherFeeBoxes::extraPrintingAmount},
     {engine::Entry::StandardDrawingsAmount, &OtherFeeBoxes::standardDrawingsAmount},
-    {engine::Entry::NonstandardEquipmentBase, &OtherFeeBoxes::nonstandardEquipmentBase},
+    {engine::Entry::NonstandardEquipmentAmount, &OtherFeeBoxes::nonstandardEquipmentBase},
     {engine::Entry::NonstandardEquipmentRate, &OtherFeeBoxes::nonstandardEquipmentRate},
     {engine::Entry::PartialChangeRate, &OtherFeeBoxes::partialChangeRate},
 }};

@@ -202,8 +202,8 @@ TEST_P(Checks, StopWithTheirMessage) {
     const Outcome out = run(c.setup, v);
     ASSERT_FALSE(out.complete());
     EXPECT_EQ(out.stop->message, c.message);
-    EXPECT_EQ(out.stop->wrongEntry, c.wrongEntry);
-    EXPECT_EQ(out.stop->chooseType, c.chooseType);
+    EXPECT_EQ(out.stop->entry, c.wrongEntry);
+    EXPECT_EQ(out.stop->focus == Focus::Type, c.chooseType);
     EXPECT_EQ(out.amountAccepted, c.amountAccepted);
     EXPECT_TRUE(out.basicFee.empty() && out.otherFee.empty() && out.benchmarkFee.empty());
 }
@@ -325,14 +325,14 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  true},
         StopCase{"NonStandardRateEmpty",
-                 {.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentBase, "50"}}},
+                 {.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentAmount, "50"}}},
                  "请输入非标准设备计费率！",
                  std::nullopt,
                  false,
                  true},
         StopCase{"NonStandardRateAsPercentage",
                  {.services = {NonstandardEquipment},
-                  .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "15"}}},
+                  .entries = {{NonstandardEquipmentAmount, "50"}, {NonstandardEquipmentRate, "15"}}},
                  "非标准设备设计费率不得超标！",
                  std::nullopt,
                  false,
@@ -389,9 +389,9 @@ INSTANTIATE_TEST_SUITE_P(
                  true},
         StopCase{"EquipmentAmountAboveTheCeiling",
                  {.services = {NonstandardEquipment},
-                  .entries = {{NonstandardEquipmentBase, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
+                  .entries = {{NonstandardEquipmentAmount, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
                  amountAboveCeiling,
-                 NonstandardEquipmentBase,
+                 NonstandardEquipmentAmount,
                  false,
                  true}),
     [](const auto& info) { return info.param.name; });
@@ -409,7 +409,7 @@ TEST(Calculation, AStoppedRunKeepsWhatItWroteBeforeTheCheck) {
 
     Variables x;
     run({.services = {NonstandardEquipment},
-         .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "15"}}},
+         .entries = {{NonstandardEquipmentAmount, "50"}, {NonstandardEquipmentRate, "15"}}},
         x);
     EXPECT_EQ(*x.nonstdEquipAmount, 50);
     EXPECT_EQ(*x.nonstdEquipRate, 15);
@@ -433,7 +433,7 @@ const std::vector<Setup> atTheCeiling{
                  {ExtraPrintingAmount, "1e8"},
                  {StandardDrawingsAmount, "1e8"}}},
     {.services = {NonstandardEquipment},
-     .entries = {{NonstandardEquipmentBase, "100000000"}, {NonstandardEquipmentRate, "0.2"}}},
+     .entries = {{NonstandardEquipmentAmount, "100000000"}, {NonstandardEquipmentRate, "0.2"}}},
 };
 
 TEST(Calculation, AmountsAtTheCeilingAreCalculated) {
@@ -489,7 +489,7 @@ TEST(OtherFees, AreAddedInTheStandardsOrder) {
     const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
                              .entries = {{OwnPatentsAmount, "1e8"},
                                          {ForeignDesignAmount, "1e-9"},
-                                         {NonstandardEquipmentBase, "1e-9"},
+                                         {NonstandardEquipmentAmount, "1e-9"},
                                          {NonstandardEquipmentRate, "0.1"}}},
                             v);
     ASSERT_TRUE(out.complete());
@@ -512,7 +512,7 @@ TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     const Outcome out = run({.services = {OwnPatents, ForeignDesign, NonstandardEquipment},
                              .entries = {{OwnPatentsAmount, " 0 "},
                                          {ForeignDesignAmount, "2"},
-                                         {NonstandardEquipmentBase, "50"},
+                                         {NonstandardEquipmentAmount, "50"},
                                          {NonstandardEquipmentRate, "0.15"}}},
                             v);
     ASSERT_TRUE(out.complete());
@@ -523,7 +523,7 @@ TEST(OtherFees, TypedAmountsAndNonStandardEquipment) {
     for (const char* rate : {"0.1", "0.2"}) {
         Variables w;
         EXPECT_TRUE(run({.services = {NonstandardEquipment},
-                         .entries = {{NonstandardEquipmentBase, "1"}, {NonstandardEquipmentRate, rate}}},
+                         .entries = {{NonstandardEquipmentAmount, "1"}, {NonstandardEquipmentRate, rate}}},
                         w)
                         .complete())
             << rate;
@@ -556,11 +556,11 @@ TEST(TypedNumbers, AreReadWholeOrTypedAgain) {
          "请输入境外设计收费金额！",
          ForeignDesignAmount},
         {{.services = {NonstandardEquipment},
-          .entries = {{NonstandardEquipmentBase, "-1"}, {NonstandardEquipmentRate, "0.15"}}},
+          .entries = {{NonstandardEquipmentAmount, "-1"}, {NonstandardEquipmentRate, "0.15"}}},
          "请输入非标准设备设计额！",
-         NonstandardEquipmentBase},
+         NonstandardEquipmentAmount},
         {{.services = {NonstandardEquipment},
-          .entries = {{NonstandardEquipmentBase, "10"}, {NonstandardEquipmentRate, "15%"}}},
+          .entries = {{NonstandardEquipmentAmount, "10"}, {NonstandardEquipmentRate, "15%"}}},
          "请输入非标准设备计费率！",
          NonstandardEquipmentRate},
         {{.conditions = {Renovation}, .entries = {{RenovationCoefficient, "1.2倍"}}},
@@ -572,8 +572,8 @@ TEST(TypedNumbers, AreReadWholeOrTypedAgain) {
         const Outcome out = run(c.setup, v);
         ASSERT_FALSE(out.complete()) << c.message;
         EXPECT_EQ(out.stop->message, c.message);
-        EXPECT_EQ(out.stop->wrongEntry, c.retyped ? c.entry : std::nullopt) << c.message;
-        EXPECT_EQ(out.stop->wrongAmount, c.retyped && !c.entry) << c.message;
+        EXPECT_EQ(out.stop->entry, c.retyped ? c.entry : std::nullopt) << c.message;
+        EXPECT_EQ(out.stop->focus == Focus::Amount, c.retyped && !c.entry) << c.message;
     }
     // What stays as it was, and what a Chinese input method types.
     for (const char* amount :
@@ -626,7 +626,7 @@ TEST_P(Phases, ShareOfTheBenchmark) {
     }
     ASSERT_TRUE(out.phase.has_value());
     EXPECT_EQ(out.phase->caption, c.caption);
-    const Variable& share = v.*phases[static_cast<std::size_t>(c.setup.phase)].share;
+    const Variable& share = v.*phaseResults[static_cast<std::size_t>(c.setup.phase)].share;
     EXPECT_EQ(*share, *v.benchmarkFee * c.proportion);
     EXPECT_EQ(out.phase->share, resultBoxText(*share));
 }

@@ -166,10 +166,10 @@ TEST(Conditions, EveryRowWithItsCoefficientOrRange) {
 
 TEST(Conditions, TheTypedOnesAreTheMainWindowsEntries) {
     for (const ConditionRow& row : conditionRows) {
-        if (row.adjustment == Adjustment::Renovation) {
+        if (row.condition == KindCondition::Renovation) {
             EXPECT_EQ(row.entry, Entry::RenovationCoefficient);
             EXPECT_EQ(row.message, "改扩建和技术改造建设项目附加调整系数超标！");
-        } else if (row.adjustment == Adjustment::HistoricBuilding) {
+        } else if (row.condition == KindCondition::HistoricBuilding) {
             EXPECT_EQ(row.entry, Entry::HistoricCoefficient);
             EXPECT_EQ(row.message, "古建筑、仿古建筑、保护性建筑附加调整系数超标！");
         } else {

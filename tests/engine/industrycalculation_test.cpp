@@ -21,10 +21,11 @@ using namespace varnel::engine::industry;
 
 namespace {
 
+using varnel::engine::Focus;
+using varnel::engine::Stop;
 using varnel::engine::industry::Phase;
-using varnel::engine::industry::Stop;
 
-using enum Adjustment;
+using enum KindCondition;
 using enum Service;
 using enum Entry;
 using Entered = varnel::test::EnteredWork;
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .grade = Grade::III,
                     .conditions = {HydroStudyMerged},
                     .services = {NonstandardEquipment},
-                    .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "0.15"}},
+                    .entries = {{NonstandardEquipmentAmount, "50"}, {NonstandardEquipmentRate, "0.15"}},
                     .shareRow = "水库、水电、潮汐",
                     .phase = Phase::Tender},
                    304.8,
@@ -243,14 +244,14 @@ TEST(Commission, ChargesTheRowsShareOnlyWhereTheKindAndGradeHaveIt) {
     EXPECT_FALSE(
         calculate(Entered{.shareRow = "住宅工程", .phase = Phase::Preliminary}.project()).phaseShare);
     Entered outdoor{.grade = Grade::I, .shareRow = "建筑与室外工程", .phase = Phase::Scheme};
-    industry::Project gradeI = outdoor.project();
+    industry::KindProject gradeI = outdoor.project();
     EXPECT_DOUBLE_EQ(*calculate(gradeI).phaseShare, 38.8 * 0.85 * 0.1);
     gradeI.grade = Grade::II;
     EXPECT_FALSE(calculate(gradeI).phaseShare);
-    industry::Project otherGroup = Entered{.kind = Kind::Road, .shareRow = "公路"}.project();
+    industry::KindProject otherGroup = Entered{.kind = Kind::Road, .shareRow = "公路"}.project();
     otherGroup.kind = Kind::Smelting;
     EXPECT_FALSE(calculate(otherGroup).phaseShare);
-    industry::Project beyond = Entered{}.project();
+    industry::KindProject beyond = Entered{}.project();
     beyond.commission = Commission{shareRows.size(), Phase::Drawing};
     EXPECT_FALSE(calculate(beyond).phaseShare);
 }
@@ -297,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"NoKind",
                  {.kind = std::nullopt, .grade = std::nullopt},
                  "你还没有选择工程类型！",
-                 Focus::Kind,
+                 Focus::Type,
                  {}},
         StopCase{"NoGrade", {.grade = std::nullopt}, "你还没有选择工程复杂程度！", Focus::Grade, {}},
         StopCase{"RenovationEmptyReadsZero",
@@ -379,24 +380,24 @@ INSTANTIATE_TEST_SUITE_P(
                  {.services = {NonstandardEquipment}},
                  "请输入非标准设备设计额！",
                  Focus::Entry,
-                 NonstandardEquipmentBase},
+                 NonstandardEquipmentAmount},
         StopCase{"EquipmentRateEmpty",
-                 {.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentBase, "50"}}},
+                 {.services = {NonstandardEquipment}, .entries = {{NonstandardEquipmentAmount, "50"}}},
                  "请输入非标准设备计费率！",
                  Focus::Entry,
                  NonstandardEquipmentRate},
         StopCase{"EquipmentRateAsAPercentage",
                  {.services = {NonstandardEquipment},
-                  .entries = {{NonstandardEquipmentBase, "50"}, {NonstandardEquipmentRate, "15"}}},
+                  .entries = {{NonstandardEquipmentAmount, "50"}, {NonstandardEquipmentRate, "15"}}},
                  "非标准设备设计费率不得超标！",
                  Focus::Entry,
                  NonstandardEquipmentRate},
         StopCase{"EquipmentAmountBeyondTheDoubleRange",
                  {.services = {NonstandardEquipment},
-                  .entries = {{NonstandardEquipmentBase, "9e999"}, {NonstandardEquipmentRate, "0.15"}}},
+                  .entries = {{NonstandardEquipmentAmount, "9e999"}, {NonstandardEquipmentRate, "0.15"}}},
                  beyond,
                  Focus::Entry,
-                 NonstandardEquipmentBase},
+                 NonstandardEquipmentAmount},
         StopCase{"PartialChangeEmpty",
                  {.services = {StandardDesignReuse, PartialChange}},
                  "局部修改费率超标！",
@@ -431,10 +432,10 @@ INSTANTIATE_TEST_SUITE_P(
                  StandardDrawingsAmount},
         StopCase{"EquipmentAmountAboveTheCeiling",
                  {.services = {NonstandardEquipment},
-                  .entries = {{NonstandardEquipmentBase, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
+                  .entries = {{NonstandardEquipmentAmount, "1e9"}, {NonstandardEquipmentRate, "0.15"}}},
                  amountAboveCeiling,
                  Focus::Entry,
-                 NonstandardEquipmentBase}),
+                 NonstandardEquipmentAmount}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Stops, TheBoundsOfTypedCoefficientsAreAllowed) {
@@ -563,14 +564,14 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
     };
     int complete = 0;
     for (int i = 0; i < 20000; ++i) {
-        industry::Project p;
+        industry::KindProject p;
         p.amount = text();
         if (pick(20) != 0)
             p.kind = static_cast<Kind>(pick(kindCount));
         if (pick(20) != 0)
             p.grade = static_cast<Grade>(pick(3));
-        for (std::size_t a = 0; a < adjustmentCount; ++a)
-            p.conditions.set(static_cast<Adjustment>(a), pick(4) == 0);
+        for (std::size_t a = 0; a < kindConditionCount; ++a)
+            p.conditions.set(static_cast<KindCondition>(a), pick(4) == 0);
         for (std::size_t s = 0; s < serviceCount; ++s)
             p.services.set(static_cast<Service>(s), pick(4) == 0);
         for (std::string& entry : p.entries)

@@ -20,8 +20,8 @@ using namespace varnel::engine;
 namespace {
 
 namespace industry = varnel::engine::industry;
-using industry::Adjustment;
 using industry::Kind;
+using industry::KindCondition;
 
 // The kind of the main window's type; a building that is 人防工程 is of 人防、园林绿化、广电工艺工程.
 Kind kindOf(const Project& p) {
@@ -41,17 +41,17 @@ Kind kindOf(const Project& p) {
 }
 
 // The main window's additional adjustment conditions under their names here.
-const std::vector<std::pair<Condition, Adjustment>> sameConditions{
-    {Condition::Renovation, Adjustment::Renovation},
-    {Condition::UrbanRoadUnderPipes, Adjustment::UnderPipeNetwork},
-    {Condition::UrbanBridgeUnderPipes, Adjustment::UnderPipeNetwork},
-    {Condition::Expressway, Adjustment::Expressway},
-    {Condition::HighwayBridgeGradeI, Adjustment::HighwayBridgeGradeI},
-    {Condition::HighwayBridgeGradeIII, Adjustment::HighwayBridgeGradeIII},
-    {Condition::HistoricBuilding, Adjustment::HistoricBuilding},
-    {Condition::IntelligentBuilding, Adjustment::IntelligentBuilding},
-    {Condition::InteriorDecoration, Adjustment::InteriorDecoration},
-    {Condition::AcousticDecoration, Adjustment::AcousticDecoration},
+const std::vector<std::pair<Condition, KindCondition>> sameConditions{
+    {Condition::Renovation, KindCondition::Renovation},
+    {Condition::UrbanRoadUnderPipes, KindCondition::UnderPipeNetwork},
+    {Condition::UrbanBridgeUnderPipes, KindCondition::UnderPipeNetwork},
+    {Condition::Expressway, KindCondition::Expressway},
+    {Condition::HighwayBridgeGradeI, KindCondition::HighwayBridgeGradeI},
+    {Condition::HighwayBridgeGradeIII, KindCondition::HighwayBridgeGradeIII},
+    {Condition::HistoricBuilding, KindCondition::HistoricBuilding},
+    {Condition::IntelligentBuilding, KindCondition::IntelligentBuilding},
+    {Condition::InteriorDecoration, KindCondition::InteriorDecoration},
+    {Condition::AcousticDecoration, KindCondition::AcousticDecoration},
 };
 
 // The row of 表6.2-1 or 表7.2-1 the main window charges a phase of this project by.
@@ -86,8 +86,8 @@ industry::Phase phaseOf(DesignPhase phase) {
 }
 
 // The main window's project as the user enters it in the window of every industry.
-industry::Project sameProject(const Project& p) {
-    industry::Project q;
+industry::KindProject sameProject(const Project& p) {
+    industry::KindProject q;
     q.amount = p.amount;
     q.kind = kindOf(p);
     q.grade = p.grade;
@@ -206,7 +206,7 @@ const std::vector<Services> serviceSets{
       {Entry::ExtraPrintingAmount, "1.2"},
       {Entry::StandardDrawingsAmount, "0.6"}}},
     {{Service::NonstandardEquipment, Service::StandardDesignReuse},
-     {{Entry::NonstandardEquipmentBase, "80"}, {Entry::NonstandardEquipmentRate, "0.17"}}},
+     {{Entry::NonstandardEquipmentAmount, "80"}, {Entry::NonstandardEquipmentRate, "0.17"}}},
     {{Service::StandardDesignReuse, Service::FoundationRedesign, Service::ConstructionBudget}, {}},
     {{Service::StandardDesignReuse, Service::PartialChange, Service::OverallDesign},
      {{Entry::PartialChangeRate, "0.35"}}},
@@ -398,7 +398,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Grade::I,
                   {},
                   {NonstandardEquipment},
-                  {{NonstandardEquipmentBase, "10"}, {NonstandardEquipmentRate, "0.21"}},
+                  {{NonstandardEquipmentAmount, "10"}, {NonstandardEquipmentRate, "0.21"}},
                   DesignPhase::None,
                   "1500",
                   Ends::SameStop},

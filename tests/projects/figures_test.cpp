@@ -119,19 +119,19 @@ TEST(ItemFigures, AWorkOfAKindOfEngineeringIsChargedAsTheStandardGivesIt) {
 TEST(ItemFigures, AWorkOfAKindOfEngineeringThatStopsGivesItsCheck) {
     struct Case {
         const char* what;
-        std::function<void(industry::Project&)> change;
+        std::function<void(industry::KindProject&)> change;
         const char* message;
     };
     const Case cases[] = {
-        {"an amount that does not read", [](industry::Project& p) { p.amount = "abc"; },
+        {"an amount that does not read", [](industry::KindProject& p) { p.amount = "abc"; },
          "工程计费额不能小于或等于零！"},
         {"a coefficient beyond its range",
-         [](industry::Project& p) { p.text(Entry::RenovationCoefficient) = "1.5"; },
+         [](industry::KindProject& p) { p.text(Entry::RenovationCoefficient) = "1.5"; },
          "改扩建和技术改造建设项目附加调整系数超标！"},
-        {"no grade", [](industry::Project& p) { p.grade.reset(); }, "你还没有选择工程复杂程度！"},
+        {"no grade", [](industry::KindProject& p) { p.grade.reset(); }, "你还没有选择工程复杂程度！"},
     };
     for (const Case& c : cases) {
-        industry::Project coal = std::get<industry::Project>(test::industrySampleItems()[0].inputs);
+        industry::KindProject coal = std::get<industry::KindProject>(test::industrySampleItems()[0].inputs);
         c.change(coal);
         auto f = projects::figuresOf(coal);
         ASSERT_TRUE(std::holds_alternative<projects::ItemStop>(f)) << c.what;
@@ -332,11 +332,11 @@ TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
 // Whatever a kind's window could leave behind that its calculation does not read is dropped; the rest is
 // kept as entered, and the figures stay the same.
 TEST(Quote, CanonicalInputsOfAKindOfEngineeringKeepOnlyWhatItsCalculationReads) {
-    using industry::Adjustment;
     using industry::Kind;
-    using Change = std::function<void(industry::Project&)>;
-    const auto nothing = [](industry::Project&) {};
-    const auto noCommission = [](industry::Project& p) { p.commission.reset(); };
+    using industry::KindCondition;
+    using Change = std::function<void(industry::KindProject&)>;
+    const auto nothing = [](industry::KindProject&) {};
+    const auto noCommission = [](industry::KindProject& p) { p.commission.reset(); };
     struct Case {
         const char* what;
         std::size_t item; // of the industry sample
@@ -346,41 +346,41 @@ TEST(Quote, CanonicalInputsOfAKindOfEngineeringKeepOnlyWhatItsCalculationReads) 
     const Case cases[] = {
         {"the item as entered", 0, nothing, nothing},
         {"a condition of another group", 0,
-         [](industry::Project& p) { p.conditions.insert(Adjustment::InteriorDecoration); }, nothing},
+         [](industry::KindProject& p) { p.conditions.insert(KindCondition::InteriorDecoration); }, nothing},
         {"a condition of another kind of the group", 2,
-         [](industry::Project& p) { p.conditions.insert(Adjustment::HydroStudyMerged); }, nothing},
+         [](industry::KindProject& p) { p.conditions.insert(KindCondition::HydroStudyMerged); }, nothing},
         {"a condition of another grade", 3,
-         [](industry::Project& p) { p.conditions.insert(Adjustment::Expressway); }, nothing},
+         [](industry::KindProject& p) { p.conditions.insert(KindCondition::Expressway); }, nothing},
         {"a condition applied unasked, ticked", 3,
-         [](industry::Project& p) { p.conditions.insert(Adjustment::HighwayGradeI); }, nothing},
+         [](industry::KindProject& p) { p.conditions.insert(KindCondition::HighwayGradeI); }, nothing},
         {"a coefficient typed for a condition not ticked", 0,
-         [](industry::Project& p) { p.text(Entry::HistoricCoefficient) = "1.4"; }, nothing},
+         [](industry::KindProject& p) { p.text(Entry::HistoricCoefficient) = "1.4"; }, nothing},
         {"the coefficient of a condition unticked", 0,
-         [](industry::Project& p) { p.conditions.set(Adjustment::Renovation, false); },
-         [](industry::Project& p) {
-             p.conditions.set(Adjustment::Renovation, false);
+         [](industry::KindProject& p) { p.conditions.set(KindCondition::Renovation, false); },
+         [](industry::KindProject& p) {
+             p.conditions.set(KindCondition::Renovation, false);
              p.text(Entry::RenovationCoefficient).clear();
          }},
         {"an amount typed for a service not ticked", 1,
-         [](industry::Project& p) { p.text(Entry::OwnPatentsAmount) = "3"; }, nothing},
+         [](industry::KindProject& p) { p.text(Entry::OwnPatentsAmount) = "3"; }, nothing},
         {"a commission by a row of another group", 0,
-         [](industry::Project& p) {
+         [](industry::KindProject& p) {
              p.commission = test::commissionOf(Kind::PetroleumChemical, Grade::III, "一般石油化工",
                                                industry::Phase::Preliminary);
          },
          noCommission},
         {"a commission of a phase its row gives no share", 0,
-         [](industry::Project& p) { p.commission->phase = industry::Phase::Scheme; }, noCommission},
+         [](industry::KindProject& p) { p.commission->phase = industry::Phase::Scheme; }, noCommission},
         {"a commission by no row", 1,
-         [](industry::Project& p) { p.commission->shareRow = industry::shareRows.size(); }, noCommission},
+         [](industry::KindProject& p) { p.commission->shareRow = industry::shareRows.size(); }, noCommission},
     };
     const std::vector<projects::Item> items = test::industrySampleItems();
     for (const Case& c : cases) {
-        industry::Project entered = std::get<industry::Project>(items[c.item].inputs);
-        industry::Project expected = entered;
+        industry::KindProject entered = std::get<industry::KindProject>(items[c.item].inputs);
+        industry::KindProject expected = entered;
         c.change(entered);
         c.expected(expected);
-        const industry::Project canonical = projects::canonicalInputs(entered);
+        const industry::KindProject canonical = projects::canonicalInputs(entered);
         EXPECT_EQ(canonical, expected) << c.what;
         EXPECT_EQ(projects::canonicalInputs(canonical), canonical) << c.what;
         EXPECT_EQ(figures(entered).chargedFee(), figures(canonical).chargedFee()) << c.what;

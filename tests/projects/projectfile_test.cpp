@@ -254,9 +254,9 @@ TEST(ProjectFile, ItemsOfBothKindsReadBackAndWriteTheSameFile) {
 // read back is the one it calculates.
 TEST(ProjectFile, AWorkOfAKindIsWrittenAsItsCalculationReadsIt) {
     projects::Quote quote = test::mixedQuote();
-    engine::industry::Project& road = *quote.items[6].industryInputs();
-    road.conditions.insert(engine::industry::Adjustment::HighwayGradeI); // applied unasked
-    road.conditions.insert(engine::industry::Adjustment::Expressway);    // Ⅲ级 roads only
+    engine::industry::KindProject& road = *quote.items[6].industryInputs();
+    road.conditions.insert(engine::industry::KindCondition::HighwayGradeI); // applied unasked
+    road.conditions.insert(engine::industry::KindCondition::Expressway);    // Ⅲ级 roads only
     road.text(engine::Entry::HistoricCoefficient) = "1.4";
     auto read = projects::readProjectFile(projects::writeProjectFile(quote));
     ASSERT_TRUE(std::holds_alternative<OpenedQuote>(read)) << std::get<FileProblem>(read).what;

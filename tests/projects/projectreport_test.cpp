@@ -241,8 +241,8 @@ TEST(ProjectReport, TheStepsAreThoseTheCalculationTook) {
     engine::Project& building = *q.items[1].mainInputs();
     building.conditions = {engine::Condition::CivilDefence, engine::Condition::Expressway};
     building.text(engine::Entry::OwnPatentsAmount) = "7";
-    engine::industry::Project& road = *q.items[6].industryInputs();
-    road.conditions.insert(engine::industry::Adjustment::Expressway);
+    engine::industry::KindProject& road = *q.items[6].industryInputs();
+    road.conditions.insert(engine::industry::KindCondition::Expressway);
     road.text(engine::Entry::RenovationCoefficient) = "1.3";
     road.commission = test::commissionOf(engine::industry::Kind::Road, engine::Grade::I, "公路",
                                          engine::industry::Phase::Scheme);

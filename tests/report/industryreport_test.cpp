@@ -24,8 +24,8 @@ using varnel::engine::Service;
 
 namespace {
 
+using varnel::engine::industry::KindProject;
 using varnel::engine::industry::Phase;
-using varnel::engine::industry::Project;
 using Entered = varnel::test::EnteredWork;
 
 const std::string greeting = "欢迎使用本程序，下面是您的计算过程：";
@@ -34,7 +34,7 @@ const std::string closing =
     "协商确定该项工程设计收费合同额。谢谢使用本软件！";
 
 std::vector<std::string> reportOf(const Entered& e) {
-    const Project p = e.project();
+    const KindProject p = e.project();
     const Calculation c = calculate(p);
     EXPECT_TRUE(c.complete()) << c.stop->message;
     return linesOf(report::buildIndustryReport(p, c));
@@ -77,7 +77,7 @@ TEST(IndustryReport, PetrochemicalLineByLine) {
     EXPECT_EQ(reportOf({"1500",
                         Kind::PetroleumChemical,
                         Grade::II,
-                        {Adjustment::Renovation, Adjustment::PipeSegmentDrawings},
+                        {KindCondition::Renovation, KindCondition::PipeSegmentDrawings},
                         {Service::OverallDesign, Service::OwnPatents},
                         {{Entry::RenovationCoefficient, "1.2"}, {Entry::OwnPatentsAmount, "2"}},
                         "一般石油化工",
@@ -115,15 +115,16 @@ TEST(IndustryReport, RoadGradeIAboveTheTableLineByLine) {
         "依据表6.2-1，城市道路的施工图设计占55%，其中施工图设计收费为：66990.9×55%=36844.995万元",
         reportStars,
         closing};
-    EXPECT_EQ(reportOf({"2500000",
-                        Kind::Road,
-                        Grade::I,
-                        {Adjustment::UnderPipeNetwork},
-                        {Service::ConstructionBudget, Service::NonstandardEquipment},
-                        {{Entry::NonstandardEquipmentBase, "50"}, {Entry::NonstandardEquipmentRate, "0.15"}},
-                        "城市道路",
-                        Phase::Drawing}),
-              expected);
+    EXPECT_EQ(
+        reportOf({"2500000",
+                  Kind::Road,
+                  Grade::I,
+                  {KindCondition::UnderPipeNetwork},
+                  {Service::ConstructionBudget, Service::NonstandardEquipment},
+                  {{Entry::NonstandardEquipmentAmount, "50"}, {Entry::NonstandardEquipmentRate, "0.15"}},
+                  "城市道路",
+                  Phase::Drawing}),
+        expected);
 }
 
 // 农业林业工程: no complexity table and no phase share; below the table the line through its first rows.
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"5000",
              Kind::CoalPreparation,
              Grade::III,
-             {Adjustment::CoalPreparationPlant},
+             {KindCondition::CoalPreparationPlant},
              {},
              {},
              "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
@@ -208,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"10000",
              Kind::WindAndOtherWater,
              Grade::II,
-             {Adjustment::Renovation, Adjustment::RiverWorksStructures},
+             {KindCondition::Renovation, KindCondition::RiverWorksStructures},
              {Service::DesignCoordination},
              {{Entry::RenovationCoefficient, "1.25"}},
              "河道治理：建筑物、构筑物",
@@ -225,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"1500",
              Kind::Building,
              Grade::III,
-             {Adjustment::HistoricBuilding},
+             {KindCondition::HistoricBuilding},
              {Service::StandardDesignReuse, Service::PartialChange},
              {{Entry::HistoricCoefficient, "1.5"}, {Entry::PartialChangeRate, "0.2"}},
              "古建筑、仿古建筑、保护性建筑",
@@ -255,7 +256,7 @@ TEST(IndustryReport, ACommissionWithoutAShareWritesNoShareLine) {
 // The base price and the other fees are the main window's lines, for the same figures.
 TEST(IndustryReport, BasePriceAndOtherFeeLinesAreTheMainReports) {
     for (const char* amount : {"100", "1500", "2000000", "2500000"}) {
-        const Project p = Entered{
+        const KindProject p = Entered{
             amount,
             Kind::Smelting,
             Grade::II,
@@ -284,7 +285,7 @@ TEST(IndustryReport, BasePriceAndOtherFeeLinesAreTheMainReports) {
 }
 
 TEST(IndustryReport, LinesEndInCarriageReturnLineFeed) {
-    const Project p = Entered{"1500", Kind::Ropeway, Grade::II, {}, {}, {}}.project();
+    const KindProject p = Entered{"1500", Kind::Ropeway, Grade::II, {}, {}, {}}.project();
     const std::string text = report::buildIndustryReport(p, calculate(p));
     EXPECT_FALSE(text.ends_with("\r\n"));
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))

@@ -252,7 +252,7 @@ TEST_F(IndustryWindow, EveryProjectAUserEntersIsEnteredBackTheSame) {
             const std::vector<forms::Row>& phases = w().state(iw::phase).rows;
             choose(iw::phase, phases[random() % phases.size()][0]);
         }
-        const Project entered = session::readIndustryProject(w());
+        const KindProject entered = session::readIndustryProject(w());
         const forms::Refusal refused = commands.fill(fresh, entered);
         ASSERT_FALSE(refused) << refused.reason << " in round " << round << ", seed " << seed;
         EXPECT_EQ(session::readIndustryProject(fresh), entered) << "round " << round;
@@ -414,15 +414,15 @@ TEST_F(IndustryWindow, AKindOfAnotherGroupStartsWithNoConditionTicked) {
         if (w().visible(iw::condition(1)))
             click(iw::condition(1));
         choose(iw::kind, c.to);
-        const Project read = session::readIndustryProject(w());
+        const KindProject read = session::readIndustryProject(w());
         EXPECT_EQ(w().ticked(iw::condition(0)), c.kept);
         EXPECT_EQ(w().text(iw::coefficient(0)), c.kept ? "1.3" : "");
         std::size_t ticked = 0;
         for (std::size_t slot = 0; slot < iw::conditionSlots; ++slot)
             ticked += w().ticked(iw::condition(slot)) ? 1 : 0;
         std::size_t charged = 0;
-        for (std::size_t a = 0; a < adjustmentCount; ++a)
-            charged += read.has(static_cast<Adjustment>(a)) ? 1 : 0;
+        for (std::size_t a = 0; a < kindConditionCount; ++a)
+            charged += read.has(static_cast<KindCondition>(a)) ? 1 : 0;
         EXPECT_EQ(charged, ticked);
         if (!c.kept) {
             EXPECT_EQ(ticked, 0u);

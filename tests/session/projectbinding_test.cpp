@@ -116,7 +116,7 @@ TEST(EntryBoxes, AreTheBoxesAScreenReaderNamesSo) {
         {Entry::ForeignReviewAmount, "境外审核确认收费（万元）"},
         {Entry::ExtraPrintingAmount, "另行印制设计文件工本费（万元）"},
         {Entry::StandardDrawingsAmount, "购买标准图费（万元）"},
-        {Entry::NonstandardEquipmentBase, "非标准设备设计额（万元）"},
+        {Entry::NonstandardEquipmentAmount, "非标准设备设计额（万元）"},
         {Entry::NonstandardEquipmentRate, "非标准设备设计费率"},
         {Entry::PartialChangeRate, "对原设计进行局部调整的费率"},
     };

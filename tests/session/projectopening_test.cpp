@@ -42,7 +42,7 @@ std::string described(const engine::Project& p) {
     return s.str();
 }
 
-std::string described(const engine::industry::Project& p) {
+std::string described(const engine::industry::KindProject& p) {
     std::ostringstream s;
     s << "kind " << (p.kind ? static_cast<int>(*p.kind) : -1) << ", grade "
       << (p.grade ? static_cast<int>(*p.grade) : -1) << ", conditions " << bits(p.conditions) << ", services "
@@ -139,8 +139,8 @@ class HeldByIndustryWindow : public ::testing::Test {
   protected:
     HeldByIndustryWindow() { commands.bind(window); }
 
-    void compare(const engine::industry::Project& entered) {
-        const engine::industry::Project inputs = projects::canonicalInputs(entered);
+    void compare(const engine::industry::KindProject& entered) {
+        const engine::industry::KindProject inputs = projects::canonicalInputs(entered);
         const bool held = !commands.fill(window, inputs);
         ASSERT_EQ(session::industryWindowHolds(inputs), held) << described(inputs);
         ++(held ? heldCount : refusedCount);
@@ -160,18 +160,18 @@ TEST_F(HeldByIndustryWindow, HoldsEveryKindGradeConditionsAndShareRowTheTablesOf
             const std::vector<const industry::ConditionRow*> offered =
                 industry::offeredConditions(kind.kind, grade);
             for (unsigned subset = 0; subset < (1u << offered.size()); ++subset) {
-                industry::Project p;
+                industry::KindProject p;
                 p.amount = "300";
                 p.kind = kind.kind;
                 p.grade = grade;
                 for (std::size_t i = 0; i < offered.size(); ++i)
-                    p.conditions.set(offered[i]->adjustment, (subset >> i) & 1u);
+                    p.conditions.set(offered[i]->condition, (subset >> i) & 1u);
                 fillEntries(p.entries, subset % 2 == 0);
                 ASSERT_NO_FATAL_FAILURE(compare(p));
             }
             for (std::size_t row = 0; row < industry::shareRows.size(); ++row)
                 for (std::size_t phase = 0; phase < industry::phaseCount; ++phase) {
-                    industry::Project p;
+                    industry::KindProject p;
                     p.kind = kind.kind;
                     p.grade = grade;
                     p.commission = industry::Commission{row, static_cast<industry::Phase>(phase)};
@@ -184,7 +184,7 @@ TEST_F(HeldByIndustryWindow, HoldsEveryKindGradeConditionsAndShareRowTheTablesOf
 
 TEST_F(HeldByIndustryWindow, HoldsEveryCombinationOfOtherServicesTheRulesOffer) {
     namespace industry = engine::industry;
-    industry::Project p;
+    industry::KindProject p;
     p.amount = "300";
     p.kind = industry::kinds.front().kind;
     p.grade = engine::Grade::II;

@@ -67,7 +67,7 @@ std::vector<Box> reachableBoxes() {
         if (fee.charge == Charge::TypedAmount)
             reachable.push_back(
                 {*entryBox(fee.amountEntry(), {}), EngineeringType::Building, {serviceBox(fee.service)}});
-    for (Entry entry : {Entry::NonstandardEquipmentBase, Entry::NonstandardEquipmentRate})
+    for (Entry entry : {Entry::NonstandardEquipmentAmount, Entry::NonstandardEquipmentRate})
         reachable.push_back(
             {*entryBox(entry, {}), EngineeringType::Building, {serviceBox(Service::NonstandardEquipment)}});
     // 对原设计进行局部调整 is offered only with 采用标准设计和复用设计.

@@ -18,19 +18,19 @@ struct EnteredWork {
     std::string amount = "1000";
     std::optional<engine::industry::Kind> kind = engine::industry::Kind::Building;
     std::optional<engine::Grade> grade = engine::Grade::II;
-    std::vector<engine::industry::Adjustment> conditions;
+    std::vector<engine::industry::KindCondition> conditions;
     std::vector<engine::Service> services;
     std::vector<std::pair<engine::Entry, std::string>> entries;
     std::string shareRow; // a share row of the kind and grade by its name; empty: no phase commissioned
     engine::industry::Phase phase = engine::industry::Phase::Preliminary;
 
-    engine::industry::Project project() const {
+    engine::industry::KindProject project() const {
         namespace industry = engine::industry;
-        industry::Project p;
+        industry::KindProject p;
         p.amount = amount;
         p.kind = kind;
         p.grade = grade;
-        for (industry::Adjustment a : conditions)
+        for (industry::KindCondition a : conditions)
             p.conditions.insert(a);
         for (engine::Service s : services)
             p.services.insert(s);

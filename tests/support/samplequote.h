@@ -45,7 +45,7 @@ inline projects::Quote sampleQuote() {
     landscape.services = {Service::OwnPatents, Service::NonstandardEquipment, Service::StandardDesignReuse,
                           Service::PartialChange};
     landscape.text(Entry::OwnPatentsAmount) = "3";
-    landscape.text(Entry::NonstandardEquipmentBase) = "100";
+    landscape.text(Entry::NonstandardEquipmentAmount) = "100";
     landscape.text(Entry::NonstandardEquipmentRate) = "0.15";
     landscape.text(Entry::PartialChangeRate) = "0.3";
 
@@ -69,36 +69,36 @@ inline engine::industry::Commission commissionOf(engine::industry::Kind kind, en
 inline std::vector<projects::Item> industrySampleItems() {
     using namespace engine;
     using namespace engine::industry;
-    industry::Project coal;
+    industry::KindProject coal;
     coal.amount = "1500";
     coal.kind = Kind::CoalPreparation;
     coal.grade = Grade::III;
-    coal.conditions = {Adjustment::Renovation, Adjustment::CoalPreparationPlant};
+    coal.conditions = {KindCondition::Renovation, KindCondition::CoalPreparationPlant};
     coal.text(Entry::RenovationCoefficient) = "1.2";
     coal.services = {Service::OverallDesign};
     coal.commission =
         commissionOf(*coal.kind, *coal.grade, "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
                      industry::Phase::Preliminary);
 
-    industry::Project plant;
+    industry::KindProject plant;
     plant.amount = "8000";
     plant.kind = Kind::PetroleumChemical;
     plant.grade = Grade::II;
-    plant.conditions = {Adjustment::PipeSegmentDrawings};
+    plant.conditions = {KindCondition::PipeSegmentDrawings};
     plant.services = {Service::NonstandardEquipment};
-    plant.text(Entry::NonstandardEquipmentBase) = "200";
+    plant.text(Entry::NonstandardEquipmentAmount) = "200";
     plant.text(Entry::NonstandardEquipmentRate) = "0.12";
     plant.commission = commissionOf(*plant.kind, *plant.grade, "一般石油化工", industry::Phase::Basic);
 
-    industry::Project channel;
+    industry::KindProject channel;
     channel.amount = "600";
     channel.kind = Kind::WindAndOtherWater;
     channel.grade = Grade::I;
-    channel.conditions = {Adjustment::ChannelsAndDikes};
+    channel.conditions = {KindCondition::ChannelsAndDikes};
     channel.commission =
         commissionOf(*channel.kind, *channel.grade, "引调水：渠道、管线", industry::Phase::Tender);
 
-    industry::Project road;
+    industry::KindProject road;
     road.amount = "2500";
     road.kind = Kind::Road;
     road.grade = Grade::I;
@@ -148,7 +148,7 @@ inline std::vector<projects::Item> edgeItems() {
     for (Entry e : {Entry::OwnPatentsAmount, Entry::ForeignDesignAmount, Entry::ForeignReviewAmount,
                     Entry::ExtraPrintingAmount, Entry::StandardDrawingsAmount})
         building.text(e) = "1.5";
-    building.text(Entry::NonstandardEquipmentBase) = "80";
+    building.text(Entry::NonstandardEquipmentAmount) = "80";
     building.text(Entry::NonstandardEquipmentRate) = "0.2";
     building.independentPhase = true;
     building.phase = DesignPhase::Scheme;
@@ -176,7 +176,7 @@ inline projects::Quote equalWorks(std::size_t count, const std::string& amount, 
                          Service::ExtraPrinting, Service::StandardDrawings, Service::NonstandardEquipment};
         for (Entry e :
              {Entry::OwnPatentsAmount, Entry::ForeignDesignAmount, Entry::ForeignReviewAmount,
-              Entry::ExtraPrintingAmount, Entry::StandardDrawingsAmount, Entry::NonstandardEquipmentBase})
+              Entry::ExtraPrintingAmount, Entry::StandardDrawingsAmount, Entry::NonstandardEquipmentAmount})
             work.text(e) = amount;
         work.text(Entry::NonstandardEquipmentRate) = "0.2";
     }

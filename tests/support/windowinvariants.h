@@ -46,7 +46,7 @@ std::string brokenInvariant(const Window& w) {
         {Service::ForeignReview, Entry::ForeignReviewAmount},
         {Service::ExtraPrinting, Entry::ExtraPrintingAmount},
         {Service::StandardDrawings, Entry::StandardDrawingsAmount},
-        {Service::NonstandardEquipment, Entry::NonstandardEquipmentBase},
+        {Service::NonstandardEquipment, Entry::NonstandardEquipmentAmount},
         {Service::NonstandardEquipment, Entry::NonstandardEquipmentRate}};
     std::vector<std::pair<std::string_view, std::string_view>> enabledWhileTicked;
     for (const auto& [service, entry] : amounts)
