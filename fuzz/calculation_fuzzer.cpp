@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         project.type = static_cast<EngineeringType>(type % 6);
     if (grade % 4 != 3)
         project.grade = static_cast<Grade>(grade % 4);
-    project.phase = static_cast<DesignPhase>(phase % 4);
+    if (phase % (designPhaseCount + 1) != designPhaseCount)
+        project.phase = static_cast<DesignPhase>(phase % (designPhaseCount + 1));
     std::uint32_t ticks = 0;
     for (int i = 0; i < 4; ++i)
         ticks = (ticks << 8) | bytes.byte();

@@ -94,11 +94,13 @@ bool chargesReuseAlone(const Project& project) {
            !project.has(PartialChange);
 }
 
-const std::array<PhaseResult, 4> phaseResults{{
-    {nullptr, {}},
-    {&V::preliminaryPhaseFee, "其中初步设计费"},
-    {&V::drawingPhaseFee, "其中施工图设计费"},
+const std::array<PhaseResult, designPhaseCount> phaseResults{{
     {&V::schemePhaseFee, "其中方案设计费"},
+    {&V::preliminaryPhaseFee, "其中初步设计费"},
+    {nullptr, {}},
+    {&V::drawingPhaseFee, "其中施工图设计费"},
+    {nullptr, {}},
+    {nullptr, {}},
 }};
 
 namespace {
@@ -151,7 +153,7 @@ const std::array<PhaseRow, 35> phaseRows{{
 }};
 
 const PhaseRow* phaseRowFor(const Project& project) {
-    if (project.phase == DesignPhase::None)
+    if (!project.phase)
         return nullptr;
     const GradeSet grade = gradeSetOf(*project.grade);
     const PhaseRow* found = nullptr;
@@ -168,9 +170,9 @@ const PhaseRow* phaseRowFor(const Project& project) {
 std::string missingShareMessage(const Project& project) {
     if (!project.independentPhase || phaseRowFor(project))
         return {};
-    if (project.phase == DesignPhase::None)
+    if (!project.phase)
         return "请选择单独委托设计的阶段（初步设计、施工图设计或方案设计）！";
-    const std::string phase(designPhaseNames[static_cast<std::size_t>(project.phase)]);
+    const std::string phase(designPhaseName(*project.phase));
     if (*project.type == EngineeringType::Building) {
         // The shares of a building depend on its kind: name the kinds that have one for this phase.
         std::string kinds;

@@ -54,7 +54,8 @@ struct PhaseResult {
     Variable Variables::*share;
     std::string_view caption;
 };
-extern const std::array<PhaseResult, 4> phaseResults; // by DesignPhase; [None] is unused
+// By DesignPhase; a phase the main window's types do not offer writes nothing.
+extern const std::array<PhaseResult, designPhaseCount> phaseResults;
 
 // The grades a phase row applies to, as a set with a bit for each grade.
 using GradeSet = unsigned;

@@ -225,7 +225,7 @@ bool excludeEachOther(const ConditionRow& a, const ConditionRow& b) {
 }
 
 namespace {
-using P = std::array<int, phaseCount>;
+using P = std::array<int, designPhaseCount>;
 constexpr GradeSet I_II = onlyGradeI | onlyGradeII;
 } // namespace
 
@@ -287,11 +287,11 @@ std::vector<std::size_t> shareRowsFor(Kind kind, std::optional<Grade> grade) {
     return found;
 }
 
-std::vector<Phase> phasesOf(const ShareRow& row) {
-    std::vector<Phase> found;
-    for (std::size_t i = 0; i < phaseCount; ++i)
+std::vector<DesignPhase> phasesOf(const ShareRow& row) {
+    std::vector<DesignPhase> found;
+    for (std::size_t i = 0; i < designPhaseCount; ++i)
         if (row.percent[i] > 0)
-            found.push_back(static_cast<Phase>(i));
+            found.push_back(static_cast<DesignPhase>(i));
     return found;
 }
 

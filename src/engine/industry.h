@@ -172,16 +172,10 @@ std::vector<const ConditionRow*> unaskedConditions(Kind kind, std::optional<Grad
 // Whether ticking one of the two unticks the other.
 bool excludeEachOther(const ConditionRow& a, const ConditionRow& b);
 
-// The design phases a phase table shares the benchmark among, in the order of the tables' columns.
-enum class Phase { Scheme, Preliminary, Tender, Drawing, Basic, Detailed };
-inline constexpr std::size_t phaseCount = 6;
-inline constexpr std::array<std::string_view, phaseCount> phaseNames{"方案设计",   "初步设计", "招标设计",
-                                                                     "施工图设计", "基础设计", "详细设计"};
-
 // 基础设计 and 详细设计 take the place of 初步设计 and 施工图设计 where a basic design is made (表4.2-1): the
 // row's shares of either line add up to 100 %.
-constexpr bool inBasicDesignLine(Phase phase) {
-    return phase == Phase::Basic || phase == Phase::Detailed;
+constexpr bool inBasicDesignLine(DesignPhase phase) {
+    return phase == DesignPhase::Basic || phase == DesignPhase::Detailed;
 }
 
 // One row of a group's table of design-phase shares: the works it covers, the grades it applies to, and
@@ -191,9 +185,9 @@ struct ShareRow {
     std::string_view name;
     std::string_view table;
     GradeSet grades;
-    std::array<int, phaseCount> percent; // by Phase
+    std::array<int, designPhaseCount> percent; // by DesignPhase
 
-    int share(Phase phase) const { return percent[static_cast<std::size_t>(phase)]; }
+    int share(DesignPhase phase) const { return percent[static_cast<std::size_t>(phase)]; }
 };
 extern const std::array<ShareRow, 39> shareRows; // by group, each group's in the standard's order
 
@@ -201,6 +195,6 @@ extern const std::array<ShareRow, 39> shareRows; // by group, each group's in th
 // table's order; without a grade, only the rows bound to no grade. None for 农业林业工程.
 std::vector<std::size_t> shareRowsFor(Kind kind, std::optional<Grade> grade);
 // The phases the row gives a share, in the order of the table's columns.
-std::vector<Phase> phasesOf(const ShareRow& row);
+std::vector<DesignPhase> phasesOf(const ShareRow& row);
 
 } // namespace varnel::engine::industry

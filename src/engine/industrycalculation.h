@@ -23,7 +23,7 @@ namespace varnel::engine::industry {
 // shareRows) and the phase.
 struct Commission {
     std::size_t shareRow = 0;
-    Phase phase = Phase::Preliminary;
+    DesignPhase phase = DesignPhase::Preliminary;
     bool operator==(const Commission&) const = default;
 };
 

@@ -25,8 +25,6 @@ std::optional<Condition> conditionNamed(std::string_view name) {
 }
 
 std::optional<DesignPhase> designPhaseNamed(std::string_view name) {
-    if (name.empty())
-        return std::nullopt;
     return named<DesignPhase>(designPhaseNames, name);
 }
 

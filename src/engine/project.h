@@ -69,11 +69,24 @@ inline constexpr std::array<std::string_view, conditionCount> conditionNames{
     "建筑与室外工程",
 };
 
-// The design phase commissioned on its own (单独委托设计), if any.
-enum class DesignPhase { None, Preliminary, Drawing, Scheme };
+// The design phases the phase tables share the benchmark among, in the order of the tables' columns. A
+// phase may be commissioned on its own (单独委托设计): the main window's types offer 方案设计, 初步设计 and
+// 施工图设计.
+enum class DesignPhase { Scheme, Preliminary, Tender, Drawing, Basic, Detailed };
+inline constexpr std::size_t designPhaseCount = 6;
 
-// Each phase as the standard names it, in the order of `DesignPhase`; None has no name.
-inline constexpr std::array<std::string_view, 4> designPhaseNames{"", "初步设计", "施工图设计", "方案设计"};
+// Each phase as the standard names it, in the order of `DesignPhase`.
+inline constexpr std::array<std::string_view, designPhaseCount> designPhaseNames{
+    "方案设计", "初步设计", "招标设计", "施工图设计", "基础设计", "详细设计"};
+
+constexpr std::string_view designPhaseName(DesignPhase phase) {
+    return designPhaseNames[static_cast<std::size_t>(phase)];
+}
+
+// Whether the main window's types can have the phase commissioned on its own.
+constexpr bool offeredByTypes(DesignPhase phase) {
+    return phase == DesignPhase::Scheme || phase == DesignPhase::Preliminary || phase == DesignPhase::Drawing;
+}
 
 // A set of the members of an enumeration of `size` members.
 template <typename E, std::size_t size>
@@ -95,7 +108,7 @@ class EnumSet {
 };
 
 std::optional<Condition> conditionNamed(std::string_view name);
-// A phase by its name; the empty name is no phase and is not found.
+// A phase by its name.
 std::optional<DesignPhase> designPhaseNamed(std::string_view name);
 
 // A project as the standard describes it, as the user has entered it at the moment of 计算.
@@ -106,8 +119,8 @@ struct Project {
     EnumSet<Condition, conditionCount> conditions;
     EnumSet<Service, serviceCount> services;
     std::array<std::string, entryCount> entries;
-    bool independentPhase = false; // 单独委托设计 ticked
-    DesignPhase phase = DesignPhase::None;
+    bool independentPhase = false;    // 单独委托设计 ticked
+    std::optional<DesignPhase> phase; // the phase chosen, one offeredByTypes
 
     bool operator==(const Project&) const = default;
     bool has(Condition c) const { return conditions.contains(c); }

@@ -28,7 +28,7 @@ std::variant<ItemFigures, ItemStop> figuresOf(const engine::Project& inputs) {
     record.phaseShareWritten = outcome.phase.has_value();
     ItemFigures figures;
     if (outcome.phase) {
-        const auto phase = static_cast<std::size_t>(inputs.phase);
+        const auto phase = static_cast<std::size_t>(*inputs.phase);
         const engine::PhaseRow* row = engine::phaseRowFor(inputs);
         figures.phase = ChargedPhase{engine::designPhaseNames[phase],
                                      *(record.variables.*engine::phaseResults[phase].share),
@@ -46,7 +46,7 @@ std::variant<ItemFigures, ItemStop> figuresOf(const engine::industry::KindProjec
     if (calculation.phaseShare) {
         const auto phase = static_cast<std::size_t>(inputs.commission->phase);
         const engine::industry::ShareRow* row = engine::industry::commissionedRow(inputs);
-        figures.phase = ChargedPhase{engine::industry::phaseNames[phase], *calculation.phaseShare,
+        figures.phase = ChargedPhase{engine::designPhaseNames[phase], *calculation.phaseShare,
                                      row ? static_cast<double>(row->share(inputs.commission->phase)) : 0};
     }
     figures.calculation = std::move(calculation);

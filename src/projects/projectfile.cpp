@@ -94,9 +94,7 @@ Value itemValue(const std::string& name, const engine::Project& in) {
         {"conditions", std::move(conditions)},
         {"services", servicesValue(in)},
         {"independentPhase", in.independentPhase},
-        {"phase", in.phase == engine::DesignPhase::None
-                      ? Value(nullptr)
-                      : Value(engine::designPhaseNames[static_cast<std::size_t>(in.phase)])},
+        {"phase", in.phase ? Value(engine::designPhaseName(*in.phase)) : Value(nullptr)},
     };
 }
 
@@ -117,7 +115,7 @@ Value itemValue(const std::string& name, const industry::KindProject& in) {
     if (in.commission && in.commission->shareRow < industry::shareRows.size())
         commission = Object{
             {"shareRow", industry::shareRows[in.commission->shareRow].name},
-            {"phase", industry::phaseNames[static_cast<std::size_t>(in.commission->phase)]},
+            {"phase", engine::designPhaseName(in.commission->phase)},
         };
     return Object{
         {"name", name},
@@ -247,7 +245,7 @@ engine::Project mainInputs(const FieldReader& r) {
         if (!name)
             r.wrongType("phase", "文本或 null");
         const std::optional<engine::DesignPhase> named = engine::designPhaseNamed(*name);
-        if (!named)
+        if (!named || !engine::offeredByTypes(*named))
             r.fail("设计阶段" + quotedName(*name) + "不是初步设计、施工图设计或方案设计");
         if (!p.independentPhase)
             r.fail("没有单独委托设计，却选了设计阶段" + quotedName(*name));
@@ -326,10 +324,7 @@ industry::KindProject industryInputs(const FieldReader& r) {
                 row = i;
         if (!row)
             c.fail(kindAndGrade(p) + "的设计阶段分成中没有" + quotedName(rowName) + "这一行");
-        std::optional<industry::Phase> phase;
-        for (std::size_t i = 0; i < industry::phaseCount; ++i)
-            if (industry::phaseNames[i] == phaseName)
-                phase = static_cast<industry::Phase>(i);
+        const std::optional<engine::DesignPhase> phase = engine::designPhaseNamed(phaseName);
         if (!phase)
             c.fail("设计阶段" + quotedName(phaseName) +
                    "不是方案设计、初步设计、招标设计、施工图设计、基础设计或详细设计");

@@ -36,10 +36,10 @@ engine::Project canonicalInputs(const engine::Project& inputs) {
     }
     // A phase commissioned on its own counts only where the standard gives it a share.
     p.independentPhase = inputs.independentPhase;
-    p.phase = inputs.independentPhase ? inputs.phase : engine::DesignPhase::None;
+    p.phase = inputs.independentPhase ? inputs.phase : std::nullopt;
     if (!p.type || !p.grade || !engine::phaseRowFor(p)) {
         p.independentPhase = false;
-        p.phase = engine::DesignPhase::None;
+        p.phase = std::nullopt;
     }
     return p;
 }

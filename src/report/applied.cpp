@@ -114,10 +114,10 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
     commonFigures(a, p, v);
     a.grade = p.grade;
     // The share the calculation wrote; a share variable no phase row wrote belongs to another run.
-    if (p.independentPhase && record.phaseShareWritten && p.phase != engine::DesignPhase::None) {
+    if (p.independentPhase && record.phaseShareWritten && p.phase) {
         AppliedPhase phase;
-        phase.phase = engine::designPhaseNames[static_cast<std::size_t>(p.phase)];
-        phase.fee = v.*(engine::phaseResults[static_cast<std::size_t>(p.phase)].share);
+        phase.phase = engine::designPhaseName(*p.phase);
+        phase.fee = v.*(engine::phaseResults[static_cast<std::size_t>(*p.phase)].share);
         if (const engine::PhaseRow* row = p.type && p.grade ? engine::phaseRowFor(p) : nullptr) {
             phase.table = shareTableOf(*p.type);
             if (row->kind)
@@ -180,10 +180,9 @@ AppliedCalculation appliedOf(const industry::KindProject& project, const industr
             {std::string(row->name), row->clause, row->unasked, v.additionalPlace[row->place]});
     if (project.commission && calculation.phaseShare) {
         if (const industry::ShareRow* row = industry::commissionedRow(project)) {
-            const industry::Phase phase = project.commission->phase;
-            a.phase = AppliedPhase{industry::phaseNames[static_cast<std::size_t>(phase)], row->table,
-                                   std::string(row->name), static_cast<double>(row->share(phase)),
-                                   *calculation.phaseShare};
+            const engine::DesignPhase phase = project.commission->phase;
+            a.phase = AppliedPhase{engine::designPhaseName(phase), row->table, std::string(row->name),
+                                   static_cast<double>(row->share(phase)), *calculation.phaseShare};
         }
     }
     return a;

@@ -117,8 +117,8 @@ std::string buildIndustryReport(const industry::KindProject& project,
         separator();
         const industry::ShareRow* row = industry::commissionedRow(project);
         if (row && calculation.phaseShare) {
-            const industry::Phase phase = project.commission->phase;
-            const std::string_view name = industry::phaseNames[static_cast<std::size_t>(phase)];
+            const engine::DesignPhase phase = project.commission->phase;
+            const std::string_view name = engine::designPhaseName(phase);
             out.push_back(Line() << citing(row->table) << row->name << "的" << name << "占"
                                  << row->share(phase) << "%，其中" << name << "收费为：" << v.benchmarkFee
                                  << "×" << row->share(phase) << "%=" << *calculation.phaseShare << "万元");

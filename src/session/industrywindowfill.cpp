@@ -46,7 +46,7 @@ forms::Refusal fillIndustryWindow(forms::Form& w, IndustryWindowRules& rules, co
         if (!refused)
             step(w.userChoose(iw::shareRow, shareRows[in.commission->shareRow].name));
         if (!refused)
-            step(w.userChoose(iw::phase, phaseNames[static_cast<std::size_t>(in.commission->phase)]));
+            step(w.userChoose(iw::phase, engine::designPhaseName(in.commission->phase)));
     }
     if (!refused && readIndustryProject(w) != in)
         refused = forms::Refusal{"the industry window cannot hold these inputs together"};

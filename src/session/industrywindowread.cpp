@@ -57,9 +57,9 @@ KindProject readIndustryProject(const forms::Form& w) {
         const auto row = std::find_if(rows.begin(), rows.end(), [&](std::size_t r) {
             return shareRows[r].name == w.text(iw::shareRow);
         });
-        const auto phase = std::find(phaseNames.begin(), phaseNames.end(), w.text(iw::phase));
-        if (row != rows.end() && phase != phaseNames.end())
-            p.commission = Commission{*row, static_cast<Phase>(phase - phaseNames.begin())};
+        const std::optional<engine::DesignPhase> phase = engine::designPhaseNamed(w.text(iw::phase));
+        if (row != rows.end() && phase)
+            p.commission = Commission{*row, *phase};
     }
     return p;
 }

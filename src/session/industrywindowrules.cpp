@@ -53,11 +53,10 @@ std::string conditionCaption(const ConditionRow& row) {
 
 std::string shareRowLabel(const ShareRow& row) {
     std::string shares;
-    for (Phase phase : phasesOf(row)) {
+    for (engine::DesignPhase phase : phasesOf(row)) {
         if (!shares.empty())
             shares += "，";
-        shares +=
-            std::string(phaseNames[static_cast<std::size_t>(phase)]) + " " + percentText(row.share(phase));
+        shares += std::string(engine::designPhaseName(phase)) + " " + percentText(row.share(phase));
     }
     return std::string(row.name) + "（" + shares + "）";
 }
@@ -201,8 +200,8 @@ void IndustryWindowRules::commissionClicked(forms::Form& w) {
 void IndustryWindowRules::shareRowChosen(forms::Form& w) {
     std::vector<forms::Row> phases;
     if (const ShareRow* row = chosenShareRow(w))
-        for (Phase phase : phasesOf(*row)) {
-            const std::string name(phaseNames[static_cast<std::size_t>(phase)]);
+        for (engine::DesignPhase phase : phasesOf(*row)) {
+            const std::string name(engine::designPhaseName(phase));
             phases.push_back({name, name + " " + percentText(row->share(phase))});
         }
     const std::string chosen = w.text(iw::phase);

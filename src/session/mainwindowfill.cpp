@@ -50,8 +50,8 @@ class Filling {
         type(box::amount, m_in.amount);
         if (m_in.independentPhase)
             click(box::independentPhase);
-        if (m_in.phase != engine::DesignPhase::None && !m_w.value(phaseOption(m_in.phase)))
-            click(phaseOption(m_in.phase));
+        if (m_in.phase && !m_w.value(phaseOption(*m_in.phase)))
+            click(phaseOption(*m_in.phase));
         if (!m_refusal && projects::canonicalInputs(readProject(m_w)) != projects::canonicalInputs(m_in))
             refuse("the main window cannot hold these inputs together");
         return m_refusal;

@@ -61,6 +61,8 @@ constexpr std::array<std::pair<Condition, Condition>, 4> exclusions{{
 
 // The phases 单独委托设计 offers for the type, grade and building kind.
 bool phaseOffered(const engine::Project& in, DesignPhase phase) {
+    if (!engine::offeredByTypes(phase))
+        return false;
     const bool building = in.type == EngineeringType::Building;
     if (in.type == EngineeringType::Landscape && (in.grade == Grade::I || in.grade == Grade::II))
         return phase != DesignPhase::Preliminary;
@@ -113,7 +115,7 @@ bool mainWindowHolds(const engine::Project& in) {
     for (const auto& [one, other] : exclusions)
         if (in.has(one) && in.has(other))
             return false;
-    if (in.independentPhase && !phaseOffered(in, in.phase))
+    if (in.independentPhase && in.phase && !phaseOffered(in, *in.phase))
         return false;
     return servicesOffered(in.services);
 }

@@ -33,7 +33,7 @@ struct Setup {
     std::vector<Condition> conditions;
     std::vector<Service> services;
     std::vector<std::pair<Entry, std::string>> entries;
-    DesignPhase phase = None;
+    std::optional<DesignPhase> phase;
 
     Project project() const {
         Project p;
@@ -626,7 +626,7 @@ TEST_P(Phases, ShareOfTheBenchmark) {
     }
     ASSERT_TRUE(out.phase.has_value());
     EXPECT_EQ(out.phase->caption, c.caption);
-    const Variable& share = v.*phaseResults[static_cast<std::size_t>(c.setup.phase)].share;
+    const Variable& share = v.*phaseResults[static_cast<std::size_t>(*c.setup.phase)].share;
     EXPECT_EQ(*share, *v.benchmarkFee * c.proportion);
     EXPECT_EQ(out.phase->share, resultBoxText(*share));
 }

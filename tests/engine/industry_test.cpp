@@ -17,8 +17,6 @@ using namespace varnel::engine::industry;
 
 namespace {
 
-using varnel::engine::industry::Phase;
-
 // 附表二 as the standard prints it: group number, group, kind, professional adjustment coefficient.
 struct KindFigure {
     int group;
@@ -324,7 +322,7 @@ struct ShareFigure {
     std::string table;
     std::string name;
     GradeSet grades;
-    std::array<int, phaseCount> percent;
+    std::array<int, designPhaseCount> percent;
 };
 
 constexpr GradeSet any = everyGrade;
@@ -394,7 +392,7 @@ TEST(Shares, EveryRowOfEveryTable) {
 TEST(Shares, EachRowAddsUpToAHundred) {
     for (const ShareRow& row : shareRows) {
         int standard = 0, basic = 0;
-        for (Phase phase : phasesOf(row))
+        for (DesignPhase phase : phasesOf(row))
             (inBasicDesignLine(phase) ? basic : standard) += row.share(phase);
         EXPECT_EQ(standard, 100) << row.name;
         EXPECT_TRUE(basic == 0 || basic == 100) << row.name;
@@ -418,8 +416,8 @@ TEST(Shares, RowsOfTheKindsGroupAndGrade) {
         "智能建筑弱电系统工程", "室内装修工程",   "人防工程", "园林绿化工程",
         "市政公用工程",         "广电、邮政工艺", "电信"};
     EXPECT_EQ(rowNames(Kind::Building, Grade::III), buildingGradeIII);
-    EXPECT_EQ(shareRows[shareRowsFor(Kind::Building, Grade::I)[0]].share(Phase::Scheme), 10);
-    EXPECT_EQ(shareRows[shareRowsFor(Kind::PostalProcess, Grade::II)[0]].share(Phase::Scheme), 15);
+    EXPECT_EQ(shareRows[shareRowsFor(Kind::Building, Grade::I)[0]].share(DesignPhase::Scheme), 10);
+    EXPECT_EQ(shareRows[shareRowsFor(Kind::PostalProcess, Grade::II)[0]].share(DesignPhase::Scheme), 15);
     // Without a grade only the rows of every grade.
     EXPECT_EQ(rowNames(Kind::DefenceAndLandscape, std::nullopt).size(), 8u);
     EXPECT_TRUE(rowNames(Kind::Agriculture, Grade::II).empty());
@@ -427,20 +425,20 @@ TEST(Shares, RowsOfTheKindsGroupAndGrade) {
 }
 
 TEST(Shares, PhasesOfARowInTheTablesColumns) {
-    using enum Phase;
+    using enum DesignPhase;
     const auto phasesNamed = [](const std::string& name) {
         for (const ShareRow& row : shareRows)
             if (row.name == name)
                 return phasesOf(row);
-        return std::vector<Phase>{};
+        return std::vector<DesignPhase>{};
     };
-    EXPECT_EQ(phasesNamed("一般石油化工"), (std::vector<Phase>{Preliminary, Drawing, Basic, Detailed}));
-    EXPECT_EQ(phasesNamed("水土保持"), (std::vector<Phase>{Preliminary, Tender, Drawing}));
-    EXPECT_EQ(phasesNamed("住宅工程"), (std::vector<Phase>{Scheme, Drawing}));
-    EXPECT_EQ(phasesNamed("电信"), (std::vector<Phase>{Preliminary, Drawing}));
-    EXPECT_EQ(phaseNames[static_cast<std::size_t>(Tender)], "招标设计");
-    EXPECT_EQ(phaseNames[static_cast<std::size_t>(Basic)], "基础设计");
-    EXPECT_EQ(phaseNames[static_cast<std::size_t>(Detailed)], "详细设计");
+    EXPECT_EQ(phasesNamed("一般石油化工"), (std::vector<DesignPhase>{Preliminary, Drawing, Basic, Detailed}));
+    EXPECT_EQ(phasesNamed("水土保持"), (std::vector<DesignPhase>{Preliminary, Tender, Drawing}));
+    EXPECT_EQ(phasesNamed("住宅工程"), (std::vector<DesignPhase>{Scheme, Drawing}));
+    EXPECT_EQ(phasesNamed("电信"), (std::vector<DesignPhase>{Preliminary, Drawing}));
+    EXPECT_EQ(designPhaseNames[static_cast<std::size_t>(Tender)], "招标设计");
+    EXPECT_EQ(designPhaseNames[static_cast<std::size_t>(Basic)], "基础设计");
+    EXPECT_EQ(designPhaseNames[static_cast<std::size_t>(Detailed)], "详细设计");
 }
 
 } // namespace

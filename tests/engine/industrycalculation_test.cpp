@@ -23,7 +23,6 @@ namespace {
 
 using varnel::engine::Focus;
 using varnel::engine::Stop;
-using varnel::engine::industry::Phase;
 
 using enum KindCondition;
 using enum Service;
@@ -73,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .conditions = {CoalPreparationPlant},
                     .services = {OverallDesign},
                     .shareRow = "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
-                    .phase = Phase::Drawing},
+                    .phase = DesignPhase::Drawing},
                    55.05,
                    1.3,
                    1.15,
@@ -100,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .conditions = {Renovation, PipeSegmentDrawings},
                     .entries = {{RenovationCoefficient, "1.2"}},
                     .shareRow = "一般石油化工",
-                    .phase = Phase::Basic},
+                    .phase = DesignPhase::Basic},
                    38.8,
                    1.2,
                    1,
@@ -117,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .services = {NonstandardEquipment},
                     .entries = {{NonstandardEquipmentAmount, "50"}, {NonstandardEquipmentRate, "0.15"}},
                     .shareRow = "水库、水电、潮汐",
-                    .phase = Phase::Tender},
+                    .phase = DesignPhase::Tender},
                    304.8,
                    1.2,
                    1.15,
@@ -146,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .services = {OwnPatents},
                     .entries = {{OwnPatentsAmount, "3"}},
                     .shareRow = "水运、索道",
-                    .phase = Phase::Drawing},
+                    .phase = DesignPhase::Drawing},
                    9,
                    1.3,
                    1,
@@ -162,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                     .grade = Grade::I,
                     .services = {AsBuiltDrawings},
                     .shareRow = "广电、邮政工艺",
-                    .phase = Phase::Drawing},
+                    .phase = DesignPhase::Drawing},
                    40000,
                    0.8,
                    0.85,
@@ -242,8 +241,8 @@ TEST(Commission, ChargesTheRowsShareOnlyWhereTheKindAndGradeHaveIt) {
     // 住宅工程 has no 初步设计 share; 建筑与室外工程 of grade Ⅰ is not a row of grade Ⅱ; a row of another
     // group is not the kind's.
     EXPECT_FALSE(
-        calculate(Entered{.shareRow = "住宅工程", .phase = Phase::Preliminary}.project()).phaseShare);
-    Entered outdoor{.grade = Grade::I, .shareRow = "建筑与室外工程", .phase = Phase::Scheme};
+        calculate(Entered{.shareRow = "住宅工程", .phase = DesignPhase::Preliminary}.project()).phaseShare);
+    Entered outdoor{.grade = Grade::I, .shareRow = "建筑与室外工程", .phase = DesignPhase::Scheme};
     industry::KindProject gradeI = outdoor.project();
     EXPECT_DOUBLE_EQ(*calculate(gradeI).phaseShare, 38.8 * 0.85 * 0.1);
     gradeI.grade = Grade::II;
@@ -252,7 +251,7 @@ TEST(Commission, ChargesTheRowsShareOnlyWhereTheKindAndGradeHaveIt) {
     otherGroup.kind = Kind::Smelting;
     EXPECT_FALSE(calculate(otherGroup).phaseShare);
     industry::KindProject beyond = Entered{}.project();
-    beyond.commission = Commission{shareRows.size(), Phase::Drawing};
+    beyond.commission = Commission{shareRows.size(), DesignPhase::Drawing};
     EXPECT_FALSE(calculate(beyond).phaseShare);
 }
 
@@ -463,7 +462,7 @@ TEST(Range, TheLargestProjectStaysFinite) {
                            StandardDesignReuse, FoundationRedesign},
               .entries = {{RenovationCoefficient, "1.4"}, {HistoricCoefficient, "1.6"}},
               .shareRow = "住宅工程",
-              .phase = Phase::Drawing};
+              .phase = DesignPhase::Drawing};
     const Calculation out = calculate(s.project());
     ASSERT_TRUE(out.complete()) << out.stop->message;
     EXPECT_TRUE(std::isfinite(*out.variables.benchmarkFee));
@@ -577,7 +576,8 @@ TEST(Random, ProjectsEndFiniteOrStopped) {
         for (std::string& entry : p.entries)
             entry = text();
         if (pick(2) == 0)
-            p.commission = Commission{pick(shareRows.size() + 2), static_cast<Phase>(pick(phaseCount))};
+            p.commission =
+                Commission{pick(shareRows.size() + 2), static_cast<DesignPhase>(pick(designPhaseCount))};
 
         const Calculation out = calculate(p);
         if (!out.complete()) {

@@ -74,17 +74,6 @@ std::optional<std::string> shareRowName(const Project& p) {
     return std::nullopt;
 }
 
-industry::Phase phaseOf(DesignPhase phase) {
-    switch (phase) {
-    case DesignPhase::Scheme:
-        return industry::Phase::Scheme;
-    case DesignPhase::Drawing:
-        return industry::Phase::Drawing;
-    default:
-        return industry::Phase::Preliminary;
-    }
-}
-
 // The main window's project as the user enters it in the window of every industry.
 industry::KindProject sameProject(const Project& p) {
     industry::KindProject q;
@@ -97,10 +86,10 @@ industry::KindProject sameProject(const Project& p) {
     q.services = p.services;
     q.entries = p.entries;
     const std::optional<std::string> row = shareRowName(p);
-    if (p.independentPhase && p.phase != DesignPhase::None && row)
+    if (p.independentPhase && p.phase && row)
         for (std::size_t i : industry::shareRowsFor(*q.kind, q.grade))
             if (industry::shareRows[i].name == *row)
-                q.commission = industry::Commission{i, phaseOf(p.phase)};
+                q.commission = industry::Commission{i, *p.phase};
     return q;
 }
 
@@ -118,7 +107,7 @@ std::string differences(const Project& p) {
             return "the main window charged a phase without its share";
         Project whole = p;
         whole.independentPhase = false;
-        whole.phase = DesignPhase::None;
+        whole.phase = std::nullopt;
         return differences(whole) + (other.phaseShare ? "a share in the industry window only" : "");
     }
     if (main.complete() != other.complete()) {
@@ -153,8 +142,8 @@ std::string describe(const Project& p) {
     for (const std::string& e : p.entries)
         if (!e.empty())
             out << " [" << e << "]";
-    if (p.independentPhase)
-        out << " " << designPhaseNames[static_cast<std::size_t>(p.phase)];
+    if (p.independentPhase && p.phase)
+        out << " " << designPhaseName(*p.phase);
     return out.str();
 }
 
@@ -217,14 +206,15 @@ const std::vector<std::string> amounts{"150",        "200",     "750",     "1500
 
 // Every type, grade, condition set, typed coefficient, phase, service set and amount: 46,656 projects.
 TEST(SameFigures, AsTheMainWindowForEveryProjectItCanEnter) {
+    const std::array<std::optional<DesignPhase>, 4> phasesOrNone{std::nullopt, DesignPhase::Preliminary,
+                                                                 DesignPhase::Drawing, DesignPhase::Scheme};
     int compared = 0, failures = 0;
     for (EngineeringType type : engineeringTypes)
         for (Grade grade : {Grade::I, Grade::II, Grade::III})
             for (const std::vector<Condition>& set : conditionSets(type, grade))
                 for (const char* renovation : {"", "1.1", "1.27", "1.4"})
                     for (const char* historic : {"1.3", "1.47", "1.6"})
-                        for (DesignPhase phase : {DesignPhase::None, DesignPhase::Preliminary,
-                                                  DesignPhase::Drawing, DesignPhase::Scheme})
+                        for (std::optional<DesignPhase> phase : phasesOrNone)
                             for (const Services& services : serviceSets)
                                 for (const std::string& amount : amounts) {
                                     const bool ancient =
@@ -247,7 +237,7 @@ TEST(SameFigures, AsTheMainWindowForEveryProjectItCanEnter) {
                                         p.services.insert(s);
                                     for (const auto& [entry, text] : services.entries)
                                         p.text(entry) = text;
-                                    p.independentPhase = phase != DesignPhase::None;
+                                    p.independentPhase = phase.has_value();
                                     p.phase = phase;
                                     ++compared;
                                     const std::string d = differences(p);
@@ -269,7 +259,7 @@ struct NamedCase {
     std::vector<Condition> conditions;
     std::vector<Service> services;
     std::vector<std::pair<Entry, std::string>> entries;
-    DesignPhase phase = DesignPhase::None;
+    std::optional<DesignPhase> phase;
     std::string amount = "1500";
     Ends ends = Ends::Complete;
 };
@@ -292,7 +282,7 @@ TEST_P(Named, SameFiguresOrSameStop) {
         p.services.insert(s);
     for (const auto& [entry, text] : c.entries)
         p.text(entry) = text;
-    p.independentPhase = c.phase != DesignPhase::None;
+    p.independentPhase = c.phase.has_value();
     p.phase = c.phase;
     EXPECT_EQ(differences(p), "") << describe(p);
     Variables v;
@@ -373,24 +363,16 @@ INSTANTIATE_TEST_SUITE_P(
                   DesignPhase::Scheme,
                   "1500",
                   Ends::Stop},
+        NamedCase{"AmountNotPositive", municipal, Grade::II, {}, {}, {}, std::nullopt, "-3", Ends::SameStop},
         NamedCase{
-            "AmountNotPositive", municipal, Grade::II, {}, {}, {}, DesignPhase::None, "-3", Ends::SameStop},
-        NamedCase{"AmountBeyondTheDoubleRange",
-                  road,
-                  Grade::II,
-                  {},
-                  {},
-                  {},
-                  DesignPhase::None,
-                  "1e309",
-                  Ends::SameStop},
+            "AmountBeyondTheDoubleRange", road, Grade::II, {}, {}, {}, std::nullopt, "1e309", Ends::SameStop},
         NamedCase{"AmountsTypedAboveTheCeiling",
                   bridge,
                   Grade::II,
                   {},
                   {OwnPatents, ForeignDesign},
                   {{OwnPatentsAmount, "1.7e308"}, {ForeignDesignAmount, "1.7e308"}},
-                  DesignPhase::None,
+                  std::nullopt,
                   "1500",
                   Ends::SameStop},
         NamedCase{"EquipmentRateBeyondItsBound",
@@ -399,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {NonstandardEquipment},
                   {{NonstandardEquipmentAmount, "10"}, {NonstandardEquipmentRate, "0.21"}},
-                  DesignPhase::None,
+                  std::nullopt,
                   "1500",
                   Ends::SameStop},
         NamedCase{"PartialChangeEmpty",
@@ -408,11 +390,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {StandardDesignReuse, PartialChange},
                   {},
-                  DesignPhase::None,
+                  std::nullopt,
                   "1500",
                   Ends::SameStop},
         NamedCase{
-            "PatentEmpty", road, Grade::III, {}, {OwnPatents}, {}, DesignPhase::None, "1500", Ends::SameStop},
+            "PatentEmpty", road, Grade::III, {}, {OwnPatents}, {}, std::nullopt, "1500", Ends::SameStop},
         // The main window's message for these carries a stray "!"; the check is the same.
         NamedCase{"RenovationBeyondItsRange",
                   municipal,
@@ -420,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {Renovation},
                   {},
                   {{RenovationCoefficient, "1.5"}},
-                  DesignPhase::None,
+                  std::nullopt,
                   "1500",
                   Ends::Stop},
         NamedCase{"HistoricBeyondItsRange",
@@ -429,7 +411,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {HistoricBuilding},
                   {},
                   {{HistoricCoefficient, "1.7"}},
-                  DesignPhase::None,
+                  std::nullopt,
                   "1500",
                   Ends::Stop}),
     [](const auto& info) { return info.param.name; });

@@ -310,7 +310,7 @@ TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
     EXPECT_EQ(projects::canonicalInputs(c), c);
 
     p.independentPhase = false;
-    EXPECT_EQ(projects::canonicalInputs(p).phase, DesignPhase::None);
+    EXPECT_EQ(projects::canonicalInputs(p).phase, std::nullopt);
 
     // A phase left ticked without a type or a grade to give it a share is dropped, not looked up.
     for (const bool withoutType : {true, false}) {
@@ -321,7 +321,7 @@ TEST(Quote, CanonicalInputsKeepOnlyWhatTheCalculationReads) {
             incomplete.grade.reset();
         const Project canonical = projects::canonicalInputs(incomplete);
         EXPECT_FALSE(canonical.independentPhase) << withoutType;
-        EXPECT_EQ(canonical.phase, DesignPhase::None) << withoutType;
+        EXPECT_EQ(canonical.phase, std::nullopt) << withoutType;
     }
 
     // The canonical inputs calculate to the same figures.
@@ -366,11 +366,11 @@ TEST(Quote, CanonicalInputsOfAKindOfEngineeringKeepOnlyWhatItsCalculationReads) 
         {"a commission by a row of another group", 0,
          [](industry::KindProject& p) {
              p.commission = test::commissionOf(Kind::PetroleumChemical, Grade::III, "一般石油化工",
-                                               industry::Phase::Preliminary);
+                                               engine::DesignPhase::Preliminary);
          },
          noCommission},
         {"a commission of a phase its row gives no share", 0,
-         [](industry::KindProject& p) { p.commission->phase = industry::Phase::Scheme; }, noCommission},
+         [](industry::KindProject& p) { p.commission->phase = engine::DesignPhase::Scheme; }, noCommission},
         {"a commission by no row", 1,
          [](industry::KindProject& p) { p.commission->shareRow = industry::shareRows.size(); }, noCommission},
     };

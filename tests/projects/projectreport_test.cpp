@@ -245,7 +245,7 @@ TEST(ProjectReport, TheStepsAreThoseTheCalculationTook) {
     road.conditions.insert(engine::industry::KindCondition::Expressway);
     road.text(engine::Entry::RenovationCoefficient) = "1.3";
     road.commission = test::commissionOf(engine::industry::Kind::Road, engine::Grade::I, "公路",
-                                         engine::industry::Phase::Scheme);
+                                         engine::DesignPhase::Scheme);
     const projects::ProjectReport changed = reportOf(q);
     const projects::ProjectReport original = reportOf(test::mixedQuote());
     for (std::size_t i : {1u, 6u})

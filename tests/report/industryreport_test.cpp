@@ -24,8 +24,8 @@ using varnel::engine::Service;
 
 namespace {
 
+using engine::DesignPhase;
 using varnel::engine::industry::KindProject;
-using varnel::engine::industry::Phase;
 using Entered = varnel::test::EnteredWork;
 
 const std::string greeting = "欢迎使用本程序，下面是您的计算过程：";
@@ -81,7 +81,7 @@ TEST(IndustryReport, PetrochemicalLineByLine) {
                         {Service::OverallDesign, Service::OwnPatents},
                         {{Entry::RenovationCoefficient, "1.2"}, {Entry::OwnPatentsAmount, "2"}},
                         "一般石油化工",
-                        Phase::Basic}),
+                        DesignPhase::Basic}),
               expected);
 }
 
@@ -123,7 +123,7 @@ TEST(IndustryReport, RoadGradeIAboveTheTableLineByLine) {
                   {Service::ConstructionBudget, Service::NonstandardEquipment},
                   {{Entry::NonstandardEquipmentAmount, "50"}, {Entry::NonstandardEquipmentRate, "0.15"}},
                   "城市道路",
-                  Phase::Drawing}),
+                  DesignPhase::Drawing}),
         expected);
 }
 
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
              {},
              {},
              "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
-             Phase::Drawing},
+             DesignPhase::Drawing},
             {"依据附表二，选煤及其他煤炭工程专业调整系数为1.3",
              "依据1.0.9，Ⅲ级（复杂）工程复杂程度调整系数为1.15（复杂程度见表2.3-1、表2.3-2、表2.3-3、表2."
              "3-4、表2.3-5、表2.3-6）",
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
              {Service::DesignCoordination},
              {{Entry::RenovationCoefficient, "1.25"}},
              "河道治理：建筑物、构筑物",
-             Phase::Tender},
+             DesignPhase::Tender},
             {"依据附表二，风力发电、其他水利工程专业调整系数为0.8",
              "依据1.0.9，Ⅱ级（较复杂）工程复杂程度调整系数为1（复杂程度见表5.3-1、表5.3-2、表5.4-1）",
              "依据1.0.12，改扩建和技术改造建设项目附加调整系数为1.25",
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
              {Service::StandardDesignReuse, Service::PartialChange},
              {{Entry::HistoricCoefficient, "1.5"}, {Entry::PartialChangeRate, "0.2"}},
              "古建筑、仿古建筑、保护性建筑",
-             Phase::Scheme},
+             DesignPhase::Scheme},
             {"依据附表二，建筑、市政、电信工程专业调整系数为1",
              "依据1.0.9，Ⅲ级（复杂）工程复杂程度调整系数为1.15（复杂程度见表7.3-1、表7.3-2、表7.3-3、表7.3-"
              "4）",
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Chosen, but the row gives the phase no share: the separators only, as in the main window's report.
 TEST(IndustryReport, ACommissionWithoutAShareWritesNoShareLine) {
     const std::vector<std::string> lines =
-        reportOf({"1500", Kind::Building, Grade::II, {}, {}, {}, "住宅工程", Phase::Preliminary});
+        reportOf({"1500", Kind::Building, Grade::II, {}, {}, {}, "住宅工程", DesignPhase::Preliminary});
     ASSERT_GE(lines.size(), 4u);
     EXPECT_TRUE(lines[lines.size() - 4].starts_with("依据1.0.3，本工程设计收费基准价"));
     EXPECT_EQ(lines[lines.size() - 3], reportStars);

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct PhaseCase {
     const char* name;
     bool commissioned; // 单独委托设计 ticked in the calculation
-    DesignPhase phase;
+    std::optional<DesignPhase> phase;
     bool shareWritten;             // a phase row of that calculation applied
     std::vector<std::string> tail; // the lines between the benchmark line and the closing text
 };
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Chosen, but no row of the run applied: the share variable is another run's.
                     PhaseCase{
                         "NoRowApplied", true, DesignPhase::Preliminary, false, {reportStars, reportStars}},
-                    PhaseCase{"NoPhaseChosen", true, DesignPhase::None, false, {reportStars, reportStars}},
+                    PhaseCase{"NoPhaseChosen", true, std::nullopt, false, {reportStars, reportStars}},
                     PhaseCase{"NotCommissioned", false, DesignPhase::Drawing, true, {reportStars}}),
     [](const auto& info) { return info.param.name; });
 

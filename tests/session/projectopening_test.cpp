@@ -38,7 +38,8 @@ std::string described(const engine::Project& p) {
     std::ostringstream s;
     s << "type " << (p.type ? static_cast<int>(*p.type) : -1) << ", grade "
       << (p.grade ? static_cast<int>(*p.grade) : -1) << ", conditions " << bits(p.conditions) << ", services "
-      << bits(p.services) << ", phase " << p.independentPhase << "/" << static_cast<int>(p.phase);
+      << bits(p.services) << ", phase " << p.independentPhase << "/"
+      << (p.phase ? static_cast<int>(*p.phase) : -1);
     return s.str();
 }
 
@@ -86,7 +87,7 @@ TEST_F(HeldByMainWindow, HoldsEveryTypeGradeConditionsAndPhaseTheRulesOffer) {
              {std::optional<engine::Grade>(), std::optional(engine::Grade::I),
               std::optional(engine::Grade::II), std::optional(engine::Grade::III)})
             for (unsigned subset = 0; subset < (1u << read.size()); ++subset)
-                for (int phase = -1; phase <= 3; ++phase) {
+                for (int phase = -2; phase < static_cast<int>(engine::designPhaseCount); ++phase) {
                     engine::Project p;
                     p.amount = subset % 2 ? "120" : "";
                     p.type = type;
@@ -94,8 +95,9 @@ TEST_F(HeldByMainWindow, HoldsEveryTypeGradeConditionsAndPhaseTheRulesOffer) {
                     for (std::size_t i = 0; i < read.size(); ++i)
                         p.conditions.set(read[i], (subset >> i) & 1u);
                     fillEntries(p.entries, subset % 3 != 0);
-                    p.independentPhase = phase >= 0;
-                    p.phase = static_cast<DesignPhase>(std::max(phase, 0));
+                    p.independentPhase = phase >= -1; // -1: commissioned without a phase
+                    if (phase >= 0)
+                        p.phase = static_cast<DesignPhase>(phase);
                     ASSERT_NO_FATAL_FAILURE(compare(p));
                 }
     }
@@ -170,11 +172,11 @@ TEST_F(HeldByIndustryWindow, HoldsEveryKindGradeConditionsAndShareRowTheTablesOf
                 ASSERT_NO_FATAL_FAILURE(compare(p));
             }
             for (std::size_t row = 0; row < industry::shareRows.size(); ++row)
-                for (std::size_t phase = 0; phase < industry::phaseCount; ++phase) {
+                for (std::size_t phase = 0; phase < engine::designPhaseCount; ++phase) {
                     industry::KindProject p;
                     p.kind = kind.kind;
                     p.grade = grade;
-                    p.commission = industry::Commission{row, static_cast<industry::Phase>(phase)};
+                    p.commission = industry::Commission{row, static_cast<engine::DesignPhase>(phase)};
                     ASSERT_NO_FATAL_FAILURE(compare(p));
                 }
         }

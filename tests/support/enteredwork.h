@@ -22,7 +22,7 @@ struct EnteredWork {
     std::vector<engine::Service> services;
     std::vector<std::pair<engine::Entry, std::string>> entries;
     std::string shareRow; // a share row of the kind and grade by its name; empty: no phase commissioned
-    engine::industry::Phase phase = engine::industry::Phase::Preliminary;
+    engine::DesignPhase phase = engine::DesignPhase::Preliminary;
 
     engine::industry::KindProject project() const {
         namespace industry = engine::industry;

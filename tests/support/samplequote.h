@@ -55,7 +55,7 @@ inline projects::Quote sampleQuote() {
 
 // The commission of `phase` by the share row of that name among those of the kind and grade.
 inline engine::industry::Commission commissionOf(engine::industry::Kind kind, engine::Grade grade,
-                                                 std::string_view row, engine::industry::Phase phase) {
+                                                 std::string_view row, engine::DesignPhase phase) {
     for (std::size_t i : engine::industry::shareRowsFor(kind, grade))
         if (engine::industry::shareRows[i].name == row)
             return {i, phase};
@@ -78,7 +78,7 @@ inline std::vector<projects::Item> industrySampleItems() {
     coal.services = {Service::OverallDesign};
     coal.commission =
         commissionOf(*coal.kind, *coal.grade, "黑色冶金坑内采矿，煤炭矿山采选，水煤浆，煤层气抽放",
-                     industry::Phase::Preliminary);
+                     engine::DesignPhase::Preliminary);
 
     industry::KindProject plant;
     plant.amount = "8000";
@@ -88,7 +88,7 @@ inline std::vector<projects::Item> industrySampleItems() {
     plant.services = {Service::NonstandardEquipment};
     plant.text(Entry::NonstandardEquipmentAmount) = "200";
     plant.text(Entry::NonstandardEquipmentRate) = "0.12";
-    plant.commission = commissionOf(*plant.kind, *plant.grade, "一般石油化工", industry::Phase::Basic);
+    plant.commission = commissionOf(*plant.kind, *plant.grade, "一般石油化工", engine::DesignPhase::Basic);
 
     industry::KindProject channel;
     channel.amount = "600";
@@ -96,7 +96,7 @@ inline std::vector<projects::Item> industrySampleItems() {
     channel.grade = Grade::I;
     channel.conditions = {KindCondition::ChannelsAndDikes};
     channel.commission =
-        commissionOf(*channel.kind, *channel.grade, "引调水：渠道、管线", industry::Phase::Tender);
+        commissionOf(*channel.kind, *channel.grade, "引调水：渠道、管线", engine::DesignPhase::Tender);
 
     industry::KindProject road;
     road.amount = "2500";
