@@ -3,7 +3,10 @@
 
 #include "engine/industry.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace varnel::engine {
 
@@ -104,53 +107,53 @@ const std::array<PhaseResult, designPhaseCount> phaseResults{{
 }};
 
 namespace {
+
 using enum DesignPhase;
-constexpr GradeSet I = onlyGradeI, II = onlyGradeII, III = onlyGradeIII, any = everyGrade;
+
+// The row of 表6.2-1 or 表7.2-1 each type's phases are charged by; a building's is the row of its kind.
+constexpr std::array<std::pair<EngineeringType, std::string_view>, 4> typeShareRows{{
+    {Road, "公路"},
+    {Bridge, "公路"},
+    {Landscape, "园林绿化工程"},
+    {Municipal, "市政公用工程"},
+}};
+
+// The building kinds a building's phases are charged by, each named as its row of 表7.2-1.
+constexpr std::array<Condition, 7> buildingKinds{BuildingWithOutdoor, HousingCluster,      Housing,
+                                                 HistoricBuilding,    IntelligentBuilding, InteriorDecoration,
+                                                 CivilDefence};
+
+// The main window's phase rows a share row gives: one for each phase the row gives a share. Empty when
+// the row is not the type's.
+void addPhaseRows(std::vector<PhaseRow>& rows, EngineeringType type, DesignPhase phase,
+                  const industry::ShareRow& share) {
+    if (share.group != industry::kindRow(industry::kindOfType(type)).group || share.share(phase) == 0)
+        return;
+    std::optional<Condition> kind;
+    if (type == Building) {
+        const auto named = std::ranges::find_if(buildingKinds, [&](Condition c) {
+            return conditionNames[static_cast<std::size_t>(c)] == share.name;
+        });
+        if (named == buildingKinds.end())
+            return;
+        kind = *named;
+    } else if (std::ranges::find(typeShareRows, std::pair{type, share.name}) == typeShareRows.end()) {
+        return;
+    }
+    rows.push_back({type, phase, kind, share.grades, share.share(phase) / 100.0});
+}
+
 } // namespace
 
-const std::array<PhaseRow, 35> phaseRows{{
-    // 公路和城市道路工程, 公路和城市桥梁、隧道工程
-    {Road, Preliminary, {}, any, 0.45},
-    {Road, Drawing, {}, any, 0.55},
-    {Bridge, Preliminary, {}, any, 0.45},
-    {Bridge, Drawing, {}, any, 0.55},
-    // 建筑、人防工程, by the ticked building kind: 初步设计
-    {Building, Preliminary, BuildingWithOutdoor, any, 0.3},
-    {Building, Preliminary, HousingCluster, any, 0.3},
-    {Building, Preliminary, HistoricBuilding, any, 0.2},
-    {Building, Preliminary, IntelligentBuilding, any, 0.4},
-    {Building, Preliminary, CivilDefence, any, 0.4},
-    // 施工图设计
-    {Building, Drawing, BuildingWithOutdoor, I, 0.6},
-    {Building, Drawing, BuildingWithOutdoor, II, 0.55},
-    {Building, Drawing, BuildingWithOutdoor, III, 0.5},
-    {Building, Drawing, HousingCluster, any, 0.45},
-    {Building, Drawing, Housing, any, 0.75},
-    {Building, Drawing, HistoricBuilding, any, 0.5},
-    {Building, Drawing, IntelligentBuilding, any, 0.6},
-    {Building, Drawing, InteriorDecoration, any, 0.5},
-    {Building, Drawing, CivilDefence, any, 0.5},
-    // 方案设计
-    {Building, Scheme, BuildingWithOutdoor, I, 0.1},
-    {Building, Scheme, BuildingWithOutdoor, II, 0.15},
-    {Building, Scheme, BuildingWithOutdoor, III, 0.2},
-    {Building, Scheme, HousingCluster, any, 0.25},
-    {Building, Scheme, Housing, any, 0.25},
-    {Building, Scheme, HistoricBuilding, any, 0.3},
-    {Building, Scheme, InteriorDecoration, any, 0.5},
-    {Building, Scheme, CivilDefence, any, 0.1},
-    // 园林绿化工程
-    {Landscape, Preliminary, {}, III, 0.2},
-    {Landscape, Drawing, {}, I | II, 0.7},
-    {Landscape, Drawing, {}, III, 0.5},
-    {Landscape, Scheme, {}, I | II, 0.3},
-    {Landscape, Scheme, {}, III, 0.3},
-    // 市政公用工程
-    {Municipal, Preliminary, {}, I | II, 0.4},
-    {Municipal, Preliminary, {}, III, 0.5},
-    {Municipal, Drawing, {}, I | II, 0.6},
-    {Municipal, Drawing, {}, III, 0.5},
-}};
+// The main window commissions 初步设计, 施工图设计 and 方案设计, tried in that order.
+const std::vector<PhaseRow> phaseRows = [] {
+    std::vector<PhaseRow> rows;
+    for (EngineeringType type : engineeringTypes)
+        for (DesignPhase phase : {Preliminary, Drawing, Scheme})
+            for (const industry::ShareRow& share : industry::shareRows)
+                addPhaseRows(rows, type, phase, share);
+    return rows;
+}();
 
 const PhaseRow* phaseRowFor(const Project& project) {
     if (!project.phase)

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel::engine {
 
@@ -75,8 +76,9 @@ struct PhaseRow {
     GradeSet grades;
     double proportion;
 };
-// In the order the rows are tried.
-extern const std::array<PhaseRow, 35> phaseRows;
+// In the order the rows are tried: read from the type's rows of 表6.2-1 and 表7.2-1 (a building's, from
+// its kind's row).
+extern const std::vector<PhaseRow> phaseRows;
 
 // The row whose share the project's phase is charged: the last that applies, or none (no phase, or no row
 // for this type, phase, building kind and grade). The type and the grade must be chosen.

@@ -23,23 +23,6 @@ namespace industry = varnel::engine::industry;
 using industry::Kind;
 using industry::KindCondition;
 
-// The kind of the main window's type; a building that is 人防工程 is of 人防、园林绿化、广电工艺工程.
-Kind kindOf(const Project& p) {
-    switch (*p.type) {
-    case EngineeringType::Road:
-        return Kind::Road;
-    case EngineeringType::Bridge:
-        return Kind::BridgeAndTunnel;
-    case EngineeringType::Building:
-        return p.has(Condition::CivilDefence) ? Kind::DefenceAndLandscape : Kind::Building;
-    case EngineeringType::Landscape:
-        return Kind::DefenceAndLandscape;
-    case EngineeringType::Municipal:
-        return Kind::Building;
-    }
-    return Kind::Building;
-}
-
 // The main window's additional adjustment conditions under their names here.
 const std::vector<std::pair<Condition, KindCondition>> sameConditions{
     {Condition::Renovation, KindCondition::Renovation},
@@ -78,7 +61,7 @@ std::optional<std::string> shareRowName(const Project& p) {
 industry::KindProject sameProject(const Project& p) {
     industry::KindProject q;
     q.amount = p.amount;
-    q.kind = kindOf(p);
+    q.kind = industry::professionalKindOf(*p.type, p.has(Condition::CivilDefence));
     q.grade = p.grade;
     for (const auto& [condition, adjustment] : sameConditions)
         if (p.has(condition))
