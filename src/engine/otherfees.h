@@ -69,6 +69,7 @@ struct TypedNumbers {
 struct OtherFee {
     Service service;
     std::string_view name;
+    std::string_view reportLabel; // how the fee's line of the report window begins
     std::string_view clause;
     std::string_view variable;
     Charge charge;
@@ -86,70 +87,76 @@ struct OtherFee {
 // The rows below by how the fee is charged.
 namespace otherfeerows {
 // A share of the basic fee.
-constexpr OtherFee share(Service service, std::string_view name, std::string_view clause,
-                         std::string_view variable, double rate, std::size_t sumPosition,
-                         std::string_view tooltip, std::optional<std::string_view> mainTooltip = {}) {
-    return {service, name,        clause,  variable,   Charge::ShareOfBasicFee, rate, {},
-            {},      sumPosition, tooltip, mainTooltip};
+constexpr OtherFee share(Service service, std::string_view name, std::string_view reportLabel,
+                         std::string_view clause, std::string_view variable, double rate,
+                         std::size_t sumPosition, std::string_view tooltip,
+                         std::optional<std::string_view> mainTooltip = {}) {
+    return {service, name, reportLabel, clause,      variable, Charge::ShareOfBasicFee,
+            rate,    {},   {},          sumPosition, tooltip,  mainTooltip};
 }
 // A fee of the amount typed for it, announced with its unit like the fee itself.
-constexpr OtherFee typedAmount(Service service, std::string_view name, std::string_view clause,
-                               std::string_view variable, Entry entry, std::string_view message,
-                               std::size_t sumPosition, std::string_view mainTooltip = {}) {
-    return {service,
-            name,
-            clause,
-            variable,
-            Charge::TypedAmount,
-            0,
-            TypedNumber{entry, Role::Amount, name},
-            message,
-            sumPosition,
-            {},
-            mainTooltip};
+constexpr OtherFee typedAmount(Service service, std::string_view name, std::string_view reportLabel,
+                               std::string_view clause, std::string_view variable, Entry entry,
+                               std::string_view message, std::size_t sumPosition,
+                               std::string_view mainTooltip = {}) {
+    return {service,     name,
+            reportLabel, clause,
+            variable,    Charge::TypedAmount,
+            0,           TypedNumber{entry, Role::Amount, name},
+            message,     sumPosition,
+            {},          mainTooltip};
 }
 // A fee of a rule of its own, with the numbers typed for it.
-constexpr OtherFee ownRule(Service service, std::string_view name, std::string_view clause,
-                           std::string_view variable, double rate, TypedNumbers typed,
-                           std::size_t sumPosition, std::string_view tooltip) {
-    return {service, name, clause, variable, Charge::OwnRule, rate, typed, {}, sumPosition, tooltip, {}};
+constexpr OtherFee ownRule(Service service, std::string_view name, std::string_view reportLabel,
+                           std::string_view clause, std::string_view variable, double rate,
+                           TypedNumbers typed, std::size_t sumPosition, std::string_view tooltip) {
+    return {service, name,  reportLabel, clause,      variable, Charge::OwnRule,
+            rate,    typed, {},          sumPosition, tooltip,  {}};
 }
 } // namespace otherfeerows
 
 inline constexpr std::array otherFees{
-    otherfeerows::share(Service::OverallDesign, "总体设计费", "1.0.13", "overallDesignFee", 0.05, 1,
-                        "编制总体设计的费用，为基本设计收费的5%"),
-    otherfeerows::share(Service::DesignCoordination, "主体设计协调费", "1.0.14", "coordinationFee", 0.05, 2,
+    otherfeerows::share(Service::OverallDesign, "总体设计费", "您的工程总体设计费为：", "1.0.13",
+                        "overallDesignFee", 0.05, 1, "编制总体设计的费用，为基本设计收费的5%"),
+    otherfeerows::share(Service::DesignCoordination, "主体设计协调费", "您的工程主体设计协调费为：", "1.0.14",
+                        "coordinationFee", 0.05, 2,
                         "对建设项目工程设计合理性和整体性负责的设计人加收的费用，为基本设计收费的5%"),
-    otherfeerows::share(Service::ConstructionBudget, "施工图预算编制费", "1.0.16", "budgetFee", 0.1, 5,
-                        "编制施工图收取的费用，为基本设计收费的10%"),
-    otherfeerows::share(Service::AsBuiltDrawings, "竣工图编制费", "1.0.16", "asBuiltFee", 0.08, 6,
-                        "编制竣工图的费用，为基本设计收费的8%", ""),
-    otherfeerows::typedAmount(Service::OwnPatents, "自有专利技术收费", "1.0.17", "patentFee",
-                              Entry::OwnPatentsAmount, "请输入自有专利技术收费金额！", 8,
+    otherfeerows::share(Service::ConstructionBudget, "施工图预算编制费", "您的工程预算编制费为：", "1.0.16",
+                        "budgetFee", 0.1, 5, "编制施工图收取的费用，为基本设计收费的10%"),
+    otherfeerows::share(Service::AsBuiltDrawings, "竣工图编制费", "您的工程竣工图编制费为：", "1.0.16",
+                        "asBuiltFee", 0.08, 6, "编制竣工图的费用，为基本设计收费的8%", ""),
+    otherfeerows::typedAmount(Service::OwnPatents, "自有专利技术收费", "您的自有专利技术收费为：", "1.0.17",
+                              "patentFee", Entry::OwnPatentsAmount, "请输入自有专利技术收费金额！", 8,
                               "专利和自有技术收费由发包人和设计人协商"),
-    otherfeerows::typedAmount(Service::ForeignDesign, "境外设计收费", "1.0.18", "foreignDesignFee",
-                              Entry::ForeignDesignAmount, "请输入境外设计收费金额！", 9,
+    otherfeerows::typedAmount(Service::ForeignDesign, "境外设计收费", "您的境外设计收费为：", "1.0.18",
+                              "foreignDesignFee", Entry::ForeignDesignAmount, "请输入境外设计收费金额！", 9,
                               "境外人员设计费由发包人和设计人协商确定"),
-    otherfeerows::typedAmount(Service::ForeignReview, "境外审核确认收费", "1.0.19", "foreignReviewFee",
-                              Entry::ForeignReviewAmount, "请输入境外审核确认收费金额！", 10, "协商确定"),
-    otherfeerows::typedAmount(Service::ExtraPrinting, "另行印制设计文件工本费", "1.0.20", "printingFee",
+    otherfeerows::typedAmount(Service::ForeignReview, "境外审核确认收费", "您的境外审核确认费为：", "1.0.19",
+                              "foreignReviewFee", Entry::ForeignReviewAmount, "请输入境外审核确认收费金额！",
+                              10, "协商确定"),
+    otherfeerows::typedAmount(Service::ExtraPrinting, "另行印制设计文件工本费",
+                              "您的另行印制设计文件工本费为：", "1.0.20", "printingFee",
                               Entry::ExtraPrintingAmount, "请输入工本费收费金额！", 11),
-    otherfeerows::typedAmount(Service::StandardDrawings, "购买标准图费", "1.0.20", "standardDrawingFee",
-                              Entry::StandardDrawingsAmount, "请输入购买标准图所用金额！", 12),
+    otherfeerows::typedAmount(Service::StandardDrawings, "购买标准图费", "您的购买标准设计图费为：", "1.0.20",
+                              "standardDrawingFee", Entry::StandardDrawingsAmount,
+                              "请输入购买标准图所用金额！", 12),
     // The typed equipment amount × a typed rate between 0.1 and 0.2.
-    otherfeerows::ownRule(Service::NonstandardEquipment, "非标准设备设计费", "1.0.10", "nonstdEquipFee", 0,
+    otherfeerows::ownRule(Service::NonstandardEquipment, "非标准设备设计费", "您的非标准设备设计费为：",
+                          "1.0.10", "nonstdEquipFee", 0,
                           {TypedNumber{Entry::NonstandardEquipmentAmount, Role::Amount, "非标准设备设计额"},
                            TypedNumber{Entry::NonstandardEquipmentRate, Role::Rate, "非标准设备设计费率",
                                        "费率应在0.1-0.2之间"}},
                           0, {}),
     // 30 % of the basic fee, only without either refinement below.
-    otherfeerows::ownRule(Service::StandardDesignReuse, "采用标准设计和复用设计", "1.0.15", "reuseFee", 0.3,
-                          {}, 3, "采用标准设计和复用设计费按基本设计收费的0.3计算"),
-    otherfeerows::ownRule(Service::FoundationRedesign, "重新进行基础设计", "1.0.15", "refoundationFee", 0.4,
-                          {}, 4, "重新进行基础设计的按基本设计收费的0.4"),
+    otherfeerows::ownRule(Service::StandardDesignReuse, "采用标准设计和复用设计",
+                          "您采用标准设备和复用设计费为：", "1.0.15", "reuseFee", 0.3, {}, 3,
+                          "采用标准设计和复用设计费按基本设计收费的0.3计算"),
+    otherfeerows::ownRule(Service::FoundationRedesign, "重新进行基础设计",
+                          "您采用标准设备和复用设计并重新进行基础设计费为：", "1.0.15", "refoundationFee",
+                          0.4, {}, 4, "重新进行基础设计的按基本设计收费的0.4"),
     // The basic fee × a typed rate strictly between 0 and 1.
-    otherfeerows::ownRule(Service::PartialChange, "对原设计进行局部调整", "1.0.15", "localChangeFee", 0,
+    otherfeerows::ownRule(Service::PartialChange, "对原设计进行局部调整",
+                          "您采用标准设备和复用设计并做局部修改设计费为：", "1.0.15", "localChangeFee", 0,
                           TypedNumber{Entry::PartialChangeRate, Role::Rate, "对原设计进行局部调整的费率"}, 7,
                           "做局部修改的费率由发包人和设计人协商"),
 };

@@ -12,8 +12,6 @@ namespace varnel::report {
 
 namespace {
 
-using S = engine::Service;
-
 // Builds the text a line at a time: the first line is set, every later one follows a CR LF.
 class Lines {
   public:
@@ -36,38 +34,6 @@ class Lines {
 std::string percent(double rate) {
     return engine::joinedText(rate * 100) + "%";
 }
-
-// The label of each other design fee's line, in the order of the services.
-struct FeeLabel {
-    S service;
-    std::string_view label;
-};
-
-constexpr std::array feeLabels{
-    FeeLabel{S::OverallDesign, "您的工程总体设计费为："},
-    FeeLabel{S::DesignCoordination, "您的工程主体设计协调费为："},
-    FeeLabel{S::ConstructionBudget, "您的工程预算编制费为："},
-    FeeLabel{S::AsBuiltDrawings, "您的工程竣工图编制费为："},
-    FeeLabel{S::OwnPatents, "您的自有专利技术收费为："},
-    FeeLabel{S::ForeignDesign, "您的境外设计收费为："},
-    FeeLabel{S::ForeignReview, "您的境外审核确认费为："},
-    FeeLabel{S::ExtraPrinting, "您的另行印制设计文件工本费为："},
-    FeeLabel{S::StandardDrawings, "您的购买标准设计图费为："},
-    FeeLabel{S::NonstandardEquipment, "您的非标准设备设计费为："},
-    FeeLabel{S::StandardDesignReuse, "您采用标准设备和复用设计费为："},
-    FeeLabel{S::FoundationRedesign, "您采用标准设备和复用设计并重新进行基础设计费为："},
-    FeeLabel{S::PartialChange, "您采用标准设备和复用设计并做局部修改设计费为："},
-};
-
-// A label for every other design fee, in the order of the fee table: a new fee is a row there and a label
-// here, and the build says so when one is missing or out of place.
-static_assert(feeLabels.size() == engine::serviceCount);
-static_assert([] {
-    for (std::size_t i = 0; i < feeLabels.size(); ++i)
-        if (feeLabels[i].service != engine::otherFees[i].service)
-            return false;
-    return true;
-}());
 
 } // namespace
 
@@ -103,7 +69,7 @@ std::vector<std::string> basePriceLines(const AppliedBasePrice& b) {
 
 std::string feeLine(const AppliedFee& fee) {
     Line l;
-    l << feeLabels[static_cast<std::size_t>(fee.service)].label;
+    l << engine::otherFee(fee.service).reportLabel;
     switch (fee.charge) {
     case FeeCharge::ShareOfBasicFee:
         return l << fee.basis << "×" << percent(engine::numeric(fee.rate)) << " =" << fee.fee << "万元";
