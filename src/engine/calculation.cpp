@@ -85,7 +85,7 @@ class Run {
 
     // Puts the coefficient of each condition of the type that applies into its place.
     bool additionalCoefficients(EngineeringType type) {
-        for (const AdditionalCondition& c : additionalConditions) {
+        for (const AdditionalCondition& c : additionalConditions()) {
             if (c.type != type)
                 continue;
             const bool applies = c.condition ? m_in.has(*c.condition) : m_in.grade == c.grade;

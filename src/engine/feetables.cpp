@@ -85,12 +85,15 @@ AdditionalCondition fromTable2(const MainWindowCondition& c) {
 
 } // namespace
 
-const std::array<AdditionalCondition, 15> additionalConditions = [] {
-    std::array<AdditionalCondition, 15> conditions{};
-    for (std::size_t i = 0; i < conditions.size(); ++i)
-        conditions[i] = fromTable2(mainWindowConditions[i]);
+const std::array<AdditionalCondition, 15>& additionalConditions() {
+    static const std::array<AdditionalCondition, 15> conditions = [] {
+        std::array<AdditionalCondition, 15> read{};
+        for (std::size_t i = 0; i < read.size(); ++i)
+            read[i] = fromTable2(mainWindowConditions[i]);
+        return read;
+    }();
     return conditions;
-}();
+}
 
 bool chargesReuseAlone(const Project& project) {
     return project.has(StandardDesignReuse) && !project.has(FoundationRedesign) &&
@@ -146,21 +149,24 @@ void addPhaseRows(std::vector<PhaseRow>& rows, EngineeringType type, DesignPhase
 } // namespace
 
 // The main window commissions 初步设计, 施工图设计 and 方案设计, tried in that order.
-const std::vector<PhaseRow> phaseRows = [] {
-    std::vector<PhaseRow> rows;
-    for (EngineeringType type : engineeringTypes)
-        for (DesignPhase phase : {Preliminary, Drawing, Scheme})
-            for (const industry::ShareRow& share : industry::shareRows)
-                addPhaseRows(rows, type, phase, share);
+const std::vector<PhaseRow>& phaseRows() {
+    static const std::vector<PhaseRow> rows = [] {
+        std::vector<PhaseRow> read;
+        for (EngineeringType type : engineeringTypes)
+            for (DesignPhase phase : {Preliminary, Drawing, Scheme})
+                for (const industry::ShareRow& share : industry::shareRows)
+                    addPhaseRows(read, type, phase, share);
+        return read;
+    }();
     return rows;
-}();
+}
 
 const PhaseRow* phaseRowFor(const Project& project) {
     if (!project.phase)
         return nullptr;
     const GradeSet grade = gradeSetOf(*project.grade);
     const PhaseRow* found = nullptr;
-    for (const PhaseRow& row : phaseRows) {
+    for (const PhaseRow& row : phaseRows()) {
         const bool applies = row.type == *project.type && row.phase == project.phase &&
                              (!row.kind || project.has(*row.kind)) &&
                              (row.grades == everyGrade || (row.grades & grade) != 0);
@@ -181,7 +187,7 @@ std::string missingShareMessage(const Project& project) {
         std::string kinds;
         EnumSet<Condition, conditionCount> named;
         const GradeSet grade = gradeSetOf(*project.grade);
-        for (const PhaseRow& row : phaseRows)
+        for (const PhaseRow& row : phaseRows())
             if (row.type == EngineeringType::Building && row.phase == project.phase && row.kind &&
                 !named.contains(*row.kind) && (row.grades == everyGrade || (row.grades & grade) != 0)) {
                 named.insert(*row.kind);
@@ -199,10 +205,10 @@ std::string missingShareMessage(const Project& project) {
 bool readsCondition(EngineeringType type, Condition condition) {
     if (type == Building && condition == CivilDefence)
         return true;
-    for (const AdditionalCondition& c : additionalConditions)
+    for (const AdditionalCondition& c : additionalConditions())
         if (c.type == type && c.condition == condition)
             return true;
-    for (const PhaseRow& row : phaseRows)
+    for (const PhaseRow& row : phaseRows())
         if (row.type == type && row.kind == condition)
             return true;
     return false;

@@ -42,7 +42,7 @@ struct AdditionalCondition {
     std::string_view clause;
     std::string_view table2Name;
 };
-extern const std::array<AdditionalCondition, 15> additionalConditions;
+const std::array<AdditionalCondition, 15>& additionalConditions();
 
 // 非标准设备设计费: its rate must lie within [lower, upper].
 inline constexpr double nonstandardRateLower = 0.1, nonstandardRateUpper = 0.2;
@@ -78,7 +78,7 @@ struct PhaseRow {
 };
 // In the order the rows are tried: read from the type's rows of 表6.2-1 and 表7.2-1 (a building's, from
 // its kind's row).
-extern const std::vector<PhaseRow> phaseRows;
+const std::vector<PhaseRow>& phaseRows();
 
 // The row whose share the project's phase is charged: the last that applies, or none (no phase, or no row
 // for this type, phase, building kind and grade). The type and the grade must be chosen.

@@ -1,26 +1,27 @@
 #include "projects/typednumbers.h"
 
+#include "engine/feetables.h"
+
 #include <array>
+#include <optional>
 
 namespace varnel::projects {
 
 using engine::Entry;
 using engine::Role;
 
-namespace {
-constexpr std::array<TypedNumber, 1> renovation{{{Entry::RenovationCoefficient, Role::Coefficient}}};
-constexpr std::array<TypedNumber, 1> historic{{{Entry::HistoricCoefficient, Role::Coefficient}}};
-} // namespace
-
 std::span<const TypedNumber> typedNumbersOf(engine::Condition condition) {
-    switch (condition) {
-    case engine::Condition::Renovation:
-        return renovation;
-    case engine::Condition::HistoricBuilding:
-        return historic;
-    default:
-        return {};
-    }
+    // The coefficient typed for each condition that has one, as the rows of the main window's conditions
+    // say; made on first use, after the rows themselves.
+    static const std::array<std::optional<TypedNumber>, engine::conditionCount> numbers = [] {
+        std::array<std::optional<TypedNumber>, engine::conditionCount> read{};
+        for (const engine::AdditionalCondition& c : engine::additionalConditions())
+            if (c.condition && c.entry)
+                read[static_cast<std::size_t>(*c.condition)] = TypedNumber{*c.entry, Role::Coefficient};
+        return read;
+    }();
+    const std::optional<TypedNumber>& number = numbers[static_cast<std::size_t>(condition)];
+    return number ? std::span<const TypedNumber>(&*number, 1) : std::span<const TypedNumber>();
 }
 
 std::string_view roleKey(Role role) {

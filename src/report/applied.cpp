@@ -142,7 +142,7 @@ AppliedCalculation appliedOf(const engine::CalculationRecord& record) {
         if (t->subject.find(subject) != std::string_view::npos)
             a.complexityTables.push_back(t->table);
 
-    for (const engine::AdditionalCondition& c : engine::additionalConditions) {
+    for (const engine::AdditionalCondition& c : engine::additionalConditions()) {
         if (c.type != type)
             continue;
         const bool applies = c.condition ? p.has(*c.condition) : c.grade == p.grade;

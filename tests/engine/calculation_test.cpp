@@ -693,7 +693,7 @@ TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
                                  EngineeringType::Municipal}) {
         for (GradeSet grade : {onlyGradeI, onlyGradeII, onlyGradeIII}) {
             double sum = 0;
-            for (const PhaseRow& row : phaseRows)
+            for (const PhaseRow& row : phaseRows())
                 if (row.type == type && (row.grades == everyGrade || (row.grades & grade)))
                     sum += row.proportion;
             EXPECT_NEAR(sum, 1.0, 1e-12) << static_cast<int>(type) << " grade " << grade;
@@ -703,7 +703,7 @@ TEST(Phases, ProportionsOfEachTypeAndGradeAddUpToOne) {
                            BuildingWithOutdoor, Housing, HousingCluster}) {
         for (GradeSet grade : {onlyGradeI, onlyGradeII, onlyGradeIII}) {
             double sum = 0;
-            for (const PhaseRow& row : phaseRows)
+            for (const PhaseRow& row : phaseRows())
                 if (row.type == EngineeringType::Building && row.kind == kind &&
                     (row.grades == everyGrade || (row.grades & grade)))
                     sum += row.proportion;

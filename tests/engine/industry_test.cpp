@@ -287,7 +287,7 @@ TEST(Conditions, WhichExcludeEachOther) {
 // The main window takes its conditions from the tables here; it words a range's message as they do, at most
 // with a stray "!" of its own.
 TEST(Conditions, TheMainWindowsMessagesAreTheTablesAtMostWithAStrayMark) {
-    for (const AdditionalCondition& c : additionalConditions) {
+    for (const AdditionalCondition& c : additionalConditions()) {
         SCOPED_TRACE(c.message);
         if (!c.entry) {
             EXPECT_TRUE(c.message.empty());
