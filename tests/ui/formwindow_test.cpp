@@ -341,13 +341,15 @@ class FormWindowTest : public QObject {
     void theLayoutScalesWithTheScreen() {
         const double scale =
             qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
-        ui::FormWindow w(windows::mainWindowDefinition());
+        const forms::FormDef def = windows::mainWindowDefinition();
+        ui::FormWindow w(def);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatio(), scale);
-        QCOMPARE(w.clientArea()->size(), QSize(515, 572));
+        const QSize logical(def.clientWidth / 15, def.clientHeight / 15); // 15 twips to a logical pixel
+        QCOMPARE(w.clientArea()->size(), logical);
         const QSize device = w.clientArea()->size() * w.devicePixelRatio();
-        QCOMPARE(device, QSize(qRound(515 * scale), qRound(572 * scale)));
+        QCOMPARE(device, QSize(qRound(logical.width() * scale), qRound(logical.height() * scale)));
         const QImage shot = w.grab().toImage();
         QCOMPARE(shot.width(), qRound(w.width() * scale));
     }
