@@ -8,6 +8,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -27,32 +28,37 @@ void loadQtTranslation() {
         delete translator;
 }
 
-// The program's icon in the sizes it ships. Each file is decoded when a size is first asked for, not when
-// the program starts: a window system that shows no icon never decodes any.
+// The program's icon in the sizes it ships. A file is decoded when a size it serves is first asked for,
+// not when the program starts, and only that file: a window system that shows no icon decodes none.
 class ShippedIcon : public QIconEngine {
   public:
     static constexpr std::array sizes{16, 24, 32, 48, 64, 128, 256};
+    // The sizes offered to whoever asks which there are. The X11 window property takes every size it is
+    // offered, and decoding the two largest files would cost a tenth of the start-up for icons no title
+    // bar or task bar shows; they still serve whoever asks for them by size.
+    static constexpr int largestOffered = 64;
 
     ShippedIcon() = default;
     ShippedIcon(const ShippedIcon& other) : QIconEngine(other), m_icon(other.m_icon) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        iconFor(rect.size()).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
+        return iconFor(size).pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
+        return iconFor(size * scale).pixmap(size, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
+        return iconFor(size).actualSize(size, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         QList<QSize> all;
         if (mode == QIcon::Normal && state == QIcon::Off)
             for (int size : sizes)
-                all.append(QSize(size, size));
+                if (size <= largestOffered)
+                    all.append(QSize(size, size));
         return all;
     }
     QString key() const override { return QStringLiteral("varnel-shipped"); }
@@ -60,16 +66,27 @@ class ShippedIcon : public QIconEngine {
     bool isNull() override { return false; }
 
   private:
-    QIcon& icon() {
-        if (!m_icon) {
-            m_icon = std::make_shared<QIcon>();
-            for (int size : sizes)
-                m_icon->addFile(QStringLiteral(":/varnel/icons/varnel-%1.png").arg(size), QSize(size, size));
+    // The files decoded so far, with the one that serves `size` best among them: the smallest shipped size
+    // as large, or the largest there is.
+    QIcon& iconFor(const QSize& size) {
+        if (!m_icon)
+            m_icon = std::make_shared<Decoded>();
+        const int wanted = std::max(size.width(), size.height());
+        const auto best = std::find_if(sizes.begin(), sizes.end(), [&](int s) { return s >= wanted; });
+        const std::size_t index = best == sizes.end() ? sizes.size() - 1 : best - sizes.begin();
+        if (!m_icon->decoded[index]) {
+            const int side = sizes[index];
+            m_icon->icon.addFile(QStringLiteral(":/varnel/icons/varnel-%1.png").arg(side), QSize(side, side));
+            m_icon->decoded[index] = true;
         }
-        return *m_icon;
+        return m_icon->icon;
     }
 
-    std::shared_ptr<QIcon> m_icon; // shared with the copies, which show the same files
+    struct Decoded {
+        QIcon icon;
+        std::array<bool, sizes.size()> decoded{};
+    };
+    std::shared_ptr<Decoded> m_icon; // shared with the copies, which show the same files
 };
 
 } // namespace
