@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,6 +56,18 @@ class ProgramTest : public QObject {
         QVERIFY(std::abs(main->frameGeometry().center().x() - screen.center().x()) <= 2);
         QVERIFY(!main->windowIcon().isNull());
         QVERIFY(!windowOf(program, windows::report));
+    }
+
+    // The icon is drawn at every size a title bar, a task bar or a file manager asks for, each from its
+    // own file: none is a smaller file scaled up.
+    void theIconServesEverySizeFromItsOwnPixels() {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(!icon.availableSizes().isEmpty());
+        for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+            const QImage image = icon.pixmap(QSize(side, side)).toImage();
+            const QImage file(QStringLiteral(":/varnel/icons/varnel-%1.png").arg(side));
+            QVERIFY2(image == file.convertToFormat(image.format()), qPrintable(QString::number(side)));
+        }
     }
 
     void helpIsASingleInstanceBroughtToTheFront() {
