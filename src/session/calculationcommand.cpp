@@ -3,8 +3,8 @@
 #include "engine/calculation.h"
 #include "forms/desktop.h"
 #include "forms/form.h"
+#include "session/mainwindowread.h"
 #include "session/phaseline.h"
-#include "session/projectbinding.h"
 #include "windows/mainwindow.h"
 #include "windows/windows.h"
 
@@ -18,7 +18,7 @@ using engine::CalculationRecord;
 using engine::Outcome;
 
 bool runCalculation(forms::Form& w, CalculationState& state, forms::Desktop& desktop) {
-    const engine::Project project = readProject(w);
+    const engine::Project project = readMainWindow(w);
     const Outcome outcome = engine::calculate(project, state.variables);
     if (outcome.amountAccepted)
         w.setFocus(box::amount);
