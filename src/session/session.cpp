@@ -7,6 +7,7 @@
 #include "rules/rules.h"
 #include "session/calculationcommand.h"
 #include "session/notes.h"
+#include "session/projectwindowcommands.h"
 #include "session/reportcommands.h"
 #include "windows/guide.h"
 #include "windows/mainwindow.h"
@@ -41,7 +42,7 @@ void Session::bind(forms::Form& window) {
     else if (window.name() == windows::planning)
         bindPlanningWindow(window);
     else if (window.name() == windows::project)
-        m_project.bindProjectWindow(window);
+        bindProjectWindow(window, m_project);
     else if (window.name() == windows::industry)
         bindIndustryWindow(window);
     else if (window.name() == windows::report)
