@@ -9,7 +9,7 @@
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "projects/workbook.h"
-#include "session/calculationcommand.h"
+#include "session/mainwindowcommands.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
 #include "session/projectwindowfill.h"
@@ -64,22 +64,6 @@ ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calc
                                  IndustryCommands& industry)
     : m_desktop(desktop), m_calculations(calculations), m_industry(industry) {
     m_document.quote.date = m_desktop.today();
-}
-
-void ProjectCommands::bindMainWindow(forms::Form& w) {
-    w.onClick(mainWindow::newProject, [this] { newProject(); });
-    w.onClick(mainWindow::openProject, [this] { chooseAndOpen(); });
-    w.onClick(mainWindow::saveProject, [this] { save(); });
-    w.onClick(mainWindow::saveProjectAs, [this] { saveAs(); });
-    for (std::size_t i = 0; i < mainWindow::recentProjects; ++i) {
-        w.onClick(mainWindow::recentProject(i), [this, i] { openRecent(i); });
-    }
-    w.onClick(mainWindow::newItem, [this, &w] { newItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::addItem, [this, &w] { addItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::updateItem, [this, &w] { updateItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::projectWindow, [this] { m_desktop.showWindow(project); });
-    show();
-    showRecentProjects();
 }
 
 void ProjectCommands::bindIndustryWindow(forms::Form& w) {

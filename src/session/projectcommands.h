@@ -25,7 +25,6 @@ class ProjectCommands {
   public:
     ProjectCommands(forms::Desktop& desktop, CalculationState& calculations, IndustryCommands& industry);
 
-    void bindMainWindow(forms::Form& mainWindow);
     // The industry window's commands on the project: 加入项目…, 更新单项, 新单项, 保存项目 and 项目另存为….
     void bindIndustryWindow(forms::Form& industryWindow);
 

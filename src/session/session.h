@@ -39,7 +39,6 @@ class Session {
     const std::optional<IndustryRecord>& industryRecord() const { return m_industry.record(); }
 
   private:
-    void bindMainWindow(forms::Form& w);
     void bindPlanningWindow(forms::Form& w);
     void bindIndustryWindow(forms::Form& w);
 
