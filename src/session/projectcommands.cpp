@@ -14,7 +14,6 @@
 #include "session/projectopening.h"
 #include "session/projectwindowfill.h"
 #include "session/reportfile.h"
-#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
@@ -26,7 +25,6 @@ namespace varnel::session {
 
 namespace mainWindow = windows::mainwindow;
 namespace pw = windows::projectwindow;
-namespace iw = windows::industrywindow;
 using windows::main;
 using windows::project;
 
@@ -64,14 +62,6 @@ ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calc
                                  IndustryCommands& industry)
     : m_desktop(desktop), m_calculations(calculations), m_industry(industry) {
     m_document.quote.date = m_desktop.today();
-}
-
-void ProjectCommands::bindIndustryWindow(forms::Form& w) {
-    w.onClick(iw::addItem, [this, &w] { addItem(ItemWindow::Industry, w); });
-    w.onClick(iw::updateItem, [this, &w] { updateItem(ItemWindow::Industry, w); });
-    w.onClick(iw::newItem, [this, &w] { newItem(ItemWindow::Industry, w); });
-    w.onClick(iw::saveProject, [this] { save(); });
-    w.onClick(iw::saveProjectAs, [this] { saveAs(); });
 }
 
 void ProjectCommands::tell(std::string text) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/calculationstate.h"
-#include "session/industrycommands.h"
+#include "session/industrywindowcommands.h"
 #include "session/projectdocument.h"
 
 #include "forms/desktop.h"
@@ -24,9 +24,6 @@ namespace varnel::session {
 class ProjectCommands {
   public:
     ProjectCommands(forms::Desktop& desktop, CalculationState& calculations, IndustryCommands& industry);
-
-    // The industry window's commands on the project: 加入项目…, 更新单项, 新单项, 保存项目 and 项目另存为….
-    void bindIndustryWindow(forms::Form& industryWindow);
 
     // --- the file
 

@@ -39,18 +39,13 @@ void Session::bind(forms::Form& window) {
     else if (window.name() == windows::project)
         bindProjectWindow(window, m_project);
     else if (window.name() == windows::industry)
-        bindIndustryWindow(window);
+        bindIndustryWindow(window, m_industry, m_project);
     else if (window.name() == windows::report)
         bindReportWindow(window, m_desktop);
 }
 
 void Session::showGuideFor(std::string_view window) {
     m_desktop.showGuide(windows::guide::partOf(window));
-}
-
-void Session::bindIndustryWindow(forms::Form& w) {
-    m_industry.bind(w);
-    m_project.bindIndustryWindow(w);
 }
 
 void Session::bindPlanningWindow(forms::Form& w) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/calculationstate.h"
-#include "session/industrycommands.h"
+#include "session/industrywindowcommands.h"
 #include "session/projectcommands.h"
 
 #include <optional>
@@ -40,7 +40,6 @@ class Session {
 
   private:
     void bindPlanningWindow(forms::Form& w);
-    void bindIndustryWindow(forms::Form& w);
 
     forms::Desktop& m_desktop;
     CalculationState m_calculations;
