@@ -39,8 +39,6 @@ class Session {
     const std::optional<IndustryRecord>& industryRecord() const { return m_industry.record(); }
 
   private:
-    void bindPlanningWindow(forms::Form& w);
-
     forms::Desktop& m_desktop;
     CalculationState m_calculations;
     IndustryCommands m_industry;
