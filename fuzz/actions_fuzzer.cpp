@@ -3,7 +3,7 @@
 #include "rules/rules.h"
 
 #include "forms/form.h"
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 #include "support/windowinvariants.h"
 #include "windows/windows.h"
 

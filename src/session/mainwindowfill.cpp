@@ -2,7 +2,7 @@
 
 #include "projects/quote.h"
 #include "projects/typednumbers.h"
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 #include "windows/mainwindow.h"
 
 #include <array>
@@ -52,7 +52,7 @@ class Filling {
             click(box::independentPhase);
         if (m_in.phase && !m_w.value(phaseOption(*m_in.phase)))
             click(phaseOption(*m_in.phase));
-        if (!m_refusal && projects::canonicalInputs(readProject(m_w)) != projects::canonicalInputs(m_in))
+        if (!m_refusal && projects::canonicalInputs(readMainWindow(m_w)) != projects::canonicalInputs(m_in))
             refuse("the main window cannot hold these inputs together");
         return m_refusal;
     }
@@ -92,7 +92,7 @@ forms::Refusal fillMainWindow(forms::Form& mainWindow, const Project& inputs) {
 }
 
 std::string conditionsNotTaken(const Project& inputs, forms::Form& mainWindow) {
-    const Project held = readProject(mainWindow);
+    const Project held = readMainWindow(mainWindow);
     std::vector<Condition> taken, refused;
     for (std::size_t i = 0; i < engine::conditionCount; ++i) {
         const auto c = static_cast<Condition>(i);

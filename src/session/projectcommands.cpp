@@ -5,29 +5,26 @@
 #include "forms/desktop.h"
 #include "forms/form.h"
 #include "projects/files.h"
-#include "projects/money.h"
 #include "projects/oneline.h"
 #include "projects/projectfile.h"
 #include "projects/projectreport.h"
 #include "projects/workbook.h"
-#include "session/calculationcommand.h"
+#include "session/mainwindowcommands.h"
 #include "session/mainwindowfill.h"
 #include "session/projectopening.h"
+#include "session/projectwindowfill.h"
 #include "session/reportfile.h"
-#include "windows/industrywindow.h"
 #include "windows/mainwindow.h"
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
 
 #include <algorithm>
 #include <cctype>
-#include <tuple>
 
 namespace varnel::session {
 
 namespace mainWindow = windows::mainwindow;
 namespace pw = windows::projectwindow;
-namespace iw = windows::industrywindow;
 using windows::main;
 using windows::project;
 
@@ -42,13 +39,6 @@ std::string withExtension(std::string path, std::string_view extension = project
                          return a == std::tolower(static_cast<unsigned char>(b));
                      });
     return has ? path : path + std::string(extension);
-}
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // An item's name as typed into its dialog: one line, without blanks around it.
@@ -66,129 +56,12 @@ std::optional<std::string> nameRefusal(const std::string& name) {
     return std::nullopt;
 }
 
-// A float or a tax rate as its box shows it.
-std::string floatText(double percent) {
-    return engine::joinedText(percent);
-}
-
-std::string floatRule(bool newTechnology) {
-    return projects::floatClause(newTechnology);
-}
-
-std::string floatRange(bool newTechnology) {
-    return projects::floatRangeText(newTechnology);
-}
-
-forms::Row itemRow(const projects::Item& item, const projects::ItemFigures& f,
-                   const projects::QuotedItem& q) {
-    return {item.name,
-            std::string(projects::engineeringNameOf(item.inputs)),
-            std::string(projects::gradeNameOf(item.inputs)),
-            projects::amountText(projects::quotedAmount(f.feeBase())),
-            projects::amountText(q.basicFee),
-            projects::amountText(q.otherFee),
-            projects::amountText(q.benchmarkFee),
-            f.phase ? projects::phaseShareText(*f.phase) : "",
-            projects::amountText(q.chargedFee)};
-}
-
-// Each sum is the sum of the figures shown above it.
-forms::Row totalRow(const projects::Totals& t) {
-    return {"合计",
-            "",
-            "",
-            "",
-            projects::amountText(t.basicFees),
-            projects::amountText(t.otherFees),
-            projects::amountText(t.benchmarkFees),
-            "",
-            projects::amountText(t.total)};
-}
-
-std::string floatNote(const projects::Quote& q, const projects::Totals& t) {
-    if (!t.contractTyped)
-        return "合同额 = 合计 × (1 + 浮动幅度值)；浮动幅度值可在 " + floatRange(q.newTechnology) + " 之间（" +
-               floatRule(q.newTechnology) + "）";
-    if (!t.impliedFloat)
-        return "项目还没有收费，无法算出合同额相当的浮动幅度值";
-    std::string note = "合同额相当于浮动 " + projects::percentText(*t.impliedFloat);
-    if (t.outsideRange)
-        note += "，超出了" + floatRule(q.newTechnology) + "允许的 " + floatRange(q.newTechnology) + " 的范围";
-    return note;
-}
-
-// The VAT on the contract amount, in three amounts that add up.
-std::string taxNote(const projects::Quote& q, const projects::Totals& t) {
-    return std::string(q.taxIncluded ? "合同额含增值税" : "合同额不含增值税") + "（税率 " +
-           floatText(q.taxRate) + "%）：不含税金额 " + projects::amountText(t.tax.excluding) +
-           " 万元 + 税额 " + projects::amountText(t.tax.tax) + " 万元 = 含税金额 " +
-           projects::amountText(t.tax.including) + " 万元";
-}
-
 } // namespace
 
 ProjectCommands::ProjectCommands(forms::Desktop& desktop, CalculationState& calculations,
                                  IndustryCommands& industry)
     : m_desktop(desktop), m_calculations(calculations), m_industry(industry) {
     m_document.quote.date = m_desktop.today();
-}
-
-void ProjectCommands::bindMainWindow(forms::Form& w) {
-    w.onClick(mainWindow::newProject, [this] { newProject(); });
-    w.onClick(mainWindow::openProject, [this] { chooseAndOpen(); });
-    w.onClick(mainWindow::saveProject, [this] { save(); });
-    w.onClick(mainWindow::saveProjectAs, [this] { saveAs(); });
-    for (std::size_t i = 0; i < mainWindow::recentProjects; ++i) {
-        w.onClick(mainWindow::recentProject(i), [this, i] {
-            const std::vector<std::string> recent = m_desktop.recentProjects();
-            if (i < recent.size())
-                open(recent[i]);
-        });
-    }
-    w.onClick(mainWindow::newItem, [this, &w] { newItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::addItem, [this, &w] { addItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::updateItem, [this, &w] { updateItem(ItemWindow::Main, w); });
-    w.onClick(mainWindow::projectWindow, [this] { m_desktop.showWindow(project); });
-    show();
-    showRecentProjects();
-}
-
-void ProjectCommands::bindProjectWindow(forms::Form& w) {
-    w.on(forms::Event::Activate, pw::items, [this, &w] {
-        if (w.currentRow(pw::items) >= 0)
-            openItem(static_cast<std::size_t>(w.currentRow(pw::items)));
-    });
-    w.onClick(pw::openItem, [this] {
-        if (const std::optional<std::size_t> item = currentItem())
-            openItem(*item);
-    });
-    w.onClick(pw::removeItem, [this] { removeItem(); });
-    w.onClick(pw::moveUp, [this] { moveItem(-1); });
-    w.onClick(pw::moveDown, [this] { moveItem(1); });
-    w.onClick(pw::renameItem, [this] { renameItem(); });
-    for (std::string_view field : {pw::name, pw::date, pw::client, pw::designer})
-        w.on(forms::Event::Change, field, [this, &w] { fieldChanged(w); });
-    w.on(forms::Event::Commit, pw::floatPercent, [this, &w] { commitFloat(w); });
-    w.on(forms::Event::Commit, pw::contractAmount, [this, &w] { commitContract(w); });
-    w.onClick(pw::saveProject, [this] { save(); });
-    w.onClick(pw::saveProjectAs, [this] { saveAs(); });
-    w.onClick(pw::newTechnology, [this, &w] { newTechnologyClicked(w); });
-    w.on(forms::Event::Commit, pw::taxRate, [this, &w] { commitTaxRate(w); });
-    w.onClick(pw::taxIncluded, [this, &w] { taxIncludedClicked(w); });
-    w.onClick(pw::printReport, [this] { printReport(); });
-    w.onClick(pw::saveReport, [this] { saveReport(); });
-    w.onClick(pw::exportWorkbook, [this] { exportWorkbook(); });
-    show();
-    if (!m_document.quote.items.empty())
-        w.setCurrentRow(pw::items, 0);
-}
-
-void ProjectCommands::bindIndustryWindow(forms::Form& w) {
-    w.onClick(iw::addItem, [this, &w] { addItem(ItemWindow::Industry, w); });
-    w.onClick(iw::updateItem, [this, &w] { updateItem(ItemWindow::Industry, w); });
-    w.onClick(iw::newItem, [this, &w] { newItem(ItemWindow::Industry, w); });
-    w.onClick(iw::saveProject, [this] { save(); });
-    w.onClick(iw::saveProjectAs, [this] { saveAs(); });
 }
 
 void ProjectCommands::tell(std::string text) {
@@ -270,6 +143,12 @@ void ProjectCommands::open(const std::string& path, bool confirm) {
     m_desktop.showWindow(project);
     if (!notes.empty())
         warn(projects::readingNote(name, notes));
+}
+
+void ProjectCommands::openRecent(std::size_t index) {
+    const std::vector<std::string> recent = m_desktop.recentProjects();
+    if (index < recent.size())
+        open(recent[index]);
 }
 
 bool ProjectCommands::save() {
@@ -567,164 +446,17 @@ void ProjectCommands::renameItem() {
     changed();
 }
 
-// --- the project window's fields
-
-// Each field is one line of at most maxNameCharacters characters: what breaks the line becomes a blank and
-// the characters beyond the limit are cut, and the box shows the field as kept.
-void ProjectCommands::fieldChanged(forms::Form& w) {
-    projects::Quote& q = m_document.quote;
-    using Field = std::tuple<std::string*, std::string_view, std::string_view>;
-    bool typed = false;
-    std::string cut;
-    for (const auto& [field, box, caption] :
-         {Field{&q.name, pw::name, "项目名称"}, Field{&q.client, pw::client, "发包人"},
-          Field{&q.designer, pw::designer, "设计人"}, Field{&q.date, pw::date, "编制日期"}}) {
-        std::string text = projects::asOneLine(w.text(box));
-        if (const std::size_t count = projects::characterCount(text); count > projects::maxNameCharacters) {
-            text = projects::firstCharacters(text, projects::maxNameCharacters);
-            const std::string limit = std::to_string(projects::maxNameCharacters);
-            cut = std::string(caption) + "最多 " + limit + " 个字，输入的有 " + std::to_string(count) +
-                  " 个字，只保留了前 " + limit + " 个字。";
-        }
-        if (text != w.text(box))
-            w.setText(box, text);
-        if (*field != text) {
-            *field = std::move(text);
-            typed = true;
-        }
-    }
-    if (typed)
-        changed();
-    if (!cut.empty())
-        warn(cut);
-}
-
-void ProjectCommands::commitFloat(forms::Form& w) {
-    const std::string typed = w.text(pw::floatPercent);
-    const bool newTechnology = m_document.quote.newTechnology;
-    const std::optional<double> percent = projects::readFloat(typed, newTechnology);
-    if (!percent) {
-        warn("浮动幅度值应为 -20 到 " + floatText(projects::highestFloatFor(newTechnology)) +
-             " 之间的数（单位为 %；" + floatRule(newTechnology) + "），“" + typed + "”不是。浮动幅度值仍为 " +
-             floatText(m_document.quote.floatPercent) + "%。");
-        w.setText(pw::floatPercent, floatText(m_document.quote.floatPercent));
-        w.setFocus(pw::floatPercent);
-        return;
-    }
-    if (*percent != m_document.quote.floatPercent) {
-        m_document.quote.floatPercent = *percent;
-        changed();
-    }
-    show();
-}
-
-void ProjectCommands::commitContract(forms::Form& w) {
-    const std::string typed = trimmed(w.text(pw::contractAmount));
-    std::optional<double> amount;
-    if (!typed.empty()) {
-        amount = projects::readContractAmount(typed);
-        if (!amount) {
-            const std::optional<double>& kept = m_document.quote.contractAmount;
-            warn("合同额应为大于零、不超过 " + engine::joinedText(engine::maxTypedAmount) +
-                 " 的数（单位为万元），“" + typed + "”不是。" +
-                 (kept ? "合同额仍为 " + engine::joinedText(*kept) + " 万元。"
-                       : "合同额仍按浮动幅度值计算。"));
-            w.setText(pw::contractAmount, kept ? engine::joinedText(*kept) : "");
-            w.setFocus(pw::contractAmount);
-            return;
-        }
-    }
-    if (amount != m_document.quote.contractAmount) {
-        m_document.quote.contractAmount = amount;
-        changed();
-    }
-    show();
-}
-
-// 采用新技术 widens the float to +25 %. Without it a float above +20 % would not be allowed, so the box
-// cannot be unticked while the float lies there.
-void ProjectCommands::newTechnologyClicked(forms::Form& w) {
-    projects::Quote& q = m_document.quote;
-    const bool ticked = w.ticked(pw::newTechnology);
-    if (ticked == q.newTechnology)
-        return;
-    if (!ticked && q.floatPercent > projects::highestFloat) {
-        warn("浮动幅度值为 " + floatText(q.floatPercent) + "%，不采用新技术时最多为 +" +
-             floatText(projects::highestFloat) + "%（" + floatRule(false) + "）：请先把浮动幅度值改到 " +
-             floatText(projects::highestFloat) + " 以内，再取消“采用新技术”。");
-        w.tickAndClick(pw::newTechnology);
-        return;
-    }
-    q.newTechnology = ticked;
-    changed();
-}
-
-void ProjectCommands::commitTaxRate(forms::Form& w) {
-    const std::string typed = w.text(pw::taxRate);
-    const std::optional<double> rate = projects::readTaxRate(typed);
-    if (!rate) {
-        warn("增值税税率应为 0 到 " + floatText(projects::highestTaxRate) +
-             " 之间的数（单位为 %；一般纳税人的设计服务为 6，小规模纳税人为 3 或 1），“" + typed +
-             "”不是。增值税税率仍为 " + floatText(m_document.quote.taxRate) + "%。");
-        w.setText(pw::taxRate, floatText(m_document.quote.taxRate));
-        w.setFocus(pw::taxRate);
-        return;
-    }
-    if (*rate != m_document.quote.taxRate) {
-        m_document.quote.taxRate = *rate;
-        changed();
-    }
-    show();
-}
-
-void ProjectCommands::taxIncludedClicked(forms::Form& w) {
-    const bool ticked = w.ticked(pw::taxIncluded);
-    if (ticked == m_document.quote.taxIncluded)
-        return;
-    m_document.quote.taxIncluded = ticked;
-    changed();
-}
-
 // --- what the windows show
 
 void ProjectCommands::show() {
-    const std::string mark = m_document.modified ? " *" : "";
     if (forms::Form* w = m_desktop.openWindow(main)) {
         const bool untitled = m_document.blank() && m_document.quote.items.empty();
-        w->setTitle(untitled
-                        ? std::string(windows::applicationTitle)
-                        : std::string(windows::applicationTitle) + " - " + displayName(m_document) + mark);
+        w->setTitle(untitled ? std::string(windows::applicationTitle)
+                             : std::string(windows::applicationTitle) + " - " + displayName(m_document) +
+                                   (m_document.modified ? " *" : ""));
     }
-    forms::Form* w = m_desktop.openWindow(project);
-    if (!w)
-        return;
-    const projects::Quote& q = m_document.quote;
-    const projects::Totals totals = m_document.totals();
-    w->setTitle("项目 - " + displayName(m_document) + mark);
-    w->setText(pw::name, q.name);
-    w->setText(pw::client, q.client);
-    w->setText(pw::designer, q.designer);
-    w->setText(pw::date, q.date);
-    std::vector<forms::Row> rows;
-    rows.reserve(q.items.size());
-    for (std::size_t i = 0; i < q.items.size(); ++i)
-        rows.push_back(itemRow(q.items[i], m_document.figures[i], totals.items[i]));
-    w->setRows(pw::items, std::move(rows), totalRow(totals));
-    w->setText(pw::floatPercent, floatText(q.floatPercent));
-    w->setEnabled(pw::floatPercent, !q.contractAmount);
-    w->setCaption(pw::floatRange, "%（-20～+" + floatText(projects::highestFloatFor(q.newTechnology)) + "）");
-    w->setValueAndClick(pw::newTechnology, q.newTechnology ? 1 : 0);
-    w->setText(pw::contractAmount, q.contractAmount ? engine::joinedText(*q.contractAmount) : "");
-    w->setText(pw::total, projects::amountText(totals.total));
-    w->setText(pw::contract, projects::amountText(totals.contract));
-    w->setCaption(pw::floatNote, floatNote(q, totals));
-    w->setText(pw::taxRate, floatText(q.taxRate));
-    w->setValueAndClick(pw::taxIncluded, q.taxIncluded ? 1 : 0);
-    w->setCaption(pw::taxNote, taxNote(q, totals));
-    const bool any = !q.items.empty();
-    for (std::string_view action : {pw::openItem, pw::moveUp, pw::moveDown, pw::renameItem, pw::removeItem,
-                                    pw::printReport, pw::saveReport, pw::exportWorkbook})
-        w->setEnabled(action, any);
+    if (forms::Form* w = m_desktop.openWindow(project))
+        fillProjectWindow(*w, m_document);
 }
 
 void ProjectCommands::showRecentProjects() {

@@ -3,7 +3,7 @@
 #include "forms/form.h"
 #include "projects/quote.h"
 #include "rules/rules.h"
-#include "session/industrycommands.h"
+#include "session/industrywindowcommands.h"
 #include "session/mainwindowfill.h"
 #include "windows/industrywindow.h"
 #include "windows/windows.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/calculationstate.h"
-#include "session/industrycommands.h"
+#include "session/industrywindowcommands.h"
 #include "session/projectcommands.h"
 
 #include <optional>
@@ -39,10 +39,6 @@ class Session {
     const std::optional<IndustryRecord>& industryRecord() const { return m_industry.record(); }
 
   private:
-    void bindMainWindow(forms::Form& w);
-    void bindPlanningWindow(forms::Form& w);
-    void bindIndustryWindow(forms::Form& w);
-
     forms::Desktop& m_desktop;
     CalculationState m_calculations;
     IndustryCommands m_industry;

@@ -10,7 +10,7 @@
 #include "projects/projectreport.h"
 #include "rules/rules.h"
 #include "session/mainwindowfill.h"
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 #include "support/modeldesktop.h"
 #include "support/samplequote.h"
 #include "windows/industrywindow.h"
@@ -220,7 +220,8 @@ TEST_F(Project, AnItemOpensIntoTheMainWindowAsEnteredAndIsUpdatedFromIt) {
     for (std::size_t i = 0; i < 3; ++i) {
         ASSERT_FALSE(projectWindow().userActivateRow(pw::items, static_cast<int>(i)));
         const projects::Item& item = document().quote.items[i];
-        EXPECT_EQ(projects::canonicalInputs(session::readProject(main())), *item.mainInputs()) << item.name;
+        EXPECT_EQ(projects::canonicalInputs(session::readMainWindow(main())), *item.mainInputs())
+            << item.name;
         EXPECT_EQ(main().text(windows::mainwindow::benchmarkFee),
                   engine::resultBoxText(document().figures[i].benchmarkFee()));
         EXPECT_EQ(main().focus(), windows::mainwindow::amount);
@@ -1107,7 +1108,7 @@ TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
             if (w.unreachable(c).empty())
                 w.userClick(c);
         }
-        const engine::Project entered = session::readProject(w);
+        const engine::Project entered = session::readMainWindow(w);
         engine::Variables variables;
         const engine::Outcome outcome = engine::calculate(entered, variables);
         if (!outcome.complete())
@@ -1117,7 +1118,7 @@ TEST(MainWindowFill, EveryCompleteCalculationOfRandomSessionsFillsBackExactly) {
         const forms::Refusal refused = session::fillMainWindow(fresh, canonical);
         ASSERT_FALSE(refused) << refused.reason << " at step " << step << ", seed " << seed;
         engine::Variables again;
-        const engine::Outcome refilled = engine::calculate(session::readProject(fresh), again);
+        const engine::Outcome refilled = engine::calculate(session::readMainWindow(fresh), again);
         ASSERT_EQ(refilled.benchmarkFee, outcome.benchmarkFee) << "step " << step << ", seed " << seed;
         ASSERT_EQ(refilled.phase.has_value(), outcome.phase.has_value()) << "step " << step;
         if (outcome.phase) {

@@ -4,7 +4,7 @@
 #include "support/windowinvariants.h"
 
 #include "engine/otherfees.h"
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 #include "windows/mainwindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -50,8 +50,8 @@ struct Box {
     std::vector<std::string_view> tick;
 };
 
-// Every such box, from the binding: the amount, each type's renovation coefficient, the historic
-// coefficient, and the numbers typed for the other fees.
+// Every such box, from the main window's reading: the amount, each type's renovation coefficient, the
+// historic coefficient, and the numbers typed for the other fees.
 std::vector<Box> reachableBoxes() {
     using namespace varnel::engine;
     using namespace varnel::session;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 #include "windows/mainwindow.h"
 
 #include <algorithm>

@@ -12,6 +12,9 @@ class Form;
 
 namespace varnel::session {
 
+// The main window's reading of a project, without a toolkit: the control that holds each field of the
+// project, and the project the window holds.
+
 // The check box of a condition. 改扩建和技术改造建设项目 has a box in each type's group: the one of the
 // project's type is read (no type: none).
 std::optional<std::string_view> conditionBox(engine::Condition condition,
@@ -23,6 +26,6 @@ std::optional<std::string_view> entryBox(engine::Entry entry, std::optional<engi
 std::string_view phaseOption(engine::DesignPhase phase);
 
 // The project as the main window holds it now.
-engine::Project readProject(const forms::Form& mainWindow);
+engine::Project readMainWindow(const forms::Form& mainWindow);
 
 } // namespace varnel::session

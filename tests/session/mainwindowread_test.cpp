@@ -1,6 +1,6 @@
-// The binding ties each field of the project to the control a user reads as that field: its caption, or
-// the name a screen reader announces, inside the group of the project's type.
-#include "session/projectbinding.h"
+// The main window's reading ties each field of the project to the control a user reads as that field: its
+// caption, or the name a screen reader announces, inside the group of the project's type.
+#include "session/mainwindowread.h"
 
 #include "windows/mainwindow.h"
 #include "windows/windows.h"

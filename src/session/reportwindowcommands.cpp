@@ -1,4 +1,4 @@
-#include "session/reportcommands.h"
+#include "session/reportwindowcommands.h"
 
 #include "forms/desktop.h"
 #include "forms/form.h"

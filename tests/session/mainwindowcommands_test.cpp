@@ -1,5 +1,5 @@
 // The 计算 command on the main window's model, with the input rules and the command bound by the session.
-#include "session/calculationcommand.h"
+#include "session/mainwindowcommands.h"
 
 #include "support/modeldesktop.h"
 #include "windows/mainwindow.h"

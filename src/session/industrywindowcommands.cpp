@@ -1,10 +1,11 @@
-#include "session/industrycommands.h"
+#include "session/industrywindowcommands.h"
 
 #include "engine/numbers.h"
 #include "forms/desktop.h"
 #include "report/industryreport.h"
 #include "session/industrywindowfill.h"
 #include "session/industrywindowread.h"
+#include "session/projectcommands.h"
 #include "windows/industrywindow.h"
 #include "windows/secondarywindows.h"
 #include "windows/windows.h"
@@ -100,6 +101,16 @@ void IndustryCommands::startAfresh(forms::Form& w) {
 
 forms::Refusal IndustryCommands::fill(forms::Form& w, const KindProject& in) {
     return fillIndustryWindow(w, m_rules, in);
+}
+
+void bindIndustryWindow(forms::Form& w, IndustryCommands& industry, ProjectCommands& project) {
+    industry.bind(w);
+    using Item = ProjectCommands::ItemWindow;
+    w.onClick(iw::addItem, [&w, &project] { project.addItem(Item::Industry, w); });
+    w.onClick(iw::updateItem, [&w, &project] { project.updateItem(Item::Industry, w); });
+    w.onClick(iw::newItem, [&w, &project] { project.newItem(Item::Industry, w); });
+    w.onClick(iw::saveProject, [&project] { project.save(); });
+    w.onClick(iw::saveProjectAs, [&project] { project.saveAs(); });
 }
 
 } // namespace varnel::session

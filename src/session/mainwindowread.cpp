@@ -1,4 +1,4 @@
-#include "session/projectbinding.h"
+#include "session/mainwindowread.h"
 
 #include "session/otherfeebinding.h"
 
@@ -94,7 +94,7 @@ std::string_view phaseOption(DesignPhase phase) {
     return *boxOf(phaseOptions, phase, std::nullopt);
 }
 
-engine::Project readProject(const forms::Form& w) {
+engine::Project readMainWindow(const forms::Form& w) {
     engine::Project p;
     p.amount = w.text(box::amount);
     p.type = engine::engineeringTypeNamed(w.text(box::typeList));

@@ -20,8 +20,11 @@ struct IndustryRecord {
     engine::industry::Calculation calculation;
 };
 
-// The industry window's commands: 计算 calculates and shows the results; 计算书 writes the report into the
-// report window. It binds the window's rules (industrywindowrules.h) with them.
+class ProjectCommands;
+
+// The industry window's own commands: 计算 calculates and shows the results; 计算书 writes the report into
+// the report window. It binds the window's rules (industrywindowrules.h) with them, and keeps the window's
+// last complete calculation.
 class IndustryCommands {
   public:
     explicit IndustryCommands(forms::Desktop& desktop) : m_desktop(&desktop) {}
@@ -49,5 +52,9 @@ class IndustryCommands {
     IndustryWindowRules m_rules;
     std::optional<IndustryRecord> m_record;
 };
+
+// All the industry window's commands: its own (`industry`), and 加入项目…, 更新单项, 新单项, 保存项目 and
+// 项目另存为…, which are the open project's (`project`).
+void bindIndustryWindow(forms::Form& industryWindow, IndustryCommands& industry, ProjectCommands& project);
 
 } // namespace varnel::session
