@@ -2,6 +2,13 @@
 
 namespace varnel::projects {
 
+std::string_view withoutBlanksAround(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 namespace {
 
 // The character that starts the text and the length of its UTF-8 sequence; a length of 0 where the text

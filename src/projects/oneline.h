@@ -19,6 +19,9 @@ inline constexpr std::size_t maxNameCharacters = 200;
 // Every other character is kept as it is.
 std::string asOneLine(std::string_view text);
 
+// A text as typed into a box, without the blanks and tabs around it.
+std::string_view withoutBlanksAround(std::string_view text);
+
 // How many characters (code points) a text of valid UTF-8 has.
 std::size_t characterCount(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "projects/files.h"
 #include "projects/money.h"
+#include "projects/oneline.h"
 #include "projects/projectreport.h"
 #include "projects/textwidth.h"
 #include "projects/typednumbers.h"
@@ -144,15 +145,6 @@ std::string cellText(std::string_view typed) {
     return text;
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A cell's reference as a formula names it: "L7". The sheet has fewer than 26 columns.
 std::string reference(lxw_row_t row, Column column) {
     std::string text(1, static_cast<char>('A' + column));
@@ -179,7 +171,7 @@ struct TypedDate {
 };
 
 std::optional<TypedDate> typedDate(std::string_view typed) {
-    std::string_view text = trimmed(typed);
+    std::string_view text = withoutBlanksAround(typed);
     const auto number = [&text](std::size_t fewest, std::size_t most) -> std::optional<int> {
         std::size_t n = 0;
         while (n < text.size() && n < most && text[n] >= '0' && text[n] <= '9')
@@ -265,7 +257,7 @@ lxw_error setUpPages(lxw_worksheet* sheet, const Quote& quote, bool landscape) {
 // A typed number as the lists show it: an amount with its unit, a rate named as one, a coefficient bare.
 template <typename Inputs>
 std::string typedNumberText(const TypedNumber& number, const Inputs& inputs) {
-    const std::string_view typed = trimmed(inputs.text(number.entry));
+    const std::string_view typed = withoutBlanksAround(inputs.text(number.entry));
     if (typed.empty())
         return {};
     if (number.role == engine::Role::Amount)

@@ -43,7 +43,7 @@ std::string withExtension(std::string path, std::string_view extension = project
 
 // An item's name as typed into its dialog: one line, without blanks around it.
 std::string itemName(const std::string& typed) {
-    return trimmed(projects::asOneLine(typed));
+    return std::string(projects::withoutBlanksAround(projects::asOneLine(typed)));
 }
 
 // Why a name cannot be an item's, as the message starts; nothing where it can.

@@ -28,7 +28,5 @@ struct ProjectDocument {
 std::string displayName(const ProjectDocument& document);
 // The file name at the end of a path, either separator.
 std::string fileNameOf(const std::string& path);
-// A text as typed into a box, without the blanks and tabs around it.
-std::string trimmed(const std::string& text);
 
 } // namespace varnel::session

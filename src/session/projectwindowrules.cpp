@@ -71,7 +71,7 @@ void commitFloat(forms::Form& w, ProjectCommands& project) {
 
 void commitContract(forms::Form& w, ProjectCommands& project) {
     projects::Quote& q = project.quote();
-    const std::string typed = trimmed(w.text(pw::contractAmount));
+    const std::string typed(projects::withoutBlanksAround(w.text(pw::contractAmount)));
     std::optional<double> amount;
     if (!typed.empty()) {
         amount = projects::readContractAmount(typed);
