@@ -183,17 +183,15 @@ std::string missingShareMessage(const Project& project) {
         return "请选择单独委托设计的阶段（初步设计、施工图设计或方案设计）！";
     const std::string phase(designPhaseName(*project.phase));
     if (*project.type == EngineeringType::Building) {
-        // The shares of a building depend on its kind: name the kinds that have one for this phase.
+        // The shares of a building depend on its kind: name the kinds that have one for this phase (a kind
+        // has one row for each phase and grade).
         std::string kinds;
-        EnumSet<Condition, conditionCount> named;
         const GradeSet grade = gradeSetOf(*project.grade);
         for (const PhaseRow& row : phaseRows())
             if (row.type == EngineeringType::Building && row.phase == project.phase && row.kind &&
-                !named.contains(*row.kind) && (row.grades == everyGrade || (row.grades & grade) != 0)) {
-                named.insert(*row.kind);
+                (row.grades == everyGrade || (row.grades & grade) != 0))
                 kinds += (kinds.empty() ? "" : "、") +
                          std::string(conditionNames[static_cast<std::size_t>(*row.kind)]);
-            }
         return "单独委托" + phase + "的收费比例取决于建筑工程的类别，请在附加调整系数中勾选其中一项：" +
                kinds + "！";
     }
