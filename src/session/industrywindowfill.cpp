@@ -34,10 +34,10 @@ forms::Refusal fillIndustryWindow(forms::Form& w, IndustryWindowRules& rules, co
     for (const engine::OtherFee& f : engine::otherFees) {
         if (!in.has(f.service) || refused)
             continue;
-        step(w.userClick(serviceBox(f.service, iw::otherFees)));
+        step(w.userClick(iw::otherFees.of(f.service)));
         for (const projects::TypedNumber& n : projects::typedNumbersOf(f.service))
-            if (!refused && w.text(*feeEntryBox(n.entry, iw::otherFees)) != in.text(n.entry))
-                step(w.userType(*feeEntryBox(n.entry, iw::otherFees), in.text(n.entry)));
+            if (!refused && w.text(*iw::otherFees.of(n.entry)) != in.text(n.entry))
+                step(w.userType(*iw::otherFees.of(n.entry), in.text(n.entry)));
     }
     if (!refused && w.text(iw::amount) != in.amount)
         step(w.userType(iw::amount, in.amount));

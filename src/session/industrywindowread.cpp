@@ -20,7 +20,7 @@ std::optional<engine::Grade> chosenGrade(const forms::Form& w) {
 }
 
 std::optional<std::string_view> industryEntryBox(const forms::Form& w, Entry entry) {
-    if (const std::optional<std::string_view> fee = feeEntryBox(entry, iw::otherFees))
+    if (const std::optional<std::string_view> fee = iw::otherFees.of(entry))
         return fee;
     const std::optional<Kind> kind = chosenKind(w);
     if (!kind)
@@ -50,7 +50,7 @@ KindProject readIndustryProject(const forms::Form& w) {
     const OtherServices other = readOtherServices(w, iw::otherFees);
     p.services = other.services;
     for (std::size_t i = 0; i < engine::entryCount; ++i)
-        if (feeEntryBox(static_cast<Entry>(i), iw::otherFees))
+        if (iw::otherFees.of(static_cast<Entry>(i)))
             p.entries[i] = other.entries[i];
     if (p.kind && w.ticked(iw::independentPhase)) {
         const std::vector<std::size_t> rows = shareRowsFor(*p.kind, p.grade);

@@ -44,7 +44,7 @@ class Filling {
         for (const engine::OtherFee& f : engine::otherFees) {
             if (!m_in.has(f.service))
                 continue;
-            click(serviceBox(f.service));
+            click(box::otherFees.of(f.service));
             typeNumbers(projects::typedNumbersOf(f.service));
         }
         type(box::amount, m_in.amount);

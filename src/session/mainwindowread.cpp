@@ -80,12 +80,8 @@ std::optional<std::string_view> conditionBox(Condition condition, std::optional<
     return boxOf(conditionBoxes, condition, type);
 }
 
-std::string_view serviceBox(Service service) {
-    return serviceBox(service, box::otherFees);
-}
-
 std::optional<std::string_view> entryBox(Entry entry, std::optional<EngineeringType> type) {
-    if (const std::optional<std::string_view> fee = feeEntryBox(entry, box::otherFees))
+    if (const std::optional<std::string_view> fee = box::otherFees.of(entry))
         return fee;
     return boxOf(coefficientBoxes, entry, type);
 }

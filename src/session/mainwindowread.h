@@ -19,7 +19,6 @@ namespace varnel::session {
 // project's type is read (no type: none).
 std::optional<std::string_view> conditionBox(engine::Condition condition,
                                              std::optional<engine::EngineeringType> type);
-std::string_view serviceBox(engine::Service service);
 // The text box a number is typed into; the renovation coefficient's, like its box, by type.
 std::optional<std::string_view> entryBox(engine::Entry entry, std::optional<engine::EngineeringType> type);
 // The option button of a design phase.

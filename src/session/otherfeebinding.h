@@ -16,12 +16,8 @@ class Form;
 
 namespace varnel::session {
 
-// The box of each other design service, and the box of each number typed for one, in a window that offers
-// the other design fees with these boxes (the main window's or the industry window's).
-std::string_view serviceBox(engine::Service service, const windows::OtherFeeBoxes& boxes);
-std::optional<std::string_view> feeEntryBox(engine::Entry entry, const windows::OtherFeeBoxes& boxes);
-
-// The services ticked in such a window and the numbers typed for them.
+// The services ticked in a window that offers the other design fees with these boxes (the main window's or
+// the industry window's), and the numbers typed for them.
 struct OtherServices {
     engine::EnumSet<engine::Service, engine::serviceCount> services;
     std::array<std::string, engine::entryCount> entries;

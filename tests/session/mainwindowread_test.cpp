@@ -105,7 +105,7 @@ TEST(ServiceBoxes, AreTheBoxesOfThoseServices) {
         {Service::PartialChange, "对原设计进行局部调整"},
     };
     for (const auto& [service, caption] : services)
-        EXPECT_EQ(controlOf(session::serviceBox(service)).caption, caption);
+        EXPECT_EQ(controlOf(windows::mainwindow::otherFees.of(service)).caption, caption);
 }
 
 TEST(EntryBoxes, AreTheBoxesAScreenReaderNamesSo) {

@@ -65,15 +65,18 @@ std::vector<Box> reachableBoxes() {
                          {*conditionBox(Condition::HistoricBuilding, EngineeringType::Building)}});
     for (const OtherFee& fee : otherFees)
         if (fee.charge == Charge::TypedAmount)
-            reachable.push_back(
-                {*entryBox(fee.amountEntry(), {}), EngineeringType::Building, {serviceBox(fee.service)}});
+            reachable.push_back({*entryBox(fee.amountEntry(), {}),
+                                 EngineeringType::Building,
+                                 {windows::mainwindow::otherFees.of(fee.service)}});
     for (Entry entry : {Entry::NonstandardEquipmentAmount, Entry::NonstandardEquipmentRate})
-        reachable.push_back(
-            {*entryBox(entry, {}), EngineeringType::Building, {serviceBox(Service::NonstandardEquipment)}});
+        reachable.push_back({*entryBox(entry, {}),
+                             EngineeringType::Building,
+                             {windows::mainwindow::otherFees.of(Service::NonstandardEquipment)}});
     // 对原设计进行局部调整 is offered only with 采用标准设计和复用设计.
     reachable.push_back({*entryBox(Entry::PartialChangeRate, {}),
                          EngineeringType::Building,
-                         {serviceBox(Service::StandardDesignReuse), serviceBox(Service::PartialChange)}});
+                         {windows::mainwindow::otherFees.of(Service::StandardDesignReuse),
+                          windows::mainwindow::otherFees.of(Service::PartialChange)}});
     return reachable;
 }
 

@@ -50,7 +50,7 @@ std::string brokenInvariant(const Window& w) {
         {Service::NonstandardEquipment, Entry::NonstandardEquipmentRate}};
     std::vector<std::pair<std::string_view, std::string_view>> enabledWhileTicked;
     for (const auto& [service, entry] : amounts)
-        enabledWhileTicked.emplace_back(session::serviceBox(service),
+        enabledWhileTicked.emplace_back(windows::mainwindow::otherFees.of(service),
                                         *session::entryBox(entry, std::nullopt));
     constexpr std::array<std::pair<std::string_view, std::string_view>, 18> groupBoxes{
         {{box::roadGroup, box::roadRenovation},
