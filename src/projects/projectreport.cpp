@@ -311,9 +311,13 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
     return s;
 }
 
-std::string padded(const std::string& text, std::size_t width, Alignment alignment) {
+// Appends a cell to its line, padded with blanks to the column's width.
+void appendPadded(std::string& line, const std::string& text, std::size_t width, Alignment alignment) {
     const std::size_t room = width - std::min(width, displayWidth(text));
-    return alignment == Alignment::Left ? text + std::string(room, ' ') : std::string(room, ' ') + text;
+    if (alignment == Alignment::Left)
+        line.append(text).append(room, ' ');
+    else
+        line.append(room, ' ').append(text);
 }
 
 } // namespace
@@ -373,7 +377,7 @@ std::vector<std::string> summaryLines(const Summary& s) {
         std::string text;
         for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
             text += c ? "  " : "";
-            text += padded(cells[c], widths[c], s.columns[c].alignment);
+            appendPadded(text, cells[c], widths[c], s.columns[c].alignment);
         }
         text.erase(text.find_last_not_of(' ') + 1); // the last column may be a blank one
         return text;
