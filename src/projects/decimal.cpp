@@ -1,10 +1,9 @@
 #include "projects/decimal.h"
 
-#include "engine/numbers.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace varnel::projects {
@@ -107,7 +106,11 @@ Decimal Decimal::made(bool negative, std::string digits, int places) {
 std::optional<Decimal> Decimal::of(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    return parse(engine::exactText(value));
+    // engine::exactText's text, written into a buffer here rather than into a string of its own: a quote
+    // reads several figures of every item this way. No double's shortest text is longer than 24 characters.
+    char text[32];
+    const std::to_chars_result written = std::to_chars(std::begin(text), std::end(text), value);
+    return parse(std::string_view(text, written.ptr));
 }
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
@@ -117,6 +120,7 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
         text.remove_prefix(1);
     }
     std::string digits;
+    digits.reserve(text.size());
     int places = 0;
     bool point = false;
     std::size_t i = 0;
