@@ -25,19 +25,20 @@ int compareMagnitudes(const std::string& a, const std::string& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+// The sum has a digit more than the longer of the two at most; it is written from the right into a string
+// of that length.
 std::string addMagnitudes(const std::string& a, const std::string& b) {
-    std::string sum;
+    std::string sum(std::max(a.size(), b.size()) + 1, '0');
     int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
+    for (std::size_t i = 0; i < sum.size(); ++i) {
         int digit = carry;
         if (i < a.size())
             digit += a[a.size() - 1 - i] - '0';
         if (i < b.size())
             digit += b[b.size() - 1 - i] - '0';
-        sum.push_back(static_cast<char>('0' + digit % 10));
+        sum[sum.size() - 1 - i] = static_cast<char>('0' + digit % 10);
         carry = digit / 10;
     }
-    std::reverse(sum.begin(), sum.end());
     return withoutLeadingZeros(std::move(sum));
 }
 
@@ -90,7 +91,10 @@ std::pair<std::string, std::string> divideMagnitudes(const std::string& a, const
 }
 
 std::string shifted(const std::string& digits, int zeros) {
-    return digits.empty() ? digits : digits + std::string(static_cast<std::size_t>(zeros), '0');
+    std::string moved = digits;
+    if (!moved.empty())
+        moved.append(static_cast<std::size_t>(zeros), '0');
+    return moved;
 }
 
 } // namespace
