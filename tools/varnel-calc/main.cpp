@@ -194,8 +194,10 @@ void printTable(const std::string& path, const projects::ProjectReport& report, 
     for (const projects::ReportField& f : report.fields)
         out += f.label + "：" + f.value + "\n";
     const std::vector<std::string> lines = projects::summaryLines(report.summary);
-    for (std::size_t i = 1; i < lines.size(); ++i) // the heading is the document's, not the terminal's
-        out += lines[i] + "\n";
+    for (std::size_t i = 1; i < lines.size(); ++i) { // the heading is the document's, not the terminal's
+        out += lines[i];
+        out += '\n';
+    }
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
