@@ -324,8 +324,15 @@ void appendPadded(std::string& line, const std::string& text, std::size_t width,
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();)
+    for (std::size_t i = 0; i < text.size();) {
+        // An ASCII character, as most of a table's are, is one column wide without being decoded.
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++width;
+            ++i;
+            continue;
+        }
         width += isWide(nextCharacter(text, i)) ? 2 : 1;
+    }
     return width;
 }
 
