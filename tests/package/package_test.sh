@@ -34,7 +34,7 @@ test -x "$root/usr/bin/varnel"
 # stripped, so the symbols are read from the dynamic table.
 if [ "$hardening" = hardened ]; then
     unhardened=()
-    for program in bin/varnel bin/varnel-calc libexec/varnel-calc-pdf; do
+    for program in bin/varnel bin/varnel-calc libexec/varnel/varnel-calc-pdf; do
         file="$root/usr/$program"
         headers=$(readelf -hlW "$file")
         dynamic=$(readelf -dW "$file")

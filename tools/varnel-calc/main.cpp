@@ -224,8 +224,8 @@ std::optional<std::string> reportPdf(const projects::ProjectReport& report) {
     return ui::projectReportPdf(report);
 }
 #else
-// The program that paints PDFs: beside this one in the build folder, in libexec beside its bin folder once
-// installed. From there it finds the report's face in share/varnel/fonts, as varnel does from bin.
+// The program that paints PDFs: beside this one in the build folder, in libexec/varnel beside its bin folder
+// once installed.
 constexpr std::string_view pdfPainter = "varnel-calc-pdf";
 
 // Runs varnel-calc-pdf on this very command line in this process's place, with the same standard output,
@@ -236,7 +236,7 @@ int handOverToPdfPainter(char** argv, const std::string& report) {
     if (!error) {
         const std::filesystem::path folder = program.parent_path();
         for (const std::filesystem::path& painter :
-             {folder / pdfPainter, folder / ".." / "libexec" / pdfPainter})
+             {folder / pdfPainter, folder / ".." / "libexec" / "varnel" / pdfPainter})
             execv(painter.c_str(), argv);
     }
     std::cerr << prefix << "项目计算书未能写入“" << report << "”：找不到写 PDF 的程序 " << pdfPainter
