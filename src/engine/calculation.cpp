@@ -12,9 +12,16 @@ class Run {
   public:
     Run(const Project& project, Variables& v) : m_in(project), m_v(v) {}
 
-    Outcome operator()() {
+    // Runs the steps; a complete run writes every result variable.
+    Run& steps() {
         if (basePrice() && coefficients() && otherFees())
             benchmark();
+        return *this;
+    }
+
+    FiguresOutcome figures() { return FiguresOutcome{std::move(m_stop), m_phase != nullptr}; }
+
+    Outcome outcome() {
         // A stopped run shows none of its results. A complete one wrote every result variable; their texts
         // are written once, straight into the outcome.
         if (m_stop)
@@ -142,7 +149,11 @@ class Run {
 } // namespace
 
 Outcome calculate(const Project& project, Variables& variables) {
-    return Run(project, variables)();
+    return Run(project, variables).steps().outcome();
+}
+
+FiguresOutcome calculateFigures(const Project& project, Variables& variables) {
+    return Run(project, variables).steps().figures();
 }
 
 } // namespace varnel::engine

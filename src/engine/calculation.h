@@ -59,4 +59,13 @@ struct Outcome {
 // stops with outOfRangeMessage.
 Outcome calculate(const Project& project, Variables& variables);
 
+// The same calculation for a project's figures, which are read from the variables: the check that stopped
+// it, if one did, and whether a phase's share was written, without the result boxes' texts, which take
+// longer to write than the calculation takes.
+struct FiguresOutcome {
+    std::optional<Stop> stop;
+    bool phaseShareWritten = false;
+};
+FiguresOutcome calculateFigures(const Project& project, Variables& variables);
+
 } // namespace varnel::engine

@@ -1,10 +1,9 @@
 #include "projects/decimal.h"
 
-#include "engine/numbers.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace varnel::projects {
@@ -26,19 +25,20 @@ int compareMagnitudes(const std::string& a, const std::string& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+// The sum has a digit more than the longer of the two at most; it is written from the right into a string
+// of that length.
 std::string addMagnitudes(const std::string& a, const std::string& b) {
-    std::string sum;
+    std::string sum(std::max(a.size(), b.size()) + 1, '0');
     int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
+    for (std::size_t i = 0; i < sum.size(); ++i) {
         int digit = carry;
         if (i < a.size())
             digit += a[a.size() - 1 - i] - '0';
         if (i < b.size())
             digit += b[b.size() - 1 - i] - '0';
-        sum.push_back(static_cast<char>('0' + digit % 10));
+        sum[sum.size() - 1 - i] = static_cast<char>('0' + digit % 10);
         carry = digit / 10;
     }
-    std::reverse(sum.begin(), sum.end());
     return withoutLeadingZeros(std::move(sum));
 }
 
@@ -91,7 +91,10 @@ std::pair<std::string, std::string> divideMagnitudes(const std::string& a, const
 }
 
 std::string shifted(const std::string& digits, int zeros) {
-    return digits.empty() ? digits : digits + std::string(static_cast<std::size_t>(zeros), '0');
+    std::string moved = digits;
+    if (!moved.empty())
+        moved.append(static_cast<std::size_t>(zeros), '0');
+    return moved;
 }
 
 } // namespace
@@ -107,7 +110,11 @@ Decimal Decimal::made(bool negative, std::string digits, int places) {
 std::optional<Decimal> Decimal::of(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    return parse(engine::exactText(value));
+    // engine::exactText's text, written into a buffer here rather than into a string of its own: a quote
+    // reads several figures of every item this way. No double's shortest text is longer than 24 characters.
+    char text[32];
+    const std::to_chars_result written = std::to_chars(std::begin(text), std::end(text), value);
+    return parse(std::string_view(text, written.ptr));
 }
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
@@ -117,6 +124,7 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
         text.remove_prefix(1);
     }
     std::string digits;
+    digits.reserve(text.size());
     int places = 0;
     bool point = false;
     std::size_t i = 0;

@@ -21,13 +21,13 @@ engine::Variables& ItemFigures::variables() {
 
 std::variant<ItemFigures, ItemStop> figuresOf(const engine::Project& inputs) {
     engine::CalculationRecord record;
-    const engine::Outcome outcome = engine::calculate(inputs, record.variables);
+    engine::FiguresOutcome outcome = engine::calculateFigures(inputs, record.variables);
     if (outcome.stop)
-        return ItemStop{outcome.stop->message};
+        return ItemStop{std::move(outcome.stop->message)};
     record.project = inputs;
-    record.phaseShareWritten = outcome.phase.has_value();
+    record.phaseShareWritten = outcome.phaseShareWritten;
     ItemFigures figures;
-    if (outcome.phase) {
+    if (outcome.phaseShareWritten) {
         const auto phase = static_cast<std::size_t>(*inputs.phase);
         const engine::PhaseRow* row = engine::phaseRowFor(inputs);
         figures.phase = ChargedPhase{engine::designPhaseNames[phase],

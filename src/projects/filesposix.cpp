@@ -276,7 +276,9 @@ FileRead readRegularFile(const std::string& path, std::uintmax_t limit) {
         ::close(file);
         return read;
     }
-    // A file may grow while it is read: never more than the limit and one byte.
+    // A file may grow while it is read: never more than the limit and one byte. Room for the size it has
+    // is made at once, so that the bytes are not copied again and again as the string grows.
+    read.bytes.reserve(static_cast<std::size_t>(read.size));
     std::array<char, 65536> buffer{};
     while (read.bytes.size() <= limit) {
         const ssize_t n = ::read(file, buffer.data(), buffer.size());

@@ -226,10 +226,28 @@ class Reader {
         return c;
     }
 
+    // Moves past the characters of a string that stand for themselves, each checked to be well-formed
+    // UTF-8, up to a quote, a backslash, a control character or the end of the text.
+    void skipPlainCharacters() {
+        while (!atEnd()) {
+            const auto c = static_cast<unsigned char>(peek());
+            if (c == '"' || c == '\\' || c < 0x20)
+                return;
+            const std::size_t n = c < 0x80 ? 1 : utf8Length(m_text.substr(m_pos));
+            if (n == 0)
+                fail("不是有效的 UTF-8 文本");
+            m_pos += n;
+        }
+    }
+
     std::string string() {
         ++m_pos; // the opening quote
         std::string out;
         for (;;) {
+            // What stands for itself is taken in one piece; a project file's strings are mostly that.
+            const std::size_t plain = m_pos;
+            skipPlainCharacters();
+            out.append(m_text.substr(plain, m_pos - plain));
             if (atEnd())
                 fail("字符串没有结束的引号");
             const char c = peek();
@@ -237,49 +255,42 @@ class Reader {
                 ++m_pos;
                 return out;
             }
+            // What stops the plain text is a control character or an escape.
             if (c == '\0')
                 fail("含有 NUL 字符");
-            if (static_cast<unsigned char>(c) < 0x20)
+            if (c != '\\')
                 fail("字符串中含有控制字符");
-            if (c == '\\') {
-                ++m_pos;
-                const char e = peek();
-                ++m_pos;
-                switch (e) {
-                case '"':
-                case '\\':
-                case '/':
-                    out += e;
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'u':
-                    appendUtf8(out, escapedCodePoint());
-                    break;
-                default:
-                    --m_pos;
-                    fail("无效的转义序列");
-                }
-                continue;
+            ++m_pos;
+            const char e = peek();
+            ++m_pos;
+            switch (e) {
+            case '"':
+            case '\\':
+            case '/':
+                out += e;
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'u':
+                appendUtf8(out, escapedCodePoint());
+                break;
+            default:
+                --m_pos;
+                fail("无效的转义序列");
             }
-            const std::size_t n = utf8Length(m_text.substr(m_pos));
-            if (n == 0)
-                fail("不是有效的 UTF-8 文本");
-            out.append(m_text.substr(m_pos, n));
-            m_pos += n;
         }
     }
 

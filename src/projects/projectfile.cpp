@@ -132,10 +132,37 @@ Value itemValue(const Item& item) {
     return std::visit([&](const auto& in) { return itemValue(item.name, in); }, item.inputs);
 }
 
+// Where an object is in the file, as a problem names it: "第 3 个单项", "第 3 个单项：其他设计收费第 2 项",
+// "第 3 个单项：单独委托设计". It is put into words only when a problem is told: a file read without one
+// names no place, and naming every item and entry on the way took longer than reading them.
+class Place {
+  public:
+    Place() = default; // the file itself, which a problem does not name
+    // Within `outer`: `before`, the number where there is one, and `after` ("其他设计收费第 ", 2, " 项").
+    Place(const Place& outer, std::string_view before, std::optional<std::size_t> number = std::nullopt,
+          std::string_view after = {})
+        : m_outer(&outer), m_before(before), m_number(number), m_after(after) {}
+
+    std::string name() const {
+        if (!m_outer)
+            return {};
+        return m_outer->within() + std::string(m_before) + (m_number ? std::to_string(*m_number) : "") +
+               std::string(m_after);
+    }
+    // What a problem of a field here starts with: "第 3 个单项：", nothing for the file's own fields.
+    std::string within() const { return m_outer ? name() + "：" : std::string(); }
+
+  private:
+    const Place* m_outer = nullptr;
+    std::string_view m_before;
+    std::optional<std::size_t> m_number;
+    std::string_view m_after;
+};
+
 // Reading: each step names the field it reads, so that a problem says where it is.
 class FieldReader {
   public:
-    FieldReader(const Object& object, std::string where) : m_object(object), m_where(std::move(where)) {}
+    FieldReader(const Object& object, Place place) : m_object(object), m_place(place) {}
 
     bool has(std::string_view name) const { return json::member(m_object, name) != nullptr; }
     const Value& field(std::string_view name) const {
@@ -171,18 +198,18 @@ class FieldReader {
     [[noreturn]] void wrongType(std::string_view name, std::string_view expected) const {
         fail("字段“" + std::string(name) + "”应为" + std::string(expected));
     }
-    [[noreturn]] void fail(const std::string& what) const { throw FileProblem{m_where + what}; }
-    const std::string& where() const { return m_where; }
+    [[noreturn]] void fail(const std::string& what) const { throw FileProblem{m_place.within() + what}; }
+    const Place& place() const { return m_place; }
 
   private:
     const Object& m_object;
-    std::string m_where;
+    Place m_place;
 };
 
-const Object& objectOf(const Value& v, const std::string& where) {
+const Object& objectOf(const Value& v, const Place& place) {
     const Object* o = v.object();
     if (!o)
-        throw FileProblem{where + "应为一个对象"};
+        throw FileProblem{place.name() + "应为一个对象"};
     return *o;
 }
 
@@ -195,8 +222,8 @@ template <typename Inputs>
 void readServices(const FieldReader& r, Inputs& p) {
     const Array& services = r.array("services");
     for (std::size_t i = 0; i < services.size(); ++i) {
-        const std::string where = r.where() + "其他设计收费第 " + std::to_string(i + 1) + " 项";
-        const FieldReader s(objectOf(services[i], where), where + "：");
+        const Place place(r.place(), "其他设计收费第 ", i + 1, " 项");
+        const FieldReader s(objectOf(services[i], place), place);
         const std::string& name = s.text("name");
         const std::optional<Service> service = engine::serviceNamed(name);
         if (!service)
@@ -223,8 +250,8 @@ engine::Project mainInputs(const FieldReader& r) {
 
     const Array& conditions = r.array("conditions");
     for (std::size_t i = 0; i < conditions.size(); ++i) {
-        const std::string where = r.where() + "附加调整条件第 " + std::to_string(i + 1) + " 项";
-        const FieldReader c(objectOf(conditions[i], where), where + "：");
+        const Place place(r.place(), "附加调整条件第 ", i + 1, " 项");
+        const FieldReader c(objectOf(conditions[i], place), place);
         const std::string& name = c.text("name");
         const std::optional<Condition> condition = engine::conditionNamed(name);
         if (!condition)
@@ -279,8 +306,8 @@ industry::KindProject industryInputs(const FieldReader& r) {
     std::vector<const industry::ConditionRow*> ticked;
     const Array& conditions = r.array("conditions");
     for (std::size_t i = 0; i < conditions.size(); ++i) {
-        const std::string where = r.where() + "附加调整条件第 " + std::to_string(i + 1) + " 项";
-        const FieldReader c(objectOf(conditions[i], where), where + "：");
+        const Place place(r.place(), "附加调整条件第 ", i + 1, " 项");
+        const FieldReader c(objectOf(conditions[i], place), place);
         const std::string& name = c.text("name");
         const industry::ConditionRow* row = nullptr;
         for (const industry::ConditionRow* o : offered)
@@ -315,7 +342,7 @@ industry::KindProject industryInputs(const FieldReader& r) {
         const Object* o = commission.object();
         if (!o)
             r.wrongType("commission", "对象或 null");
-        const FieldReader c(*o, r.where() + "单独委托设计：");
+        const FieldReader c(*o, Place(r.place(), "单独委托设计"));
         const std::string& rowName = c.text("shareRow");
         const std::string& phaseName = c.text("phase");
         std::optional<std::size_t> row;
@@ -378,7 +405,7 @@ OpenedQuote quoteOf(const Value& document) {
     const Value* format = root ? json::member(*root, "format") : nullptr;
     if (!format || !format->string() || *format->string() != fileFormat)
         throw FileProblem{"这不是 Varnel 的项目文件"};
-    const FieldReader r(*root, "");
+    const FieldReader r(*root, Place());
     const double version = r.number("version");
     if (version > fileVersion && std::floor(version) == version)
         r.fail("这是较新版本的 Varnel 保存的文件（格式版本 " + engine::joinedText(version) +
@@ -429,7 +456,8 @@ OpenedQuote quoteOf(const Value& document) {
     q.items.reserve(items.size());
     opened.figures.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const FieldReader item(objectOf(items[i], ordinal(i)), ordinal(i) + "：");
+        const Place place(r.place(), "第 ", i + 1, " 个单项");
+        const FieldReader item(objectOf(items[i], place), place);
         Item it{item.text("name"), canonicalInputs(itemInputs(item, static_cast<int>(version)))};
         std::variant<ItemFigures, ItemStop> figures = figuresOf(it.inputs);
         if (const ItemStop* stop = std::get_if<ItemStop>(&figures))

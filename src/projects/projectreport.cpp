@@ -311,17 +311,28 @@ Summary summaryOf(const Quote& quote, const std::vector<ItemFigures>& figures, c
     return s;
 }
 
-std::string padded(const std::string& text, std::size_t width, Alignment alignment) {
+// Appends a cell to its line, padded with blanks to the column's width.
+void appendPadded(std::string& line, const std::string& text, std::size_t width, Alignment alignment) {
     const std::size_t room = width - std::min(width, displayWidth(text));
-    return alignment == Alignment::Left ? text + std::string(room, ' ') : std::string(room, ' ') + text;
+    if (alignment == Alignment::Left)
+        line.append(text).append(room, ' ');
+    else
+        line.append(room, ' ').append(text);
 }
 
 } // namespace
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();)
+    for (std::size_t i = 0; i < text.size();) {
+        // An ASCII character, as most of a table's are, is one column wide without being decoded.
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++width;
+            ++i;
+            continue;
+        }
         width += isWide(nextCharacter(text, i)) ? 2 : 1;
+    }
     return width;
 }
 
@@ -373,7 +384,7 @@ std::vector<std::string> summaryLines(const Summary& s) {
         std::string text;
         for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
             text += c ? "  " : "";
-            text += padded(cells[c], widths[c], s.columns[c].alignment);
+            appendPadded(text, cells[c], widths[c], s.columns[c].alignment);
         }
         text.erase(text.find_last_not_of(' ') + 1); // the last column may be a blank one
         return text;

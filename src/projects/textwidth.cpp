@@ -28,6 +28,10 @@ std::u32string charactersOf(std::string_view text) {
 }
 
 bool isWide(char32_t c) {
+    // Nothing before the first range is wide: the digits and letters most of a table's cells are made of
+    // are told at once.
+    if (c < 0x1100)
+        return false;
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2160 && c <= 0x217F) || (c >= 0x2E80 && c <= 0x303E) ||
            (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
            (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||

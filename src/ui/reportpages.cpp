@@ -30,10 +30,12 @@ const QString shippedFamily = QStringLiteral("Varnel Report Serif");
 const QString shippedFile = QStringLiteral("varnel-report-serif.otf");
 
 // The face is beside the program on Windows, in share/varnel/fonts beside the program's bin folder once
-// installed, and in the build folder while the program is developed and tested.
+// installed (beside libexec for varnel-calc-pdf, in libexec/varnel), and in the build folder while the
+// program is developed and tested.
 bool loadShippedFace() {
     const QString program = QCoreApplication::applicationDirPath();
-    QStringList folders = {program, program + QStringLiteral("/../share/varnel/fonts")};
+    QStringList folders = {program, program + QStringLiteral("/../share/varnel/fonts"),
+                           program + QStringLiteral("/../../share/varnel/fonts")};
 #ifdef VARNEL_BUILD_FONT_DIR
     folders << QStringLiteral(VARNEL_BUILD_FONT_DIR);
 #endif

@@ -34,8 +34,8 @@ test -x "$root/usr/bin/varnel"
 # stripped, so the symbols are read from the dynamic table.
 if [ "$hardening" = hardened ]; then
     unhardened=()
-    for program in varnel varnel-calc; do
-        file="$root/usr/bin/$program"
+    for program in bin/varnel bin/varnel-calc libexec/varnel/varnel-calc-pdf; do
+        file="$root/usr/$program"
         headers=$(readelf -hlW "$file")
         dynamic=$(readelf -dW "$file")
         symbols=$(readelf --dyn-syms -W "$file" | awk '$8 { sub(/@.*/, "", $8); print $8 }')
@@ -52,7 +52,7 @@ if [ "$hardening" = hardened ]; then
         echo "the programs are not built with Debian's hardening flags"
         exit 1
     fi
-    echo "hardening: varnel and varnel-calc are PIE, full RELRO, stack-protected and fortified"
+    echo "hardening: varnel, varnel-calc and varnel-calc-pdf are PIE, full RELRO, stack-protected and fortified"
 else
     echo "hardening: not checked (this build is not an optimised, hardened one)"
 fi
@@ -165,6 +165,18 @@ grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/varnel/copyright"
 zcat "$root/usr/share/doc/varnel/changelog.gz" | head -n 1 | grep -q "^varnel ($(dpkg-deb -f "$deb" Version))"
 zcat "$root/usr/share/man/man1/varnel.1.gz" | grep -q '^\.SH KEYBOARD'
 zcat "$root/usr/share/man/man1/varnel-calc.1.gz" | grep -q '^\.SH 示例'
+
+# varnel-calc loads no Qt, and leaves a PDF 计算书 to the installed varnel-calc-pdf.
+if readelf -dW "$root/usr/bin/varnel-calc" | grep -q 'NEEDED.*libQt'; then
+    echo "varnel-calc links Qt"; exit 1
+fi
+project="$work/计算书.varnel"
+printf '{"format": "varnel-project", "version": 1, "name": "道路", "client": "", "designer": "", "date": "",
+  "float": 0, "contract": null, "items": []}\n' >"$project"
+"$root/usr/bin/varnel-calc" --report "$work/道路.pdf" "$project" >/dev/null 2>"$work/stderr" ||
+    { echo "the installed varnel-calc wrote no PDF"; cat "$work/stderr"; exit 1; }
+[ ! -s "$work/stderr" ] || { echo "the installed varnel-calc-pdf complained"; cat "$work/stderr"; exit 1; }
+head -c 5 "$work/道路.pdf" | grep -qx '%PDF-' || { echo "the installed varnel-calc wrote no PDF"; exit 1; }
 
 # The installed program starts and keeps running until it is ended.
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnel" 2>"$work/stderr" &

@@ -1,5 +1,10 @@
 // varnel-calc: a project file's figures on the command line, as the project window shows them, and its
 // 计算书 and workbook written without opening a window.
+//
+// Built twice. varnel-calc links no Qt: loading Qt's libraries takes longer than reading and totalling ten
+// thousand items, and only a PDF needs them. varnel-calc-pdf, built from this same source with
+// VARNEL_CALC_PAINTS_PDF, paints the PDF 计算书 with Qt; varnel-calc hands a command line that asks for a PDF
+// over to it whole, so that what is printed, written and returned is the same either way.
 #include "forms/desktop.h"
 #include "projects/files.h"
 #include "projects/projectfile.h"
@@ -9,11 +14,19 @@
 #include "session/projectdocument.h"
 #include "session/projectopening.h"
 #include "session/reportfile.h"
+
+#ifdef VARNEL_CALC_PAINTS_PDF
 #include "ui/projectreportpages.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#else
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+#endif
 
 #include <cctype>
 #include <cstdio>
@@ -181,13 +194,16 @@ void printTable(const std::string& path, const projects::ProjectReport& report, 
     for (const projects::ReportField& f : report.fields)
         out += f.label + "：" + f.value + "\n";
     const std::vector<std::string> lines = projects::summaryLines(report.summary);
-    for (std::size_t i = 1; i < lines.size(); ++i) // the heading is the document's, not the terminal's
-        out += lines[i] + "\n";
+    for (std::size_t i = 1; i < lines.size(); ++i) { // the heading is the document's, not the terminal's
+        out += lines[i];
+        out += '\n';
+    }
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
 // ---- Files written
 
+#ifdef VARNEL_CALC_PAINTS_PDF
 // The PDF is painted with Qt's fonts, which need a GUI application; without a display it is the offscreen
 // platform. Only a PDF needs one.
 // Started from a script or a service there may be no runtime folder, which Qt would complain of on standard
@@ -203,9 +219,40 @@ std::unique_ptr<QGuiApplication> guiApplication(int& argc, char** argv) {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The 计算书 as a PDF, painted with Qt.
+std::optional<std::string> reportPdf(const projects::ProjectReport& report) {
+    return ui::projectReportPdf(report);
+}
+#else
+// The program that paints PDFs: beside this one in the build folder, in libexec/varnel beside its bin folder
+// once installed.
+constexpr std::string_view pdfPainter = "varnel-calc-pdf";
+
+// Runs varnel-calc-pdf on this very command line in this process's place, with the same standard output,
+// standard error and exit code; returns only where it could not be started.
+int handOverToPdfPainter(char** argv, const std::string& report) {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const std::filesystem::path folder = program.parent_path();
+        for (const std::filesystem::path& painter :
+             {folder / pdfPainter, folder / ".." / "libexec" / "varnel" / pdfPainter})
+            execv(painter.c_str(), argv);
+    }
+    std::cerr << prefix << "项目计算书未能写入“" << report << "”：找不到写 PDF 的程序 " << pdfPainter
+              << "，请重新安装 Varnel\n";
+    return NotWritten;
+}
+
+// This program writes only text; a PDF is left to varnel-calc-pdf before anything is read.
+std::optional<std::string> reportPdf(const projects::ProjectReport&) {
+    return std::nullopt;
+}
+#endif
+
 bool writeReport(const std::string& path, const projects::ProjectReport& report) {
     const std::optional<projects::FileFailure> failure = session::writeReportFile(
-        path, projects::projectReportText(report), [&] { return ui::projectReportPdf(report); },
+        path, projects::projectReportText(report), [&] { return reportPdf(report); },
         [](const std::string& file, std::string_view bytes) {
             return projects::writeWholeFile(file, bytes);
         });
@@ -265,9 +312,15 @@ int main(int argc, char** argv) {
         std::cerr << prefix << *refused << "\n";
         return BadArguments;
     }
+#ifndef VARNEL_CALC_PAINTS_PDF
+    if (options.report && endsWith(*options.report, ".pdf"))
+        return handOverToPdfPainter(argv, *options.report);
+#endif
 
     int exit = Done;
+#ifdef VARNEL_CALC_PAINTS_PDF
     std::unique_ptr<QGuiApplication> application;
+#endif
     bool first = true;
     for (const std::string& path : options.files) {
         const std::variant<projects::OpenedQuote, projects::FileProblem, session::ItemNotHeld> opened =
@@ -299,8 +352,10 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
 
         if (options.report) {
+#ifdef VARNEL_CALC_PAINTS_PDF
             if (endsWith(*options.report, ".pdf") && !application)
                 application = guiApplication(argc, argv);
+#endif
             if (!writeReport(*options.report, report))
                 exit = NotWritten;
         }
