@@ -215,8 +215,12 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         auto* label = new QLabel(qs(c.caption), parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
-        if (c.bordered)
+        if (c.bordered) {
+            // A box one line high is lower than a CJK line with its leading: the line is centred in it, so
+            // that the glyphs show whole inside the border rather than cut off at its bottom.
             label->setFrameShape(QFrame::Box);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
         w = label;
         break;
     }

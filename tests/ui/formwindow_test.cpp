@@ -296,6 +296,28 @@ class FormWindowTest : public QObject {
         }
     }
 
+    // The chosen grade's box is one line high: each grade it shows lies whole inside its border, its first
+    // and last rows inside the border left blank.
+    void theChosenGradeShowsWholeInsideItsBorder() {
+        ui::FormWindow w(windows::mainWindowDefinition());
+        auto* label = widgetOf<QLabel>(w, box::chosenGrade);
+        const QRect room = label->contentsRect();
+        for (const char* grade : {"Ⅰ级", "Ⅱ级", "Ⅲ级"}) {
+            w.model().setCaption(box::chosenGrade, grade);
+            QCOMPARE(label->text(), QString::fromUtf8(grade));
+            const QImage image = label->grab().toImage();
+            const double scale = image.devicePixelRatio();
+            const auto pixel = [&](int x, int y) {
+                return image.pixel(qRound(x * scale), qRound(y * scale));
+            };
+            const QRgb background = pixel(room.right(), room.center().y());
+            for (int x = room.left(); x <= room.right(); ++x) {
+                QVERIFY2(pixel(x, room.top()) == background, grade);
+                QVERIFY2(pixel(x, room.bottom()) == background, grade);
+            }
+        }
+    }
+
     // A frame's top line runs through none of its controls.
     void noControlMeetsItsFramesTopLine_data() { everyControlIsLaidOutAsDefined_data(); }
 
