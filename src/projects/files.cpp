@@ -1,6 +1,9 @@
 // What the file functions of every system share.
 #include "projects/files.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace varnel::projects {
 
 std::string temporaryPrefix(std::string_view fileName) {
@@ -14,6 +17,12 @@ std::string temporaryPrefix(std::string_view fileName) {
         fileName = fileName.substr(0, end);
     }
     return "." + std::string(fileName) + ".varnel-save-";
+}
+
+bool hasExtension(std::string_view path, std::string_view extension) {
+    return path.size() >= extension.size() &&
+           std::equal(extension.rbegin(), extension.rend(), path.rbegin(),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 std::string explained(const FileFailure& failure, std::string_view again) {

@@ -58,6 +58,9 @@ FileRead readRegularFile(const std::string& path, std::uintmax_t limit);
 // 或保存到另一个磁盘上，然后再保存一次。" with `again` "再保存一次".
 std::string explained(const FileFailure& failure, std::string_view again);
 
+// Whether a path ends in the extension (".pdf", written in lower case), in either case: "计算书.PDF" does.
+bool hasExtension(std::string_view path, std::string_view extension);
+
 // Whether two paths name the same file, links followed (false where either does not exist).
 bool sameFile(const std::string& a, const std::string& b);
 

@@ -18,9 +18,6 @@
 #include "windows/projectwindow.h"
 #include "windows/windows.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace varnel::session {
 
 namespace mainWindow = windows::mainwindow;
@@ -34,11 +31,7 @@ constexpr std::string_view projectFilter = "Varnel 项目 (*.varnel)";
 constexpr std::string_view workbookFilter = "Excel 工作簿 (*.xlsx)";
 
 std::string withExtension(std::string path, std::string_view extension = projects::fileExtension) {
-    const bool has = path.size() >= extension.size() &&
-                     std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
-                         return a == std::tolower(static_cast<unsigned char>(b));
-                     });
-    return has ? path : path + std::string(extension);
+    return projects::hasExtension(path, extension) ? path : path + std::string(extension);
 }
 
 // An item's name as typed into its dialog: one line, without blanks around it.

@@ -1,23 +1,15 @@
 #include "session/reportfile.h"
 
+#include "projects/files.h"
 #include "session/projectdocument.h"
 #include "windows/windows.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace varnel::session {
 
 namespace {
 
-bool endsWith(const std::string& path, std::string_view extension) {
-    return path.size() >= extension.size() &&
-           std::equal(extension.rbegin(), extension.rend(), path.rbegin(),
-                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
-
 bool isPdf(const std::string& path) {
-    return endsWith(path, ".pdf");
+    return projects::hasExtension(path, ".pdf");
 }
 
 void warn(forms::Desktop& desktop, std::string text) {
@@ -28,7 +20,7 @@ void warn(forms::Desktop& desktop, std::string text) {
 } // namespace
 
 std::string reportPath(const std::string& chosen, std::size_t filter) {
-    if (isPdf(chosen) || endsWith(chosen, ".txt"))
+    if (isPdf(chosen) || projects::hasExtension(chosen, ".txt"))
         return chosen;
     return chosen + (filter == textFilter ? ".txt" : ".pdf");
 }

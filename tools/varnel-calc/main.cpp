@@ -28,7 +28,6 @@
 #include <system_error>
 #endif
 
-#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -111,15 +110,6 @@ struct Options {
     std::vector<std::string> files;
 };
 
-bool endsWith(const std::string& text, std::string_view end) {
-    if (text.size() < end.size())
-        return false;
-    for (std::size_t i = 0; i < end.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
-            return false;
-    return true;
-}
-
 // The options, or the sentence that refuses them.
 std::variant<Options, std::string> readOptions(const std::vector<std::string>& arguments) {
     Options o;
@@ -146,9 +136,10 @@ std::variant<Options, std::string> readOptions(const std::vector<std::string>& a
                 value = arguments[++i];
             if (value.empty())
                 return "选项 " + name + " 后面缺少文件名";
-            if (name == "--report" && !endsWith(value, ".pdf") && !endsWith(value, ".txt"))
+            if (name == "--report" && !projects::hasExtension(value, ".pdf") &&
+                !projects::hasExtension(value, ".txt"))
                 return "选项 --report 的文件名应以 .pdf 或 .txt 结尾：" + value;
-            if (name == "--xlsx" && !endsWith(value, projects::workbookExtension))
+            if (name == "--xlsx" && !projects::hasExtension(value, projects::workbookExtension))
                 return "选项 --xlsx 的文件名应以 .xlsx 结尾：" + value;
             std::optional<std::string>& option = name == "--report" ? o.report : o.workbook;
             if (option)
@@ -313,7 +304,7 @@ int main(int argc, char** argv) {
         return BadArguments;
     }
 #ifndef VARNEL_CALC_PAINTS_PDF
-    if (options.report && endsWith(*options.report, ".pdf"))
+    if (options.report && projects::hasExtension(*options.report, ".pdf"))
         return handOverToPdfPainter(argv, *options.report);
 #endif
 
@@ -353,7 +344,7 @@ int main(int argc, char** argv) {
 
         if (options.report) {
 #ifdef VARNEL_CALC_PAINTS_PDF
-            if (endsWith(*options.report, ".pdf") && !application)
+            if (projects::hasExtension(*options.report, ".pdf") && !application)
                 application = guiApplication(argc, argv);
 #endif
             if (!writeReport(*options.report, report))
