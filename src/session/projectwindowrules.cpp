@@ -9,6 +9,7 @@
 #include "session/projectwindowfill.h"
 #include "windows/projectwindow.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -49,24 +50,31 @@ void fieldChanged(forms::Form& w, ProjectCommands& project) {
         project.warn(cut);
 }
 
+// A percentage committed in its box: taken where it reads, else refused with `refusal`, the box showing
+// the value kept.
+void commitPercent(forms::Form& w, ProjectCommands& project, std::string_view box, double& kept,
+                   std::optional<double> read, const std::string& refusal) {
+    if (!read) {
+        project.warn(refusal);
+        w.setText(box, percentBoxText(kept));
+        w.setFocus(box);
+        return;
+    }
+    if (*read != kept) {
+        kept = *read;
+        project.changed();
+    }
+    project.show();
+}
+
 void commitFloat(forms::Form& w, ProjectCommands& project) {
     projects::Quote& q = project.quote();
     const std::string typed = w.text(pw::floatPercent);
     const bool newTechnology = q.newTechnology;
-    const std::optional<double> percent = projects::readFloat(typed, newTechnology);
-    if (!percent) {
-        project.warn("浮动幅度值应为 -20 到 " + percentBoxText(projects::highestFloatFor(newTechnology)) +
-                     " 之间的数（单位为 %；" + projects::floatClause(newTechnology) + "），“" + typed +
-                     "”不是。浮动幅度值仍为 " + percentBoxText(q.floatPercent) + "%。");
-        w.setText(pw::floatPercent, percentBoxText(q.floatPercent));
-        w.setFocus(pw::floatPercent);
-        return;
-    }
-    if (*percent != q.floatPercent) {
-        q.floatPercent = *percent;
-        project.changed();
-    }
-    project.show();
+    commitPercent(w, project, pw::floatPercent, q.floatPercent, projects::readFloat(typed, newTechnology),
+                  "浮动幅度值应为 -20 到 " + percentBoxText(projects::highestFloatFor(newTechnology)) +
+                      " 之间的数（单位为 %；" + projects::floatClause(newTechnology) + "），“" + typed +
+                      "”不是。浮动幅度值仍为 " + percentBoxText(q.floatPercent) + "%。");
 }
 
 void commitContract(forms::Form& w, ProjectCommands& project) {
@@ -115,20 +123,10 @@ void newTechnologyClicked(forms::Form& w, ProjectCommands& project) {
 void commitTaxRate(forms::Form& w, ProjectCommands& project) {
     projects::Quote& q = project.quote();
     const std::string typed = w.text(pw::taxRate);
-    const std::optional<double> rate = projects::readTaxRate(typed);
-    if (!rate) {
-        project.warn("增值税税率应为 0 到 " + percentBoxText(projects::highestTaxRate) +
-                     " 之间的数（单位为 %；一般纳税人的设计服务为 6，小规模纳税人为 3 或 1），“" + typed +
-                     "”不是。增值税税率仍为 " + percentBoxText(q.taxRate) + "%。");
-        w.setText(pw::taxRate, percentBoxText(q.taxRate));
-        w.setFocus(pw::taxRate);
-        return;
-    }
-    if (*rate != q.taxRate) {
-        q.taxRate = *rate;
-        project.changed();
-    }
-    project.show();
+    commitPercent(w, project, pw::taxRate, q.taxRate, projects::readTaxRate(typed),
+                  "增值税税率应为 0 到 " + percentBoxText(projects::highestTaxRate) +
+                      " 之间的数（单位为 %；一般纳税人的设计服务为 6，小规模纳税人为 3 或 1），“" + typed +
+                      "”不是。增值税税率仍为 " + percentBoxText(q.taxRate) + "%。");
 }
 
 void taxIncludedClicked(forms::Form& w, ProjectCommands& project) {

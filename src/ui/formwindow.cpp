@@ -216,8 +216,8 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         if (c.bordered) {
-            // A box one line high is lower than a CJK line with its leading: the line is centred in it, so
-            // that the glyphs show whole inside the border rather than cut off at its bottom.
+            // A framed label indents its text from each edge it is aligned to: aligned to the top, the indent
+            // pushes a line as high as the box below its border. Centred, the line shows whole inside it.
             label->setFrameShape(QFrame::Box);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
