@@ -711,6 +711,18 @@ TEST_F(Project, AContractAmountIsAboveZeroAndAtMostTheCeiling) {
     EXPECT_EQ(projectWindow().text(pw::contract), "100000000.0000");
 }
 
+// The amount in force written otherwise, or the float's own amount cleared again, changes nothing, and the
+// boxes show the project as it stands.
+TEST_F(Project, AContractAmountWrittenOtherwiseShowsAsKept) {
+    addTheSampleItems();
+    for (const auto& [first, again, shown] :
+         {std::tuple{"250", " 250.00 ", "250"}, std::tuple{"", " ", ""}}) {
+        commit(pw::contractAmount, first);
+        commit(pw::contractAmount, again);
+        EXPECT_EQ(projectWindow().text(pw::contractAmount), shown) << again;
+    }
+}
+
 TEST_F(Project, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
     addTheSampleItems();
     for (std::string_view command : {box::newProject, box::openProject, box::exit}) {
