@@ -57,7 +57,7 @@ QString writeProject(const QTemporaryDir& folder, std::size_t items) {
 
 // The rows the project window's table widget shows, with its total; none while that window is closed.
 int tableRows(const ui::Program& program) {
-    const ui::FormWindow* w = program.window(std::string(windows::project));
+    ui::FormWindow* w = program.window(std::string(windows::project));
     const auto* table = w ? qobject_cast<const QTableWidget*>(w->control("items")) : nullptr;
     return table && table->isVisible() ? table->rowCount() : 0;
 }

@@ -79,9 +79,48 @@ void FormWindow::stopCommitting() {
             edit->stopCommitting();
 }
 
-QWidget* FormWindow::control(const std::string& name) const {
+QWidget* FormWindow::control(const std::string& name) {
+    if (m_waiting.contains(name))
+        buildWaitingGroup(name);
+    return built(name);
+}
+
+QWidget* FormWindow::built(const std::string& name) const {
     auto it = m_widgets.find(name);
     return it == m_widgets.end() ? nullptr : it->second;
+}
+
+// Whether the model shows the control and every container around it.
+bool FormWindow::shownByModel(const std::string& name) const {
+    for (const forms::ControlDef* c = &m_model->definition().at(name); c;
+         c = c->container.empty() ? nullptr : &m_model->definition().at(c->container))
+        if (!m_model->state(c->name).visible)
+            return false;
+    return true;
+}
+
+// Makes a waiting control with the whole group it waits in: the outermost waiting container and every
+// control inside it, in the order of the definition, each showing the model's state as if it had been
+// there from the start.
+void FormWindow::buildWaitingGroup(const std::string& name) {
+    const forms::FormDef& def = m_model->definition();
+    const forms::ControlDef* outermost = &def.at(name);
+    while (!outermost->container.empty() && m_waiting.contains(outermost->container))
+        outermost = &def.at(outermost->container);
+    std::vector<const forms::ControlDef*> group;
+    std::unordered_set<std::string> inGroup{outermost->name};
+    for (const forms::ControlDef& c : def.controls) {
+        if (c.name != outermost->name && !inGroup.contains(c.container))
+            continue;
+        inGroup.insert(c.name);
+        m_waiting.erase(c.name);
+        m_widgets[c.name] = create(c, c.container.empty() ? m_client : built(c.container));
+        group.push_back(&c);
+    }
+    for (const forms::ControlDef* c : group)
+        mirrorControl(c->name);
+    raiseFrames();
+    applyTabOrder();
 }
 
 QAction* FormWindow::menuItem(const std::string& name) const {
@@ -104,14 +143,14 @@ void FormWindow::build() {
     for (const forms::ControlDef& c : def.controls) {
         if (c.kind == forms::ControlKind::MenuItem)
             continue;
-        QWidget* parent = c.container.empty() ? m_client : control(c.container);
-        m_widgets[c.name] = create(c, parent);
+        if (!m_model->state(c.name).visible || m_waiting.contains(c.container)) {
+            m_waiting.insert(c.name);
+            continue;
+        }
+        m_widgets[c.name] = create(c, c.container.empty() ? m_client : built(c.container));
     }
     buildContextMenus();
-    // Stacked frames: the later ones lie on top.
-    for (const forms::ControlDef& c : def.controls)
-        if (c.kind == forms::ControlKind::Frame)
-            control(c.name)->raise();
+    raiseFrames();
     applyTabOrder();
     mirrorAll();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -324,12 +363,19 @@ QWidget* FormWindow::create(const forms::ControlDef& c, QWidget* parent) {
 void FormWindow::applyTabOrder() {
     std::vector<const forms::ControlDef*> focusable;
     for (const forms::ControlDef& c : m_model->definition().controls)
-        if (forms::takesFocus(c.kind))
+        if (forms::takesFocus(c.kind) && built(c.name))
             focusable.push_back(&c);
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const forms::ControlDef* a, const forms::ControlDef* b) { return a->tab < b->tab; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
+        setTabOrder(built(focusable[i - 1]->name), built(focusable[i]->name));
+}
+
+// Stacked frames: the later ones lie on top.
+void FormWindow::raiseFrames() {
+    for (const forms::ControlDef& c : m_model->definition().controls)
+        if (QWidget* frame = c.kind == forms::ControlKind::Frame ? built(c.name) : nullptr)
+            frame->raise();
 }
 
 void FormWindow::focusFirstControl() {
@@ -346,13 +392,17 @@ void FormWindow::focusFirstControl() {
 void FormWindow::mirrorAll() {
     using forms::Property;
     mirror({}, Property::Title);
-    for (const forms::ControlDef& c : m_model->definition().controls) {
-        if (c.kind == forms::ControlKind::Image)
-            continue;
-        for (Property p : {Property::Caption, Property::Text, Property::Rows, Property::Value,
-                           Property::Enabled, Property::Visible})
-            mirror(c.name, p);
-    }
+    for (const forms::ControlDef& c : m_model->definition().controls)
+        mirrorControl(c.name);
+}
+
+void FormWindow::mirrorControl(const std::string& name) {
+    using forms::Property;
+    if (m_model->definition().at(name).kind == forms::ControlKind::Image)
+        return;
+    for (Property p : {Property::Caption, Property::Text, Property::Rows, Property::Value, Property::Enabled,
+                       Property::Visible})
+        mirror(name, p);
 }
 
 // A menu item shows its caption and is shown and enabled as the model says; a separator keeps its line.
@@ -385,7 +435,13 @@ void FormWindow::mirror(const std::string& name, forms::Property property) {
         mirrorMenuItem(*action, name, property);
         return;
     }
-    QWidget* w = control(name);
+    if (m_waiting.contains(name)) {
+        // Made when the model shows it; until then the model alone holds its state.
+        if (property == Property::Visible && shownByModel(name))
+            buildWaitingGroup(name);
+        return;
+    }
+    QWidget* w = built(name);
     if (!w)
         return;
     const forms::ControlState& s = m_model->state(name);

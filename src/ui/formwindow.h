@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 class QAction;
 class QComboBox;
@@ -21,6 +22,9 @@ namespace varnel::ui {
 // The model is the one source of truth. The window creates one widget per control (objectName = control
 // name) and mirrors every change the model reports into that widget; what the user does to a widget
 // (a click, a choice, typed text, the focus) is handed to the model, never applied by the widget itself.
+// A control hidden when the window opens (a type's conditions, a result shown only for one phase) is
+// made with the controls inside it when the model first shows it, or when someone asks for it: a window
+// opens without building what it may never show.
 class FormWindow : public QMainWindow {
     Q_OBJECT
 
@@ -30,7 +34,8 @@ class FormWindow : public QMainWindow {
 
     forms::Form& model() { return *m_model; }
     const forms::Form& model() const { return *m_model; }
-    QWidget* control(const std::string& name) const;
+    // The control's widget, made now if it was waiting to be shown; null for a name the window lacks.
+    QWidget* control(const std::string& name);
     QAction* menuItem(const std::string& name) const;
     // The area the twip layout is drawn in (below the menu bar, if any).
     QWidget* clientArea() const { return m_client; }
@@ -56,9 +61,14 @@ class FormWindow : public QMainWindow {
     void addMenuItems(QMenu& menu, const std::string& parent);
     void mirrorMenuItem(QAction& action, const std::string& name, forms::Property property);
     QWidget* create(const forms::ControlDef& def, QWidget* parent);
+    QWidget* built(const std::string& name) const;
+    bool shownByModel(const std::string& name) const;
+    void buildWaitingGroup(const std::string& name);
     void applyTabOrder();
     void mirror(const std::string& control, forms::Property property);
     void mirrorAll();
+    void mirrorControl(const std::string& name);
+    void raiseFrames();
     void stopCommitting();
     void showItems(QComboBox& combo, const forms::ControlState& s);
 
@@ -66,6 +76,7 @@ class FormWindow : public QMainWindow {
     Twips m_twips;
     QWidget* m_client = nullptr;
     std::unordered_map<std::string, QWidget*> m_widgets;
+    std::unordered_set<std::string> m_waiting; // hidden when the window was built, not made yet
     std::unordered_map<std::string, QAction*> m_menuItems;
     std::function<bool()> m_mayClose;
 };

@@ -160,7 +160,7 @@ std::optional<forms::ChosenFile> Program::chooseFile(const forms::FileRequest& r
 }
 
 QFont Program::reportFont() const {
-    const FormWindow* w = window(std::string(windows::report));
+    FormWindow* w = window(std::string(windows::report));
     const QWidget* text = w ? w->control(std::string(windows::reportwindow::text)) : nullptr;
     return text ? text->font() : w ? w->font() : QApplication::font();
 }

@@ -30,7 +30,7 @@ inline ui::FormWindow* windowOf(const ui::Program& program, std::string_view for
 
 // The widget that shows the control, as the kind of widget it is; null where there is none of that kind.
 template <typename Widget = QWidget>
-Widget* widgetOf(const ui::FormWindow& window, std::string_view control) {
+Widget* widgetOf(ui::FormWindow& window, std::string_view control) {
     return qobject_cast<Widget*>(window.control(std::string(control)));
 }
 

@@ -234,12 +234,58 @@ class FormWindowTest : public QObject {
         }
     }
 
+    // Made when the model shows it, or when asked for: the hidden groups take their places in the tab order
+    // whatever order they come in.
+    // A control hidden when the window opens is made, with its group, when the model first shows it; it
+    // shows what the model said of it while it waited.
+    void aHiddenGroupIsMadeWhenTheModelShowsIt() {
+        ui::FormWindow w(windows::mainWindowDefinition());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto made = [&](std::string_view name) {
+            return w.findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size()))) != nullptr;
+        };
+        const std::string_view waiting[] = {box::buildingGroup, box::buildingRenovation, box::roadGroup,
+                                            box::expressway, box::phaseLineShare};
+        for (std::string_view name : waiting)
+            QVERIFY2(!made(name), name.data());
+        QVERIFY(made(box::typeList));
+
+        forms::Form& model = w.model();
+        model.setText(box::buildingRenovationCoefficient, "1.2");
+        model.setValueAndClick(box::buildingRenovation, 1);
+        model.setVisible(box::expressway, true); // inside a group the model still hides
+        QVERIFY(!made(box::expressway) && !made(box::roadGroup));
+
+        model.setVisible(box::buildingGroup, true);
+        auto* group = widgetOf(w, box::buildingGroup);
+        auto* renovation = widgetOf<QCheckBox>(w, box::buildingRenovation);
+        auto* coefficient = widgetOf<QLineEdit>(w, box::buildingRenovationCoefficient);
+        QVERIFY(group && renovation && coefficient);
+        QVERIFY(group->isVisible() && renovation->isVisible() && !coefficient->isVisible());
+        QVERIFY(renovation->isChecked());
+        QCOMPARE(coefficient->text(), QStringLiteral("1.2"));
+        QCOMPARE(renovation->parentWidget(), group);
+        QVERIFY(!made(box::roadGroup));
+
+        // Asked for, a waiting control is made as the model has it, and stays hidden.
+        auto* expressway = widgetOf<QCheckBox>(w, box::expressway);
+        QVERIFY(expressway && made(box::roadGroup));
+        QVERIFY(!widgetOf(w, box::roadGroup)->isVisible());
+        QVERIFY(!expressway->isHidden());
+        model.setVisible(box::roadGroup, true);
+        QVERIFY(expressway->isVisible());
+    }
+
     void theTabOrderFollowsTheTabNumbers() {
         ui::FormWindow w(windows::mainWindowDefinition());
         std::vector<const forms::ControlDef*> focusable;
         for (const forms::ControlDef& c : w.model().definition().controls)
             if (forms::takesFocus(c.kind))
                 focusable.push_back(&c);
+        w.model().setVisible(box::buildingGroup, true);
+        for (auto c = focusable.rbegin(); c != focusable.rend(); ++c)
+            QVERIFY(w.control((*c)->name));
         std::sort(focusable.begin(), focusable.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
         for (std::size_t i = 1; i < focusable.size(); ++i) {
             QWidget* next = w.control(focusable[i - 1]->name)->nextInFocusChain();

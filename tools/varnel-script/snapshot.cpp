@@ -80,7 +80,7 @@ std::string controlJson(const forms::ControlDef& def, const QWidget* w) {
     return o.str();
 }
 
-std::string windowJson(const ui::FormWindow* window) {
+std::string windowJson(ui::FormWindow* window) {
     JsonObject o;
     o.flag("open", window != nullptr);
     if (!window)
