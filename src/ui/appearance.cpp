@@ -5,12 +5,15 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QLibraryInfo>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace varnel::ui {
 
@@ -89,13 +92,62 @@ class ShippedIcon : public QIconEngine {
     std::shared_ptr<Decoded> m_icon; // shared with the copies, which show the same files
 };
 
+// One of the style's own icons, drawn by the style when first shown or measured rather than when a widget
+// is given it.
+class IconOfStyle : public QIconEngine {
+  public:
+    IconOfStyle(QStyle* style, QStyle::StandardPixmap which) : m_style(style), m_which(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QString key() const override { return QStringLiteral("varnel-style-icon"); }
+    QIconEngine* clone() const override { return new IconOfStyle(*this); }
+    bool isNull() override { return icon().isNull(); }
+
+  private:
+    QIcon& icon() {
+        if (!m_icon)
+            m_icon = m_style ? m_style->standardIcon(m_which) : QIcon();
+        return *m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_which;
+    std::optional<QIcon> m_icon;
+};
+
+// Fusion, whose menu bars get the arrow they show when their menus do not fit only when it shows: made
+// when a menu bar is, it would read the style's pictures, and load every image reader to do it, before
+// the first window shows.
+class ProgramStyle : public QProxyStyle {
+  public:
+    ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new IconOfStyle(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
 } // namespace
 
 void setUpApplication() {
     loadQtTranslation();
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     QApplication::setApplicationDisplayName(QString());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ProgramStyle);
     // The layout was drawn for 12-pixel CJK glyphs.
     QFont font;
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),

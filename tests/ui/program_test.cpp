@@ -14,10 +14,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <memory>
+#include <utility>
 
 using namespace varnel;
 namespace box = windows::mainwindow;
@@ -67,6 +73,28 @@ class ProgramTest : public QObject {
             const QImage image = icon.pixmap(QSize(side, side)).toImage();
             const QImage file(QStringLiteral(":/varnel/icons/varnel-%1.png").arg(side));
             QVERIFY2(image == file.convertToFormat(image.format()), qPrintable(QString::number(side)));
+        }
+    }
+
+    // The arrow a menu bar shows when its menus do not fit is the style's own, drawn when first asked for.
+    void theMenuBarsArrowIsTheStylesOwn() {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                 QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton}) {
+            const QIcon icon = QApplication::style()->standardIcon(which);
+            const QIcon own = fusion->standardIcon(which);
+            QVERIFY(!icon.isNull());
+            QCOMPARE(icon.availableSizes(), own.availableSizes());
+            QCOMPARE(icon.actualSize(QSize(16, 16)), own.actualSize(QSize(16, 16)));
+            QCOMPARE(icon.pixmap(QSize(16, 16)).toImage(), own.pixmap(QSize(16, 16)).toImage());
+            QCOMPARE(icon.pixmap(QSize(16, 16), 2.0).toImage(), own.pixmap(QSize(16, 16), 2.0).toImage());
+            QImage painted(16, 16, QImage::Format_ARGB32_Premultiplied), ownPainted = painted;
+            for (auto [image, source] : {std::pair{&painted, &icon}, std::pair{&ownPainted, &own}}) {
+                image->fill(Qt::transparent);
+                QPainter painter(image);
+                source->paint(&painter, image->rect());
+            }
+            QCOMPARE(painted, ownPainted);
         }
     }
 
