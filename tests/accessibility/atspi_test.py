@@ -127,17 +127,20 @@ PROJECT = {
 }
 
 
-def check_focusable(window, least, expected):
-    """Every focusable control of the window has a name and a role that fits it; the expected are heard."""
-    focusable = [c for c in descendants(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)]
+def check_focusable(window, least, expected, which=""):
+    """Every focusable control of the window has a name and a role that fits it; the expected are heard.
+    A table's cells are its own, not the window's tab order. Returns the focusable controls."""
+    focusable = [c for c in descendants(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
+                 and c.getRole() != pyatspi.ROLE_TABLE_CELL]
     unnamed = [c.getRoleName() for c in focusable if not c.name.strip()]
-    check(len(focusable) >= least, f"{len(focusable)} focusable controls are read")
-    check(not unnamed, f"every focusable control has a name {unnamed}")
+    check(len(focusable) >= least, f"{len(focusable)} focusable controls{which} are read")
+    check(not unnamed, f"every focusable control{which} has a name {unnamed}")
     unfitting = [(c.name, c.getRoleName()) for c in focusable if c.getRoleName() not in FITTING_ROLES]
-    check(not unfitting, f"every focusable control has a fitting role {unfitting}")
+    check(not unfitting, f"every focusable control{which} has a fitting role {unfitting}")
     heard = {(c.name, c.getRoleName()) for c in focusable}
     for name, role in expected:
         check((name, role) in heard, f"{name} is heard as {role}")
+    return focusable
 
 
 def check_project_window(environment):
@@ -153,16 +156,7 @@ def check_project_window(environment):
         check(window is not None and window.name == "项目 - 读屏测试项目", "the project window is named after the project")
         if window is None:
             return
-        focusable = [c for c in descendants(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
-                     and c.getRole() != pyatspi.ROLE_TABLE_CELL]
-        unnamed = [c.getRoleName() for c in focusable if not c.name.strip()]
-        check(len(focusable) >= 12, f"{len(focusable)} focusable controls of the project window are read")
-        check(not unnamed, f"every focusable control of the project window has a name {unnamed}")
-        unfitting = [(c.name, c.getRoleName()) for c in focusable if c.getRoleName() not in FITTING_ROLES]
-        check(not unfitting, f"every focusable control of the project window has a fitting role {unfitting}")
-        heard = {(c.name, c.getRoleName()) for c in focusable}
-        for name, role in PROJECT_EXPECTED:
-            check((name, role) in heard, f"{name} is heard as {role}")
+        focusable = check_focusable(window, 12, PROJECT_EXPECTED, " of the project window")
         table = control(window, "单项工程")
         cells = [table.getChildAtIndex(i).name for i in range(table.childCount)] if table else []
         check("二号楼" in cells and "合计" in cells, f"the table's cells are read ({len(cells)} cells)")
