@@ -130,8 +130,6 @@ QAction* FormWindow::menuItem(const std::string& name) const {
 
 void FormWindow::build() {
     const forms::FormDef& def = m_model->definition();
-    setWindowTitle(qs(m_model->title()));
-
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(m_twips.px(def.clientWidth), m_twips.px(def.clientHeight));
