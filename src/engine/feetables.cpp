@@ -126,8 +126,8 @@ constexpr std::array<Condition, 7> buildingKinds{BuildingWithOutdoor, HousingClu
                                                  HistoricBuilding,    IntelligentBuilding, InteriorDecoration,
                                                  CivilDefence};
 
-// The main window's phase rows a share row gives: one for each phase the row gives a share. Empty when
-// the row is not the type's.
+// Adds the main window's phase row a share row gives the type for the phase: none where the row is not
+// the type's (or its building kind's) or gives the phase no share.
 void addPhaseRows(std::vector<PhaseRow>& rows, EngineeringType type, DesignPhase phase,
                   const industry::ShareRow& share) {
     if (share.group != industry::kindRow(industry::kindOfType(type)).group || share.share(phase) == 0)

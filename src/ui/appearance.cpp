@@ -31,19 +31,10 @@ void loadQtTranslation() {
         delete translator;
 }
 
-// The program's icon in the sizes it ships. A file is decoded when a size it serves is first asked for,
-// not when the program starts, and only that file: a window system that shows no icon decodes none.
-class ShippedIcon : public QIconEngine {
+// An icon whose pictures are made on first use: each drawing or measuring is handed to the icon that
+// serves the size asked for, which `iconFor` makes when it is first needed.
+class IconMadeOnUse : public QIconEngine {
   public:
-    static constexpr std::array sizes{16, 24, 32, 48, 64, 128, 256};
-    // The sizes offered to whoever asks which there are. The X11 window property takes every size it is
-    // offered, and decoding the two largest files would cost a tenth of the start-up for icons no title
-    // bar or task bar shows; they still serve whoever asks for them by size.
-    static constexpr int largestOffered = 64;
-
-    ShippedIcon() = default;
-    ShippedIcon(const ShippedIcon& other) : QIconEngine(other), m_icon(other.m_icon) {}
-
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         iconFor(rect.size()).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
@@ -56,6 +47,26 @@ class ShippedIcon : public QIconEngine {
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return iconFor(size).actualSize(size, mode, state);
     }
+
+  protected:
+    IconMadeOnUse() = default;
+    IconMadeOnUse(const IconMadeOnUse&) = default;
+    virtual QIcon& iconFor(const QSize& size) = 0;
+};
+
+// The program's icon in the sizes it ships. A file is decoded when a size it serves is first asked for,
+// not when the program starts, and only that file: a window system that shows no icon decodes none.
+class ShippedIcon : public IconMadeOnUse {
+  public:
+    static constexpr std::array sizes{16, 24, 32, 48, 64, 128, 256};
+    // The sizes offered to whoever asks which there are. The X11 window property takes every size it is
+    // offered, and decoding the two largest files would cost a tenth of the start-up for icons no title
+    // bar or task bar shows; they still serve whoever asks for them by size.
+    static constexpr int largestOffered = 64;
+
+    ShippedIcon() = default;
+    ShippedIcon(const ShippedIcon& other) = default;
+
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         QList<QSize> all;
         if (mode == QIcon::Normal && state == QIcon::Off)
@@ -71,7 +82,7 @@ class ShippedIcon : public QIconEngine {
   private:
     // The files decoded so far, with the one that serves `size` best among them: the smallest shipped size
     // as large, or the largest there is.
-    QIcon& iconFor(const QSize& size) {
+    QIcon& iconFor(const QSize& size) override {
         if (!m_icon)
             m_icon = std::make_shared<Decoded>();
         const int wanted = std::max(size.width(), size.height());
@@ -94,28 +105,20 @@ class ShippedIcon : public QIconEngine {
 
 // One of the style's own icons, drawn by the style when first shown or measured rather than when a widget
 // is given it.
-class IconOfStyle : public QIconEngine {
+class IconOfStyle : public IconMadeOnUse {
   public:
     IconOfStyle(QStyle* style, QStyle::StandardPixmap which) : m_style(style), m_which(which) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
-    }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return icon().availableSizes(mode, state);
+        return iconFor({}).availableSizes(mode, state);
     }
     QString key() const override { return QStringLiteral("varnel-style-icon"); }
     QIconEngine* clone() const override { return new IconOfStyle(*this); }
-    bool isNull() override { return icon().isNull(); }
+    bool isNull() override { return iconFor({}).isNull(); }
 
   private:
-    QIcon& icon() {
+    // The style's icon serves every size.
+    QIcon& iconFor(const QSize&) override {
         if (!m_icon)
             m_icon = m_style ? m_style->standardIcon(m_which) : QIcon();
         return *m_icon;
