@@ -68,11 +68,24 @@ class ProgramTest : public QObject {
     // own file: none is a smaller file scaled up.
     void theIconServesEverySizeFromItsOwnPixels() {
         const QIcon icon = QApplication::windowIcon();
-        QVERIFY(!icon.availableSizes().isEmpty());
-        for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-            const QImage image = icon.pixmap(QSize(side, side)).toImage();
+        // Offered to whoever asks which sizes there are: those a title bar or a task bar shows.
+        QCOMPARE(icon.availableSizes(),
+                 (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+        QVERIFY(icon.availableSizes(QIcon::Disabled).isEmpty());
+        // Each size from its own file, a size beyond the largest from the largest; asked largest first, so
+        // that no smaller file decoded before stands in for a larger one.
+        for (auto [asked, side] : {std::pair{512, 256},
+                                   {256, 256},
+                                   {128, 128},
+                                   {64, 64},
+                                   {48, 48},
+                                   {32, 32},
+                                   {24, 24},
+                                   {16, 16}}) {
+            const QImage image = icon.pixmap(QSize(asked, asked)).toImage();
             const QImage file(QStringLiteral(":/varnel/icons/varnel-%1.png").arg(side));
-            QVERIFY2(image == file.convertToFormat(image.format()), qPrintable(QString::number(side)));
+            QCOMPARE(image.size(), QSize(side, side));
+            QVERIFY2(image == file.convertToFormat(image.format()), qPrintable(QString::number(asked)));
         }
     }
 
